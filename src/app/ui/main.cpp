@@ -1,0 +1,9 @@
+// The GUI program: start-up lives in the app library, so this stays tiny.
+#include <QApplication>
+
+#include "app/ui/start.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return zahlix::ui::ProgrammStarten(app);
+}

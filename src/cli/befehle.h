@@ -1,0 +1,30 @@
+#pragma once
+// The commands of zahlix-cli. Each takes the arguments after its name and returns the exit
+// status: 0 success, 1 usage error, 2 file or data error. Errors go to err in German.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace zahlix::cli {
+
+using Argumente = std::vector<std::string>;
+
+constexpr int kErfolg = 0;
+constexpr int kAufruffehler = 1;
+constexpr int kDatenfehler = 2;
+
+int Info(const Argumente& a, std::ostream& out, std::ostream& err);
+int Konvertieren(const Argumente& a, std::ostream& out, std::ostream& err);
+int Auswerten(const Argumente& a, std::ostream& out, std::ostream& err);
+int Zwischenspeichern(const Argumente& a, std::ostream& out, std::ostream& err);
+int KombiNr(const Argumente& a, std::ostream& out, std::ostream& err);
+int Kombination(const Argumente& a, std::ostream& out, std::ostream& err);
+int Woche(const Argumente& a, std::ostream& out, std::ostream& err);
+int Exportieren(const Argumente& a, std::ostream& out, std::ostream& err);
+int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err);
+int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err);
+
+// The usage text printed for a missing or unknown command.
+const char* Verwendung();
+
+}  // namespace zahlix::cli

@@ -1,0 +1,44 @@
+// zahlix-cli: the scriptable face of the program's logic.
+#include <exception>
+#include <iostream>
+#include <map>
+
+#include "cli/befehle.h"
+#include "cli/cli_port.h"
+#include "core/tabellen.h"
+
+int main(int argc, char** argv) {
+    using namespace zahlix::cli;
+    zahlix::Initialisieren();
+    KonsolenPort port(std::cerr);
+
+    using Befehl = int (*)(const Argumente&, std::ostream&, std::ostream&);
+    const std::map<std::string, Befehl> befehle = {
+        {"info", Info},
+        {"konvertieren", Konvertieren},
+        {"auswerten", Auswerten},
+        {"zwischenspeichern", Zwischenspeichern},
+        {"kombinr", KombiNr},
+        {"kombination", Kombination},
+        {"woche", Woche},
+        {"exportieren", Exportieren},
+        {"hinzufuegen", Hinzufuegen},
+        {"loeschen-letzte", LoeschenLetzte},
+    };
+    if (argc < 2) {
+        std::cerr << Verwendung();
+        return kAufruffehler;
+    }
+    auto it = befehle.find(argv[1]);
+    if (it == befehle.end()) {
+        std::cerr << "Unbekannter Befehl: " << argv[1] << "\n" << Verwendung();
+        return kAufruffehler;
+    }
+    const Argumente argumente(argv + 2, argv + argc);
+    try {
+        return it->second(argumente, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "Fehler: " << e.what() << "\n";
+        return kDatenfehler;
+    }
+}

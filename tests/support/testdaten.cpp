@@ -1,0 +1,53 @@
+#include "support/testdaten.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace zahlix::test {
+
+fs::path SharedData() {
+    fs::path p = ZAHLIX_SHARED_DATA;
+    std::error_code ec;
+    return fs::is_directory(p, ec) ? p : fs::path{};
+}
+
+fs::path SharedFile(const std::string& name) {
+    fs::path dir = SharedData();
+    if (dir.empty()) return {};
+    const std::string& datei = name;
+    std::error_code ec;
+    return fs::exists(dir / datei, ec) ? dir / datei : fs::path{};
+}
+
+fs::path Quelle(const std::string& relative) { return fs::path(ZAHLIX_TEST_SOURCE) / relative; }
+
+std::string DateiLesen(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void DateiSchreiben(const fs::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+Arbeitsordner::Arbeitsordner() {
+    static std::atomic<int> zaehler{0};
+    auto stempel = std::chrono::steady_clock::now().time_since_epoch().count();
+    pfad_ = fs::temp_directory_path() /
+            ("zahlix-test-" + std::to_string(stempel) + "-" + std::to_string(zaehler++));
+    fs::create_directories(pfad_);
+}
+
+Arbeitsordner::~Arbeitsordner() {
+    std::error_code ec;
+    fs::remove_all(pfad_, ec);
+}
+
+}  // namespace zahlix::test

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers shared by the test programs: where the public draw history and the golden files are,
+// and a scratch folder per test.
+#include <filesystem>
+#include <string>
+
+namespace zahlix::test {
+
+// Folder with Lotto6aus49.AS7 and friends; empty path when it is absent (tests then skip).
+std::filesystem::path SharedData();
+// Path of a file in ../shared/data, or empty when it does not exist.
+std::filesystem::path SharedFile(const std::string& name);
+// tests/<relative>, for golden files kept beside the tests.
+std::filesystem::path Quelle(const std::string& relative);
+
+std::string DateiLesen(const std::filesystem::path& p);
+void DateiSchreiben(const std::filesystem::path& p, const std::string& bytes);
+
+// A fresh empty folder below the system temp folder, removed again on destruction.
+class Arbeitsordner {
+public:
+    Arbeitsordner();
+    ~Arbeitsordner();
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+    const std::filesystem::path& pfad() const { return pfad_; }
+    std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
+
+private:
+    std::filesystem::path pfad_;
+};
+
+}  // namespace zahlix::test
+
+// Declares `var` as the path of ../shared/data/<name>; skips the current test when it is absent.
+#define ZAHLIX_BRAUCHT_DATEI(var, name)                                        \
+    const std::filesystem::path var = ::zahlix::test::SharedFile(name);     \
+    if (var.empty()) GTEST_SKIP() << "../shared/data/" name " fehlt"
