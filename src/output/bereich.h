@@ -28,7 +28,8 @@ Bereichswerte& Auswertebereich();
 // "01/1955-53/2004  Wo:01-53 " and its optional tails.
 std::string BereichText(const Bereichswerte& b);
 std::string BereichText();
-// Parses such a line back into b (see BereichText); week list, year list and flags are kept.
+// Parses such a line back into b; every line BereichText writes is read back whole (lists,
+// identifier and flags included). A system line leaves the week/year bounds untouched.
 void BereichTextLesen(const std::string& text, Bereichswerte& b);
 void BereichTextLesen(const std::string& text);
 // The range-editing step: leaves the values unchanged; returns true (not cancelled).

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "output/bereich.h"
+
+using namespace zahlix;
+
+namespace {
+
+Bereichswerte Standard() {
+    Bereichswerte b;
+    b.wocheVon = 1;
+    b.jahrVon = 1955;
+    b.wocheBis = 53;
+    b.jahrBis = 2004;
+    return b;
+}
+
+void ErwarteGleich(const Bereichswerte& a, const Bereichswerte& b) {
+    EXPECT_EQ(a.wocheVon, b.wocheVon);
+    EXPECT_EQ(a.jahrVon, b.jahrVon);
+    EXPECT_EQ(a.wocheBis, b.wocheBis);
+    EXPECT_EQ(a.jahrBis, b.jahrBis);
+    EXPECT_EQ(a.wochenImJahrVon, b.wochenImJahrVon);
+    EXPECT_EQ(a.wochenImJahrBis, b.wochenImJahrBis);
+    EXPECT_EQ(a.markierung, b.markierung);
+    EXPECT_EQ(a.kennung, b.kennung);
+    EXPECT_EQ(a.wochenliste, b.wochenliste);
+    EXPECT_EQ(a.jahresliste, b.jahresliste);
+    EXPECT_EQ(a.gruppe, b.gruppe);
+    EXPECT_EQ(a.zahlen, b.zahlen);
+    EXPECT_EQ(a.systemdatei, b.systemdatei);
+}
+
+}  // namespace
+
+TEST(BereichText, ZeilenAufbau) {
+    struct Fall {
+        void (*aendern)(Bereichswerte&);
+        std::string soll;
+    };
+    const Fall faelle[] = {
+        {[](Bereichswerte&) {}, "01/1955-53/2004  Wo:01-53 "},
+        {[](Bereichswerte& b) { b.markierung = 1; }, "01/1955-53/2004  Wo:01-53G"},
+        {[](Bereichswerte& b) { b.markierung = 2; }, "01/1955-53/2004  Wo:01-53U"},
+        // An unknown mark leaves no character, so the line is one shorter.
+        {[](Bereichswerte& b) { b.markierung = 7; }, "01/1955-53/2004  Wo:01-53"},
+        {[](Bereichswerte& b) { b.kennung = "M"; }, "01/1955-53/2004  Wo:01-53  Ke:M"},
+        {[](Bereichswerte& b) { b.jahresliste = "2001,2003"; },
+         "01/1955-53/2004  Wo:01-53  J=2001,2003"},
+        {[](Bereichswerte& b) {
+             b.wochenImJahrVon = 5;
+             b.wochenImJahrBis = 9;
+             b.kennung = "S";
+             b.wochenliste = "1,2";
+             b.jahresliste = "1999";
+             b.gruppe = true;
+             b.zahlen = true;
+         },
+         "01/1955-53/2004  Wo:05-09  Ke:S W=1,2 J=1999 Gruppe Zahlen"},
+        {[](Bereichswerte& b) {
+             b.systemdatei = true;
+             b.ersteReihe = 1;
+             b.letzteReihe = 12345;
+         },
+         "Systemreihe     1 - 12345"},
+        {[](Bereichswerte& b) {
+             b.systemdatei = true;
+             b.ersteReihe = 3;
+             b.letzteReihe = 40;
+             b.kennung = "A";
+             b.reihenliste = "3,5";
+             b.zahlen = true;
+         },
+         "Systemreihe     3 -    40 Ke: A R=3,5 Zahlen"},
+    };
+    for (const auto& f : faelle) {
+        Bereichswerte b = Standard();
+        f.aendern(b);
+        EXPECT_EQ(BereichText(b), f.soll);
+    }
+    EXPECT_EQ(BereichText(Standard()).size(), 26u);
+}
+
+TEST(BereichText, LesenIstUmkehrung) {
+    std::vector<Bereichswerte> faelle;
+    faelle.push_back(Standard());
+    Bereichswerte b = Standard();
+    b.markierung = 1;
+    b.kennung = "M";
+    faelle.push_back(b);
+    b.wochenliste = "1,2,3";
+    faelle.push_back(b);
+    b.jahresliste = "1990,1991";
+    b.markierung = 2;
+    faelle.push_back(b);
+    b.kennung.clear();
+    b.gruppe = true;
+    faelle.push_back(b);
+    b.wochenliste.clear();
+    b.zahlen = true;
+    b.wochenImJahrVon = 10;
+    b.wochenImJahrBis = 20;
+    faelle.push_back(b);
+    Bereichswerte nurFlag = Standard();
+    nurFlag.zahlen = true;
+    faelle.push_back(nurFlag);
+
+    for (const auto& soll : faelle) {
+        // Start from deliberately different values so nothing survives by accident.
+        Bereichswerte ist;
+        ist.kennung = "X";
+        ist.wochenliste = "alt";
+        ist.jahresliste = "alt";
+        ist.gruppe = ist.zahlen = ist.systemdatei = true;
+        ist.markierung = 1;
+        const std::string zeile = BereichText(soll);
+        BereichTextLesen(zeile, ist);
+        ErwarteGleich(ist, soll);
+        EXPECT_EQ(BereichText(ist), zeile);
+    }
+}
+
+TEST(BereichText, SystemzeileLesen) {
+    Bereichswerte soll;
+    soll.systemdatei = true;
+    soll.ersteReihe = 17;
+    soll.letzteReihe = 23456;
+    soll.kennung = "B";
+    soll.reihenliste = "17,18";
+    soll.gruppe = true;
+
+    Bereichswerte ist = Standard();
+    BereichTextLesen(BereichText(soll), ist);
+    EXPECT_TRUE(ist.systemdatei);
+    EXPECT_EQ(ist.ersteReihe, 17);
+    EXPECT_EQ(ist.letzteReihe, 23456);
+    EXPECT_EQ(ist.kennung, "B");
+    EXPECT_EQ(ist.reihenliste, "17,18");
+    EXPECT_TRUE(ist.gruppe);
+    EXPECT_FALSE(ist.zahlen);
+    // The draw range is not part of a system line and stays as it was.
+    EXPECT_EQ(ist.jahrVon, 1955);
+    EXPECT_EQ(ist.wocheBis, 53);
+}
+
+TEST(BereichText, UnvollstaendigeUndFremdeZeilen) {
+    Bereichswerte b = Standard();
+    b.markierung = 2;
+    BereichTextLesen("", b);
+    EXPECT_EQ(b.wocheVon, 0);
+    EXPECT_EQ(b.jahrBis, 0);
+    EXPECT_EQ(b.markierung, 2);  // no character at the mark position: unchanged
+    EXPECT_FALSE(b.systemdatei);
+
+    b = Standard();
+    BereichTextLesen("xx/19a5-5 /2004  Wo:01-53?", b);
+    EXPECT_EQ(b.wocheVon, 0);
+    EXPECT_EQ(b.jahrVon, 19);  // a number is read as far as its digits go
+    EXPECT_EQ(b.wocheBis, 5);
+    EXPECT_EQ(b.markierung, 0);  // "?" is no mark
+    EXPECT_TRUE(b.kennung.empty());
+
+    // A tail without the identifier marker must not be taken for an identifier.
+    BereichTextLesen("01/1955-53/2004  Wo:01-53  J=2000", b);
+    EXPECT_TRUE(b.kennung.empty());
+    EXPECT_EQ(b.jahresliste, "2000");
+
+    // Texts far beyond 16 bits or odd bytes must not crash.
+    BereichTextLesen(std::string(200, '9'), b);
+    BereichTextLesen(std::string("\0\xff\x80", 3), b);
+    BereichTextLesen("Systemreihe", b);
+    EXPECT_EQ(b.ersteReihe, 0);
+    EXPECT_TRUE(b.systemdatei);
+}
+
+TEST(BereichText, ProzessweiteWerteUndAufheben) {
+    Bereichswerte& g = Auswertebereich();
+    const Bereichswerte vorher = g;
+    BereichTextLesen("05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
+    EXPECT_EQ(&g, &Auswertebereich());
+    EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
+    EXPECT_TRUE(BereichBearbeiten(g));
+    EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
+
+    g.EinschraenkungenAufheben();
+    EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:01-53 ");
+    g = vorher;
+}
