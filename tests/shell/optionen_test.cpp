@@ -1,0 +1,222 @@
+#include "shell/optionen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/skript_port.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using zahlix::test::Arbeitsordner;
+using zahlix::test::DateiLesen;
+using zahlix::test::DateiSchreiben;
+
+namespace {
+
+std::string Zeilen(const std::vector<std::string>& z) {
+    std::string s;
+    for (const auto& zeile : z) s += zeile + "\r\n";
+    return s;
+}
+
+std::vector<std::string> StandardZeilen() {
+    return {" 1", " 1", " 0", " 0", " 1",         " 1", " 1", "Samstaglotto.ZX7",
+            " 1", " 0", " 1", " 1", " 1",         " 0", " 1", " 0",
+            " 1", " 1", " 1", " 0", "ZX2005.ZXA", " 0", " 4", "ZX2005.ZXB"};
+}
+
+Optionswerte Abweichend() {
+    Optionswerte w;
+    w.allgemein = {0, 1, 1, 0, 0, 1};
+    w.druckausgabeSchriftgroesse = 6;
+    w.startdatei = "Eigene Dateien/Mittwochlotto.ZX7";
+    w.lottoAuswertung = {0, 1, 0, 1, 0};
+    w.lottoZahlenauswahl = 5;
+    w.systemAuswertung = {0, 1, 0, 0, 1, 1};
+    w.addInDatei = "";
+    w.lottoscheinDruck = 1;
+    w.lottoscheinSchriftgroesse = -1;
+    w.lottoscheinDruckdatei = "Schein Ü.ZXB";
+    return w;
+}
+
+// Every test starts from other values than the standard ones, so "back to standard" shows.
+class OptionenDatei : public ::testing::Test {
+  protected:
+    void SetUp() override { Optionen() = Abweichend(); }
+    void TearDown() override { Optionen() = OptionenStandard(); }
+    Arbeitsordner ordner;
+    std::filesystem::path datei = ordner / "ZX2005.ZXI";
+};
+
+}  // namespace
+
+TEST_F(OptionenDatei, StandardwerteSchreibenGenauDieErwarteteDatei) {
+    SkriptPort port;
+    ASSERT_EQ(OptionenSpeichern(datei, OptionenStandard()), 0);
+    EXPECT_EQ(DateiLesen(datei), DateiLesen(zahlix::test::Quelle("shell/golden/ZX2005.ZXI")));
+    EXPECT_EQ(DateiLesen(datei), Zeilen(StandardZeilen()));
+    EXPECT_EQ(Optionen(), OptionenStandard());
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST_F(OptionenDatei, RundreiseHaeltJedenWert) {
+    SkriptPort port;
+    const Optionswerte w = Abweichend();
+    Optionen() = OptionenStandard();
+    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
+    Optionen() = OptionenStandard();
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen(), w);
+}
+
+TEST_F(OptionenDatei, NachOkVierundzwanzigZeilenUndZeileAchtNurDerName) {
+    SkriptPort port;
+    Optionswerte w;
+    w.startdatei = "Schweiz.ZX7";
+    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
+    const std::string text = DateiLesen(datei);
+    std::vector<std::string> zeilen;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t ende = text.find("\r\n", pos);
+        ASSERT_NE(ende, std::string::npos) << "jede Zeile endet mit CR LF";
+        zeilen.push_back(text.substr(pos, ende - pos));
+        pos = ende + 2;
+    }
+    ASSERT_EQ(zeilen.size(), 24u);
+    EXPECT_EQ(zeilen[7], "Schweiz.ZX7");
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1) << "kein einzelnes LF";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.pfad()), {}), 1)
+        << "keine Reste";
+}
+
+TEST_F(OptionenDatei, FehlendeDateiGibtStandardOhneMeldung) {
+    SkriptPort port;
+    EXPECT_EQ(OptionenLaden(datei), -1);
+    EXPECT_EQ(Optionen(), OptionenStandard());
+    EXPECT_EQ(Optionen().allgemein[0], 1) << "Quick-Info sichtbar";
+    EXPECT_EQ(Optionen().startdatei, "Samstaglotto.ZX7");
+    EXPECT_EQ(Optionen().lottoAuswertung[0], 1) << "automatisch auswerten";
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAus) {
+    auto z = StandardZeilen();
+    z[0] = " 0";
+    DateiSchreiben(datei, Zeilen(z));
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().allgemein[0], 0);
+    Optionswerte erwartet;
+    erwartet.allgemein[0] = 0;
+    EXPECT_EQ(Optionen(), erwartet);
+}
+
+TEST_F(OptionenDatei, KurzeDateiGibtUeberallStandardwerte) {
+    SkriptPort port;
+    auto z = StandardZeilen();
+    z[0] = " 0";  // a value read before the end must not survive either
+    for (size_t n : {0u, 1u, 8u, 23u}) {
+        DateiSchreiben(datei, Zeilen({z.begin(), z.begin() + static_cast<long>(n)}));
+        Optionen() = Abweichend();
+        EXPECT_EQ(OptionenLaden(datei), -1) << n << " Zeilen";
+        EXPECT_EQ(Optionen(), OptionenStandard()) << n << " Zeilen";
+    }
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST_F(OptionenDatei, UngueltigeZahlzeileGibtStandardwerte) {
+    struct Fall {
+        size_t zeile;
+        std::string inhalt;
+    };
+    const std::vector<Fall> faelle{
+        {0, "abc"}, {0, " 2"},  {0, "-1"},           {0, ""},     {1, " 1x"},  {6, " 7"},
+        {6, "-2"},  {13, " 6"}, {22, "99999999999"}, {19, "1.0"}, {8, "\x01"},
+    };
+    for (const auto& f : faelle) {
+        auto z = StandardZeilen();
+        z[0] = " 0";
+        z[f.zeile] = f.inhalt;
+        DateiSchreiben(datei, Zeilen(z));
+        Optionen() = Abweichend();
+        EXPECT_EQ(OptionenLaden(datei), -1) << "Zeile " << f.zeile + 1 << ": " << f.inhalt;
+        EXPECT_EQ(Optionen(), OptionenStandard()) << "Zeile " << f.zeile + 1;
+    }
+}
+
+TEST_F(OptionenDatei, ZahlzeilenMitBlankenUndListenindexMinusEins) {
+    auto z = StandardZeilen();
+    z[0] = "0";
+    z[1] = "   1  ";
+    z[6] = "-1";
+    z[13] = " 5";
+    DateiSchreiben(datei, Zeilen(z));
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().allgemein[0], 0);
+    EXPECT_EQ(Optionen().allgemein[1], 1);
+    EXPECT_EQ(Optionen().druckausgabeSchriftgroesse, -1);
+    EXPECT_EQ(Optionen().lottoZahlenauswahl, 5);
+}
+
+TEST_F(OptionenDatei, TextzeilenUnveraendertAuchWindows1252UndNurLf) {
+    auto z = StandardZeilen();
+    z[7] = "  M\xfcller Lotto.ZX7 ";  // Windows-1252 u umlaut, blanks kept
+    z[20] = "";
+    std::string text;
+    for (const auto& zeile : z) text += zeile + "\n";
+    text += "eine Zeile zu viel\n";
+    DateiSchreiben(datei, text);
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().startdatei, "  M\xc3\xbcller Lotto.ZX7 ");
+    EXPECT_EQ(Optionen().addInDatei, "");
+}
+
+TEST_F(OptionenDatei, VerfaelschteBytesEndenImmerInGueltigenWerten) {
+    const std::string gut = Zeilen(StandardZeilen());
+    for (size_t i = 0; i < gut.size(); i += 3) {
+        std::string kaputt = gut;
+        kaputt[i] = static_cast<char>(kaputt[i] ^ 0x5A);
+        DateiSchreiben(datei, kaputt);
+        OptionenLaden(datei);
+        const auto& w = Optionen();
+        for (int k : w.allgemein) EXPECT_TRUE(k == 0 || k == 1) << "Byte " << i;
+        EXPECT_GE(w.druckausgabeSchriftgroesse, -1);
+        EXPECT_LT(w.druckausgabeSchriftgroesse, 7);
+        EXPECT_LT(w.lottoZahlenauswahl, 6);
+        EXPECT_LT(w.lottoscheinSchriftgroesse, 7);
+    }
+    DateiSchreiben(datei, gut.substr(0, gut.size() / 2));
+    EXPECT_EQ(OptionenLaden(datei), -1);
+}
+
+TEST_F(OptionenDatei, ZeilenumbruchImTextVerschiebtKeineZeile) {
+    SkriptPort port;
+    Optionswerte w;
+    w.startdatei = "a\r\nb.ZX7";
+    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().startdatei, "ab.ZX7");
+    EXPECT_EQ(Optionen().addInDatei, "ZX2005.ZXA");
+}
+
+TEST_F(OptionenDatei, SchreibfehlerMeldetUndLaesstAlteDateiStehen) {
+    SkriptPort port;
+    const auto fehlt = ordner / "gibt es nicht" / "ZX2005.ZXI";
+    const Optionswerte w = Abweichend();
+    Optionen() = OptionenStandard();
+    EXPECT_EQ(OptionenSpeichern(fehlt, w), -1);
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Kritisch);
+    EXPECT_NE(port.meldungen[0].text.find("nicht gespeichert"), std::string::npos);
+    EXPECT_EQ(Optionen(), w) << "OK setzt die Werte trotzdem in Kraft";
+
+    // A folder in the way of the target: the rename fails, nothing is half written.
+    std::filesystem::create_directory(datei);
+    EXPECT_EQ(OptionenSpeichern(datei, w), -1);
+    EXPECT_TRUE(std::filesystem::is_directory(datei));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.pfad()), {}), 1);
+}

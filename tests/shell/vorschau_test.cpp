@@ -1,0 +1,232 @@
+#include "shell/vorschau.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/tabellen.h"
+#include "core/zahlen.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using zahlix::test::Arbeitsordner;
+using zahlix::test::DateiSchreiben;
+using Zeilen = std::vector<std::string>;
+
+namespace {
+
+void Wort(std::string& s, int w) {
+    s += static_cast<char>(w & 0xFF);
+    s += static_cast<char>((w >> 8) & 0xFF);
+}
+
+struct Ziehung {
+    int woche, jahr, kennung;
+    std::array<int, 6> zahlen;
+    int zz;
+};
+
+Bitworte Worte(const Ziehung& z) {
+    Bitworte w = ZahlenPacken(z.zahlen);
+    w[3] = static_cast<int16_t>(w[3] | (z.zz << 8));
+    return w;
+}
+
+std::string Zx7(const std::vector<Ziehung>& ziehungen) {
+    std::string s;
+    for (int w : {23128, 0, 0, 0, 0, 49}) Wort(s, w);
+    for (const auto& z : ziehungen) {
+        Wort(s, z.kennung * 256 + z.woche);
+        Wort(s, JahrCodeAusJahr(z.jahr));
+        for (int16_t w : Worte(z)) Wort(s, w);
+    }
+    return s;
+}
+
+std::string Zx6(const std::vector<Ziehung>& ziehungen) {
+    std::string s;
+    Wort(s, 49);
+    for (const auto& z : ziehungen) {
+        Wort(s, (z.jahr - 1900) * 256 + z.woche);
+        for (int16_t w : Worte(z)) Wort(s, w);
+    }
+    return s;
+}
+
+// A row as the system evaluation stores it: key k in the high byte of the fourth word.
+std::string Reihe(const std::vector<int>& zahlen, int k) {
+    const Bitworte w = ZahlenPacken(zahlen);
+    std::string s;
+    for (int i = 0; i < 3; ++i) Wort(s, w[i] ^ (49 * k));
+    Wort(s, (w[3] & 0xFF) | (k << 8));
+    return s;
+}
+
+std::vector<Ziehung> Folge(int n) {
+    std::vector<Ziehung> z;
+    for (int i = 0; i < n; ++i)
+        z.push_back({i % 52 + 1,
+                     2000 + i / 52,
+                     i % 3 == 0 ? 'A' : 0,
+                     {1 + i % 7, 10, 20, 30, 40, 49 - i % 5},
+                     i % 4 == 0 ? 50 : 7});
+    return z;
+}
+
+class Vorschau : public ::testing::Test {
+  protected:
+    Zeilen Von(const std::string& name, const std::string& inhalt) {
+        DateiSchreiben(ordner / name, inhalt);
+        return DateiVorschau(ordner / name);
+    }
+    Arbeitsordner ordner;
+};
+
+}  // namespace
+
+TEST_F(Vorschau, Zx7ZeigtVierzehnZiehungenUndDieLetzte) {
+    const Zeilen z = Von("Test.ZX7", Zx7(Folge(16)));
+    ASSERT_EQ(z.size(), 17u);
+    EXPECT_EQ(z[0], "Anzahl Reihen = 16");
+    EXPECT_EQ(z[1], "01/2000 A 01 10 20 30 40 49 --");
+    EXPECT_EQ(z[2], "02/2000 . 02 10 20 30 40 48 07");
+    EXPECT_EQ(z[14], "14/2000 . 07 10 20 30 40 46 07");
+    EXPECT_EQ(z[15], std::string(31, '-'));
+    EXPECT_EQ(z[16], "16/2000 A 02 10 20 30 40 49 07");
+}
+
+TEST_F(Vorschau, KleinerDateinameUndWenigeZiehungen) {
+    const Zeilen z = Von("klein.zx7", Zx7({{53, 1999, '9', {3, 12, 17, 25, 38, 44}, 9}}));
+    EXPECT_EQ(z, (Zeilen{"Anzahl Reihen = 1", "53/1999 9 03 12 17 25 38 44 09",
+                         std::string(31, '-'), "53/1999 9 03 12 17 25 38 44 09"}));
+}
+
+TEST_F(Vorschau, Zx7OhneZiehungUndMitEndemarke) {
+    EXPECT_EQ(Von("leer.ZX7", Zx7({})), Zeilen{"Anzahl Reihen = 0"});
+    std::string s = Zx7(Folge(3));
+    s.replace(12 + 12, 2, std::string(2, '\0'));  // second draw starts with week 0
+    const Zeilen z = Von("ende.ZX7", s);
+    ASSERT_EQ(z.size(), 4u);
+    EXPECT_EQ(z[0], "Anzahl Reihen = 3");
+    EXPECT_EQ(z[1], "01/2000 A 01 10 20 30 40 49 --");
+    EXPECT_EQ(z[3], "03/2000 . 03 10 20 30 40 47 07");
+}
+
+TEST_F(Vorschau, Zx6MitZehnByteSaetzen) {
+    const Zeilen z =
+        Von("Alt.ZX6",
+            Zx6({{5, 2005, 0, {3, 12, 17, 25, 38, 44}, 9}, {1, 1955, 0, {1, 2, 3, 4, 5, 6}, 0}}));
+    EXPECT_EQ(z, (Zeilen{"Anzahl Reihen = 2", "05/2005 . 03 12 17 25 38 44 09",
+                         "01/1955 . 01 02 03 04 05 06 --", std::string(31, '-'),
+                         "01/1955 . 01 02 03 04 05 06 --"}));
+}
+
+TEST_F(Vorschau, Zs3ReihenWerdenEntschluesselt) {
+    std::string s;
+    s += Reihe({1, 8, 15, 22, 43, 49}, 1);
+    s += Reihe({7, 14, 21, 28, 35, 42}, 127);
+    s += Reihe({2, 3, 5, 7, 11, 13, 17, 19, 23}, 3);  // a key whose multiple sets bit 7
+    s += Reihe({6, 16, 26, 36, 46, 47}, 0);
+    const Zeilen z = Von("System.ZS3", s);
+    EXPECT_EQ(z,
+              (Zeilen{"Anzahl Reihen = 4", "    1 : 01 08 15 22 43 49", "    2 : 07 14 21 28 35 42",
+                      "    3 : 02 03 05 07 11 13 17 19 23", "    4 : 06 16 26 36 46 47",
+                      std::string(31, '-'), "    4 : 06 16 26 36 46 47"}));
+}
+
+TEST_F(Vorschau, EntschluesselnMitDerVielfachentabelle) {
+    for (int k = 0; k < 128; ++k) {
+        const Bitworte w = ZahlenPacken(std::array{1, 14, 15, 28, 29, 42, 43, 49});
+        const auto key = static_cast<uint16_t>(Tab().Vielfache[k]);
+        const std::array<uint16_t, 4> gespeichert{
+            static_cast<uint16_t>(w[0] ^ key), static_cast<uint16_t>(w[1] ^ key),
+            static_cast<uint16_t>(w[2] ^ key), static_cast<uint16_t>(w[3] | (k << 8))};
+        EXPECT_EQ(SystemreiheEntschluesseln(gespeichert), w) << "k = " << k;
+    }
+}
+
+TEST_F(Vorschau, Zs4MitKopfUndVorwort) {
+    std::string s("ZAHLIXZS4\0", 10);
+    std::vector<std::vector<int>> reihen;
+    for (int i = 0; i < 20; ++i) {
+        reihen.push_back({1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 30 + i});
+        Wort(s, 1000 + i);
+        s += Reihe(reihen.back(), (i * 37) % 128);
+    }
+    const Zeilen z = Von("Reihen.zs4", s);
+    ASSERT_EQ(z.size(), 17u);
+    EXPECT_EQ(z[0], "Anzahl Reihen = 20");
+    EXPECT_EQ(z[1], "    1 : 01 02 03 04 05 30");
+    EXPECT_EQ(z[14], "   14 : 14 15 16 17 18 43");
+    EXPECT_EQ(z[16], "   20 : 20 21 22 23 24 49");
+
+    const auto gelesen = SystemreihenLesen(ordner / "Reihen.zs4", Reihenformat::ZS4);
+    ASSERT_TRUE(gelesen.has_value());
+    ASSERT_EQ(gelesen->size(), 20u);
+    for (size_t i = 0; i < 20; ++i) {
+        EXPECT_EQ((*gelesen)[i].zahlen, reihen[i]) << i;
+        EXPECT_EQ((*gelesen)[i].vorwort, static_cast<int16_t>(1000 + i));
+    }
+}
+
+TEST_F(Vorschau, ZxdWieZs3) {
+    const Zeilen z = Von("Liste.ZXD", Reihe({4, 5, 6, 7, 8, 9}, 9));
+    EXPECT_EQ(z, (Zeilen{"Anzahl Reihen = 1", "    1 : 04 05 06 07 08 09", std::string(31, '-'),
+                         "    1 : 04 05 06 07 08 09"}));
+}
+
+TEST_F(Vorschau, KeineVorschauUndDateigroesse) {
+    EXPECT_EQ(Von("Modul.ZXM", "xyz"), Zeilen{"Keine Vorschau möglich"});
+    EXPECT_EQ(Von("Zahlix.exe", "MZ"), Zeilen{"Keine Vorschau möglich"});
+    EXPECT_EQ(Von("Text.TXT", std::string(1234567, 'a')), Zeilen{"Dateigröße in Byte = 1.234.567"});
+    EXPECT_EQ(Von("ohne Endung", ""), Zeilen{"Dateigröße in Byte = 0"});
+    EXPECT_EQ(Von("Jürgen Ä.AS7", std::string(12345, 'x')), Zeilen{"Dateigröße in Byte = 12.345"});
+}
+
+TEST_F(Vorschau, FehlendeDateiOderOrdnerZeigtNichts) {
+    EXPECT_EQ(DateiVorschau(ordner / "fehlt.ZX7"), Zeilen{});
+    std::filesystem::create_directory(ordner / "Ordner.ZX7");
+    EXPECT_EQ(DateiVorschau(ordner / "Ordner.ZX7"), Zeilen{});
+    EXPECT_FALSE(SystemreihenLesen(ordner / "fehlt.ZS3", Reihenformat::ZS3).has_value());
+}
+
+TEST_F(Vorschau, AbgeschnitteneDateienZaehlenNurGanzeSaetze) {
+    const std::string voll = Zx7(Folge(3));
+    for (size_t laenge = 0; laenge < voll.size(); ++laenge) {
+        const Zeilen z = Von("kurz.ZX7", voll.substr(0, laenge));
+        const size_t ganze = laenge >= 12 ? (laenge - 12) / 12 : 0;
+        ASSERT_FALSE(z.empty());
+        EXPECT_EQ(z[0], "Anzahl Reihen = " + std::to_string(ganze)) << laenge;
+        EXPECT_EQ(z.size(), ganze == 0 ? 1u : ganze + 3) << laenge;
+    }
+    std::string zs3 = Reihe({1, 2, 3, 4, 5, 6}, 5) + Reihe({7, 8, 9, 10, 11, 12}, 6);
+    zs3.pop_back();
+    EXPECT_EQ(Von("kurz.ZS3", zs3).front(), "Anzahl Reihen = 1");
+    EXPECT_EQ(SystemreihenLesen(ordner / "kurz.ZS3", Reihenformat::ZS3)->size(), 1u);
+    EXPECT_EQ(Von("kurz.ZS4", "123456789").front(), "Anzahl Reihen = 0");
+}
+
+TEST_F(Vorschau, VerfaelschteBytesStuerzenNichtAb) {
+    // Every word value must stay inside the tables, whatever the file holds.
+    std::string zx7 = Zx7(Folge(5));
+    std::string zs3 = Reihe({1, 2, 3, 4, 5, 6}, 5) + Reihe({40, 41, 42, 47, 48, 49}, 126);
+    for (size_t i = 0; i < zx7.size(); ++i) {
+        std::string k = zx7;
+        k[i] = static_cast<char>(0xFF);
+        const Zeilen z = Von("kaputt.ZX7", k);
+        EXPECT_EQ(z.front(), "Anzahl Reihen = 5");
+    }
+    for (size_t i = 0; i < zs3.size(); ++i) {
+        std::string k = zs3;
+        k[i] = static_cast<char>(k[i] ^ 0xFF);
+        const Zeilen z = Von("kaputt.ZS3", k);
+        ASSERT_EQ(z.size(), 5u) << i;
+        const auto r = SystemreihenLesen(ordner / "kaputt.ZS3", Reihenformat::ZS3);
+        ASSERT_TRUE(r.has_value());
+        for (const auto& reihe : *r)
+            for (int n : reihe.zahlen) EXPECT_TRUE(n >= 1 && n <= 49) << i;
+    }
+}
