@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "output/rtf.h"
+#include "support/testdaten.h"
+
+namespace fs = std::filesystem;
+using namespace zahlix;
+
+namespace {
+
+struct Lauf {
+    int status;
+    std::string aus, fehler;
+};
+
+Lauf Exportieren(const test::Arbeitsordner& ordner, const std::string& argumente) {
+    const fs::path aus = ordner / "stdout.txt", fehler = ordner / "stderr.txt";
+    const std::string befehl = std::string("\"") + ZAHLIX_CLI + "\" exportieren " + argumente +
+                               " >\"" + aus.string() + "\" 2>\"" + fehler.string() + "\"";
+    const int roh = std::system(befehl.c_str());
+#ifdef _WIN32
+    const int status = roh;
+#else
+    const int status = WIFEXITED(roh) ? WEXITSTATUS(roh) : -1;
+#endif
+    return {status, test::DateiLesen(aus), test::DateiLesen(fehler)};
+}
+
+std::string Q(const fs::path& p) {
+    return "\"" + p.string() + "\"";
+}
+
+TEST(CliExportieren, ReihenformateWieDieDruckausgabe) {
+    test::Arbeitsordner ordner;
+    const fs::path quelle = test::Quelle("output/golden/export_eingabe.txt");
+    for (auto [datei, anzahl] :
+         {std::pair{"export.ZS4", 6}, std::pair{"export.ZS3", 6}, std::pair{"export.ASC", 3},
+          std::pair{"export.AS4", 6}, std::pair{"export.ZXT", 4}}) {
+        const Lauf l = Exportieren(ordner, Q(quelle) + " " + Q(ordner / datei));
+        EXPECT_EQ(l.status, 0) << datei << l.fehler;
+        EXPECT_EQ(l.aus, std::to_string(anzahl) + " Reihen wurden gefunden und gespeichert.\n");
+        EXPECT_EQ(test::DateiLesen(ordner / datei),
+                  test::DateiLesen(test::Quelle(std::string("output/golden/") + datei)))
+            << datei;
+    }
+}
+
+TEST(CliExportieren, RtfHinUndZurueck) {
+    test::Arbeitsordner ordner;
+    // Windows-1252 source: the umlauts must arrive as such.
+    test::DateiSchreiben(ordner / "text.txt",
+                         "Gr\xF6\xDF"
+                         "e\r\n 01 02 03 04 05 06\r\n");
+    Lauf l = Exportieren(ordner, Q(ordner / "text.txt") + " " + Q(ordner / "text.rtf"));
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(RtfLesen(test::DateiLesen(ordner / "text.rtf")), "Größe\r\n 01 02 03 04 05 06\r\n");
+    // An RTF source is read as rich text before the rows are searched.
+    l = Exportieren(ordner, Q(ordner / "text.rtf") + " " + Q(ordner / "aus.asc"));
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(test::DateiLesen(ordner / "aus.asc"), " 01 02 03 04 05 06\r\n");
+}
+
+TEST(CliExportieren, AufrufUndDateifehler) {
+    test::Arbeitsordner ordner;
+    test::DateiSchreiben(ordner / "leer.txt", "keine Zahlen\r\n");
+    Lauf l = Exportieren(ordner, Q(ordner / "leer.txt"));
+    EXPECT_EQ(l.status, 1);
+    EXPECT_NE(l.fehler.find("Aufruf"), std::string::npos) << l.fehler;
+    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "x.doc"));
+    EXPECT_EQ(l.status, 1);
+    EXPECT_NE(l.fehler.find("unbekanntes Zielformat"), std::string::npos) << l.fehler;
+    l = Exportieren(ordner, Q(ordner / "fehlt.txt") + " " + Q(ordner / "x.ASC"));
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("fehlt.txt wurde nicht gefunden"), std::string::npos) << l.fehler;
+    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "nirgends" / "x.RTF"));
+    EXPECT_EQ(l.status, 2);
+    EXPECT_NE(l.fehler.find("x.RTF"), std::string::npos) << l.fehler;
+    // No rows: no error, and nothing written.
+    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "x.ZS4"));
+    EXPECT_EQ(l.status, 0);
+    EXPECT_EQ(l.aus, "0 Reihen wurden gefunden und gespeichert.\n");
+    EXPECT_FALSE(fs::exists(ordner / "x.ZS4"));
+}
+
+}  // namespace
