@@ -1,13 +1,49 @@
+#include <filesystem>
 #include <ostream>
+#include <string>
 
+#include "app/programm.h"
 #include "cli/befehle.h"
+#include "core/atomare_datei.h"
+#include "core/lottodatei_format.h"
+#include "core/lottodatei_io.h"
+#include "evaluation/ziehung_befehle.h"
 
 namespace zahlix::cli {
 
-// Not built yet.
-int LoeschenLetzte(const Argumente&, std::ostream&, std::ostream& err) {
-    err << "Dieser Befehl ist noch nicht verfügbar.\n";
-    return kAufruffehler;
+// Removes the last draw and writes the file (previous version to ./Datensicherungen). The
+// command line has nobody to confirm with, so the removed draw is named on the output.
+int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 1) {
+        err << "loeschen-letzte erwartet genau eine DATEI.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    const std::string& datei = a[0];
+    if (!Lesbar(FormatAusName(datei))) {
+        err << datei << " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n";
+        return kAufruffehler;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(PfadVonName(datei), ec)) {
+        err << "Die Datei " << datei << " wurde nicht gefunden.\n";
+        return kDatenfehler;
+    }
+    StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    Lottodatei d;
+    if (LottodateiLaden(datei, d, 0) != 0) {
+        err << "Die Datei " << datei << " konnte nicht als Lottodatei geladen werden.\n";
+        return kDatenfehler;
+    }
+    const int L = d.LetzterIndex;
+    if (d.WocheKennung[L] == 0) {
+        err << "Die Datei " << datei << " enthält keine Ziehung.\n";
+        return kDatenfehler;
+    }
+    const std::string beschreibung = ZiehungBeschreibung(d, L);
+    LetzteZiehungEntfernen(d);
+    if (LottodateiSchreiben(datei, d) != 0) return kDatenfehler;
+    out << "Gelöscht: " << beschreibung << "\n";
+    return kErfolg;
 }
 
 }  // namespace zahlix::cli
