@@ -1,0 +1,63 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <vector>
+
+#include "core/lottodatei.h"
+#include "evaluation/auswertung.h"
+
+namespace {
+
+// 32000 random draws (fixed seed), all in range, bonus numbers out of 1..49 and 50.
+const zahlix::Lottodatei& Zufallshistorie() {
+    static const zahlix::Lottodatei d = [] {
+        zahlix::Lottodatei h;
+        h.Leeren();
+        std::mt19937 rng(20261206);
+        std::array<int, 49> alle{};
+        for (int n = 0; n < 49; ++n) alle[n] = n + 1;
+        for (int i = 0; i < zahlix::kMaxZiehungen; ++i) {
+            std::shuffle(alle.begin(), alle.end(), rng);
+            zahlix::Bitworte w = zahlix::ZahlenPacken(std::span(alle.data(), 6));
+            w[3] = static_cast<int16_t>(w[3] | ((i % 17 == 0 ? 50 : alle[6]) << 8));
+            h.ZahlenSetzen(i, w);
+            h.WocheKennung[i] = zahlix::WocheKennungAus(i % 52 + 1, 0);
+            h.JahrCode[i] = zahlix::JahrCodeAusJahr(1955 + i / 104);
+            h.ImBereich[i] = -1;
+        }
+        return h;
+    }();
+    return d;
+}
+
+zahlix::Bitworte Auswahl(int64_t groesse) {
+    static const std::vector<int> zahlen{3, 12, 17, 25, 38, 44, 1, 9, 21, 30, 41, 49};
+    return zahlix::ZahlenPacken(std::span(zahlen.data(), static_cast<size_t>(groesse)));
+}
+
+template <auto Engine>
+void Lauf(benchmark::State& state) {
+    zahlix::Lottodatei d = Zufallshistorie();
+    const zahlix::Bitworte s = Auswahl(state.range(1));
+    const zahlix::Zusatzzahlwertung z{1, 1, 1};
+    zahlix::Klassenzaehler k{};
+    for (auto _ : state) {
+        Engine(s, d, k, z);
+        benchmark::DoNotOptimize(k.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+}  // namespace
+
+// One click in the number grid: a selection against the whole history, classes and counters.
+static void BM_ReihenAuswerten(benchmark::State& state) { Lauf<zahlix::ReihenAuswerten>(state); }
+BENCHMARK(BM_ReihenAuswerten)->Args({32000, 6})->Args({32000, 12});
+
+static void BM_ReihenAuswerten_Tabellen(benchmark::State& state) {
+    Lauf<zahlix::ReihenAuswertenTabellen>(state);
+}
+BENCHMARK(BM_ReihenAuswerten_Tabellen)->Args({32000, 6})->Args({32000, 12});
