@@ -1,13 +1,48 @@
+#include <filesystem>
 #include <ostream>
 
+#include "app/programm.h"
 #include "cli/befehle.h"
+#include "core/atomare_datei.h"
+#include "core/lottodatei_format.h"
+#include "core/lottodatei_io.h"
 
 namespace zahlix::cli {
 
-// Not built yet.
-int Konvertieren(const Argumente&, std::ostream&, std::ostream& err) {
-    err << "Dieser Befehl ist noch nicht verfügbar.\n";
-    return kAufruffehler;
+// Reads QUELLE and writes ZIEL in the format of its extension; the previous ZIEL goes to
+// ./Datensicherungen first, as every write of the program does.
+int Konvertieren(const Argumente& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) {
+        err << "konvertieren erwartet QUELLE und ZIEL.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    const std::string& quelle = a[0];
+    const std::string& ziel = a[1];
+    if (!Lesbar(FormatAusName(quelle))) {
+        err << quelle << " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n";
+        return kAufruffehler;
+    }
+    if (FormatAusName(ziel) == Lottoformat::Unbekannt) {
+        err << ziel
+            << " ist kein gültiger Lotto-Dateiname! (schreibbar sind .ZX7, .ZX6, .AS7, .ASC, "
+               ".ZXT)\n";
+        return kAufruffehler;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(PfadVonName(quelle), ec)) {
+        err << "Die Datei " << quelle << " wurde nicht gefunden.\n";
+        return kDatenfehler;
+    }
+    StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    Lottodatei d;
+    if (LottodateiLaden(quelle, d, 0) != 0) {
+        err << "Die Datei " << quelle << " konnte nicht als Lottodatei geladen werden.\n";
+        return kDatenfehler;
+    }
+    int geschrieben = 0;
+    if (LottodateiSchreiben(ziel, d, geschrieben) != 0) return kDatenfehler;
+    out << geschrieben << " Ziehungen geschrieben\n";
+    return kErfolg;
 }
 
 }  // namespace zahlix::cli

@@ -20,6 +20,9 @@ int16_t LottodateiLaden(const std::string& dateiname, Lottodatei& d, int start =
 // file goes to the backup folder first; the target is replaced only once the new content is
 // completely written, so a failed write leaves it as it was. Returns 0 or -1.
 int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d);
+// As above; geschrieben receives the number of draws in the file (a text format ends at the
+// first draw without exactly six numbers), 0 on failure.
+int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d, int& geschrieben);
 
 // The backup step: copies the existing file into the backup folder (created when missing).
 // Errors are ignored; the write goes on.

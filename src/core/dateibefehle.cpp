@@ -1,0 +1,205 @@
+#include "core/dateibefehle.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "app/port.h"
+#include "app/programm.h"
+#include "core/atomare_datei.h"
+#include "core/lottodatei_format.h"
+#include "core/lottodatei_io.h"
+#include "core/neue_lottodatei.h"
+#include "core/zahlen.h"
+#include "output/bereich.h"
+
+namespace zahlix {
+
+namespace {
+
+template <typename F, typename... A>
+void Rufen(const F& f, A&&... a) {
+    if (f) f(std::forward<A>(a)...);
+}
+
+// The range that spans the whole history, with impossible values brought into bounds.
+void BereichUeberHistorie(const Lottodatei& d) {
+    const int letzter = std::clamp<int>(d.LetzterIndex, 0, kSlots - 1);
+    auto woche = [&](int i) { return std::clamp(WocheAus(d.WocheKennung[i]), 1, 53); };
+    auto jahr = [&](int i) {
+        const int j = JahrAusJahrCode(d.JahrCode[i]);
+        return j == 0 ? 1900 : j;
+    };
+    const int jv = jahr(0);
+    AuswertebereichSetzen(woche(0), jv, woche(letzter), std::max(jahr(letzter), jv));
+}
+
+}  // namespace
+
+DateiBefehle::DateiBefehle(Lottodatei& d, DateiFensterRueckrufe r) : d_(d), r_(std::move(r)) {}
+
+void DateiBefehle::Status(const std::string& text) const {
+    Rufen(r_.statuszeileSetzen, text);
+}
+
+int16_t DateiBefehle::LottodateiOeffnen() {
+    Status(" Lade Lottodatei ...");
+    std::string name;
+    if (!Programm().uebergabeDatei.empty()) {
+        name = Programm().uebergabeDatei;
+        Programm().uebergabeDatei.clear();
+    } else {
+        name = DateiAuswaehlen("*.ZX7;*.ZX6;*.AS7", "Lotto-Auswertung - Datei öffnen");
+    }
+    const bool gewaehlt = !name.empty();
+    const bool ohneHistorie = d_.Dateiname.empty() || d_.WocheKennung[0] == 0;
+    int16_t ergebnis = -1;
+    Beschaeftigt(-1);
+    if (gewaehlt) {
+        d_.Dateiname = name;
+        std::error_code ec;
+        if (!std::filesystem::exists(PfadVonName(name), ec)) {
+            // A missing start file is normal; the empty history follows without a word.
+        } else if (!Lesbar(FormatAusName(name))) {
+            Meldung(name + " ist kein gültiger Lotto-Dateiname!", flags::Information,
+                    kModulLottoAuswertung);
+        } else {
+            ergebnis = LottodateiLaden(name, d_, 0);
+        }
+    }
+    Beschaeftigt(0);
+    const bool zuruecksetzen = gewaehlt ? ergebnis != 0 : ohneHistorie;
+    if (zuruecksetzen) {
+        LeereLottodateiAnlegen(d_);
+        Rufen(r_.auswahlLeeren);
+        Rufen(r_.zahlenFreigeben, 49);
+    }
+    BereichUeberHistorie(d_);
+    d_.Titel = BereichText();
+    Rufen(r_.zahlenFreigeben, static_cast<int>(d_.GroessteZahl));
+    // A cancelled dialog leaves the history as it was, unsaved changes included.
+    if (gewaehlt || zuruecksetzen) d_.Geaendert = false;
+    Rufen(r_.auswerten);
+    Rufen(r_.titelZeichnen);
+    return ergebnis;
+}
+
+int16_t DateiBefehle::Schreiben() {
+    Beschaeftigt(-1);
+    const int16_t e = LottodateiSchreiben(d_.Dateiname, d_);
+    Beschaeftigt(0);
+    return e;
+}
+
+int16_t DateiBefehle::Speichern(const std::string& zurueck) {
+    const std::string status = r_.statuszeileLesen ? r_.statuszeileLesen() : std::string{};
+    Status(" Datei wird gespeichert ...");
+    const Lottoformat format = FormatAusName(d_.Dateiname);
+    int16_t e = -1;
+    auto nachFrage = [&](const std::string& text, int fl) {
+        if (Meldung(text, fl, kModulLottoAuswertung) == kOK) e = Schreiben();
+    };
+    switch (format) {
+        case Lottoformat::ASC:
+            nachFrage(
+                "Im ASC-Format werden nur die 6 Zahlen der Ziehung gespeichert!\r\n"
+                "Die ASC-Datei kann mit der System-Auswertung geöffnet werden.",
+                flags::Information + flags::OKAbbrechen);
+            break;
+        case Lottoformat::AS7:
+            e = Schreiben();
+            break;
+        case Lottoformat::ZX6:
+            nachFrage("Im alten ZX6-Format werden keine Kennungen gespeichert!",
+                      flags::OKAbbrechen);
+            break;
+        case Lottoformat::ZX7:
+            e = Schreiben();
+            if (e == 0) d_.Geaendert = false;
+            break;
+        case Lottoformat::ZXT:
+            nachFrage("Im ZXT-Format werden nur die 7 Zahlen der Ziehung gespeichert!",
+                      flags::OKAbbrechen);
+            break;
+        case Lottoformat::Unbekannt:
+            Meldung(d_.Dateiname + " ist kein gültiger Lotto-Dateiname!", flags::Information,
+                    kModulLottoAuswertung);
+            break;
+    }
+    // Exports and failed writes do not rename the open history.
+    if (!(format == Lottoformat::ZX7 && e == 0)) d_.Dateiname = zurueck;
+    Rufen(r_.titelZeichnen);
+    Status(status);
+    return e;
+}
+
+int16_t DateiBefehle::LottodateiSpeichern() {
+    return Speichern(d_.Dateiname);
+}
+
+void DateiBefehle::LeereLottodatei() {
+    LeereLottodateiAnlegen(d_);
+    Rufen(r_.auswahlLeeren);
+    Rufen(r_.zahlenFreigeben, 49);
+    Rufen(r_.titelZeichnen);
+    Rufen(r_.auswerten);
+    Rufen(r_.titelZeichnen);
+}
+
+bool DateiBefehle::NeueLottodatei(const std::string& name, int groessteZahl, int woche, int jahr) {
+    if (!AenderungenSichern()) return false;
+    NeueLottodateiAnlegen(d_, name, groessteZahl, woche, jahr);
+    Rufen(r_.auswahlLeeren);
+    Rufen(r_.zahlenFreigeben, static_cast<int>(d_.GroessteZahl));
+    Rufen(r_.titelZeichnen);
+    Rufen(r_.auswerten);
+    Rufen(r_.titelZeichnen);
+    return true;
+}
+
+void DateiBefehle::mDateiOeffnen() {
+    if (!AenderungenSichern()) return;
+    LottodateiOeffnen();
+}
+
+void DateiBefehle::mDateiSpeichern() {
+    if (!d_.Geaendert &&
+        Meldung(d_.Dateiname + "\r" + "Daten wurden nicht geändert. Trotzdem speichern?",
+                flags::Information + flags::JaNein + flags::Zweiter, kModulLottoAuswertung) != kJa)
+        return;
+    LottodateiSpeichern();
+}
+
+void DateiBefehle::mDateiSpeichernUnter() {
+    const std::string vorher = d_.Dateiname;
+    const std::string name = DateiAuswaehlen("*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT",
+                                             "Lotto-Auswertung - Datei speichern unter");
+    if (name.empty()) return;
+    d_.Dateiname = name;
+    Speichern(vorher);
+}
+
+void DateiBefehle::ToolbarSpeichern() {
+    if (d_.Dateiname == "Sammel.ZX7" || d_.Dateiname == "OhneName.ZX7")
+        mDateiSpeichernUnter();
+    else
+        mDateiSpeichern();
+}
+
+bool DateiBefehle::AenderungenSichern() {
+    if (!d_.Geaendert) return true;
+    if (Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
+                flags::JaNein + flags::Ausruf, kModulLottoAuswertung) != kJa)
+        return true;
+    if (LottodateiSpeichern() != 0) return false;
+    d_.Geaendert = false;
+    return true;
+}
+
+bool DateiBefehle::Schliessen() {
+    if (!AenderungenSichern()) return false;
+    d_.Geaendert = false;
+    return true;
+}
+
+}  // namespace zahlix

@@ -1,0 +1,362 @@
+#include "core/dateibefehle.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/programm.h"
+#include "app/skript_port.h"
+#include "core/atomare_datei.h"
+#include "core/lottodatei_io.h"
+#include "lotto_beispiele.h"
+#include "output/bereich.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using namespace zahlix::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A window stand-in that records what the commands tell it.
+struct Fenster {
+    Lottodatei d;
+    std::vector<std::string> status;
+    std::vector<int> freigaben;
+    int titel = 0, leeren = 0, auswertungen = 0;
+    DateiBefehle befehle{d, Rueckrufe()};
+
+    DateiFensterRueckrufe Rueckrufe() {
+        DateiFensterRueckrufe r;
+        r.statuszeileSetzen = [this](const std::string& s) { status.push_back(s); };
+        r.statuszeileLesen = [this] { return status.empty() ? std::string{} : status.back(); };
+        r.titelZeichnen = [this] { ++titel; };
+        r.zahlenFreigeben = [this](int n) { freigaben.push_back(n); };
+        r.auswahlLeeren = [this] { ++leeren; };
+        r.auswerten = [this] { ++auswertungen; };
+        return r;
+    }
+};
+
+struct Umgebung : Arbeitsordner {
+    SkriptPort port;
+    Umgebung() {
+        StartverzeichnisSetzen(pfad());
+        Programm().uebergabeDatei.clear();
+    }
+    ~Umgebung() {
+        SchreibfehlerNachBytes(std::nullopt);
+        Programm().uebergabeDatei.clear();
+    }
+    std::string Datei(const std::string& name, const Lottodatei& d = Beispiel()) {
+        const std::string p = (pfad() / name).string();
+        EXPECT_EQ(LottodateiSchreiben(p, d), 0);
+        return p;
+    }
+};
+
+std::vector<int> Bereich() {
+    const Bereichswerte& b = Auswertebereich();
+    return {b.wocheVon, b.jahrVon, b.wocheBis, b.jahrBis, b.wochenImJahrVon, b.wochenImJahrBis};
+}
+
+}  // namespace
+
+TEST(LottodateiOeffnen, UebergabeLaedtUndSpanntDenBereich) {
+    Umgebung u;
+    Lottodatei sortiert = HistorieAus(
+        {{3, 1999, 0, {1, 2, 3, 4, 5, 6}, 0}, {7, 2004, 'S', {1, 2, 3, 4, 5, 45}, 0}}, 45);
+    Programm().uebergabeDatei = u.Datei("h.ZX7", sortiert);
+    Fenster f;
+    f.d.Geaendert = true;
+    Auswertebereich().kennung = "M";
+    EXPECT_EQ(f.befehle.LottodateiOeffnen(), 0);
+    EXPECT_EQ(Programm().uebergabeDatei, "");
+    EXPECT_TRUE(u.port.dateiAnfragen.empty());
+    EXPECT_EQ(f.d.Dateiname, (u / "h.ZX7").string());
+    EXPECT_EQ(f.d.LetzterIndex, 1);
+    EXPECT_EQ(f.d.ImBereich[1], -1);
+    EXPECT_FALSE(f.d.Geaendert);
+    EXPECT_EQ(Bereich(), (std::vector<int>{3, 1999, 7, 2004, 1, 53}));
+    EXPECT_EQ(Auswertebereich().kennung, "");
+    EXPECT_EQ(f.d.Titel, BereichText());
+    EXPECT_EQ(f.status.front(), " Lade Lottodatei ...");
+    EXPECT_EQ(f.freigaben, std::vector<int>{45});
+    EXPECT_EQ(f.auswertungen, 1);
+    EXPECT_EQ(f.titel, 1);
+    EXPECT_EQ(BeschaeftigtZaehler(), 0);
+}
+
+TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
+    Umgebung u;
+    DateiSchreiben(u / "text.TXT", "x");
+    DateiSchreiben(u / "kaputt.AS7", "1 2 3\r\n");
+    struct Fall {
+        std::string datei;
+        std::vector<std::string> meldungen;
+    };
+    const std::vector<Fall> faelle = {
+        {(u / "fehlt.ZX7").string(), {}},
+        {(u / "text.TXT").string(),
+         {(u / "text.TXT").string() + " ist kein gültiger Lotto-Dateiname!"}},
+        {(u / "kaputt.AS7").string(),
+         {"Die Lottodatei " + (u / "kaputt.AS7").string() +
+          " ist fehlerhaft und wurde nicht geladen.\r\n"
+          "Zeile 1: zu wenige Werte (3 statt 10)."}},
+    };
+    for (const Fall& fall : faelle) {
+        SkriptPort port;
+        port.dateien = {fall.datei};
+        Fenster f;
+        f.d = Beispiel();
+        EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
+        ASSERT_EQ(port.dateiAnfragen.size(), 1u);
+        EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7");
+        EXPECT_EQ(port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei öffnen");
+        EXPECT_EQ(port.MeldungsTexte(), fall.meldungen) << fall.datei;
+        EXPECT_EQ(f.d.Dateiname, "OhneName.ZX7");
+        EXPECT_EQ(f.d.Anzahl(), 1);
+        EXPECT_EQ(f.d.JahrCode[0], 4864);
+        EXPECT_EQ(f.leeren, 1);
+        EXPECT_EQ(Bereich(), (std::vector<int>{1, 1900, 1, 1900, 1, 53}));
+    }
+}
+
+TEST(LottodateiOeffnen, AbbruchBehaeltHistorieUndAenderungen) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.Dateiname = "offen.ZX7";
+    f.d.Geaendert = true;
+    EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
+    EXPECT_EQ(f.d.Dateiname, "offen.ZX7");
+    EXPECT_EQ(Felder(f.d), Felder(Beispiel()));
+    EXPECT_TRUE(f.d.Geaendert) << "ungespeicherte Änderungen bleiben markiert";
+    EXPECT_EQ(f.leeren, 0);
+    // The range still spans the history: the end year is never before the start year.
+    EXPECT_EQ(Bereich(), (std::vector<int>{5, 2005, 2, 2005, 1, 53}));
+
+    Fenster neu;  // a window without a history yet is reset
+    EXPECT_EQ(neu.befehle.LottodateiOeffnen(), -1);
+    EXPECT_EQ(neu.d.WocheKennung[0], 1);
+    EXPECT_EQ(neu.leeren, 1);
+}
+
+TEST(LottodateiOeffnen, UnmoeglicheWerteImBereichBegrenzt) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.WocheKennung[0] = 60;
+    f.d.JahrCode[0] = 0;
+    f.d.WocheKennung[4] = static_cast<int16_t>(WocheKennungAus(0, 'A'));
+    f.befehle.LottodateiOeffnen();
+    EXPECT_EQ(Bereich(), (std::vector<int>{53, 1900, 1, 1999, 1, 53}));
+}
+
+TEST(DateiBefehle, OeffnenFragtErstNachUngespeichertenAenderungen) {
+    Umgebung u;
+    const std::string anderes = u.Datei("anderes.ZX7");
+    const std::string eigenes =
+        u.Datei("eigenes.ZX7", HistorieAus({{1, 2000, 0, {1, 2, 3, 4, 5, 6}, 0}}));
+    Fenster f;
+    Programm().uebergabeDatei = eigenes;
+    f.befehle.LottodateiOeffnen();
+    f.d.Bitwort1[0] = 7 + 128 * 0;  // an edit
+    f.d.Geaendert = true;
+
+    // "Nein": the other file is opened and the edit is gone from memory only.
+    u.port.tasten = {Taste::Zweite};
+    u.port.dateien = {anderes};
+    f.befehle.mDateiOeffnen();
+    ASSERT_EQ(u.port.meldungen.size(), 1u);
+    const MeldungsAnfrage& m = u.port.meldungen[0];
+    EXPECT_EQ(m.text, eigenes + "\r" + "Geänderte Lottodaten speichern?");
+    EXPECT_EQ(m.titel, "Lotto-Auswertung");
+    EXPECT_EQ(m.knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(m.symbol, Symbol::Ausruf);
+    EXPECT_EQ(f.d.Dateiname, anderes);
+    Lottodatei platte;
+    LottodateiLaden(eigenes, platte);
+    EXPECT_EQ(platte.Bitwort1[0], 63);
+
+    // "Ja": saved before the next file comes in.
+    f.d.Bitwort1[0] = 7;
+    f.d.Geaendert = true;
+    u.port.tasten = {Taste::Erste};
+    u.port.dateien = {eigenes};
+    f.befehle.mDateiOeffnen();
+    LottodateiLaden(anderes, platte);
+    EXPECT_EQ(platte.Bitwort1[0], 7);
+    EXPECT_EQ(f.d.Dateiname, eigenes);
+}
+
+TEST(DateiBefehle, FehlgeschlagenesSpeichernBeimSchliessen) {
+    Umgebung u;
+    Fenster f;
+    Programm().uebergabeDatei = u.Datei("s.ZX7");
+    f.befehle.LottodateiOeffnen();
+    f.d.Geaendert = true;
+    SchreibfehlerNachBytes(5);
+    u.port.tasten = {Taste::Erste, Taste::Erste};
+    EXPECT_FALSE(f.befehle.Schliessen());
+    EXPECT_TRUE(f.d.Geaendert) << "ein ZX7-Speichern setzt Geaendert nur bei Erfolg zurück";
+    u.port.dateien = {(u / "s.ZX7").string()};
+    f.befehle.mDateiOeffnen();
+    EXPECT_TRUE(u.port.dateiAnfragen.empty()) << "ohne gesicherte Änderungen wird nichts geöffnet";
+    SchreibfehlerNachBytes(std::nullopt);
+    u.port.tasten = {Taste::Zweite};
+    EXPECT_TRUE(f.befehle.Schliessen());
+    EXPECT_FALSE(f.d.Geaendert);
+}
+
+TEST(LottodateiSpeichern, FormateFragenUndBehaltenDenNamen) {
+    struct Fall {
+        const char* endung;
+        const char* frage;  // empty: written without asking
+        int flagsSymbol;
+    };
+    const std::vector<Fall> faelle = {
+        {"ASC",
+         "Im ASC-Format werden nur die 6 Zahlen der Ziehung gespeichert!\r\n"
+         "Die ASC-Datei kann mit der System-Auswertung geöffnet werden.",
+         1},
+        {"ZX6", "Im alten ZX6-Format werden keine Kennungen gespeichert!", 0},
+        {"ZXT", "Im ZXT-Format werden nur die 7 Zahlen der Ziehung gespeichert!", 0},
+        {"AS7", "", 0},
+    };
+    for (const Fall& fall : faelle) {
+        for (Taste antwort : {Taste::Zweite, Taste::Erste}) {
+            Umgebung u;
+            Fenster f;
+            f.d = Beispiel();
+            f.d.Dateiname = "offen.ZX7";
+            f.d.Geaendert = true;
+            const std::string ziel = (u / (std::string("e.") + fall.endung)).string();
+            u.port.dateien = {ziel};
+            u.port.tasten = {antwort};
+            f.befehle.mDateiSpeichernUnter();
+            const bool frage = *fall.frage != 0;
+            EXPECT_EQ(fs::exists(ziel), !frage || antwort == Taste::Erste) << ziel;
+            EXPECT_EQ(f.d.Dateiname, "offen.ZX7") << "ein Export benennt die Historie nicht um";
+            EXPECT_TRUE(f.d.Geaendert);
+            ASSERT_EQ(u.port.meldungen.size(), frage ? 1u : 0u);
+            if (frage) {
+                EXPECT_EQ(u.port.meldungen[0].text, fall.frage);
+                EXPECT_EQ(u.port.meldungen[0].knoepfe, Knoepfe::OKAbbrechen);
+                EXPECT_EQ(u.port.meldungen[0].symbol == Symbol::Information, fall.flagsSymbol == 1);
+            }
+            EXPECT_EQ(u.port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT");
+            EXPECT_EQ(u.port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei speichern unter");
+            EXPECT_EQ(f.status, (std::vector<std::string>{" Datei wird gespeichert ...", ""}));
+        }
+    }
+}
+
+TEST(LottodateiSpeichern, Zx7UebernimmtNamenUndSetztGeaendertZurueck) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.Geaendert = true;
+    const std::string ziel = (u / "neu.zx7").string();
+    u.port.dateien = {ziel};
+    f.befehle.mDateiSpeichernUnter();
+    EXPECT_EQ(f.d.Dateiname, ziel);
+    EXPECT_FALSE(f.d.Geaendert);
+
+    // A failed save as keeps the old name and the flag.
+    f.d.Geaendert = true;
+    u.port.dateien = {(u / "fehlt" / "x.ZX7").string()};
+    f.befehle.mDateiSpeichernUnter();
+    EXPECT_EQ(f.d.Dateiname, ziel);
+    EXPECT_TRUE(f.d.Geaendert);
+
+    u.port.dateien = {(u / "x.DOC").string()};
+    const std::size_t vorher = u.port.meldungen.size();
+    f.befehle.mDateiSpeichernUnter();
+    ASSERT_EQ(u.port.meldungen.size(), vorher + 1);
+    EXPECT_EQ(u.port.meldungen.back().text,
+              (u / "x.DOC").string() + " ist kein gültiger Lotto-Dateiname!");
+    EXPECT_EQ(f.d.Dateiname, ziel);
+}
+
+TEST(LottodateiSpeichern, Speichern_UnveraendertFragtMitNeinVorbelegt) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.Dateiname = (u / "u.ZX7").string();
+    f.befehle.mDateiSpeichern();  // closed box: the preset "Nein"
+    ASSERT_EQ(u.port.meldungen.size(), 1u);
+    EXPECT_EQ(u.port.meldungen[0].text,
+              f.d.Dateiname + "\rDaten wurden nicht geändert. Trotzdem speichern?");
+    EXPECT_EQ(u.port.meldungen[0].vorbelegt, Taste::Zweite);
+    EXPECT_EQ(u.port.meldungen[0].symbol, Symbol::Information);
+    EXPECT_FALSE(fs::exists(f.d.Dateiname));
+    u.port.tasten = {Taste::Erste};
+    f.befehle.mDateiSpeichern();
+    EXPECT_TRUE(fs::exists(f.d.Dateiname));
+    f.d.Geaendert = true;
+    f.befehle.mDateiSpeichern();
+    EXPECT_EQ(u.port.meldungen.size(), 2u) << "Geändertes wird ohne Frage gespeichert";
+    EXPECT_FALSE(f.d.Geaendert);
+}
+
+TEST(LottodateiSpeichern, SpeichernBehaeltDenNamenNachVorherigemOeffnen) {
+    Umgebung u;
+    const std::string a = u.Datei("a.ZX7"), b = u.Datei("b.AS7");
+    Fenster f;
+    u.port.dateien = {a, b};
+    f.befehle.mDateiOeffnen();
+    f.befehle.mDateiOeffnen();
+    f.d.Geaendert = true;
+    f.befehle.mDateiSpeichern();
+    EXPECT_EQ(f.d.Dateiname, b);
+    EXPECT_TRUE(f.d.Geaendert) << "nur ZX7 setzt Geaendert zurück";
+}
+
+TEST(DateiBefehle, WerkzeugleisteSpeichertUnbenannteUnterNeuemNamen) {
+    for (const char* name : {"OhneName.ZX7", "Sammel.ZX7", "sammel.ZX7"}) {
+        Umgebung u;
+        Fenster f;
+        f.d = Beispiel();
+        f.d.Dateiname = name;
+        f.d.Geaendert = true;
+        f.befehle.ToolbarSpeichern();
+        const bool unbenannt = std::string(name) != "sammel.ZX7";
+        EXPECT_EQ(u.port.dateiAnfragen.size(), unbenannt ? 1u : 0u) << name;
+    }
+}
+
+TEST(DateiBefehle, NeueLottodateiNachDerSpeicherfrage) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.Dateiname = (u / "alt.ZX7").string();
+    f.d.Geaendert = true;
+    u.port.tasten = {Taste::Erste};
+    ASSERT_TRUE(f.befehle.NeueLottodatei("neu", 45, 10, 2024));
+    EXPECT_TRUE(fs::exists(u / "alt.ZX7"));
+    EXPECT_EQ(f.d.Dateiname, "neu.ZX7");
+    EXPECT_EQ(f.d.GroessteZahl, 45);
+    EXPECT_EQ(f.freigaben.back(), 45);
+    EXPECT_EQ(f.leeren, 1);
+    EXPECT_EQ(Bereich(), (std::vector<int>{10, 2024, 10, 2024, 1, 53}));
+
+    f.d.Geaendert = true;
+    f.d.Dateiname = (u / "fehlt" / "x.ZX7").string();
+    u.port.tasten = {Taste::Erste};
+    EXPECT_FALSE(f.befehle.NeueLottodatei("anders", 49, 1, 2000));
+    EXPECT_EQ(f.d.GroessteZahl, 45) << "ohne gesicherte Änderungen bleibt alles";
+}
+
+TEST(DateiBefehle, LeereLottodatei) {
+    Umgebung u;
+    Fenster f;
+    f.d = Beispiel();
+    f.d.Geaendert = true;
+    f.befehle.LeereLottodatei();
+    EXPECT_EQ(f.d.Anzahl(), 1);
+    EXPECT_FALSE(f.d.Geaendert);
+    EXPECT_EQ(f.freigaben, std::vector<int>{49});
+    EXPECT_EQ(f.auswertungen, 1);
+}
