@@ -1,0 +1,151 @@
+// zahlix-cli info and konvertieren, run as the user runs them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/testdaten.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+using namespace zahlix::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+// Runs the program in ordner, so its backups land there.
+Lauf Cli(const Arbeitsordner& ordner, const std::string& argumente) {
+    const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" ZAHLIX_CLI "\" " +
+                               argumente + " > aus.txt 2> fehler.txt";
+    int r = std::system(befehl.c_str());
+#ifndef _WIN32
+    r = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+#endif
+    Lauf l{r, DateiLesen(ordner / "aus.txt"), DateiLesen(ordner / "fehler.txt")};
+    fs::remove(ordner / "aus.txt");
+    fs::remove(ordner / "fehler.txt");
+    return l;
+}
+
+const char* kZweiZiehungen =
+    " 40 1955 83 03 12 13 16 23 41 00\r\n 41 1955 83 03 12 18 30 32 49 00\r\n";
+
+}  // namespace
+
+TEST(CliInfo, ZeigtKopfdatenUndBereich) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "zwei.AS7", kZweiZiehungen);
+    const Lauf l = Cli(o, "info zwei.AS7");
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out,
+              "Datei: zwei.AS7\nGrößte Zahl: 49\nZiehungen: 2\n"
+              "Bereich: 40/1955-41/1955  Wo:01-53 \n");
+    EXPECT_EQ(l.err, "");
+    EXPECT_FALSE(fs::exists(o / "Datensicherungen")) << "info schreibt nichts";
+}
+
+TEST(CliInfo, KopfOhneZiehungen) {
+    Arbeitsordner o;
+    const std::string kopf("XZ\0\0\0\0\0\0\0\0\x2d\0", 12);
+    DateiSchreiben(o / "leer.zx7", kopf);
+    const Lauf l = Cli(o, "info leer.zx7");
+    EXPECT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.out,
+              "Datei: leer.zx7\nGrößte Zahl: 45\nZiehungen: 0\n"
+              "Bereich: 01/1900-01/1900  Wo:01-53 \n");
+}
+
+TEST(CliInfo, Fehlerfaelle) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "kaputt.AS7", " 40 1955 83 03 12 13 16 23 41\r\n");
+    DateiSchreiben(o / "ohne.ZX7", "keine Lottodatei");
+    struct Fall {
+        const char* argumente;
+        int status;
+        const char* fehler;
+    };
+    const Fall faelle[] = {
+        {"info", 1, "info erwartet genau einen Dateinamen."},
+        {"info a.ZX7 b.ZX7", 1, "info erwartet genau einen Dateinamen."},
+        {"info liste.txt", 1, "liste.txt ist kein gültiger Lotto-Dateiname!"},
+        {"info fehlt.ZX7", 2, "Die Datei fehlt.ZX7 wurde nicht gefunden."},
+        {"info kaputt.AS7", 2, "Zeile 1: zu wenige Werte (9 statt 10)."},
+        {"info ohne.ZX7", 2, "Die Datei ohne.ZX7 konnte nicht als Lottodatei geladen werden."},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = Cli(o, f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente;
+        EXPECT_NE(l.err.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.err;
+        EXPECT_EQ(l.out, "") << f.argumente;
+    }
+}
+
+TEST(CliKonvertieren, AlleZielformateMitSicherung) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "q.AS7", kZweiZiehungen);
+    for (const char* ziel : {"z.ZX7", "z.zx6", "z.ASC", "z.ZXT", "z.AS7"}) {
+        const Lauf l = Cli(o, std::string("konvertieren q.AS7 ") + ziel);
+        EXPECT_EQ(l.status, 0) << ziel << l.err;
+        EXPECT_EQ(l.out, "2 Ziehungen geschrieben\n") << ziel;
+    }
+    EXPECT_EQ(DateiLesen(o / "z.AS7"), kZweiZiehungen);
+    EXPECT_EQ(DateiLesen(o / "z.ASC"), " 03 12 13 16 23 41\r\n 03 12 18 30 32 49\r\n");
+    EXPECT_EQ(fs::file_size(o / "z.ZX7"), 12u + 2 * 12);
+    EXPECT_EQ(fs::file_size(o / "z.zx6"), 2u + 2 * 10);
+
+    // Back from the binary formats; ZX6 has no identifiers.
+    EXPECT_EQ(Cli(o, "konvertieren z.ZX7 r7.AS7").status, 0);
+    EXPECT_EQ(DateiLesen(o / "r7.AS7"), kZweiZiehungen);
+    EXPECT_EQ(Cli(o, "konvertieren z.zx6 r6.AS7").status, 0);
+    EXPECT_EQ(DateiLesen(o / "r6.AS7"),
+              " 40 1955 00 03 12 13 16 23 41 00\r\n 41 1955 00 03 12 18 30 32 49 00\r\n");
+
+    // Overwriting keeps the previous version in ./Datensicherungen.
+    DateiSchreiben(o / "q.AS7", " 01 2000 00 01 02 03 04 05 06 00\r\n");
+    const Lauf l = Cli(o, "konvertieren q.AS7 z.AS7");
+    EXPECT_EQ(l.out, "1 Ziehungen geschrieben\n");
+    EXPECT_EQ(DateiLesen(o / "Datensicherungen" / "z.AS7"), kZweiZiehungen);
+}
+
+TEST(CliKonvertieren, Fehlerfaelle) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "q.AS7", kZweiZiehungen);
+    DateiSchreiben(o / "kaputt.ZX7", std::string("XZ\0\0\0\0\0\0\0\0\x31\0\x05", 13));
+    DateiSchreiben(o / "ziel.ZX7", "bleibt");
+    struct Fall {
+        const char* argumente;
+        int status;
+        const char* fehler;
+    };
+    const Fall faelle[] = {
+        {"konvertieren q.AS7", 1, "konvertieren erwartet QUELLE und ZIEL."},
+        {"konvertieren q.ASC z.ZX7", 1, "q.ASC ist kein gültiger Lotto-Dateiname!"},
+        {"konvertieren q.AS7 z.TXT", 1, "z.TXT ist kein gültiger Lotto-Dateiname!"},
+        {"konvertieren fehlt.AS7 z.ZX7", 2, "Die Datei fehlt.AS7 wurde nicht gefunden."},
+        {"konvertieren kaputt.ZX7 ziel.ZX7", 2, "unvollständiger Datensatz am Dateiende"},
+        {"konvertieren q.AS7 nirgends/z.ZX7", 2, "nirgends/z.ZX7 konnte nicht geschrieben werden"},
+    };
+    for (const Fall& f : faelle) {
+        const Lauf l = Cli(o, f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente;
+        EXPECT_NE(l.err.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.err;
+        EXPECT_EQ(l.out, "") << f.argumente;
+    }
+    EXPECT_EQ(DateiLesen(o / "ziel.ZX7"), "bleibt");
+}
+
+TEST(CliKonvertieren, EchteDatenUeberZx7Bytegleich) {
+    ZAHLIX_BRAUCHT_DATEI(quelle, "Lotto6aus49.AS7");
+    Arbeitsordner o;
+    const Lauf hin = Cli(o, "konvertieren \"" + quelle.string() + "\" l.ZX7");
+    EXPECT_EQ(hin.out, "5031 Ziehungen geschrieben\n") << hin.err;
+    EXPECT_EQ(Cli(o, "konvertieren l.ZX7 l.AS7").status, 0);
+    EXPECT_TRUE(DateiLesen(o / "l.AS7") == DateiLesen(quelle));
+}
