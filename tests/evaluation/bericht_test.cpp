@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "evaluation/auswertung.h"
+#include "evaluation/bericht.h"
+#include "evaluation/trefferliste.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+
+namespace {
+
+struct Ziehung {
+    int woche, jahr;
+    char kennung;  // 0 for none
+    std::vector<int> zahlen;
+    int zusatz;
+};
+
+// A short made-up history around the century change, with identifiers, bonus values 0 and 50
+// and one draw out of range.
+Lottodatei Beispielhistorie() {
+    const std::vector<Ziehung> ziehungen = {
+        {22, 1999, 0, {1, 7, 13, 20, 33, 44}, 9},   {23, 1999, 0, {2, 7, 8, 9, 10, 11}, 50},
+        {52, 1999, 'S', {3, 4, 5, 6, 40, 41}, 7},   {1, 2000, 'M', {1, 2, 3, 4, 5, 6}, 0},
+        {23, 2004, 'M', {7, 14, 21, 28, 35, 42}, 1}, {23, 2004, 'S', {1, 2, 3, 30, 31, 32}, 4},
+        {24, 2004, 0, {43, 44, 45, 46, 47, 48}, 49}, {25, 2004, 0, {1, 2, 3, 4, 45, 46}, 5},
+    };
+    Lottodatei d;
+    d.Leeren();
+    for (size_t i = 0; i < ziehungen.size(); ++i) {
+        const auto& z = ziehungen[i];
+        Bitworte w = ZahlenPacken(z.zahlen);
+        w[3] = static_cast<int16_t>(w[3] | (z.zusatz << 8));
+        const int idx = static_cast<int>(i);
+        d.ZahlenSetzen(idx, w);
+        d.WocheKennung[idx] = WocheKennungAus(z.woche, z.kennung);
+        d.JahrCode[idx] = JahrCodeAusJahr(z.jahr);
+        d.ImBereich[idx] = -1;
+    }
+    d.LetzterIndex = static_cast<int16_t>(ziehungen.size() - 1);
+    d.ImBereich[6] = 0;
+    d.Trefferwert[6] = 6;  // stale class of a draw out of range: must never show
+    return d;
+}
+
+Auswertungsanzeige Auswerten(Lottodatei& d, const std::vector<int>& zahlen, int filter) {
+    Auswertungsanzeige a;
+    a.fenstertitel = "Lotto-Auswertung: Beispiel.ZX7";
+    a.bereichText = "22/1999-25/2004  Wo:01-53 ";
+    a.auswahl = ZahlenPacken(zahlen);
+    a.filter = filter;
+    a.listentitel = TrefferTitel(filter);
+    ReihenAuswerten(a.auswahl, d, a.zaehler, {1, 1, 1});
+    return a;
+}
+
+// Compares with tests/evaluation/golden/<name>; ZAHLIX_GOLDEN_SCHREIBEN=1 rewrites it.
+void ErwarteGolden(const std::string& text, const std::string& name) {
+    const auto pfad = test::Quelle("evaluation/golden/" + name);
+    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) test::DateiSchreiben(pfad, text);
+    EXPECT_EQ(text, test::DateiLesen(pfad)) << name;
+}
+
+}  // namespace
+
+TEST(Bericht, ZwischenspeicherBlockGolden) {
+    Lottodatei d = Beispielhistorie();
+    const auto a = Auswerten(d, {1, 2, 3, 4, 5, 7, 9}, 10);
+    ErwarteGolden(ZwischenspeicherBlock(a, d), "zwischenspeicher_block.txt");
+}
+
+TEST(Bericht, DruckberichtGolden) {
+    Lottodatei d = Beispielhistorie();
+    auto a = Auswerten(d, {1, 2, 3, 4, 5, 7, 9}, 12);
+    ErwarteGolden(DruckBericht(a, d), "druckbericht_alle.txt");
+    a.filter = 11;
+    a.listentitel = TrefferTitel(11);
+    ErwarteGolden(DruckBericht(a, d), "druckbericht_gewinn.txt");
+}
+
+TEST(Bericht, ZahlenzeileBrichtNachFuenfzehnZahlenUm) {
+    Auswertungsanzeige a;
+    std::vector<int> zahlen;
+    for (int n = 1; n <= 16; ++n) zahlen.push_back(n * 3);
+    a.auswahl = ZahlenPacken(zahlen);
+    const std::string kopf = BerichtKopf(a);
+    const auto start = kopf.find("Zahlen     :");
+    const auto ende = kopf.find("              6T");
+    const std::string teil = kopf.substr(start, ende - start);
+    EXPECT_EQ(teil,
+              "Zahlen     : 03 06 09 12 15 18 21 24 27 30 33 36 39 42 45\r\n"
+              "             48 :\r\n");
+
+    // Exactly fifteen numbers stay on one line; numbers above the lottery's largest are left out.
+    a.auswahl = ZahlenPacken(std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 46});
+    a.groessteZahl = 45;
+    const std::string k2 = BerichtKopf(a);
+    EXPECT_NE(k2.find("Zahlen     : 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 :\r\n"), std::string::npos);
+
+    a.auswahl = {};
+    EXPECT_NE(BerichtKopf(a).find("Zahlen     : :\r\n"), std::string::npos);
+}
+
+TEST(Bericht, DruckzeileTrefferUndZusatzzahl) {
+    Lottodatei d = Beispielhistorie();
+    const Bitworte auswahl = ZahlenPacken(std::vector{7, 8, 9});
+    ReihenAuswerten(auswahl, d, *std::make_unique<Klassenzaehler>(), {1, 1, 1});
+    struct Fall {
+        int i;
+        std::string soll;
+    };
+    const Fall faelle[] = {
+        {0, " 22/1999   :  01  07* 13  20  33  44 / 09*:   1 "},
+        {1, " 23/1999   :  02  07* 08* 09* 10  11 / .. :   3 "},  // bonus 50
+        {3, " 01/2000-M :  01  02  03  04  05  06 / .. :   0 "},  // bonus 0
+        {4, " 23/2004-M :  07* 14  21  28  35  42 / 01 :   1 "},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(DruckZeile(d, f.i, auswahl), f.soll);
+
+    // A bonus upgrade shows as "+".
+    const Bitworte mitZusatz = ZahlenPacken(std::vector{1, 2, 3, 5});
+    ReihenAuswerten(mitZusatz, d, *std::make_unique<Klassenzaehler>(), {1, 1, 1});
+    EXPECT_EQ(DruckZeile(d, 7, mitZusatz), " 25/2004   :  01* 02* 03* 04  45  46 / 05*:   3+");
+}
+
+TEST(Bericht, FortschrittAlleFuenfzigZiehungen) {
+    Lottodatei d;
+    d.Leeren();
+    for (int i = 0; i < 175; ++i) {
+        d.ZahlenSetzen(i, ZahlenPacken(std::vector{1, 2, 3, 4, 5, 6}));
+        d.WocheKennung[i] = WocheKennungAus(i % 52 + 1, 0);
+        d.JahrCode[i] = JahrCodeAusJahr(1990 + i / 52);
+        d.ImBereich[i] = -1;
+    }
+    Auswertungsanzeige a;
+    a.auswahl = ZahlenPacken(std::vector{1});
+    a.filter = 1;
+    ReihenAuswerten(a.auswahl, d, a.zaehler, {1, 1, 1});
+    std::vector<int> meldungen;
+    const std::string t = DruckBericht(a, d, [&](int n) { meldungen.push_back(n); });
+    EXPECT_EQ(meldungen, (std::vector{50, 100, 150}));
+    // Head (5 lines), empty line, caption, heading, 175 draws, closing line.
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\n'), 5 + 1 + 1 + 1 + 175 + 1);
+    EXPECT_TRUE(t.ends_with(std::string(80, '-') + "\r\n"));
+}
+
+TEST(Bericht, TitelUndFilter) {
+    const std::pair<int, const char*> titel[] = {
+        {0, "Reihen mit 0 Treffer"},          {3, "Reihen mit 3 Treffer"},
+        {6, "Reihen mit 6 Treffer"},          {7, "Reihen mit 3 und Zusatzzahl"},
+        {9, "Reihen mit 5 und Zusatzzahl"},   {10, "Reihen mit Treffer"},
+        {11, "Reihen ab 3 Treffer"},          {12, "Reihen mit/ohne Treffer"},
+    };
+    for (auto [f, t] : titel) EXPECT_EQ(TrefferTitel(f), t);
+
+    EXPECT_TRUE(PasstZumFilter(0, 12));
+    EXPECT_FALSE(PasstZumFilter(0, 10));
+    EXPECT_TRUE(PasstZumFilter(7, 11));
+    EXPECT_FALSE(PasstZumFilter(2, 11));
+    EXPECT_TRUE(PasstZumFilter(1, 10));
+    EXPECT_FALSE(PasstZumFilter(3, 7));
+    EXPECT_FALSE(PasstZumFilter(3, 13));
+}
+
+TEST(Bericht, Statuszeile) {
+    EXPECT_EQ(StatuszeileNachAuswertung(0, 5031, 0, 0),
+              " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick auswählen");
+    EXPECT_EQ(StatuszeileNachAuswertung(1, 5031, 0, 0), " 1  Zahl mit  5031  Reihen wurde ausgewertet.");
+    EXPECT_EQ(StatuszeileNachAuswertung(6, 5031, 13983816, 279),
+              " 6  Zahlen (KombiNr  13.983.816 , Summe  279) mit  5031  Reihen wurden ausgewertet.");
+    EXPECT_EQ(StatuszeileNachAuswertung(6, 0, 1, 21),
+              " 6  Zahlen (KombiNr  1 , Summe  21) mit  0  Reihen wurden ausgewertet.");
+    EXPECT_EQ(StatuszeileNachAuswertung(12, 3, 0, 0), " 12  Zahlen mit  3  Reihen wurden ausgewertet.");
+}
+
+TEST(TrefferlisteText, ZeileInFarbigenStuecken) {
+    Lottodatei d = Beispielhistorie();
+    const Bitworte auswahl = ZahlenPacken(std::vector{7, 8, 9});
+    Klassenzaehler z{};
+    ReihenAuswerten(auswahl, d, z, {1, 1, 1});
+    using F = Listenfarbe;
+    EXPECT_EQ(TrefferZeile(d, 0, auswahl),
+              (Listenzeile{{" 22/1999   :", F::Schwarz}, {" 01", F::Schwarz}, {" 07", F::Hellblau},
+                           {" 13", F::Schwarz}, {" 20", F::Schwarz}, {" 33", F::Schwarz},
+                           {" 44", F::Schwarz}, {"-", F::Schwarz}, {"09", F::Hellrot},
+                           {"  1 T.", F::Schwarz}}));
+    // Bonus 50 and 0 both show "..", never in the hit colour.
+    EXPECT_EQ(ZeilenText(TrefferZeile(d, 1, auswahl)), " 23/1999   : 02 07 08 09 10 11-..  3 T.");
+    EXPECT_EQ(ZeilenText(TrefferZeile(d, 3, auswahl)), " 01/2000-M : 01 02 03 04 05 06-..  0 T.");
+    EXPECT_EQ(TrefferZeile(d, 3, auswahl)[8].farbe, F::Schwarz);
+
+    const Bitworte mitZusatz = ZahlenPacken(std::vector{1, 2, 3, 5});
+    ReihenAuswerten(mitZusatz, d, z, {1, 1, 1});
+    EXPECT_EQ(ZeilenText(TrefferZeile(d, 7, mitZusatz)), " 25/2004   : 01 02 03 04 45 46-05  3+T.");
+}
+
+TEST(TrefferlisteText, SeiteLeereKlasseUndBlaettern) {
+    Lottodatei d = Beispielhistorie();
+    Klassenzaehler z{};
+    const Bitworte auswahl = ZahlenPacken(std::vector{1, 2, 3});
+    ReihenAuswerten(auswahl, d, z, {0, 0, 0});
+    // Classes of the draws in range 0..5 and 7: 1, 1, 1, 3, 0, 3, 3.
+    ASSERT_EQ(z[3], 3);
+    ASSERT_EQ(z[0], 1);
+
+    auto s = TrefferseiteBerechnen(d, z, 3, 0, 10, TrefferTitel(3));
+    EXPECT_EQ(s.ziehungen, (std::vector{3, 5, 7}));
+    EXPECT_EQ(s.titel, "Reihen mit 3 Treffer");
+    EXPECT_EQ(s.scrollMax, 0);
+
+    // An empty class falls back to the draws without hits, and says so once.
+    s = TrefferseiteBerechnen(d, z, 5, 0, 10, TrefferTitel(5));
+    EXPECT_EQ(s.filter, 0);
+    EXPECT_EQ(s.titel, "Reihen mit 5 Treffer --- Keine gefunden ---");
+    EXPECT_EQ(s.ziehungen, (std::vector{4}));
+    s = TrefferseiteBerechnen(d, z, 5, 0, 10, s.titel);
+    EXPECT_EQ(s.titel, "Reihen mit 5 Treffer --- Keine gefunden ---");
+
+    // Two visible lines: three entries per page, scroll range over all hits, too far resets.
+    s = TrefferseiteBerechnen(d, z, 10, 1, 2, TrefferTitel(10));
+    EXPECT_EQ(s.scrollMax, 4);
+    EXPECT_EQ(s.ziehungen, (std::vector{1, 2, 3}));
+    s = TrefferseiteBerechnen(d, z, 10, 4, 2, TrefferTitel(10));
+    EXPECT_EQ(s.ziehungen, (std::vector{5, 7}));
+    s = TrefferseiteBerechnen(d, z, 10, 5, 2, TrefferTitel(10));
+    EXPECT_EQ(s.scrollPos, 0);
+    EXPECT_EQ(s.ziehungen, (std::vector{0, 1, 2}));
+    s = TrefferseiteBerechnen(d, z, 12, 0, 100, TrefferTitel(12));
+    EXPECT_EQ(s.ziehungen, (std::vector{0, 1, 2, 3, 4, 5, 7}));  // draw 6 is out of range
+    EXPECT_EQ(s.scrollMax, 0);
+}
