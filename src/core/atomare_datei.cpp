@@ -22,10 +22,15 @@ std::string Systemtext(int fehlernummer, const char* ersatz) {
 fs::path TemporaererName(const fs::path& ziel) {
     static unsigned zaehler = 0;
     const fs::path ordner = ziel.parent_path();
-    const std::string basis = "~" + ziel.filename().string();
     std::error_code ec;
     for (;;) {
-        fs::path kandidat = ordner / (basis + "." + std::to_string(++zaehler) + ".tmp");
+        // Appended piece by piece: GCC 12 misreads the chained operator+ here (-Wrestrict).
+        std::string name(1, '~');
+        name.append(ziel.filename().string());
+        fs::path kandidat = ordner / name;
+        kandidat += ".";
+        kandidat += std::to_string(++zaehler);
+        kandidat += ".tmp";
         if (!fs::exists(kandidat, ec)) return kandidat;
     }
 }
