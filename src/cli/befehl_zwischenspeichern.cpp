@@ -1,13 +1,19 @@
+#include <memory>
 #include <ostream>
 
-#include "cli/befehle.h"
+#include "cli/auswertung_cli.h"
 
 namespace zahlix::cli {
 
-// Not built yet.
-int Zwischenspeichern(const Argumente&, std::ostream&, std::ostream& err) {
-    err << "Dieser Befehl ist noch nicht verfügbar.\n";
-    return kAufruffehler;
+// The result-buffer block of the evaluation window for the given selection.
+int Zwischenspeichern(const Argumente& a, std::ostream& out, std::ostream& err) {
+    Auswertungsaufruf aufruf;
+    if (int r = AufrufLesen(a, false, aufruf, err); r != kErfolg) return r;
+    auto d = std::make_unique<Lottodatei>();
+    Auswertungsanzeige anzeige;
+    if (int r = AuswertungAusfuehren(aufruf, *d, anzeige, err); r != kErfolg) return r;
+    TextUnveraendertAusgeben(out, ZwischenspeicherBlock(anzeige, *d));
+    return kErfolg;
 }
 
 }  // namespace zahlix::cli

@@ -1,0 +1,159 @@
+#include "cli/auswertung_cli.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <ostream>
+
+#include "app/programm.h"
+#include "core/atomare_datei.h"
+#include "core/dateibefehle.h"
+#include "output/bereich.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace zahlix::cli {
+
+std::optional<int> GanzeZahl(const std::string& text) {
+    int wert = 0;
+    const char* ende = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), ende, wert);
+    if (text.empty() || ec != std::errc{} || p != ende) return std::nullopt;
+    return wert;
+}
+
+std::optional<std::vector<int>> ZahlenLesen(const std::vector<std::string>& texte, int n,
+                                            std::ostream& err) {
+    std::vector<int> zahlen;
+    for (const auto& t : texte) {
+        const auto z = GanzeZahl(t);
+        if (!z || *z < 1 || *z > n) {
+            err << "Ungültige Zahl: " << t << " (erlaubt sind 1 bis " << n << ")\n";
+            return std::nullopt;
+        }
+        if (std::find(zahlen.begin(), zahlen.end(), *z) != zahlen.end()) {
+            err << "Die Zahl " << *z << " ist doppelt angegeben.\n";
+            return std::nullopt;
+        }
+        zahlen.push_back(*z);
+    }
+    std::sort(zahlen.begin(), zahlen.end());
+    return zahlen;
+}
+
+namespace {
+
+// "345", "35", "keine": which of the three bonus classes are evaluated.
+std::optional<Zusatzzahlwertung> ZusatzLesen(const std::string& liste) {
+    if (liste == "keine") return Zusatzzahlwertung{0, 0, 0};
+    if (liste.empty()) return std::nullopt;
+    Zusatzzahlwertung z{0, 0, 0};
+    for (char c : liste) {
+        if (c < '3' || c > '5' || z[static_cast<size_t>(c - '3')] == 1) return std::nullopt;
+        z[static_cast<size_t>(c - '3')] = 1;
+    }
+    return z;
+}
+
+// "--name WERT" or "--name=WERT"; returns the value and advances i past it.
+std::optional<std::string> Optionswert(const Argumente& a, size_t& i, const std::string& name) {
+    const std::string& arg = a[i];
+    if (arg == name) {
+        if (i + 1 >= a.size()) return std::nullopt;
+        return a[++i];
+    }
+    if (arg.starts_with(name + "=")) return arg.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+bool IstOption(const std::string& arg, const std::string& name) {
+    return arg == name || arg.starts_with(name + "=");
+}
+
+}  // namespace
+
+int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, std::ostream& err) {
+    if (a.empty()) {
+        err << "Es fehlt der Name der Lottodatei.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    aufruf.datei = a[0];
+    for (size_t i = 1; i < a.size(); ++i) {
+        const std::string& arg = a[i];
+        if (mitFilter && IstOption(arg, "--filter")) {
+            const auto wert = Optionswert(a, i, "--filter");
+            const auto f = wert ? GanzeZahl(*wert) : std::nullopt;
+            if (!f || *f < 0 || *f > 12) {
+                err << "--filter erwartet eine Zahl von 0 bis 12.\n";
+                return kAufruffehler;
+            }
+            aufruf.filter = *f;
+        } else if (IstOption(arg, "--zusatzzahl")) {
+            const auto wert = Optionswert(a, i, "--zusatzzahl");
+            const auto z = wert ? ZusatzLesen(*wert) : std::nullopt;
+            if (!z) {
+                err << "--zusatzzahl erwartet Ziffern aus 3, 4, 5 oder \"keine\".\n";
+                return kAufruffehler;
+            }
+            aufruf.zusatz = *z;
+        } else if (arg.starts_with("--")) {
+            err << "Unbekannte Option: " << arg << "\n" << Verwendung();
+            return kAufruffehler;
+        } else {
+            aufruf.zahlen.push_back(arg);
+        }
+    }
+    if (aufruf.zahlen.empty()) {
+        err << "Es fehlen die Zahlen der Auswahl.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    return kErfolg;
+}
+
+int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
+                         Auswertungsanzeige& anzeige, std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(PfadVonName(aufruf.datei), ec)) {
+        err << "Die Datei " << aufruf.datei << " wurde nicht gefunden.\n";
+        return kDatenfehler;
+    }
+    if (Programm().startverzeichnis.empty())
+        StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    // Opened the way the evaluation window opens it, so the range line is the same.
+    DateiBefehle befehle(d);
+    Programm().uebergabeDatei = aufruf.datei;
+    if (befehle.LottodateiOeffnen() != 0) {
+        err << "Die Datei " << aufruf.datei << " konnte nicht als Lottodatei geladen werden.\n";
+        return kDatenfehler;
+    }
+    const auto zahlen = ZahlenLesen(aufruf.zahlen, std::clamp<int>(d.GroessteZahl, 1, 49), err);
+    if (!zahlen) return kAufruffehler;
+
+    anzeige = {};
+    anzeige.fenstertitel = "Lotto-Auswertung: " + aufruf.datei;
+    anzeige.bereichText = d.Titel.empty() ? BereichText() : d.Titel;
+    anzeige.auswahl = ZahlenPacken(*zahlen);
+    anzeige.groessteZahl = d.GroessteZahl;
+    anzeige.filter = aufruf.filter;
+    anzeige.listentitel = TrefferTitel(aufruf.filter);
+    ReihenAuswerten(anzeige.auswahl, d, anzeige.zaehler, aufruf.zusatz);
+    return kErfolg;
+}
+
+void TextUnveraendertAusgeben(std::ostream& out, const std::string& text) {
+#ifdef _WIN32
+    if (&out == &std::cout) {
+        std::cout.flush();
+        _setmode(_fileno(stdout), _O_BINARY);
+    }
+#endif
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+}
+
+}  // namespace zahlix::cli

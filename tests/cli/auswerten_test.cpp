@@ -1,0 +1,230 @@
+// zahlix-cli auswerten, zwischenspeichern, kombinr, kombination and woche, run as the user
+// runs them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/testdaten.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+using namespace zahlix::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int status;
+    std::string out, err;
+};
+
+Lauf Cli(const Arbeitsordner& ordner, const std::string& argumente) {
+    const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" ZAHLIX_CLI "\" " +
+                               argumente + " > aus.txt 2> fehler.txt";
+    int r = std::system(befehl.c_str());
+#ifndef _WIN32
+    r = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+#endif
+    Lauf l{r, DateiLesen(ordner / "aus.txt"), DateiLesen(ordner / "fehler.txt")};
+    fs::remove(ordner / "aus.txt");
+    fs::remove(ordner / "fehler.txt");
+    return l;
+}
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::istringstream in(text);
+    for (std::string s; std::getline(in, s);) {
+        if (!s.empty() && s.back() == '\r') s.pop_back();
+        z.push_back(s);
+    }
+    return z;
+}
+
+// Week 23 of 2004 and 1999, identifiers, bonus 00 and 50 (both "none").
+const char* kKleineDatei =
+    " 22 1999 00 01 07 13 20 33 44 09\r\n"
+    " 23 1999 00 02 07 08 09 10 11 50\r\n"
+    " 52 1999 83 03 04 05 06 40 41 07\r\n"
+    " 01 2000 77 01 02 03 04 05 06 00\r\n"
+    " 23 2004 77 07 14 21 28 35 42 01\r\n";
+
+struct Gezaehlt {
+    std::array<int, 10> klassen{};
+};
+
+// An independent count straight from the text file: hits per draw, bonus classes with all
+// three switches on.
+Gezaehlt Nachzaehlen(const std::string& as7, const std::set<int>& auswahl) {
+    Gezaehlt g;
+    for (const auto& zeile : Zeilen(as7)) {
+        std::istringstream in(zeile);
+        int woche, jahr, kennung, zusatz;
+        std::array<int, 6> z{};
+        if (!(in >> woche >> jahr >> kennung >> z[0] >> z[1] >> z[2] >> z[3] >> z[4] >> z[5] >> zusatz))
+            continue;
+        int h = 0;
+        for (int n : z) h += auswahl.count(n) ? 1 : 0;
+        const bool plus = zusatz >= 1 && zusatz <= 49 && auswahl.count(zusatz);
+        ++g.klassen[h >= 3 && h <= 5 && plus ? h + 4 : h];
+    }
+    return g;
+}
+
+std::string TrefferZeile(const Gezaehlt& g) {
+    std::string t = "Treffer   ";
+    for (int c : {6, 9, 5, 8, 4, 7, 3, 2, 1, 0}) {
+        const std::string n = std::to_string(g.klassen[c]);
+        t += std::string(6 - n.size(), ' ') + n;
+    }
+    return t;
+}
+
+}  // namespace
+
+TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "klein.AS7", kKleineDatei);
+    const Lauf l = Cli(o, "auswerten klein.AS7 --filter 12 --zusatzzahl 345 1 2 3 4 5 7 9");
+    ASSERT_EQ(l.status, 0) << l.err;
+    EXPECT_EQ(l.err, "");
+    EXPECT_EQ(l.out,
+              "* Lotto-Auswertung: klein.AS7\r\n"
+              "* Bereich - 22/1999-23/2004  Wo:01-53 \r\n"
+              "Zahlen     : 01 02 03 04 05 07 09 :\r\n"
+              "              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T\r\n"
+              "Treffer        0     0     1     0     0     1     1     1     1     0\r\n"
+              "\r\n"
+              "Reihen mit/ohne Treffer\r\n"
+              " Wo/Jahr-K    Z1  Z2  Z3  Z4  Z5  Z6 / Zu     Tr\r\n"
+              " 22/1999   :  01* 07* 13  20  33  44 / 09*:   2 \r\n"
+              " 23/1999   :  02* 07* 08  09* 10  11 / .. :   3 \r\n"
+              " 52/1999-S :  03* 04* 05* 06  40  41 / 07*:   3+\r\n"
+              " 01/2000-M :  01* 02* 03* 04* 05* 06 / .. :   5 \r\n"
+              " 23/2004-M :  07* 14  21  28  35  42 / 01*:   1 \r\n" +
+                  std::string(80, '-') + "\r\n");
+
+    // Without bonus evaluation the 3+ draw is an ordinary 3.
+    const Lauf ohne = Cli(o, "auswerten klein.AS7 --zusatzzahl keine --filter=3 1 2 3 4 5 7 9");
+    ASSERT_EQ(ohne.status, 0) << ohne.err;
+    EXPECT_NE(ohne.out.find("Treffer        0     0     1     0     0     0     2"), std::string::npos);
+    EXPECT_NE(ohne.out.find("Reihen mit 3 Treffer\r\n"), std::string::npos);
+    EXPECT_NE(ohne.out.find(" 52/1999-S :  03* 04* 05* 06  40  41 / 07*:   3 \r\n"), std::string::npos);
+}
+
+TEST(CliAuswerten, ZwischenspeicherBlock) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "klein.AS7", kKleineDatei);
+    const Lauf l = Cli(o, "zwischenspeichern klein.AS7 7 8 9");
+    ASSERT_EQ(l.status, 0) << l.err;
+    const auto z = Zeilen(l.out);
+    ASSERT_EQ(z.size(), 7u);
+    EXPECT_EQ(z[4], "Treffer        0     0     0     0     0     0     1     0     2     2");
+    // 23/2004 has 1 hit (7): its date shows with "'" for the 2000s; 22/1999 with "/".
+    EXPECT_EQ(z[5], "Zuletzt    ..... ..... ..... ..... ..... ..... 23/99 ..... 23'04 01'00");
+    EXPECT_EQ(z[6], std::string(46, '-') + "-----." + "------" + "-----M" + "-----M" + std::string(10, '-'));
+}
+
+TEST(CliAuswerten, TrefferWieUnabhaengigGezaehltAufEchtenDaten) {
+    ZAHLIX_BRAUCHT_DATEI(pfad, "Lotto6aus49.AS7");
+    const std::string as7 = DateiLesen(pfad);
+    Arbeitsordner o;
+    for (const std::set<int>& auswahl :
+         {std::set<int>{3, 12, 17, 25, 38, 44}, std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+          std::set<int>{49}}) {
+        std::string zahlen;
+        for (int n : auswahl) zahlen += " " + std::to_string(n);
+        const Lauf l = Cli(o, "auswerten \"" + pfad.string() + "\" --filter 11" + zahlen);
+        ASSERT_EQ(l.status, 0) << l.err;
+        const Gezaehlt g = Nachzaehlen(as7, auswahl);
+        const auto z = Zeilen(l.out);
+        ASSERT_GE(z.size(), 9u);
+        EXPECT_EQ(z[4], TrefferZeile(g));
+        int gewinn = 0;
+        for (int c = 3; c <= 9; ++c) gewinn += g.klassen[c];
+        EXPECT_EQ(static_cast<int>(z.size()), 8 + gewinn + 1) << "one line per draw with 3+ hits";
+        EXPECT_EQ(z.back(), std::string(80, '-'));
+    }
+}
+
+TEST(CliAuswerten, FehlerfaelleMitDeutscherMeldung) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "klein.AS7", kKleineDatei);
+    DateiSchreiben(o / "kaputt.AS7", " 22 1999 00 01 07 13 xx 33 44 09\r\n");
+    DateiSchreiben(o / "klein.txt", kKleineDatei);
+    struct Fall {
+        std::string argumente;
+        int status;
+    };
+    const Fall faelle[] = {
+        {"auswerten", 1},
+        {"auswerten klein.AS7", 1},
+        {"auswerten klein.AS7 0", 1},
+        {"auswerten klein.AS7 50", 1},
+        {"auswerten klein.AS7 3 3", 1},
+        {"auswerten klein.AS7 3x", 1},
+        {"auswerten klein.AS7 --filter 13 3", 1},
+        {"auswerten klein.AS7 --filter 3", 1},
+        {"auswerten klein.AS7 --zusatzzahl 6 3", 1},
+        {"auswerten klein.AS7 --zusatzzahl 33 3", 1},
+        {"auswerten klein.AS7 --bogus 3", 1},
+        {"zwischenspeichern klein.AS7 --filter 3 3", 1},
+        {"auswerten fehlt.AS7 3", 2},
+        {"auswerten kaputt.AS7 3", 2},
+        {"auswerten klein.txt 3", 2},
+        {"kombinr", 1},
+        {"kombinr 1 2 3 4 5 6 7 8 9 10", 1},
+        {"kombinr 1 1", 1},
+        {"kombinr --groesste 45 46", 1},
+        {"kombinr --groesste 50 1", 1},
+        {"kombination 0", 1},
+        {"kombination 13983817", 1},
+        {"kombination --anzahl 10 1", 1},
+        {"kombination --groesste 5 --anzahl 6 1", 1},
+        {"kombination 1 2", 1},
+        {"kombination", 1},
+        {"woche 1", 1},
+        {"woche eins 2005", 1},
+    };
+    for (const auto& f : faelle) {
+        const Lauf l = Cli(o, f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente;
+        EXPECT_FALSE(l.err.empty()) << f.argumente;
+        EXPECT_EQ(l.out, "") << f.argumente;
+    }
+}
+
+TEST(CliKombination, NummerUndZahlenHinUndZurueck) {
+    Arbeitsordner o;
+    struct Fall {
+        std::string argumente, ausgabe;
+    };
+    const Fall faelle[] = {
+        {"kombinr 1 2 3 4 5 6", "1\n"},
+        {"kombinr 49 48 47 46 45 44", "13983816\n"},
+        {"kombinr --groesste 45 40 45", "980\n"},
+        {"kombinr 7", "7\n"},
+        {"kombination 1", "1 2 3 4 5 6\n"},
+        {"kombination 13983816", "44 45 46 47 48 49\n"},
+        {"kombination --groesste 45 --anzahl 2 980", "40 45\n"},
+        {"kombination --anzahl=9 2054455634", "41 42 43 44 45 46 47 48 49\n"},
+        {"woche 1 2005", "Woche vom 03.01.2005 bis 09.01.2005\n09.01.2005\n"},
+        {"woche 53 2004", "Woche vom 27.12.2004 bis 02.01.2005\n02.01.2005\n"},
+    };
+    for (const auto& f : faelle) {
+        const Lauf l = Cli(o, f.argumente);
+        EXPECT_EQ(l.status, 0) << f.argumente << ": " << l.err;
+        EXPECT_EQ(l.out, f.ausgabe) << f.argumente;
+    }
+    const Lauf fehlt = Cli(o, "woche 53 2005");
+    EXPECT_EQ(fehlt.status, 0);
+    EXPECT_TRUE(fehlt.out.starts_with("Woche nicht vorhanden!\n")) << fehlt.out;
+}
