@@ -1,15 +1,65 @@
 #include "app/ui/start.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QEventLoop>
+
+#include "app/anwendungsdateien.h"
+#include "app/programm.h"
+#include "app/ui/fenster.h"
+#include "app/ui/info_fenster.h"
+#include "app/ui/qt_port.h"
+#include "app/ui/symbole.h"
+#include "shell/optionen.h"
+#include "shell/ui/rahmen.h"
 
 namespace zahlix::ui {
 
+std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmverzeichnis,
+                                        bool mitSplash) {
+    Programm().fensterzaehler = 0;
+    Programm().platzierungszaehler = 0;
+
+    std::unique_ptr<InfoFenster> splash;
+    if (mitSplash) {
+        splash = std::make_unique<InfoFenster>(true);
+        splash->show();
+        splash->repaint();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    const auto start = std::filesystem::current_path();
+    AnwendungsdateienSetzen(start, programmverzeichnis);
+    StartverzeichnisSetzen(start);
+
+    OptionenLaden(Dateien().optionen);
+
+    auto rahmen = std::make_unique<Rahmen>();
+    rahmen->show();
+    rahmen->Laden();
+
+    if (splash) splash->close();
+    rahmen->QuickInfo();
+    return rahmen;
+}
+
 int ProgrammStarten(QApplication& app) {
-    QLabel platzhalter("Zahlix Freeware");
-    platzhalter.setObjectName("fZXT");
-    platzhalter.show();
-    return app.exec();
+    app.setApplicationName("Zahlix");
+    app.setApplicationDisplayName("Zahlix Freeware");
+    app.setWindowIcon(ProgrammSymbol());
+    app.setQuitOnLastWindowClosed(false);
+
+    QtPort port;
+    PortInstallieren(&port);
+    BekannteFensterAnmelden();
+
+    auto rahmen = StartAusfuehren(
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), true);
+    QObject::connect(rahmen.get(), &Rahmen::Beendet, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    const int status = app.exec();
+    rahmen.reset();
+    PortInstallieren(nullptr);
+    return status;
 }
 
 }  // namespace zahlix::ui

@@ -1,0 +1,108 @@
+#include "app/ui/meldungsfenster.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/ui/symbole.h"
+
+namespace zahlix::ui {
+
+QString AnzeigeText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+OutBox::OutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName("fOutBox");
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    bild_ = new QLabel;
+    bild_->setObjectName("bdSymbol");
+    bild_->setFixedSize(48, 48);
+    bild_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    text_ = new QLabel;
+    text_->setObjectName("bzText");
+    text_->setTextFormat(Qt::PlainText);
+    text_->setWordWrap(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text_->setMinimumWidth(300);
+    text_->setMaximumWidth(560);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    ok_ = new QPushButton("&OK");
+    ok_->setObjectName("bOK");
+    abbrechen_ = new QPushButton("&Abbrechen");
+    abbrechen_->setObjectName("bAbbrechen");
+    for (QPushButton* b : {ok_, abbrechen_}) b->setMinimumWidth(96);
+    connect(ok_, &QPushButton::clicked, this, [this] { Antworten("OK"); });
+    connect(abbrechen_, &QPushButton::clicked, this, [this] { Antworten("Abbrechen"); });
+
+    auto* oben = new QHBoxLayout;
+    oben->setSpacing(16);
+    oben->addWidget(bild_, 0, Qt::AlignTop);
+    oben->addWidget(text_, 1);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(ok_);
+    knoepfe->addWidget(abbrechen_);
+    auto* alles = new QVBoxLayout(this);
+    alles->setContentsMargins(20, 20, 20, 14);
+    alles->setSpacing(18);
+    alles->addLayout(oben, 1);
+    alles->addLayout(knoepfe);
+    alles->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void OutBox::Vorbereiten(const MeldungsAnfrage& a) {
+    setWindowTitle(QString::fromStdString(a.titel));
+    text_->setText(AnzeigeText(a.text));
+    if (a.symbol != Symbol::Unveraendert) {
+        symbol_ = a.symbol;
+        bild_->setPixmap(MeldungsSymbol(a.symbol, 40));
+    }
+    bild_->setVisible(symbol_ != Symbol::Unveraendert);
+    const bool jaNein = a.knoepfe == Knoepfe::JaNein;
+    ok_->setText(jaNein ? "&Ja" : "&OK");
+    abbrechen_->setText(jaNein ? "&Nein" : "&Abbrechen");
+    abbrechen_->setVisible(a.knoepfe != Knoepfe::OK);
+    tag_ = a.vorbelegt == Taste::Zweite && a.knoepfe != Knoepfe::OK ? "Abbrechen" : "OK";
+}
+
+Taste OutBox::Zeigen(const MeldungsAnfrage& anfrage) {
+    Vorbereiten(anfrage);
+    adjustSize();
+    if (!parentWidget()) {
+        // A box of its own stays centred over the window that asked.
+        const QWidget* bezug = QApplication::activeWindow();
+        const QRect ziel = bezug ? bezug->frameGeometry()
+                                 : (screen() ? screen()->availableGeometry() : QRect());
+        if (ziel.isValid()) move(ziel.center() - rect().center());
+    }
+    exec();
+    return tag_ == "Abbrechen" ? Taste::Zweite : Taste::Erste;
+}
+
+void OutBox::reject() { QDialog::done(QDialog::Rejected); }
+
+void OutBox::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QPushButton* vorbelegt = tag_ == "Abbrechen" ? abbrechen_ : ok_;
+    ok_->setDefault(vorbelegt == ok_);
+    abbrechen_->setDefault(vorbelegt == abbrechen_);
+    vorbelegt->setFocus(Qt::OtherFocusReason);
+}
+
+void OutBox::Antworten(const QString& tag) {
+    tag_ = tag;
+    QDialog::done(tag == "OK" ? QDialog::Accepted : QDialog::Rejected);
+}
+
+}  // namespace zahlix::ui

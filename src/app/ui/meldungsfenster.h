@@ -1,0 +1,48 @@
+#pragma once
+// fOutBox, the program's own message box. Its tag holds the answer: the preset button's tag
+// before it is shown, "OK" or "Abbrechen" after a button; closing it otherwise keeps the preset.
+#include <QDialog>
+#include <QString>
+
+#include "app/port.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zahlix::ui {
+
+class OutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit OutBox(QWidget* parent = nullptr);
+
+    // Sets caption, icon, text, buttons and preset tag without showing the box. An icon of
+    // Symbol::Unveraendert keeps the picture of the previous message.
+    void Vorbereiten(const MeldungsAnfrage& anfrage);
+    // Vorbereiten, then shows the box modally; returns the button the tag names.
+    Taste Zeigen(const MeldungsAnfrage& anfrage);
+
+    QString Tag() const { return tag_; }
+    Symbol AktuellesSymbol() const { return symbol_; }
+
+    // Closing (Esc, the window's close button) hides the box and keeps the preset tag.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Antworten(const QString& tag);
+
+    QLabel* bild_;
+    QLabel* text_;
+    QPushButton* ok_;
+    QPushButton* abbrechen_;
+    QString tag_ = QStringLiteral("OK");
+    Symbol symbol_ = Symbol::Unveraendert;
+};
+
+// Converts the program's CR LF texts for display.
+QString AnzeigeText(const std::string& text);
+
+}  // namespace zahlix::ui

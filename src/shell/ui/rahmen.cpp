@@ -1,0 +1,175 @@
+#include "shell/ui/rahmen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <exception>
+#include <filesystem>
+
+#include "app/anwendungsdateien.h"
+#include "app/fensterplatz.h"
+#include "app/kalender.h"
+#include "app/port.h"
+#include "app/programm.h"
+#include "app/ui/fenster.h"
+#include "app/ui/symbole.h"
+#include "core/tabellen.h"
+#include "shell/optionen.h"
+
+namespace zahlix::ui {
+
+namespace {
+Rahmen* instanz = nullptr;
+}
+
+std::string BeendenFrage() {
+    return "Zahlix beenden?\r\n\r\n"
+           "Vielen Dank, dass Sie Zahlix Freeware benutzen.\r\n\r\n"
+           "Neue Versionen, Lottodateien und Tipps finden Sie auf www.zahlix.de.";
+}
+
+Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {
+    instanz = this;
+    setObjectName("fZXT");
+    setWindowTitle("Zahlix Freeware");
+    setWindowIcon(ProgrammSymbol());
+
+    flaeche_ = new QMdiArea;
+    flaeche_->setObjectName("Arbeitsflaeche");
+    flaeche_->setBackground(QColor(118, 130, 146));
+    flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    flaeche_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    flaeche_->installEventFilter(this);
+    flaeche_->viewport()->installEventFilter(this);
+    connect(flaeche_, &QMdiArea::subWindowActivated, this, &Rahmen::FensterAktiviert);
+
+    QuickInfoAufbauen();
+    auto* mitte = new QWidget;
+    auto* zeile = new QHBoxLayout(mitte);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    zeile->setSpacing(0);
+    zeile->addWidget(flaeche_, 1);
+    zeile->addWidget(quickInfo_);
+    setCentralWidget(mitte);
+
+    MenuesAufbauen();
+    StartleisteAufbauen();
+    StatusleisteAufbauen();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(500);
+    connect(timer1_, &QTimer::timeout, this, &Rahmen::Blinken);
+
+    qApp->installEventFilter(this);
+
+    // A size that leaves room around the frame on common screens.
+    QSize groesse(1180, 800);
+    if (const QScreen* s = screen()) groesse = groesse.boundedTo(s->availableSize() * 0.95);
+    resize(groesse);
+}
+
+Rahmen::~Rahmen() {
+    qApp->removeEventFilter(this);
+    if (instanz == this) instanz = nullptr;
+}
+
+Rahmen* Rahmen::Instanz() {
+    return instanz;
+}
+
+void Rahmen::Laden() {
+    // Messages of the frame carry the product name as their title (kProduktname).
+    if (const QScreen* s = screen()) {
+        const QRect platz = s->availableGeometry();
+        const int links =
+            RahmenLinks(PixelZuTwips(platz.width()), PixelZuTwips(frameGeometry().width()));
+        const int oben =
+            RahmenOben(PixelZuTwips(platz.height()), PixelZuTwips(frameGeometry().height()));
+        move(platz.topLeft() + QPoint(TwipsZuPixel(links), TwipsZuPixel(oben)));
+    }
+    KaskadeNeuBerechnen();
+    FarbeSetzen(QColor(255, 255, 222));
+    ZwischenspeicherZeigen();
+    try {
+        Initialisieren();
+    } catch (const std::exception& e) {
+        Meldung(e.what(), flags::Kritisch, "Initialisieren");
+    }
+    StartverzeichnisSetzen(std::filesystem::current_path());
+    LotterieKnoepfePruefen();
+    StatusAktualisieren();
+    Programm().uebergabeDatei =
+        StartdateiErmitteln(Programm().startverzeichnis, Optionen().startdatei);
+    LottoAuswertungNeu();
+    AktionenAktualisieren();
+}
+
+QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
+    auto* sub = flaeche_->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(w->windowIcon().isNull() ? ProgrammSymbol() : w->windowIcon());
+    sub->move(NaechstePosition());
+    const int k = ++Programm().fensterzaehler;
+    const QString tag = QString::number(k) + "F";
+    w->setProperty("zahlixTag", tag);
+    w->installEventFilter(this);
+    sub->installEventFilter(this);
+    FensterleisteKnopf(sub, w, tag);
+    connect(sub, &QObject::destroyed, this, [this, tag] { FensterleisteEntfernen(tag); });
+    return sub;
+}
+
+QWidget* Rahmen::AktivesFenster() const {
+    QMdiSubWindow* sub = flaeche_->currentSubWindow();
+    return (sub && !sub->isHidden()) ? sub->widget() : nullptr;
+}
+
+void Rahmen::KaskadeNeuBerechnen() {
+    Programm().kaskade = KaskadeBerechnen(PixelZuTwips(flaeche_->height()));
+}
+
+void Rahmen::Beenden() {
+    close();
+}
+
+void Rahmen::closeEvent(QCloseEvent* e) {
+    if (beendenBestaetigt_) {
+        e->accept();
+        return;
+    }
+    if (isMinimized()) showNormal();
+    if (Meldung(BeendenFrage(), flags::Frage + flags::JaNein, kProduktname) != kJa) {
+        e->ignore();
+        return;
+    }
+    endet_ = true;
+    // Each child runs its own close handling (the evaluation window's save prompt) first.
+    flaeche_->closeAllSubWindows();
+    for (QMdiSubWindow* sub : flaeche_->subWindowList()) {
+        flaeche_->removeSubWindow(sub);
+        sub->deleteLater();
+    }
+    beendenBestaetigt_ = true;
+    e->accept();
+    emit Beendet();
+}
+
+void Rahmen::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    // The count follows the client area, whose resize event recomputes it once laid out.
+    KaskadeNeuBerechnen();
+}
+
+void Rahmen::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) QuickInfo();
+}
+
+}  // namespace zahlix::ui
