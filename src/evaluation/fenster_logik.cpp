@@ -6,7 +6,9 @@ namespace zahlix {
 
 namespace {
 
-int Begrenzt(int n) { return std::clamp(n, 0, 49); }
+int Begrenzt(int n) {
+    return std::clamp(n, 0, 49);
+}
 
 // Rotates the states of the given cells by one place: forwards moves every state to the next
 // cell (the last wraps to the first), backwards the other way.

@@ -38,7 +38,7 @@ int TrefferScrollMaximum(int filter, int32_t anzahlKlasse, int32_t alle, int32_t
 
 // The two-digit number entry: the first digit waits up to two seconds for the second.
 class ZweiZiffernEingabe {
-public:
+  public:
     enum class Aktion {
         Warten,      // first digit stored: show Status(), start the timer
         Umschalten,  // number() in 1..n: toggle its button, stop the timer
@@ -53,7 +53,7 @@ public:
     // Status-line text while waiting: " " + the first digit.
     std::string Status() const { return " " + puffer_; }
 
-private:
+  private:
     std::string puffer_;
     int zahl_ = 0;
 };

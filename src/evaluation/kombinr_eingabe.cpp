@@ -31,7 +31,9 @@ int64_t KombiNrWert(const std::string& text) {
     return negativ ? -wert : wert;
 }
 
-std::string KombiNrFormat(int64_t wert) { return wert > 0 ? Gruppiert(wert) : std::string(); }
+std::string KombiNrFormat(int64_t wert) {
+    return wert > 0 ? Gruppiert(wert) : std::string();
+}
 
 std::string KombiNrTaste(const std::string& text, char taste, bool alleMarkiert) {
     std::string t = alleMarkiert ? std::string() : text;

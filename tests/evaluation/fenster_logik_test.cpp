@@ -44,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Fall{"RechtsSiebenWirdEins", Verschiebung::Rechts, 49, {7, 10}, {1, 11}},
         Fall{"LinksEinsWirdSieben", Verschiebung::Links, 49, {1, 49}, {7, 48}},
-        Fall{"RunterLetzteZeileOben", Verschiebung::Runter, 49, {43, 44, 45, 46, 47, 48, 49},
+        Fall{"RunterLetzteZeileOben",
+             Verschiebung::Runter,
+             49,
+             {43, 44, 45, 46, 47, 48, 49},
              {1, 2, 3, 4, 5, 6, 7}},
         Fall{"HochErsteZeileUnten", Verschiebung::Hoch, 49, {1, 9}, {2, 43}},
         Fall{"PlusNeunundvierzigWirdEins", Verschiebung::Plus, 49, {5, 49}, {1, 6}},

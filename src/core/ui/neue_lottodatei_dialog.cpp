@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/ui/fenster.h"
+
 namespace zahlix::ui {
 
 namespace {
@@ -32,13 +34,6 @@ QLabel* Label(QWidget* eltern, const char* name) {
     l->setObjectName(name);
     l->setMinimumWidth(90);
     return l;
-}
-
-// The frame's Quick-Info line, found by its name so the dialog needs no frame header.
-QLabel* QuickInfoLabel() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* l = w->findChild<QLabel*>(QStringLiteral("bzQuickInfo1"))) return l;
-    return nullptr;
 }
 
 }  // namespace
@@ -132,15 +127,11 @@ bool NeueLottodateiDialog::eventFilter(QObject* o, QEvent* e) {
 void NeueLottodateiDialog::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::ActivationChange) return;
-    QLabel* info = QuickInfoLabel();
-    if (!info) return;
     if (isActiveWindow() && !quickInfoGesetzt_) {
-        quickInfoVorher_ = info->text();
-        info->setText(QStringLiteral(
-            "Neue Lottodatei fragt die Grundangaben der neuen Lottodatei ab"));
+        QuickInfoMerken("Neue Lottodatei fragt die Grundangaben der neuen Lottodatei ab");
         quickInfoGesetzt_ = true;
     } else if (!isActiveWindow() && quickInfoGesetzt_) {
-        info->setText(quickInfoVorher_);
+        QuickInfoZurueck();
         quickInfoGesetzt_ = false;
     }
 }
@@ -148,14 +139,12 @@ void NeueLottodateiDialog::changeEvent(QEvent* e) {
 void NeueLottodateiDialog::hideEvent(QHideEvent* e) {
     QDialog::hideEvent(e);
     if (!quickInfoGesetzt_) return;
-    if (QLabel* info = QuickInfoLabel()) info->setText(quickInfoVorher_);
+    QuickInfoZurueck();
     quickInfoGesetzt_ = false;
 }
 
 std::function<void(NeueLottodateiDialog&)>& NeueLottodateiDialog::Ausfuehrer() {
-    static std::function<void(NeueLottodateiDialog&)> f = [](NeueLottodateiDialog& d) {
-        d.exec();
-    };
+    static std::function<void(NeueLottodateiDialog&)> f = [](NeueLottodateiDialog& d) { d.exec(); };
     return f;
 }
 

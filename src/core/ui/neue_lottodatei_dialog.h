@@ -22,7 +22,7 @@ struct NeueDateiAngaben {
 
 class NeueLottodateiDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit NeueLottodateiDialog(QWidget* eltern = nullptr);
 
     QString Tag() const { return tag_; }
@@ -31,16 +31,15 @@ public:
     // Runs the dialog; exec() unless a test replaced it to drive the dialog without blocking.
     static std::function<void(NeueLottodateiDialog&)>& Ausfuehrer();
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
-private:
+  private:
     void LabelsAnzeigen();
 
     QString tag_ = QStringLiteral("Abbruch");
-    QString quickInfoVorher_;
     bool quickInfoGesetzt_ = false;
     QLineEdit* tDateiname_;
     QScrollBar* hbGroessteZahl_;

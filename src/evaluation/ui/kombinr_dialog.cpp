@@ -54,7 +54,9 @@ KombiNrDialog::KombiNrDialog(QWidget* eltern) : QDialog(eltern) {
     lay->addWidget(knoepfe);
 }
 
-void KombiNrDialog::PromptSetzen(const QString& text) { prompt_->setText(text); }
+void KombiNrDialog::PromptSetzen(const QString& text) {
+    prompt_->setText(text);
+}
 
 std::function<void(KombiNrDialog&)>& KombiNrDialog::Ausfuehrer() {
     static std::function<void(KombiNrDialog&)> f = [](KombiNrDialog& d) { d.exec(); };

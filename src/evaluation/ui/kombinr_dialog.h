@@ -15,7 +15,7 @@ namespace zahlix::ui {
 
 class KombiNrDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit KombiNrDialog(QWidget* eltern = nullptr);
 
     // The start value goes in as the tag before showing; the answer is the tag afterwards.
@@ -26,11 +26,11 @@ public:
     // Runs the dialog; exec() unless a test replaced it to drive the dialog without blocking.
     static std::function<void(KombiNrDialog&)>& Ausfuehrer();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     void Ok();
     void Abbrechen();
 

@@ -1,0 +1,72 @@
+// File commands of the evaluation window: the logic lives in DateiBefehle, the window only
+// tells it how to redraw.
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <filesystem>
+
+#include "core/dateibefehle.h"
+#include "core/ui/neue_lottodatei_dialog.h"
+#include "evaluation/ui/auswertung_fenster.h"
+#include "evaluation/ui/trefferliste_widget.h"
+
+namespace zahlix::ui {
+
+DateiFensterRueckrufe AuswertungFenster::DateiRueckrufe() {
+    DateiFensterRueckrufe r;
+    QLabel* status = bzHilfe_;
+    r.statuszeileSetzen = [status](const std::string& t) {
+        status->setText(QString::fromStdString(t));
+        status->repaint();
+    };
+    r.statuszeileLesen = [status] { return status->text().toStdString(); };
+    r.titelZeichnen = [this] { TitelAnzeigen(); };
+    r.zahlenFreigeben = [this](int) { KnoepfeFreigeben(); };
+    r.auswahlLeeren = [this] {
+        BusySetzen(QStringLiteral("Nicht Auswerten"));
+        for (QPushButton* b : kZahl_) b->setChecked(false);
+        BusySetzen({});
+        vbTreffer_->setRange(0, 0);
+        bdTreffer_->Leeren();
+    };
+    r.auswerten = [this] { AuswertenAutomatisch(); };
+    return r;
+}
+
+void AuswertungFenster::LottodateiOeffnen() {
+    DateiBefehle(*daten_, DateiRueckrufe()).LottodateiOeffnen();
+}
+
+void AuswertungFenster::DateiOeffnen() {
+    DateiBefehle(*daten_, DateiRueckrufe()).mDateiOeffnen();
+}
+
+void AuswertungFenster::DateiSpeichern() {
+    DateiBefehle(*daten_, DateiRueckrufe()).mDateiSpeichern();
+}
+
+void AuswertungFenster::DateiSpeichernUnter() {
+    DateiBefehle(*daten_, DateiRueckrufe()).mDateiSpeichernUnter();
+}
+
+void AuswertungFenster::ToolbarSpeichern() {
+    DateiBefehle(*daten_, DateiRueckrufe()).ToolbarSpeichern();
+}
+
+void AuswertungFenster::NeueDatei() {
+    const std::optional<NeueDateiAngaben> a = NeueLottodateiAbfragen(this);
+    if (!a) return;  // cancelled: history and Geaendert untouched
+    DateiBefehle(*daten_, DateiRueckrufe())
+        .NeueLottodatei(a->dateiname, a->groessteZahl, a->woche, a->jahr);
+}
+
+bool AuswertungFenster::SchliessenFragen() {
+    return DateiBefehle(*daten_, DateiRueckrufe()).Schliessen();
+}
+
+void AuswertungFenster::TitelAnzeigen() {
+    const std::string name = std::filesystem::path(daten_->Dateiname).filename().string();
+    setWindowTitle(QStringLiteral("Lotto-Auswertung: ") + QString::fromStdString(name));
+}
+
+}  // namespace zahlix::ui

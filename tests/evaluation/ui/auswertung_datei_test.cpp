@@ -1,0 +1,175 @@
+// File commands through the evaluation window: open, save, save as, new file, close prompt.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "auswertung_testhilfe.h"
+#include "core/lottodatei_io.h"
+#include "core/ui/neue_lottodatei_dialog.h"
+
+namespace zahlix::test {
+namespace {
+
+const std::string kFrage = "Geänderte Lottodaten speichern?";
+
+// Drives the new-file dialog: sets the scroll bars and the name, then presses a button.
+class NeuSkript {
+  public:
+    NeuSkript(const char* knopf, std::string name = {}, int groesste = 0) {
+        vorher_ = ui::NeueLottodateiDialog::Ausfuehrer();
+        ui::NeueLottodateiDialog::Ausfuehrer() = [=, this](ui::NeueLottodateiDialog& d) {
+            d.show();
+            ++aufrufe;
+            groessteText = d.findChild<QLabel*>("bzGroessteZahl")->text().toStdString();
+            jahrText = d.findChild<QLabel*>("bzStartjahr")->text().toStdString();
+            if (!name.empty())
+                d.findChild<QLineEdit*>("tDateiname")->setText(QString::fromStdString(name));
+            if (groesste) d.findChild<QScrollBar*>("hbGroessteZahl")->setValue(groesste);
+            QTest::mouseClick(d.findChild<QPushButton*>(knopf), Qt::LeftButton);
+        };
+    }
+    ~NeuSkript() { ui::NeueLottodateiDialog::Ausfuehrer() = vorher_; }
+    int aufrufe = 0;
+    std::string groessteText, jahrText;
+
+  private:
+    std::function<void(ui::NeueLottodateiDialog&)> vorher_;
+};
+
+bool EnthaeltFrage(const SkriptPort& p) {
+    for (const auto& t : p.MeldungsTexte())
+        if (t.find(kFrage) != std::string::npos) return true;
+    return false;
+}
+
+class AuswertungDateiTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        StartverzeichnisSetzen(ordner.pfad());
+        datei = As7(ordner, "alt.AS7",
+                    {" 01 2020 00 01 02 03 04 05 06 07", " 02 2020 00 07 08 09 10 11 49 00"});
+        fenster = FensterMit(datei);
+        w = fenster.get();
+    }
+    QToolButton* Knopf(int i) { return Kind<QToolButton>(w, QStringLiteral("bToolbar_%1").arg(i)); }
+
+    SkriptPort port;
+    Arbeitsordner ordner;
+    std::filesystem::path datei;
+    std::unique_ptr<ui::AuswertungFenster> fenster;
+    QWidget* w = nullptr;
+};
+
+TEST_F(AuswertungDateiTest, OeffnenUeberToolbarUndTitel) {
+    EXPECT_EQ(fenster->Daten().Anzahl(), 2);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: alt.AS7"));
+    const auto neu = As7(ordner, "neu.AS7", {" 07 2021 00 01 02 03 04 05 45 00"});
+    port.dateien.push_back(neu.string());
+    QTest::mouseClick(Knopf(0), Qt::LeftButton);
+    ASSERT_EQ(port.dateiAnfragen.size(), 1u);
+    EXPECT_EQ(port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei öffnen");
+    EXPECT_EQ(fenster->Daten().Anzahl(), 1);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: neu.AS7"));
+    EXPECT_FALSE(Zahl(w, 46)->isEnabled());  // a 6-aus-45 file
+    EXPECT_TRUE(Zahl(w, 45)->isEnabled());
+}
+
+TEST_F(AuswertungDateiTest, OeffnenMitAenderungenFragtZuerstUndAbbruchBehaeltFlag) {
+    Klicken(w, {1, 2});
+    fenster->DatenAendern().Geaendert = true;
+    port.tasten.push_back(Taste::Zweite);  // do not save
+    port.dateien.push_back("");            // then cancel the file dialog
+    Kind<QAction>(w, "mDateiOeffnen")->trigger();
+    EXPECT_TRUE(EnthaeltFrage(port));
+    EXPECT_TRUE(fenster->Daten().Geaendert);
+    EXPECT_EQ(fenster->Daten().Anzahl(), 2);  // the history stays
+}
+
+TEST_F(AuswertungDateiTest, NeueDateiMitAenderungenFragtZuerst) {
+    fenster->DatenAendern().Geaendert = true;
+    port.tasten.push_back(Taste::Zweite);
+    NeuSkript s("bOK", "lotto.alt.zx7", 45);
+    Kind<QAction>(w, "mNeueDatei")->trigger();
+    EXPECT_EQ(s.aufrufe, 1);
+    EXPECT_EQ(s.groessteText, "6 aus 49");
+    EXPECT_EQ(s.jahrText, "Jahr 2000");
+    EXPECT_TRUE(EnthaeltFrage(port));
+    EXPECT_EQ(fenster->Daten().Dateiname, "lotto.ZX7");
+    EXPECT_EQ(fenster->Daten().GroessteZahl, 45);
+    EXPECT_FALSE(fenster->Daten().Geaendert);
+    for (int n = 46; n <= 49; ++n) EXPECT_FALSE(Zahl(w, n)->isEnabled()) << n;
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: lotto.ZX7"));
+}
+
+TEST_F(AuswertungDateiTest, NeueDateiVorgabenUndAbbruch) {
+    Klicken(w, {49});
+    fenster->DatenAendern().Geaendert = true;
+    {
+        NeuSkript s("bAbbrechen");
+        QTest::mouseClick(Knopf(8), Qt::LeftButton);
+        EXPECT_EQ(s.aufrufe, 1);
+    }
+    EXPECT_TRUE(port.meldungen.empty());  // nothing asked, nothing changed
+    EXPECT_TRUE(fenster->Daten().Geaendert);
+    EXPECT_EQ(fenster->Daten().Anzahl(), 2);
+    port.tasten.push_back(Taste::Zweite);
+    {
+        NeuSkript s("bOK");
+        QTest::mouseClick(Knopf(8), Qt::LeftButton);
+    }
+    const Lottodatei& d = fenster->Daten();
+    EXPECT_EQ(d.Dateiname, "OhneName.ZX7");
+    EXPECT_EQ(d.GroessteZahl, 49);
+    EXPECT_EQ(d.WocheKennung[0], 1);
+    EXPECT_EQ(d.JahrCode[0], 5120);
+    EXPECT_TRUE(Markiert(w).empty());
+}
+
+TEST_F(AuswertungDateiTest, ToolbarSpeichernUnbenanntFragtNachNamen) {
+    NeuSkript s("bOK");
+    QTest::mouseClick(Knopf(8), Qt::LeftButton);
+    const auto ziel = ordner / "gespeichert.ZX7";
+    port.dateien.push_back(ziel.string());
+    QTest::mouseClick(Knopf(1), Qt::LeftButton);
+    ASSERT_EQ(port.dateiAnfragen.size(), 1u);
+    EXPECT_EQ(port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei speichern unter");
+    EXPECT_TRUE(std::filesystem::exists(ziel));
+    EXPECT_EQ(fenster->Daten().Dateiname, ziel.string());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: gespeichert.ZX7"));
+    Lottodatei zurueck;
+    EXPECT_EQ(LottodateiLaden(ziel.string(), zurueck), 0);
+    EXPECT_EQ(zurueck.JahrCode[0], 5120);
+}
+
+TEST_F(AuswertungDateiTest, SpeichernOhneAenderungFragtUndNeinSchreibtNicht) {
+    const std::string vorher = DateiLesen(datei);
+    port.tasten.push_back(Taste::Zweite);
+    QTest::mouseClick(Knopf(1), Qt::LeftButton);  // named file: plain save
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_NE(port.meldungen[0].text.find("Daten wurden nicht geändert. Trotzdem speichern?"),
+              std::string::npos);
+    EXPECT_EQ(DateiLesen(datei), vorher);
+}
+
+TEST_F(AuswertungDateiTest, SchliessenMitAenderungenSpeichertAufJa) {
+    const auto ziel = ordner / "ende.ZX7";
+    fenster->DatenAendern().Dateiname = ziel.string();
+    fenster->DatenAendern().Geaendert = true;
+    port.tasten.push_back(Taste::Erste);  // Ja
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(EnthaeltFrage(port));
+    EXPECT_EQ(port.meldungen[0].titel, "Lotto-Auswertung");
+    EXPECT_TRUE(std::filesystem::exists(ziel));
+    EXPECT_FALSE(fenster->Daten().Geaendert);
+}
+
+TEST_F(AuswertungDateiTest, SchliessenOhneAenderungFragtNicht) {
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+}  // namespace
+}  // namespace zahlix::test

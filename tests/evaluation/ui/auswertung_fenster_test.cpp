@@ -1,0 +1,269 @@
+// The evaluation window driven as a user drives it: clicks and keys on the named controls.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "auswertung_testhilfe.h"
+
+namespace zahlix::test {
+namespace {
+
+// Classes 4T, 3T, 3T (bonus 0), 0T with a selected bonus, 3+T., 0T; N = 49.
+const std::vector<std::string> kZiehungen = {
+    " 01 2020 77 01 02 03 04 05 06 07", " 02 2020 00 01 02 03 10 11 12 00",
+    " 03 2020 00 01 02 03 10 11 12 50", " 04 2020 83 20 21 22 23 24 25 04",
+    " 05 2020 00 01 02 03 30 31 32 04", " 06 2020 00 40 41 42 43 44 49 00"};
+
+class AuswertungFensterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fenster = FensterMit(As7(ordner, "test.AS7", kZiehungen));
+        w = fenster.get();
+    }
+    QAction* Aktion(const char* name) { return Kind<QAction>(w, name); }
+
+    SkriptPort port;
+    Arbeitsordner ordner;
+    std::unique_ptr<ui::AuswertungFenster> fenster;
+    QWidget* w = nullptr;
+};
+
+TEST_F(AuswertungFensterTest, ZaehlerSummenUndStatuszeile) {
+    EXPECT_EQ(Text(w, "bzHilfe"),
+              " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick "
+              "auswählen");
+    Klicken(w, {1});
+    EXPECT_EQ(Text(w, "bzHilfe"), " 1  Zahl mit  6  Reihen wurde ausgewertet.");
+    Klicken(w, {2, 3, 4});
+    EXPECT_EQ(Zaehler(w, 4), "1");
+    EXPECT_EQ(Zaehler(w, 3), "2");
+    EXPECT_EQ(Zaehler(w, 7), "1");
+    EXPECT_EQ(Zaehler(w, 0), "2");
+    EXPECT_EQ(Zaehler(w, 10), "4");  // "Alle" leaves out the draws without hits
+    EXPECT_EQ(Zaehler(w, 11), "4");
+    EXPECT_EQ(Text(w, "bzHilfe"), " 4  Zahlen mit  6  Reihen wurden ausgewertet.");
+    // counters above 0 are white on dark blue, the others keep the window colours
+    QLabel* vier = Kind<QLabel>(w, "bzTreffer_4");
+    EXPECT_EQ(vier->palette().color(QPalette::Window), QColor(0, 0, 159));
+    EXPECT_EQ(vier->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_NE(Kind<QLabel>(w, "bzTreffer_6")->palette().color(QPalette::Window), QColor(0, 0, 159));
+    Klicken(w, {5, 6});
+    EXPECT_EQ(Text(w, "bzHilfe"),
+              " 6  Zahlen (KombiNr  1 , Summe  21) mit  6  Reihen wurden ausgewertet.");
+}
+
+TEST_F(AuswertungFensterTest, ListenzeilenUndFarben) {
+    Klicken(w, {1, 2, 3, 4});
+    Aktion("mImmerAlle")->trigger();
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit/ohne Treffer");
+    ui::TrefferlisteWidget* l = Liste(w);
+    ASSERT_EQ(l->Zeilen().size(), 6u);
+    EXPECT_EQ(l->ZeilenText(0).toStdString(), " 01/2020-M : 01 02 03 04 05 06-07  4 T.");
+    EXPECT_EQ(l->ZeilenText(1).toStdString(), " 02/2020   : 01 02 03 10 11 12-..  3 T.");
+    EXPECT_EQ(l->ZeilenText(2).toStdString(), " 03/2020   : 01 02 03 10 11 12-..  3 T.");
+    EXPECT_EQ(l->ZeilenText(3).toStdString(), " 04/2020-S : 20 21 22 23 24 25-04  0 T.");
+    EXPECT_EQ(l->ZeilenText(4).toStdString(), " 05/2020   : 01 02 03 30 31 32-04  3+T.");
+    const QColor blau(0, 0, 255), rot(255, 0, 0), schwarz(0, 0, 0);
+    const auto farbe = [&](size_t z, size_t s) { return l->Zeilen()[z][s].farbe; };
+    EXPECT_EQ(farbe(0, 1), blau);     // 01 hit
+    EXPECT_EQ(farbe(0, 5), schwarz);  // 05 missed
+    EXPECT_EQ(farbe(0, 8), schwarz);  // bonus 07 not selected
+    EXPECT_EQ(farbe(3, 8), rot);      // bonus 04 selected
+    EXPECT_EQ(farbe(1, 8), schwarz);  // ".." for a draw without bonus number
+    // the bonus class disappears when its switch is off
+    QTest::mouseClick(Kind<QCheckBox>(w, "kTreffer_0"), Qt::LeftButton);
+    EXPECT_FALSE(Aktion("mZusatzzahlAuswerten_0")->isChecked());
+    EXPECT_EQ(l->ZeilenText(4).toStdString(), " 05/2020   : 01 02 03 30 31 32-04  3 T.");
+    EXPECT_EQ(Zaehler(w, 7), "0");
+    Aktion("mZusatzzahlAuswerten_0")->trigger();
+    EXPECT_TRUE(Kind<QCheckBox>(w, "kTreffer_0")->isChecked());
+    EXPECT_EQ(Zaehler(w, 7), "1");
+}
+
+TEST_F(AuswertungFensterTest, FilterTitelUndRueckfall) {
+    Klicken(w, {1, 2, 3, 4});
+    QTest::mouseClick(Kind<QLabel>(w, "bzTreffer_23"), Qt::LeftButton);  // " Gewinn:"
+    EXPECT_EQ(fenster->Trefferfilter(), 11);
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen ab 3 Treffer");
+    EXPECT_EQ(Liste(w)->Zeilen().size(), 4u);
+    QTest::mouseClick(Kind<QLabel>(w, "bzTreffer_9"), Qt::LeftButton);  // 5+ counter
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 1 und Zusatzzahl --- Keine gefunden ---");
+    Aktion("mSechsTreffer")->trigger();
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 6 Treffer --- Keine gefunden ---");
+    fenster->ReihenMitTrefferAnzeigen();  // appended once only
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 6 Treffer --- Keine gefunden ---");
+    // the fallback lists the draws without hits
+    ASSERT_EQ(Liste(w)->Zeilen().size(), 2u);
+    EXPECT_EQ(Liste(w)->ZeilenText(1).toStdString().substr(0, 8), " 06/2020");
+    Aktion("mDreiTreffer")->trigger();
+    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 3 Treffer");
+    Aktion("m4Zusatzzahl")->trigger();
+    EXPECT_EQ(fenster->Trefferfilter(), 8);
+}
+
+TEST_F(AuswertungFensterTest, OhneAutomatikErstF9) {
+    Aktion("mAutomatischAuswerten")->trigger();
+    EXPECT_TRUE(Aktion("mMarkierteZahlenAuswerten")->isEnabled());
+    Klicken(w, {1, 2});
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(Zaehler(w, i), ".....") << i;
+    EXPECT_EQ(Text(w, "bzHilfe"), " F9 zum Auswerten drücken");
+    EXPECT_TRUE(Liste(w)->Zeilen().empty());
+    Aktion("mMarkierteZahlenAuswerten")->trigger();
+    EXPECT_EQ(Zaehler(w, 2), "3");
+    Aktion("mAutomatischAuswerten")->trigger();
+    EXPECT_FALSE(Aktion("mMarkierteZahlenAuswerten")->isEnabled());
+}
+
+TEST_F(AuswertungFensterTest, ZweiZiffernUndZeitablauf) {
+    QTest::keyClick(w, Qt::Key_0);
+    EXPECT_EQ(Text(w, "bzHilfe"), " 0");
+    QTest::keyClick(w, Qt::Key_7);
+    EXPECT_EQ(Markiert(w), std::vector<int>{7});
+    QTest::keyClick(w, Qt::Key_0);
+    QTest::keyClick(w, Qt::Key_7);
+    EXPECT_TRUE(Markiert(w).empty());
+    QTest::keyClick(w, Qt::Key_9);
+    QTest::keyClick(w, Qt::Key_9);  // 99 is no number of the lottery
+    EXPECT_TRUE(Markiert(w).empty());
+
+    QTimer* zeit = Kind<QTimer>(w, "Zeit");
+    QTest::keyClick(w, Qt::Key_5);
+    EXPECT_TRUE(zeit->isActive());
+    EXPECT_EQ(zeit->interval(), 2000);
+    zeit->start(5);  // let it run out now instead of in two seconds
+    QTest::qWait(60);
+    EXPECT_FALSE(zeit->isActive());
+    EXPECT_TRUE(Markiert(w).empty());
+    QTest::keyClick(w, Qt::Key_1);  // a fresh first digit, not "5" + "1"
+    QTest::keyClick(w, Qt::Key_2);
+    EXPECT_EQ(Markiert(w), std::vector<int>{12});
+}
+
+TEST_F(AuswertungFensterTest, StrgBewegungenUndLoeschen) {
+    Klicken(w, {7});
+    QTest::keyClick(w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(w), std::vector<int>{1});
+    QTest::keyClick(w, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(w), std::vector<int>{7});
+    QTest::keyClick(w, Qt::Key_Escape);
+    Klicken(w, {43, 44, 45, 46, 47, 48, 49});
+    QTest::keyClick(w, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(w), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    QTest::keyClick(w, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(w), (std::vector<int>{43, 44, 45, 46, 47, 48, 49}));
+    QTest::keyClick(w, Qt::Key_Delete);
+    Klicken(w, {49});
+    QTest::keyClick(w, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(w), std::vector<int>{1});
+    QTest::keyClick(w, Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(Markiert(w), std::vector<int>{49});
+    // one evaluation after the move, with the moved selection
+    EXPECT_EQ(Text(w, "bzHilfe"), " 1  Zahl mit  6  Reihen wurde ausgewertet.");
+}
+
+TEST_F(AuswertungFensterTest, ListeBlaettern) {
+    // a short list window, so the six draws need scrolling
+    fenster->resize(1000, 300);
+    QTest::qWait(1);
+    Aktion("mImmerAlle")->trigger();
+    QScrollBar* vb = Kind<QScrollBar>(w, "vbTreffer");
+    const int v = Liste(w)->SichtbareZeilen();
+    ASSERT_GT(v, 0);
+    ASSERT_LT(v, 6);
+    EXPECT_EQ(vb->maximum(), 6 - v);
+    EXPECT_EQ(vb->value(), vb->maximum());  // opens at the newest draws
+    QTest::keyClick(w, Qt::Key_Home);
+    EXPECT_EQ(vb->value(), 0);
+    EXPECT_EQ(Liste(w)->ZeilenText(0).toStdString().substr(0, 8), " 01/2020");
+    QTest::keyClick(w, Qt::Key_Up);
+    EXPECT_EQ(vb->value(), 0);  // clamped
+    QTest::keyClick(w, Qt::Key_Down);
+    EXPECT_EQ(Liste(w)->ZeilenText(0).toStdString().substr(0, 8), " 02/2020");
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(vb->value(), vb->maximum());
+    QTest::keyClick(w, Qt::Key_PageUp);
+    EXPECT_EQ(vb->value(), 0);
+    QTest::keyClick(w, Qt::Key_End);
+    EXPECT_EQ(vb->value(), vb->maximum());
+}
+
+TEST(AuswertungFensterEchteDaten, ZaehlerWieUnabhaengigGezaehlt) {
+    ZAHLIX_BRAUCHT_DATEI(pfad, "Lotto6aus49.AS7");
+    SkriptPort port;
+    auto f = FensterMit(pfad);
+    const std::set<int> auswahl{3, 12, 17, 25, 38, 44};
+    for (int n : auswahl) QTest::mouseClick(Zahl(f.get(), n), Qt::LeftButton);
+
+    // Count from the text of the file, without the program's reader or engine.
+    std::array<int, 10> erwartet{};
+    std::ifstream in(pfad);
+    std::string zeile;
+    int zeilen = 0;
+    while (std::getline(in, zeile)) {
+        std::istringstream s(zeile);
+        int wert[10];
+        int k = 0;
+        while (k < 10 && s >> wert[k]) ++k;
+        if (k < 10) continue;
+        ++zeilen;
+        int h = 0;
+        for (int j = 3; j < 9; ++j) h += static_cast<int>(auswahl.count(wert[j]));
+        const bool zusatz = auswahl.count(wert[9]) > 0;
+        ++erwartet[static_cast<size_t>(zusatz && h >= 3 && h <= 5 ? h + 4 : h)];
+    }
+    ASSERT_EQ(zeilen, 5031);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(Zaehler(f.get(), i), std::to_string(erwartet[static_cast<size_t>(i)]))
+            << "Klasse " << i;
+    int alle = 0, gewinn = 0;
+    for (int i = 1; i < 10; ++i) alle += erwartet[static_cast<size_t>(i)];
+    for (int i = 3; i < 10; ++i) gewinn += erwartet[static_cast<size_t>(i)];
+    EXPECT_EQ(Zaehler(f.get(), 10), std::to_string(alle));
+    EXPECT_EQ(Zaehler(f.get(), 11), std::to_string(gewinn));
+    EXPECT_NE(Text(f.get(), "bzHilfe").find("Reihen wurden ausgewertet."), std::string::npos);
+    EXPECT_NE(Text(f.get(), "bzHilfe").find(" 5031  Reihen"), std::string::npos);
+}
+
+TEST(AuswertungFensterKlein, PopupNurBisN) {
+    SkriptPort port;
+    Arbeitsordner ordner;
+    auto f = FensterMit(As7(ordner, "k45.AS7", {" 01 2020 00 01 02 03 04 05 45 00"}));
+    for (int n = 46; n <= 49; ++n) EXPECT_FALSE(Zahl(f.get(), n)->isEnabled()) << n;
+    Kind<QAction>(f.get(), "mZahlen_3")->trigger();  // mark all
+    EXPECT_EQ(Markiert(f.get()).size(), 45u);
+    Kind<QAction>(f.get(), "mZahlen_4")->trigger();  // clear all
+    EXPECT_TRUE(Markiert(f.get()).empty());
+
+    // right click on 44 remembers its row and column
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(4, 4),
+                        Zahl(f.get(), 44)->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(Zahl(f.get(), 44), &e);
+    Kind<QMenu>(f.get(), "mZahlenfeld")->hide();
+    Kind<QAction>(f.get(), "mZahlen_6")->trigger();
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{43, 44, 45}));
+    Kind<QAction>(f.get(), "mZahlen_9")->trigger();
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{2, 9, 16, 23, 30, 37, 43, 44, 45}));
+    Kind<QAction>(f.get(), "mZahlen_7")->trigger();
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{2, 9, 16, 23, 30, 37}));
+    Kind<QAction>(f.get(), "mZahlen_10")->trigger();
+    EXPECT_TRUE(Markiert(f.get()).empty());
+    // copy and paste through the number clipboard
+    Klicken(f.get(), {1, 45});
+    Kind<QAction>(f.get(), "mZahlen_0")->trigger();
+    QTest::keyClick(f.get(), Qt::Key_Escape);
+    Kind<QAction>(f.get(), "mZahlen_1")->trigger();
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{1, 45}));
+    // the short last row wraps among 43..45
+    QTest::keyClick(f.get(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{2, 43}));
+}
+
+}  // namespace
+}  // namespace zahlix::test
