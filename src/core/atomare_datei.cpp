@@ -24,10 +24,10 @@ fs::path TemporaererName(const fs::path& ziel) {
     const fs::path ordner = ziel.parent_path();
     std::error_code ec;
     for (;;) {
-        // Appended piece by piece: GCC 12 misreads the chained operator+ here (-Wrestrict).
-        std::string name(1, '~');
-        name.append(ziel.filename().string());
-        fs::path kandidat = ordner / name;
+        // Built as a path throughout, so a name with umlauts converts nowhere (Windows).
+        fs::path kandidat = ordner / "~";
+        kandidat += ziel.filename();
+        // Piece by piece: GCC 12 misreads a chained operator+ here (-Wrestrict).
         kandidat += ".";
         kandidat += std::to_string(++zaehler);
         kandidat += ".tmp";

@@ -39,8 +39,12 @@ void Null4Anhaengen(std::string& s, int n) {
     s.push_back(static_cast<char>('0' + n % 10));
 }
 
-std::string KleinGeschrieben(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+// ASCII case folding of the UTF-8 form; enough to tell "X.ZX7" and "x.zx7" apart from others.
+std::string KleinGeschrieben(const fs::path& p) {
+    const std::u8string u = p.generic_u8string();
+    std::string s(u.begin(), u.end());
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 
@@ -49,7 +53,7 @@ bool GleicherPfad(const fs::path& a, const fs::path& b) {
     if (fs::exists(b, ec) && fs::equivalent(a, b, ec)) return true;
     const fs::path na = fs::absolute(a, ec).lexically_normal();
     const fs::path nb = fs::absolute(b, ec).lexically_normal();
-    return KleinGeschrieben(na.generic_string()) == KleinGeschrieben(nb.generic_string());
+    return KleinGeschrieben(na) == KleinGeschrieben(nb);
 }
 
 }  // namespace
