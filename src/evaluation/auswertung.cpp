@@ -1,6 +1,7 @@
 #include "evaluation/auswertung.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "core/tabellen.h"
@@ -31,30 +32,36 @@ bool IstEnde(uint16_t w1, uint16_t w2, uint16_t w3, uint16_t w4) {
     return (w1 | w2 | w3 | (w4 & 0xFF)) == 0;
 }
 
-constexpr int kBlock = 512;
+// 240 draws per block: every per-block count fits in a byte.
+constexpr int kBlock = 240;
 
 // Per-block work buffers live on the stack: the engine allocates nothing.
 struct Block {
-    alignas(64) uint16_t klasse[kBlock];
-    alignas(64) uint16_t kandidat[kBlock + 8];
+    alignas(64) uint8_t klasse[kBlock + 16];
 };
 
-constexpr uint16_t kNichtImBereich = 15;
+// Marks a draw out of range; above every class, so the bonus step can never reach it.
+constexpr uint8_t kAusserhalb = 16;
+
+// Bytes 3..5 of eight classes (each below 23) as their bit 7: v + 125 reaches 128 from 3 on,
+// v + 122 from 6 on; no byte carries into the next.
+inline uint64_t DreiBisFuenf(uint64_t acht) {
+    constexpr uint64_t kEins = 0x0101010101010101u;
+    return (acht + 125 * kEins) & ~(acht + 122 * kEins) & (0x80 * kEins);
+}
 
 // Classes of len draws without the bonus step, in 16-bit lanes (SWAR popcount). Every byte of
 // a word holds at most seven number bits, so after the nibble step two words add without a
-// carry and the byte sums of all four stay below 256. Draws out of range get class 15;
-// kand marks the draws whose class the bonus number may still raise. Returns whether the
-// block holds the empty end entry.
+// carry and the byte sums of all four stay below 256. With at most 15 selected numbers no
+// nibble sum of all four words can carry, so the four words are added at once. Draws out of
+// range get 16 or more. Returns whether the block holds the empty end entry.
+template <bool kHoechstens15>
 bool KlassenOhneZusatz(const uint16_t* ZAHLIX_RESTRICT p1, const uint16_t* ZAHLIX_RESTRICT p2,
                        const uint16_t* ZAHLIX_RESTRICT p3, const uint16_t* ZAHLIX_RESTRICT p4,
                        const int16_t* ZAHLIX_RESTRICT ir, const uint16_t s[4],
-                       const uint16_t z[3], int len, uint16_t* ZAHLIX_RESTRICT k,
-                       uint16_t* ZAHLIX_RESTRICT kand, uint16_t n[7]) {
+                       int len, uint8_t* ZAHLIX_RESTRICT k) {
     const uint16_t s1 = s[0], s2 = s[1], s3 = s[2], s4 = s[3];
-    const uint16_t z0 = z[0], z1 = z[1], z2 = z[2];
     uint16_t leer = 0;
-    uint16_t n0 = 0, n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0, n6 = 0;
     for (int j = 0; j < len; ++j) {
         const uint16_t w1 = p1[j], w2 = p2[j], w3 = p3[j], w4 = p4[j];
         uint16_t a = w1 & s1, b = w2 & s2, c = w3 & s3, d = w4 & s4;
@@ -66,43 +73,53 @@ bool KlassenOhneZusatz(const uint16_t* ZAHLIX_RESTRICT p1, const uint16_t* ZAHLI
         b = static_cast<uint16_t>((b & 0x3333) + ((b >> 2) & 0x3333));
         c = static_cast<uint16_t>((c & 0x3333) + ((c >> 2) & 0x3333));
         d = static_cast<uint16_t>((d & 0x3333) + ((d >> 2) & 0x3333));
-        uint16_t x = static_cast<uint16_t>(a + b);
-        uint16_t y = static_cast<uint16_t>(c + d);
-        x = static_cast<uint16_t>((x & 0x0F0F) + ((x >> 4) & 0x0F0F));
-        y = static_cast<uint16_t>((y & 0x0F0F) + ((y >> 4) & 0x0F0F));
-        const uint16_t sum = static_cast<uint16_t>(x + y);
-        uint16_t h = static_cast<uint16_t>((sum + (sum >> 8)) & 0xFF);
-        h = h < kMaxTreffer ? h : static_cast<uint16_t>(kMaxTreffer);
-        const uint16_t drin = static_cast<uint16_t>(ir[j] == -1);
-        const uint16_t kl = drin ? h : kNichtImBereich;
-        k[j] = kl;
-        n0 = static_cast<uint16_t>(n0 + (kl == 0));
-        n1 = static_cast<uint16_t>(n1 + (kl == 1));
-        n2 = static_cast<uint16_t>(n2 + (kl == 2));
-        n3 = static_cast<uint16_t>(n3 + (kl == 3));
-        n4 = static_cast<uint16_t>(n4 + (kl == 4));
-        n5 = static_cast<uint16_t>(n5 + (kl == 5));
-        n6 = static_cast<uint16_t>(n6 + (kl == 6));
-        kand[j] = static_cast<uint16_t>(
-            drin & ((static_cast<uint16_t>(h == 3) & z0) | (static_cast<uint16_t>(h == 4) & z1) |
-                    (static_cast<uint16_t>(h == 5) & z2)));
+        int16_t h;
+        if constexpr (kHoechstens15) {
+            const uint16_t sum = static_cast<uint16_t>(a + b + c + d);
+            h = static_cast<int16_t>(static_cast<uint16_t>(sum * 0x1111u) >> 12);
+        } else {
+            uint16_t x = static_cast<uint16_t>(a + b);
+            uint16_t y = static_cast<uint16_t>(c + d);
+            x = static_cast<uint16_t>((x & 0x0F0F) + ((x >> 4) & 0x0F0F));
+            y = static_cast<uint16_t>((y & 0x0F0F) + ((y >> 4) & 0x0F0F));
+            const uint16_t sum = static_cast<uint16_t>(x + y);
+            h = static_cast<int16_t>((sum + (sum >> 8)) & 0xFF);
+        }
+        h = std::min(h, static_cast<int16_t>(kMaxTreffer));
+        const uint16_t kl = static_cast<uint16_t>(h | ((ir[j] != -1) * kAusserhalb));
+        k[j] = static_cast<uint8_t>(kl);
         leer = static_cast<uint16_t>(leer | ((w1 | w2 | w3 | (w4 & 0xFF)) == 0));
     }
-    n[0] = n0;
-    n[1] = n1;
-    n[2] = n2;
-    n[3] = n3;
-    n[4] = n4;
-    n[5] = n5;
-    n[6] = n6;
     return leer != 0;
 }
 
-// Writes the classes of the draws in range; the others keep theirs.
-void KlassenSchreiben(const uint16_t* ZAHLIX_RESTRICT k, int len, int16_t* ZAHLIX_RESTRICT tw) {
+// Adds the classes 0..6 of a block to the counters; byte lanes, 16 draws per compare.
+void Zaehlen(const uint8_t* ZAHLIX_RESTRICT k, int len, Klassenzaehler& zaehler) {
+    uint8_t n0 = 0, n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0, n6 = 0;
     for (int j = 0; j < len; ++j) {
-        const uint16_t c = k[j];
-        tw[j] = c == kNichtImBereich ? tw[j] : static_cast<int16_t>(c);
+        const uint8_t c = k[j];
+        n0 = static_cast<uint8_t>(n0 + (c == 0));
+        n1 = static_cast<uint8_t>(n1 + (c == 1));
+        n2 = static_cast<uint8_t>(n2 + (c == 2));
+        n3 = static_cast<uint8_t>(n3 + (c == 3));
+        n4 = static_cast<uint8_t>(n4 + (c == 4));
+        n5 = static_cast<uint8_t>(n5 + (c == 5));
+        n6 = static_cast<uint8_t>(n6 + (c == 6));
+    }
+    zaehler[0] += n0;
+    zaehler[1] += n1;
+    zaehler[2] += n2;
+    zaehler[3] += n3;
+    zaehler[4] += n4;
+    zaehler[5] += n5;
+    zaehler[6] += n6;
+}
+
+// Writes the classes of the draws in range; the others keep theirs.
+void KlassenSchreiben(const uint8_t* ZAHLIX_RESTRICT k, int len, int16_t* ZAHLIX_RESTRICT tw) {
+    for (int j = 0; j < len; ++j) {
+        const int16_t c = k[j];
+        tw[j] = c >= kAusserhalb ? tw[j] : c;
     }
 }
 
@@ -117,17 +134,10 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
         static_cast<uint16_t>(auswahl[2] & kNummernbits),
         static_cast<uint16_t>(auswahl[3] & 0x7F),
     };
-    // Bonus upgrade per (hit count, bonus byte): 4 when the switch for that count is on and the
-    // bonus number is selected. Rows 0..2 and 6..15 stay 0, so only the three classes can move.
-    uint8_t plus[16][256];
-    bool zusatzAn = false;
-    for (int h = 0; h < 16; ++h) {
-        const bool an = SchalterAn(zusatz, h);
-        zusatzAn |= an;
-        std::memset(plus[h], 0, sizeof plus[h]);
-        if (!an) continue;
-        for (int b = 1; b <= 49; ++b) plus[h][b] = ZusatzGewaehlt(b, auswahl) ? 4 : 0;
-    }
+    // Whether the bonus byte b is a selected number, for the three classes whose switch is on.
+    uint8_t gewaehlt[256];
+    for (int b = 0; b < 256; ++b) gewaehlt[b] = ZusatzGewaehlt(b, auswahl) ? 1 : 0;
+    const bool zusatzAn = zusatz[0] == 1 || zusatz[1] == 1 || zusatz[2] == 1;
 
     const auto* p1 = reinterpret_cast<const uint16_t*>(d.Bitwort1.data());
     const auto* p2 = reinterpret_cast<const uint16_t*>(d.Bitwort2.data());
@@ -139,38 +149,36 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
                                                  d.Bitwort3.size(), d.Bitwort4.size(),
                                                  d.Trefferwert.size(), d.ImBereich.size()}));
 
-    const uint16_t z[3] = {zusatz[0] == 1, zusatz[1] == 1, zusatz[2] == 1};
+    const int anzahl = std::popcount(s[0]) + std::popcount(s[1]) + std::popcount(s[2]) +
+                       std::popcount(s[3]);
+    const auto klassen = anzahl <= 15 ? KlassenOhneZusatz<true> : KlassenOhneZusatz<false>;
     Block blk;
     for (int start = 0; start < slots; start += kBlock) {
         int len = std::min(kBlock, slots - start);
-        uint16_t* k = blk.klasse;
-        uint16_t* kand = blk.kandidat;
-        uint16_t n[7];
-        const bool endeImBlock = KlassenOhneZusatz(p1 + start, p2 + start, p3 + start, p4 + start,
-                                                   imBereich + start, s, z, len, k, kand, n);
+        uint8_t* k = blk.klasse;
+        const bool endeImBlock =
+            klassen(p1 + start, p2 + start, p3 + start, p4 + start, imBereich + start, s, len, k);
         if (endeImBlock) {
-            // Only the last block gets here; it is counted again up to the end entry.
             int j = 0;
             while (!IstEnde(p1[start + j], p2[start + j], p3[start + j], p4[start + j])) ++j;
             len = j;
-            KlassenOhneZusatz(p1 + start, p2 + start, p3 + start, p4 + start, imBereich + start, s,
-                              z, len, k, kand, n);
         }
-        for (int c = 0; c < 7; ++c) zaehler[c] += n[c];
+        Zaehlen(k, len, zaehler);
 
-        // Bonus check only where it can change the class; candidates are rare, so they are
+        // Bonus check only where it can change the class; such draws are rare, so they are
         // found eight at a time.
         if (zusatzAn) {
-            std::memset(kand + len, 0, 8 * sizeof kand[0]);
+            std::memset(k + len, kAusserhalb, 8);
             for (int j = 0; j < len; j += 8) {
-                uint64_t acht[2];
-                std::memcpy(acht, kand + j, sizeof acht);
-                if ((acht[0] | acht[1]) == 0) continue;
+                uint64_t acht;
+                std::memcpy(&acht, k + j, sizeof acht);
+                if (DreiBisFuenf(acht) == 0) continue;
                 for (int m = j; m < j + 8 && m < len; ++m) {
-                    if (!kand[m] || plus[k[m]][p4[start + m] >> 8] == 0) continue;
-                    --zaehler[k[m]];
-                    k[m] = static_cast<uint16_t>(k[m] + 4);
-                    ++zaehler[k[m]];
+                    const int c = k[m];
+                    if (!SchalterAn(zusatz, c) || !gewaehlt[p4[start + m] >> 8]) continue;
+                    --zaehler[c];
+                    ++zaehler[c + 4];
+                    k[m] = static_cast<uint8_t>(c + 4);
                 }
             }
         }
