@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -161,13 +159,12 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (LottodateiSchreiben(datei, d) != 0) return kDatenfehler;
 
     // Stable sorting puts the new draw behind every stored draw of its week.
-    std::array<int, 6> zahlen = e.zahlen;
-    std::sort(zahlen.begin(), zahlen.end());
+    Lottodatei erwartet;
+    ZiehungAnhaengen(erwartet, -1, e);
     int gespeichert = 0;
     for (int i = L; i >= 0; --i) {
-        const Ziehungseingabe g = ZiehungLesen(d, i);
-        if (g.woche == e.woche && g.jahr == e.jahr && g.kennung == e.kennung &&
-            g.zahlen == zahlen && g.zusatzzahl == e.zusatzzahl) {
+        if (d.WocheKennung[i] == erwartet.WocheKennung[0] && d.JahrCode[i] == erwartet.JahrCode[0] &&
+            d.Zahlen(i) == erwartet.Zahlen(0)) {
             gespeichert = i;
             break;
         }

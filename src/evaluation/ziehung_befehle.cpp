@@ -56,8 +56,8 @@ bool LetzteZiehungLoeschen(Lottodatei& d) {
         return false;
     }
     // A deleted draw cannot be brought back, so it is named before it goes.
-    const std::string frage =
-        "Soll die letzte Ziehung gelöscht werden?\r" + ZiehungBeschreibung(d, L);
+    std::string frage = "Soll die letzte Ziehung gelöscht werden?\r";
+    frage += ZiehungBeschreibung(d, L);
     if (Meldung(frage, flags::Frage | flags::JaNein | flags::Zweiter, "Letzte Ziehung löschen") !=
         kJa)
         return false;
@@ -69,13 +69,24 @@ bool LetzteZiehungLoeschen(Lottodatei& d) {
 
 std::string ZiehungBeschreibung(const Lottodatei& d, int i) {
     const Ziehungseingabe e = ZiehungLesen(d, i);
-    std::string t = "Woche " + ZahlNull2(static_cast<int16_t>(e.woche)) + "/" +
-                    ZahlNull4(static_cast<int16_t>(e.jahr));
-    if (e.kennung != 0) t += " Kennung " + KennungZeichen(e.kennung);
-    t += ":";
-    for (int z : e.zahlen)
-        if (z != 0) t += " " + ZahlRechts2(static_cast<int16_t>(z));
-    if (e.zusatzzahl != 0) t += "  Zusatzzahl " + ZahlRechts2(static_cast<int16_t>(e.zusatzzahl));
+    std::string t = "Woche ";
+    t += ZahlNull2(static_cast<int16_t>(e.woche));
+    t += '/';
+    t += ZahlNull4(static_cast<int16_t>(e.jahr));
+    if (e.kennung != 0) {
+        t += " Kennung ";
+        t += KennungZeichen(e.kennung);
+    }
+    t += ':';
+    for (int z : e.zahlen) {
+        if (z == 0) continue;
+        t += ' ';
+        t += ZahlRechts2(static_cast<int16_t>(z));
+    }
+    if (e.zusatzzahl != 0) {
+        t += "  Zusatzzahl ";
+        t += ZahlRechts2(static_cast<int16_t>(e.zusatzzahl));
+    }
     return t;
 }
 
