@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "app/programm.h"
+#include "app/skript_port.h"
+#include "shell/muster.h"
+#include "shell/textdatei.h"
+#include "shell/ui/dateiabfrage.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using namespace zahlix::ui;
+using zahlix::test::Arbeitsordner;
+using zahlix::test::DateiLesen;
+using zahlix::test::DateiSchreiben;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kOeffnen = "*.ZX7;*.ZX6;*.AS7";
+
+std::vector<std::string> Eintraege(const QListWidget* l) {
+    std::vector<std::string> aus;
+    for (int i = 0; i < l->count(); ++i) aus.push_back(l->item(i)->text().toStdString());
+    return aus;
+}
+
+// A start directory with a few files and a subfolder; the dialog shows it on a request.
+class Dateidialog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        vorher = Programm().startverzeichnis;
+        Programm().startverzeichnis = start.pfad();
+        for (const char* n : {"a.ZX7", "b.zx6", "c.AS7", "d.TXT", "e.ZX7.bak"})
+            DateiSchreiben(start / n, std::string(20, 'x'));
+        fs::create_directory(start / "Unter");
+        DateiSchreiben(start / "Unter" / "u.ZX7", "");
+        dialog.OrdnerWechseln(start.pfad());
+        Dateiabfrage::Systemdialog() = [this](QWidget*, bool speichern, const std::string& f,
+                                              const std::string&, const std::string&) {
+            systemSpeichern = speichern;
+            systemFilter = f;
+            return systemAntwort;
+        };
+    }
+    void TearDown() override {
+        Programm().startverzeichnis = vorher;
+        Dateiabfrage::Systemdialog() = nullptr;
+    }
+
+    void Anfrage(const std::string& muster = kOeffnen,
+                 const std::string& titel = "Lotto-Auswertung - Datei öffnen") {
+        dialog.Anfrage(muster, titel);
+        dialog.show();
+    }
+    QComboBox* Name() { return dialog.findChild<QComboBox*>("cDatei"); }
+    QListWidget* Liste(const char* n) { return dialog.findChild<QListWidget*>(n); }
+    void Tippen(const QString& text) {
+        Name()->lineEdit()->clear();
+        QTest::keyClicks(Name()->lineEdit(), text);
+    }
+    void Ok() { dialog.findChild<QPushButton*>("bOK")->click(); }
+    void Waehlen(const char* liste, const std::string& name) {
+        QListWidget* l = Liste(liste);
+        const auto treffer = l->findItems(QString::fromStdString(name), Qt::MatchExactly);
+        ASSERT_EQ(treffer.size(), 1) << name;
+        l->setCurrentItem(treffer.front());
+        emit l->itemClicked(treffer.front());
+    }
+    std::string Zuletzt() { return DateiLesen(start / "Zuletzt.ZXI"); }
+
+    SkriptPort port;
+    Arbeitsordner start;
+    fs::path vorher;
+    Dateiabfrage dialog;
+    std::string systemAntwort, systemFilter;
+    bool systemSpeichern = false;
+};
+
+}  // namespace
+
+TEST_F(Dateidialog, AnfrageFuelltNamenslisteUndDateiliste) {
+    Anfrage();
+    EXPECT_EQ(dialog.objectName(), "fDateiabfrage");
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Lotto-Auswertung - Datei öffnen"));
+    ASSERT_EQ(Name()->count(), 3);
+    EXPECT_EQ(Name()->itemText(2), "*.AS7");
+    EXPECT_EQ(Name()->currentText().toStdString(), kOeffnen);
+    EXPECT_EQ(Eintraege(Liste("dDatei")), (std::vector<std::string>{"a.ZX7", "b.zx6", "c.AS7"}));
+    for (const char* n : {"lwLaufwerk"}) EXPECT_NE(dialog.findChild<QComboBox*>(n), nullptr);
+    for (const char* n : {"vVerzeichnis", "lZuletzt", "lZuletztGesamt"})
+        EXPECT_NE(Liste(n), nullptr);
+    EXPECT_TRUE(Liste("lZuletztGesamt")->isHidden());
+    EXPECT_NE(dialog.findChild<QPlainTextEdit*>("bdReihen"), nullptr);
+    for (const char* n : {"bOK", "bAbbrechen", "bHilfe", "bWindowsDialog"})
+        EXPECT_NE(dialog.findChild<QPushButton*>(n), nullptr) << n;
+    EXPECT_EQ(dialog.findChild<QPushButton*>("bWindowsDialog")->text(), "&Win-Dialog");
+}
+
+TEST_F(Dateidialog, LeeresMusterNimmtDieStandardliste) {
+    Anfrage("", "Dateiabfrage");
+    EXPECT_EQ(Name()->currentText().toStdString(), kStandardMuster);
+    EXPECT_EQ(Name()->count(), 7);
+}
+
+TEST_F(Dateidialog, MusterMitOkFiltertUndBleibtOffen) {
+    Anfrage();
+    Tippen("*.AS7");
+    Ok();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Eintraege(Liste("dDatei")), std::vector<std::string>{"c.AS7"});
+    Tippen("?.zx?");
+    Ok();
+    EXPECT_EQ(Eintraege(Liste("dDatei")), (std::vector<std::string>{"a.ZX7", "b.zx6"}));
+    // A pattern with a folder part cannot be applied: the wider list takes over.
+    Tippen("Unter/*.ZX7");
+    Ok();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Name()->currentText().toStdString(), kWeitesMuster);
+    EXPECT_EQ(Eintraege(Liste("dDatei")),
+              (std::vector<std::string>{"a.ZX7", "b.zx6", "c.AS7", "d.TXT"}));
+}
+
+TEST_F(Dateidialog, MusterAusDerListeWaehlenFiltert) {
+    Anfrage();
+    emit Name()->activated(1);
+    EXPECT_EQ(Eintraege(Liste("dDatei")), std::vector<std::string>{"b.zx6"});
+}
+
+TEST_F(Dateidialog, DateiImStartverzeichnisGibtDenBloessenNamen) {
+    Anfrage();
+    Waehlen("dDatei", "a.ZX7");
+    EXPECT_EQ(Name()->currentText(), "a.ZX7");
+    Ok();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "a.ZX7");
+    EXPECT_EQ(Zuletzt(), "a.ZX7\r\n");
+}
+
+TEST_F(Dateidialog, DateiAnderswoGibtDenVollenPfad) {
+    Anfrage();
+    dialog.OrdnerWechseln(start / "Unter");
+    EXPECT_EQ(Name()->currentText().toStdString(), kOeffnen) << "das Muster kommt zurück";
+    Waehlen("dDatei", "u.ZX7");
+    Ok();
+    EXPECT_EQ(dialog.Tag().toStdString(), TextAusPfad(fs::canonical(start / "Unter") / "u.ZX7"));
+}
+
+TEST_F(Dateidialog, NameOhneEndungBekommtDieErsteEndung) {
+    Anfrage();
+    Tippen("neu");
+    Ok();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "neu.ZX7");
+    EXPECT_EQ(Zuletzt(), "neu.ZX7\r\n");
+}
+
+TEST_F(Dateidialog, GleicheDateiZweimalStehtEinmalOben) {
+    DateiSchreiben(start / "Zuletzt.ZXI", "alt.ZX7\r\n");
+    for (const char* name : {"a.ZX7", "c.AS7", "a.ZX7"}) {
+        Anfrage();
+        Waehlen("dDatei", name);
+        Ok();
+    }
+    EXPECT_EQ(Zuletzt(), "a.ZX7\r\nc.AS7\r\nalt.ZX7\r\n");
+}
+
+TEST_F(Dateidialog, AbbrechenUndSchliessenGebenLeerUndLassenZuletztStehen) {
+    DateiSchreiben(start / "Zuletzt.ZXI", "alt.ZX7\r\n");
+    Anfrage();
+    Waehlen("dDatei", "a.ZX7");
+    dialog.findChild<QPushButton*>("bAbbrechen")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "");
+    Anfrage();
+    dialog.close();
+    EXPECT_EQ(dialog.Tag(), "") << "Schliessen liefert nicht die Musterliste";
+    EXPECT_EQ(Zuletzt(), "alt.ZX7\r\n");
+}
+
+TEST_F(Dateidialog, OrdnerUndLaufwerkImNamensfeld) {
+    Anfrage();
+    Tippen(QString::fromStdString(TextAusPfad(start / "Unter")));
+    Ok();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Ordner(), TextAusPfad(fs::canonical(start / "Unter")));
+    EXPECT_EQ(Eintraege(Liste("dDatei")), std::vector<std::string>{"u.ZX7"});
+    EXPECT_EQ(Name()->currentText().toStdString(), kOeffnen);
+
+    Tippen("../");
+    Ok();
+    EXPECT_EQ(dialog.Ordner(), TextAusPfad(fs::canonical(start.pfad())));
+    Tippen("Unter");  // a folder's name alone also opens it
+    Ok();
+    EXPECT_EQ(dialog.Ordner(), TextAusPfad(fs::canonical(start / "Unter")));
+    EXPECT_TRUE(dialog.isVisible());
+
+    Tippen("/gibt/es/nicht/x.ZX7");
+    Ok();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_NE(port.meldungen[0].text.find("nicht gefunden"), std::string::npos);
+}
+
+TEST_F(Dateidialog, VollerPfadZuNeuerDateiWirdDieAntwort) {
+    Anfrage("*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT", "Lotto-Auswertung - Datei speichern unter");
+    Tippen(QString::fromStdString(TextAusPfad(start / "Unter" / "neu")));
+    Ok();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag().toStdString(), TextAusPfad(fs::canonical(start / "Unter") / "neu.ZX7"));
+    Anfrage();
+    Tippen(QString::fromStdString(TextAusPfad(start / "Start.AS7")));
+    Ok();
+    EXPECT_EQ(dialog.Tag(), "Start.AS7") << "im Startverzeichnis der blosse Name";
+}
+
+TEST_F(Dateidialog, LaufwerkslisteWechseltZurWurzel) {
+    Anfrage();
+    auto* laufwerk = dialog.findChild<QComboBox*>("lwLaufwerk");
+    ASSERT_GE(laufwerk->count(), 2);
+    emit laufwerk->activated(0);
+    EXPECT_EQ(fs::path(dialog.Ordner()), fs::path(dialog.Ordner()).root_path());
+}
+
+TEST_F(Dateidialog, VerzeichnislisteFuehrtHinunterUndHinauf) {
+    Anfrage();
+    QListWidget* v = Liste("vVerzeichnis");
+    const auto unter = v->findItems("Unter", Qt::MatchEndsWith);
+    ASSERT_EQ(unter.size(), 1);
+    emit v->itemActivated(unter.front());
+    EXPECT_EQ(dialog.Ordner(), TextAusPfad(fs::canonical(start / "Unter")));
+    emit v->itemActivated(v->item(0));  // the root heads the chain
+    EXPECT_EQ(fs::path(dialog.Ordner()), fs::path(dialog.Ordner()).root_path());
+}
+
+TEST_F(Dateidialog, ZuletztVerwendetZeigtGefilterteListe) {
+    DateiSchreiben(start / "Zuletzt.ZXI", "/weg/x.TXT\r\n/weg/Lotto.zx7\r\na.ZX7\r\n\r\nz.ZX7\r\n");
+    Anfrage();
+    auto* k = dialog.findChild<QCheckBox*>("kZuletzt");
+    EXPECT_EQ(k->text(), "Zuletzt verwendet");
+    EXPECT_EQ(Eintraege(Liste("lZuletztGesamt")),
+              (std::vector<std::string>{"/weg/x.TXT", "/weg/Lotto.zx7", "a.ZX7"}));
+    Tippen("a.ZX7");
+    k->setChecked(true);
+    EXPECT_FALSE(Liste("lZuletzt")->isHidden());
+    EXPECT_TRUE(Liste("dDatei")->isHidden());
+    EXPECT_EQ(Name()->currentText().toStdString(), kOeffnen) << "ohne Muster kommt das Muster";
+    EXPECT_EQ(Eintraege(Liste("lZuletzt")), (std::vector<std::string>{"/weg/Lotto.zx7", "a.ZX7"}));
+    EXPECT_TRUE(Liste("lZuletzt")->selectedItems().isEmpty());
+
+    Waehlen("lZuletzt", "/weg/Lotto.zx7");
+    Ok();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "/weg/Lotto.zx7");
+    EXPECT_EQ(Zuletzt(), "/weg/Lotto.zx7\r\n/weg/x.TXT\r\na.ZX7\r\n");
+    k->setChecked(false);
+    EXPECT_TRUE(Liste("lZuletzt")->isHidden());
+    EXPECT_FALSE(Liste("dDatei")->isHidden());
+}
+
+TEST_F(Dateidialog, LoeschenNurNachJa) {
+    Anfrage();
+    QListWidget* d = Liste("dDatei");
+    Waehlen("dDatei", "c.AS7");
+    port.tasten = {Taste::Zweite};
+    emit d->customContextMenuRequested(QPoint(-1, -1));
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text, "c.AS7\r\nDatei wirklich löschen?");
+    EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(port.meldungen[0].vorbelegt, Taste::Zweite);
+    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Ausruf);
+    EXPECT_TRUE(fs::exists(start / "c.AS7"));
+    port.tasten = {Taste::Erste};
+    emit d->customContextMenuRequested(QPoint(-1, -1));
+    EXPECT_FALSE(fs::exists(start / "c.AS7"));
+    EXPECT_EQ(Eintraege(d), (std::vector<std::string>{"a.ZX7", "b.zx6"}));
+    // Without a selection nothing is asked.
+    d->setCurrentItem(nullptr);
+    emit d->customContextMenuRequested(QPoint(-1, -1));
+    EXPECT_EQ(port.meldungen.size(), 2u);
+}
+
+TEST_F(Dateidialog, NeuerOrdnerUeberEingabe) {
+    Anfrage();
+    QListWidget* v = Liste("vVerzeichnis");
+    port.eingaben = {"Neuer Ordner ä", "../draussen", ""};
+    emit v->customContextMenuRequested(QPoint(0, 0));
+    ASSERT_EQ(port.eingabeAnfragen.size(), 1u);
+    EXPECT_EQ(port.eingabeAnfragen[0].a,
+              "Neues Unterverzeichnis erzeugen von \r\n" + dialog.Ordner());
+    EXPECT_TRUE(fs::is_directory(start / PfadAusText("Neuer Ordner ä")));
+    EXPECT_EQ(v->findItems(QString::fromUtf8("Neuer Ordner ä"), Qt::MatchEndsWith).size(), 1);
+    emit v->customContextMenuRequested(QPoint(0, 0));
+    EXPECT_FALSE(fs::exists(start.pfad().parent_path() / "draussen"));
+    ASSERT_EQ(port.meldungen.size(), 1u) << "ungültiger Name wird gemeldet";
+    emit v->customContextMenuRequested(QPoint(0, 0));  // cancelled input: nothing happens
+    EXPECT_EQ(port.meldungen.size(), 1u);
+}
+
+TEST_F(Dateidialog, WinDialogMitFilterUndAbbruch) {
+    Anfrage();
+    auto* win = dialog.findChild<QPushButton*>("bWindowsDialog");
+    systemAntwort = "";
+    win->click();
+    EXPECT_TRUE(dialog.isVisible()) << "Abbruch dort lässt diesen Dialog offen";
+    EXPECT_FALSE(systemSpeichern);
+    EXPECT_EQ(systemFilter,
+              "ZX7 - Datei (*.ZX7 *.zx7);;ZX6 - Datei (*.ZX6 *.zx6);;AS7 - Datei (*.AS7 *.as7)");
+    systemAntwort = "/anderswo/Datei.ZX7";
+    win->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "/anderswo/Datei.ZX7");
+    EXPECT_EQ(Zuletzt(), "/anderswo/Datei.ZX7\r\n");
+    Anfrage("*.TXT", "Druckausgabe - Datei speichern");
+    systemAntwort = "";
+    win->click();
+    EXPECT_TRUE(systemSpeichern);
+}
+
+TEST_F(Dateidialog, VorschauBeimWaehlenUndLeerBeimTippen) {
+    std::string zx7("XZ\0\0\0\0\0\0\0\0\x31\0", 12);
+    DateiSchreiben(start / "a.ZX7", zx7);
+    Anfrage();
+    auto* vorschau = dialog.findChild<QPlainTextEdit*>("bdReihen");
+    Waehlen("dDatei", "a.ZX7");
+    EXPECT_EQ(vorschau->toPlainText(), "Anzahl Reihen = 0");
+    Tippen("x");
+    EXPECT_EQ(vorschau->toPlainText(), "");
+    Waehlen("dDatei", "c.AS7");
+    EXPECT_EQ(vorschau->toPlainText(), QString::fromUtf8("Dateigröße in Byte = 20"));
+}
+
+TEST_F(Dateidialog, BlankenUmlauteUndLangeNamen) {
+    const std::string ordnerName = "Eigene Dateien Ä ö";
+    const std::string lang = std::string(200, 'L') + " Jürgen.ZX7";
+    fs::create_directory(start / PfadAusText(ordnerName));
+    DateiSchreiben(start / PfadAusText(ordnerName) / PfadAusText(lang), "");
+    DateiSchreiben(start / PfadAusText("Übersicht 2005.ZX7"), "");
+    Anfrage();
+    Waehlen("dDatei", "Übersicht 2005.ZX7");
+    Ok();
+    EXPECT_EQ(dialog.Tag().toStdString(), "Übersicht 2005.ZX7");
+    Anfrage();
+    dialog.OrdnerWechseln(start / PfadAusText(ordnerName));
+    Waehlen("dDatei", lang);
+    Ok();
+    const std::string erwartet =
+        TextAusPfad(fs::canonical(start / PfadAusText(ordnerName)) / PfadAusText(lang));
+    EXPECT_EQ(dialog.Tag().toStdString(), erwartet);
+    EXPECT_EQ(Zuletzt(), erwartet + "\r\nÜbersicht 2005.ZX7\r\n");
+}
+
+TEST(DateiabfrageModal, ZeigenBlockiertNichtImTestUndHaengtDieEndungAn) {
+    SkriptPort port;
+    Arbeitsordner start;
+    const fs::path vorher = Programm().startverzeichnis;
+    Programm().startverzeichnis = start.pfad();
+    Dateiabfrage& d = DateiabfrageInstanz();
+    d.OrdnerWechseln(start.pfad());
+    QTimer::singleShot(0, [&] {
+        auto* name = d.findChild<QComboBox*>("cDatei");
+        name->lineEdit()->clear();
+        QTest::keyClicks(name->lineEdit(), "neu");
+        d.findChild<QPushButton*>("bOK")->click();
+    });
+    EXPECT_EQ(DateiabfrageZeigen(nullptr, kOeffnen, "Lotto-Auswertung - Datei öffnen"), "neu.ZX7");
+    QTimer::singleShot(0, [&] { d.findChild<QPushButton*>("bAbbrechen")->click(); });
+    EXPECT_EQ(DateiabfrageZeigen(nullptr, kOeffnen, "x"), "");
+    EXPECT_EQ(&DateiabfrageInstanz(), &d);
+    Programm().startverzeichnis = vorher;
+}

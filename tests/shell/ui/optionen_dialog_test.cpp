@@ -1,0 +1,169 @@
+#include "shell/ui/optionen_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <string>
+
+#include "app/skript_port.h"
+#include "shell/optionen.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using namespace zahlix::ui;
+using zahlix::test::Arbeitsordner;
+using zahlix::test::DateiLesen;
+
+namespace {
+
+template <class T>
+T* Kind(QWidget& w, const QString& name) {
+    T* k = w.findChild<T*>(name);
+    EXPECT_NE(k, nullptr) << name.toStdString();
+    return k;
+}
+
+void Klicken(QWidget& w, const char* name) {
+    Kind<QPushButton>(w, name)->click();
+}
+
+class OptionenFenster : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Optionen() = OptionenStandard();
+        dialog.DateiSetzen(datei);
+    }
+    void TearDown() override { Optionen() = OptionenStandard(); }
+    SkriptPort port;
+    Arbeitsordner ordner;
+    std::filesystem::path datei = ordner / "ZX2005.ZXI";
+    OptionenDialog dialog;
+};
+
+}  // namespace
+
+TEST_F(OptionenFenster, ReiterUndSteuerelementeMitIhrenNamen) {
+    EXPECT_EQ(dialog.objectName(), "fOptionen");
+    EXPECT_EQ(dialog.windowTitle(), "Start-Optionen einstellen");
+    auto* reiter = Kind<QTabWidget>(dialog, "SSTab1");
+    ASSERT_EQ(reiter->count(), 4);
+    EXPECT_EQ(reiter->tabText(0), "Allgemeines");
+    EXPECT_EQ(reiter->tabText(1), "Lotto-Auswertung");
+    EXPECT_EQ(reiter->tabText(2), "System-Auswertung");
+    EXPECT_EQ(reiter->tabText(3), "Lottoschein-Druck");
+    EXPECT_EQ(Kind<QCheckBox>(dialog, "kAllgemein_0")->text(), "&Zahlix-Info anzeigen ");
+    EXPECT_EQ(Kind<QCheckBox>(dialog, "kAllgemein_5")->text(),
+              "&Zwischenspeicher nur manuell verwenden");
+    EXPECT_EQ(Kind<QCheckBox>(dialog, "kLottoAuswertung_2")->text(), "&3 + Zusatzzahl auswerten");
+    EXPECT_EQ(Kind<QCheckBox>(dialog, "kSystemAuswertung_5")->text(),
+              QString::fromUtf8("&Erzeugung von Systemen über 32000 Reihen zulassen"));
+    EXPECT_TRUE(Kind<QCheckBox>(dialog, "kSystemAuswertung_5")->isHidden());
+    EXPECT_EQ(Kind<QCheckBox>(dialog, "kLottoscheinDruck")->text(),
+              "&Alternative Druckausgabe verwenden");
+    for (const char* name : {"tStartdatei", "tAddInDatei", "tLottoscheinDruckdatei"})
+        Kind<QLineEdit>(dialog, name);
+    for (const char* name : {"bOK", "bAbbrechen", "bStandard", "bHilfe"})
+        Kind<QPushButton>(dialog, name);
+    EXPECT_EQ(Kind<QPushButton>(dialog, "bStandard")->text(), "S&tandard");
+    EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoZahlenauswahl")->itemText(5), "Zahlix-Barometer!");
+    EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoscheinSchriftgroesse")->count(), 7);
+    EXPECT_EQ(dialog.property("zahlixQuickInfo").toString(),
+              "Optionen einstellen\r\n\r\nLegt fest, mit welchen Optionen Zahlix gestartet "
+              "werden soll\r\n\r\n-> 'OK'\r\nSpeichert die Einstellung\r\n\r\n-> 'Standard'\r\n"
+              "Stellt die Grundoptionen ein\r\n");
+}
+
+TEST_F(OptionenFenster, ZeigtStandardwerteInDenSteuerelementen) {
+    EXPECT_TRUE(Kind<QCheckBox>(dialog, "kAllgemein_0")->isChecked());
+    EXPECT_FALSE(Kind<QCheckBox>(dialog, "kAllgemein_2")->isChecked());
+    EXPECT_EQ(Kind<QComboBox>(dialog, "cDruckausgabeSchriftgroesse")->currentText(), "9");
+    EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoscheinSchriftgroesse")->currentText(), "12");
+    EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoZahlenauswahl")->currentText(), "Keine");
+    EXPECT_EQ(Kind<QLineEdit>(dialog, "tStartdatei")->text(), "Samstaglotto.ZX7");
+    EXPECT_EQ(dialog.WerteLesen(), OptionenStandard());
+}
+
+TEST_F(OptionenFenster, OkSpeichertUndSetztInKraft) {
+    dialog.show();
+    Kind<QCheckBox>(dialog, "kAllgemein_0")->setChecked(false);
+    Kind<QLineEdit>(dialog, "tStartdatei")->setText(QString::fromUtf8("Mein Lotto ü.ZX7"));
+    Kind<QComboBox>(dialog, "cLottoZahlenauswahl")->setCurrentIndex(3);
+    Kind<QCheckBox>(dialog, "kSystemAuswertung_1")->setChecked(true);
+    Klicken(dialog, "bOK");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "OK");
+    EXPECT_EQ(Optionen().allgemein[0], 0);
+    EXPECT_EQ(Optionen().startdatei, "Mein Lotto ü.ZX7");
+    EXPECT_EQ(Optionen().lottoZahlenauswahl, 3);
+    EXPECT_EQ(Optionen().systemAuswertung[1], 1);
+    const std::string text = DateiLesen(datei);
+    EXPECT_EQ(text, OptionenText(Optionen()));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 24);
+    EXPECT_NE(text.find("\r\nMein Lotto ü.ZX7\r\n"), std::string::npos);
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST_F(OptionenFenster, StandardDannAbbrechenAendertNichtsInKraft) {
+    Optionswerte eigene;
+    eigene.allgemein[0] = 0;
+    eigene.startdatei = "Schweiz.ZX7";
+    Optionen() = eigene;
+    dialog.WerteZeigen(eigene);
+    dialog.show();
+    Klicken(dialog, "bStandard");
+    EXPECT_EQ(dialog.WerteLesen(), OptionenStandard());
+    Klicken(dialog, "bAbbrechen");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "");
+    EXPECT_EQ(Optionen(), eigene);
+    EXPECT_FALSE(std::filesystem::exists(datei)) << "Abbrechen schreibt nichts";
+
+    // Reopened, the dialog shows what the user left in it; a later OK stores that.
+    dialog.show();
+    EXPECT_EQ(dialog.WerteLesen(), OptionenStandard());
+    Klicken(dialog, "bOK");
+    EXPECT_EQ(Optionen(), OptionenStandard());
+    EXPECT_EQ(DateiLesen(datei), DateiLesen(zahlix::test::Quelle("shell/golden/ZX2005.ZXI")));
+}
+
+TEST_F(OptionenFenster, SchliessenIstAbbrechen) {
+    dialog.show();
+    Kind<QCheckBox>(dialog, "kLottoAuswertung_0")->setChecked(false);
+    dialog.close();
+    EXPECT_EQ(Optionen(), OptionenStandard());
+    EXPECT_FALSE(std::filesystem::exists(datei));
+}
+
+TEST_F(OptionenFenster, SchreibfehlerWirdGemeldetWerteGeltenTrotzdem) {
+    dialog.DateiSetzen(ordner / "fehlt" / "ZX2005.ZXI");
+    dialog.show();
+    Kind<QCheckBox>(dialog, "kAllgemein_1")->setChecked(false);
+    Klicken(dialog, "bOK");
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Kritisch);
+    EXPECT_EQ(Optionen().allgemein[1], 0);
+}
+
+TEST(OptionenDialogModal, WirdEinmalAngelegtUndModalGezeigt) {
+    SkriptPort port;
+    Optionen() = OptionenStandard();
+    OptionenDialog& d = OptionenDialogInstanz();
+    Arbeitsordner ordner;
+    d.DateiSetzen(ordner / "ZX2005.ZXI");
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        modal = d.isModal() && d.isVisible();
+        d.findChild<QCheckBox*>("kAllgemein_3")->setChecked(true);
+        d.findChild<QPushButton*>("bOK")->click();
+    });
+    OptionenDialogZeigen(nullptr);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(&OptionenDialogInstanz(), &d);
+    EXPECT_EQ(Optionen().allgemein[3], 1);
+    Optionen() = OptionenStandard();
+}
