@@ -22,7 +22,7 @@ constexpr uint16_t kNummernbits = 0x7F7F;
 
 // A corrupt draw may carry more than six numbers; it counts as a full hit, never as a bonus
 // class and never outside the ten counters.
-constexpr int kMaxTreffer = 6;
+constexpr uint16_t kMaxTreffer = 6;
 
 bool SchalterAn(const Zusatzzahlwertung& z, int h) { return h >= 3 && h <= 5 && z[h - 3] == 1; }
 
@@ -42,6 +42,9 @@ struct Block {
 
 // Marks a draw out of range; above every class, so the bonus step can never reach it.
 constexpr uint8_t kAusserhalb = 16;
+
+// All ones for true: the lane mask a vector compare yields.
+inline uint16_t Maske(bool b) { return static_cast<uint16_t>(-static_cast<int>(b)); }
 
 // Bytes 3..5 of eight classes (each below 23) as their bit 7: v + 125 reaches 128 from 3 on,
 // v + 122 from 6 on; no byte carries into the next.
@@ -73,22 +76,24 @@ bool KlassenOhneZusatz(const uint16_t* ZAHLIX_RESTRICT p1, const uint16_t* ZAHLI
         b = static_cast<uint16_t>((b & 0x3333) + ((b >> 2) & 0x3333));
         c = static_cast<uint16_t>((c & 0x3333) + ((c >> 2) & 0x3333));
         d = static_cast<uint16_t>((d & 0x3333) + ((d >> 2) & 0x3333));
-        int16_t h;
+        uint16_t h;
         if constexpr (kHoechstens15) {
             const uint16_t sum = static_cast<uint16_t>(a + b + c + d);
-            h = static_cast<int16_t>(static_cast<uint16_t>(sum * 0x1111u) >> 12);
+            h = static_cast<uint16_t>(static_cast<uint16_t>(sum * 0x1111u) >> 12);
         } else {
             uint16_t x = static_cast<uint16_t>(a + b);
             uint16_t y = static_cast<uint16_t>(c + d);
             x = static_cast<uint16_t>((x & 0x0F0F) + ((x >> 4) & 0x0F0F));
             y = static_cast<uint16_t>((y & 0x0F0F) + ((y >> 4) & 0x0F0F));
             const uint16_t sum = static_cast<uint16_t>(x + y);
-            h = static_cast<int16_t>((sum + (sum >> 8)) & 0xFF);
+            h = static_cast<uint16_t>((sum + (sum >> 8)) & 0xFF);
         }
-        h = std::min(h, static_cast<int16_t>(kMaxTreffer));
-        const uint16_t kl = static_cast<uint16_t>(h | ((ir[j] != -1) * kAusserhalb));
-        k[j] = static_cast<uint8_t>(kl);
-        leer = static_cast<uint16_t>(leer | ((w1 | w2 | w3 | (w4 & 0xFF)) == 0));
+        // Saturating clamp to six hits: one subtract each, no compare and blend.
+        const uint16_t zuviel = h > kMaxTreffer ? static_cast<uint16_t>(h - kMaxTreffer) : 0;
+        const uint16_t aus = static_cast<uint16_t>(~Maske(ir[j] == -1) & kAusserhalb);
+        k[j] = static_cast<uint8_t>((h - zuviel) | aus);
+        // Shifting drops the bonus byte of the fourth word.
+        leer = static_cast<uint16_t>(leer | Maske((w1 | w2 | w3 | static_cast<uint16_t>(w4 << 8)) == 0));
     }
     return leer != 0;
 }
@@ -138,6 +143,7 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
     uint8_t gewaehlt[256];
     for (int b = 0; b < 256; ++b) gewaehlt[b] = ZusatzGewaehlt(b, auswahl) ? 1 : 0;
     const bool zusatzAn = zusatz[0] == 1 || zusatz[1] == 1 || zusatz[2] == 1;
+    const uint8_t schalter[3] = {zusatz[0] == 1, zusatz[1] == 1, zusatz[2] == 1};
 
     const auto* p1 = reinterpret_cast<const uint16_t*>(d.Bitwort1.data());
     const auto* p2 = reinterpret_cast<const uint16_t*>(d.Bitwort2.data());
@@ -165,20 +171,22 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
         }
         Zaehlen(k, len, zaehler);
 
-        // Bonus check only where it can change the class; such draws are rare, so they are
-        // found eight at a time.
+        // Bonus check only where it can change the class (3..5 hits); such draws are rare, so
+        // they are found eight at a time.
         if (zusatzAn) {
             std::memset(k + len, kAusserhalb, 8);
             for (int j = 0; j < len; j += 8) {
                 uint64_t acht;
                 std::memcpy(&acht, k + j, sizeof acht);
-                if (DreiBisFuenf(acht) == 0) continue;
-                for (int m = j; m < j + 8 && m < len; ++m) {
-                    const int c = k[m];
-                    if (!SchalterAn(zusatz, c) || !gewaehlt[p4[start + m] >> 8]) continue;
-                    --zaehler[c];
-                    ++zaehler[c + 4];
-                    k[m] = static_cast<uint8_t>(c + 4);
+                // Walks only the flagged bytes; the upgrade itself is branch-free because
+                // whether the bonus number is selected is a coin toss for the predictor.
+                for (uint64_t m = DreiBisFuenf(acht); m != 0; m &= m - 1) {
+                    const int i = j + std::countr_zero(m) / 8;
+                    const int c = k[i];
+                    const int hoch = schalter[c - 3] & gewaehlt[p4[start + i] >> 8];
+                    zaehler[c] -= hoch;
+                    zaehler[c + 4] += hoch;
+                    k[i] = static_cast<uint8_t>(c + 4 * hoch);
                 }
             }
         }
@@ -202,7 +210,7 @@ void ReihenAuswertenTabellen(const Bitworte& auswahl, Lottodatei& d, Klassenzaeh
             break;
         if (d.ImBereich[i] != -1) continue;
         int h = bitZahl[w1 & s1] + bitZahl[w2 & s2] + bitZahl[w3 & s3] + bitZahl[(w4 & s4) & 255];
-        h = std::min(h, kMaxTreffer);
+        h = std::min<int>(h, kMaxTreffer);
         int c = h;
         if (SchalterAn(zusatz, h) && ZusatzGewaehlt(Zusatzzahl(d.Zahlen(i)), auswahl)) c = h + 4;
         ++zaehler[c];
