@@ -1,0 +1,47 @@
+#pragma once
+// What the result buffer and the print output share: the monospaced font, text conversion,
+// loading and saving a document by its extension, and the status line.
+#include <QFont>
+#include <QString>
+#include <filesystem>
+#include <string>
+
+class QLabel;
+class QTextEdit;
+class QWidget;
+
+namespace zahlix::ui {
+
+// Courier New at the given size, or the system's fixed font when Courier New is not installed.
+QFont Festbreitenschrift(int punktgroesse);
+
+inline QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
+std::filesystem::path PfadAus(const std::string& utf8);
+
+// The editor's plain text with LF line ends (paragraph and line separators mapped).
+QString DokumentText(const QTextEdit& rt);
+// The selected text with LF line ends.
+QString MarkierterText(const QTextEdit& rt);
+
+// Reads a file into text: rich text when the name ends in .RTF and the file is RTF, else plain
+// text (UTF-8 or Windows-1252). On failure shows a German message titled titel and returns
+// false, text unchanged.
+bool DokumentLaden(const std::string& name, QString& text, const QString& titel);
+
+// Writes text as rich text (Courier New at punktgroesse) or as plain UTF-8 text with CR LF,
+// replacing the file only once it is complete. On failure shows the reason titled titel.
+bool DokumentSpeichern(const std::string& name, const QString& text, bool alsRtf, int punktgroesse,
+                       const QString& titel);
+
+// Writes StatuszeileText for the editor's caret and selection into the label.
+void StatuszeileZeigen(QLabel& label, const QTextEdit& rt, const std::string& praefix);
+
+// The window the user sees: the frame's child window around w, or w itself.
+QWidget* Aussenfenster(QWidget* w);
+
+}  // namespace zahlix::ui

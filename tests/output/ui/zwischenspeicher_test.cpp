@@ -1,0 +1,308 @@
+#include "output/ui/zwischenspeicher.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "app/skript_port.h"
+#include "output/rtf.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+using zahlix::ui::Zwischenspeicher;
+
+namespace {
+
+QString Text(const Zwischenspeicher& w) {
+    return w.Dokument()->toPlainText();
+}
+
+void Setzen(Zwischenspeicher& w, const QString& text, int anfang, int ende = -1) {
+    w.Dokument()->setPlainText(text);
+    QTextCursor c = w.Dokument()->textCursor();
+    c.setPosition(anfang);
+    if (ende >= 0) c.setPosition(ende, QTextCursor::KeepAnchor);
+    w.Dokument()->setTextCursor(c);
+}
+
+void Klick(Zwischenspeicher& w, int i) {
+    w.findChild<QPushButton*>(QStringLiteral("bToolbar_%1").arg(i))->click();
+}
+
+std::string Block(const std::string& zahlen, const std::string& treffer) {
+    return "* Lotto-Auswertung\r\n* Bereich - 01/1955-53/2004\r\nZahlen     :" + zahlen +
+           " :\r\nTreffer   " + treffer + "\r\n" + std::string(80, '-') + "\r\n";
+}
+
+TEST(Zwischenspeicher, FensterNamenUndTitel) {
+    Zwischenspeicher w;
+    EXPECT_EQ(w.objectName(), "fZwischenspeicher");
+    EXPECT_EQ(w.property("zahlixKurz").toString(), "ZW");
+    EXPECT_FALSE(w.property("zahlixQuickInfo").toString().isEmpty());
+    EXPECT_EQ(w.windowTitle(), "Zwischenspeicher: OhneName.TXT");
+    ASSERT_NE(w.findChild<QTextEdit*>("rtZwischenspeicher"), nullptr);
+    EXPECT_EQ(w.findChild<QPushButton*>("bToolbar_7")->text(), "&Zurück");
+    EXPECT_EQ(w.findChild<QPushButton*>("bToolbar_9")->text(), "E&rsetzen");
+}
+
+TEST(Zwischenspeicher, TextEinfuegenUeberspringtGleicheZahlen) {
+    Zwischenspeicher w;
+    w.TextEinfuegen(Block(" 03 12 17 25 38 44", "     1"));
+    w.TextEinfuegen(Block(" 03 12 17 25 38 44", "     9"));  // other counts, same numbers
+    w.TextEinfuegen(Block(" 01 02 03 04 05 06", "     1"));
+    w.TextEinfuegen("Ohne Zahlenzeile\r\n");
+    w.TextEinfuegen("Ohne Zahlenzeile\r\n");
+    w.TextEinfuegen("Ohne Zahlenzeile!\r\n");
+    const QString erwartet = QString::fromStdString("Ohne Zahlenzeile!\nOhne Zahlenzeile\n" +
+                                                    Block(" 01 02 03 04 05 06", "     1") +
+                                                    Block(" 03 12 17 25 38 44", "     1"));
+    EXPECT_EQ(Text(w), QString(erwartet).replace("\r\n", "\n"));
+    EXPECT_EQ(w.Dokument()->textCursor().position(), 0) << "the newest block is in view";
+}
+
+TEST(Zwischenspeicher, EinzigeInstanzUeberDieFreieFunktion) {
+    zahlix::TextEinfuegen("Erster Block\r\n");
+    ui::Zwischenspeicher* a = ui::ZwischenspeicherInstanz();
+    EXPECT_EQ(a, ui::ZwischenspeicherInstanz());
+    EXPECT_TRUE(Text(*a).startsWith("Erster Block"));
+    a->EndgueltigSchliessen();
+}
+
+TEST(Zwischenspeicher, AusschneidenEinfuegenUndZurueckTauschen) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Setzen(w, "eins zwei drei", 5, 10);
+    Klick(w, 4);
+    EXPECT_EQ(Text(w), "eins drei");
+    EXPECT_EQ(QApplication::clipboard()->text(), "zwei ");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "eins zwei drei");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "eins drei") << "pressing it twice restores the change";
+    Setzen(w, "ab", 1);
+    Klick(w, 6);
+    EXPECT_EQ(Text(w), "azwei b");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "ab");
+    // Cut without a selection changes neither text nor undo text.
+    Setzen(w, "xyz", 1);
+    Klick(w, 4);
+    EXPECT_EQ(Text(w), "xyz");
+    EXPECT_EQ(w.UndoText(), "azwei b");
+}
+
+TEST(Zwischenspeicher, SuchenMitEscapesUndTextende) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Setzen(w, "Zeile a\nb\tc\nZeile a\nb", 0);
+    port.eingaben = {"a^zb^tc"};
+    Klick(w, 8);
+    EXPECT_EQ(w.Dokument()->textCursor().selectionStart(), 6);
+    EXPECT_EQ(w.Dokument()->textCursor().selectionEnd(), 11);
+    ASSERT_EQ(port.eingabeAnfragen.size(), 1u);
+    EXPECT_EQ(port.eingabeAnfragen[0].a, "Suchen nach\r\n\r\n(^z=Zeilenumbruch , ^t=Tabulator)");
+    EXPECT_EQ(port.eingabeAnfragen[0].b, "Zwischenspeicher: OhneName.TXT - Suchen");
+    // With a selection the selection is searched, from just after its start.
+    Setzen(w, "Zeile a\nb\tc\nZeile a\nb", 0, 5);
+    Klick(w, 8);
+    EXPECT_EQ(w.Dokument()->textCursor().selectionStart(), 12);
+    EXPECT_EQ(port.eingabeAnfragen.size(), 1u) << "no question with a selection";
+    Klick(w, 8);
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text, "Textende erreicht.");
+    EXPECT_EQ(port.meldungen[0].titel, "Zwischenspeicher: OhneName.TXT - Suchen");
+    // Cancelled question: nothing happens.
+    Setzen(w, "abc", 0);
+    Klick(w, 8);
+    EXPECT_EQ(port.meldungen.size(), 1u);
+}
+
+TEST(Zwischenspeicher, ErsetzenZaehltUndEndet) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Setzen(w, "a a a\na", 2);
+    port.eingaben = {"a", "a"};  // replacement equal to the search text must terminate
+    w.Ersetzen(0);
+    EXPECT_EQ(port.MeldungsTexte().back(), "Suchtext wurde 3 mal ersetzt!");
+    port.eingaben = {"a^z", "-"};
+    w.Ersetzen(0);
+    EXPECT_EQ(Text(w), "a a -a");
+    EXPECT_EQ(port.MeldungsTexte().back(), "Suchtext wurde 1 mal ersetzt!");
+    EXPECT_EQ(port.meldungen.back().titel, "Zwischenspeicher: OhneName.TXT - Suchen und Ersetzen");
+    EXPECT_EQ(port.eingabeAnfragen.back().a,
+              "Ersetze a^z mit\r\n\r\n(^z=Zeilenumbruch , ^t=Tabulator)");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "a a a\na");
+    port.eingaben = {"fehlt", "x"};
+    w.Ersetzen(0);
+    EXPECT_EQ(port.MeldungsTexte().back(), "Suchtext wurde nicht gefunden!");
+    // A cancelled replacement question replaces nothing.
+    const size_t meldungen = port.meldungen.size();
+    port.eingaben = {"a"};
+    w.Ersetzen(0);
+    EXPECT_EQ(Text(w), "a a a\na");
+    EXPECT_EQ(port.meldungen.size(), meldungen);
+}
+
+TEST(Zwischenspeicher, ErsetzenMitUmschaltNummeriertZeilen) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Setzen(w, "Tipps\n3 12 17 25 38 44\n1,2,3,4,5,6\n", 0);
+    w.Ersetzen(2);
+    EXPECT_EQ(Text(w), "Tipps\n  1: 03 12 17 25 38 44\n  2: 01 02 03 04 05 06\n");
+    EXPECT_TRUE(port.eingabeAnfragen.empty());
+    EXPECT_EQ(port.MeldungsTexte().back(), " 2 Zeilen wurden neu geschrieben.");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "Tipps\n3 12 17 25 38 44\n1,2,3,4,5,6\n");
+    w.Ersetzen(1);
+    EXPECT_EQ(Text(w), "Tipps\n 03 12 17 25 38 44\n 01 02 03 04 05 06\n");
+}
+
+TEST(Zwischenspeicher, SchnellfuellenMitStrgVier) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    // Placeholders sharing a blank are filled one after the other; the fifth stays.
+    Setzen(w, "Reihe 0 0 \nReihe 0 0 0 ", 5);
+    port.eingaben = {"7"};
+    QTest::keyClick(w.Dokument(), Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(Text(w), "Reihe 7 7 \nReihe 7 7 0 ");
+    ASSERT_EQ(port.eingabeAnfragen.size(), 1u);
+    EXPECT_EQ(port.eingabeAnfragen[0].a, "Ersetze 4 mal ' 0 ' durch:");
+    EXPECT_EQ(port.eingabeAnfragen[0].b, "Text ersetzen");
+    EXPECT_EQ(w.Dokument()->textCursor().position(), 5) << "the caret returns";
+    QTest::keyClick(w.Dokument(), Qt::Key_1, Qt::ControlModifier);  // cancelled: no change
+    EXPECT_EQ(Text(w), "Reihe 7 7 \nReihe 7 7 0 ");
+    EXPECT_EQ(port.eingabeAnfragen.back().a, "Ersetze 1 mal ' 0 ' durch:");
+}
+
+TEST(Zwischenspeicher, SpeichernAlsAscFragtUndNeinLaesstAllesStehen) {
+    SkriptPort port;
+    test::Arbeitsordner ordner;
+    Zwischenspeicher w;
+    Setzen(w, "Größe 01 02\nzweite", 0);
+    const std::string asc = (ordner / "bericht.ASC").string();
+    port.dateien = {asc};
+    port.tasten = {Taste::Zweite};
+    Klick(w, 1);
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text,
+              "Soll die Datei " + asc + " wirklich im Text-Format gespeichert werden?");
+    EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_FALSE(std::filesystem::exists(asc));
+    EXPECT_EQ(w.windowTitle(), "Zwischenspeicher: OhneName.TXT");
+    EXPECT_EQ(port.dateiAnfragen[0].a, "*.TXT;*.ASC;*.AS4;*.AS7;*.ZXT;*.ZXA;*.RTF");
+    EXPECT_EQ(port.dateiAnfragen[0].b, "Zwischenspeicher - Datei speichern");
+    // Yes writes plain UTF-8 text with CR LF.
+    port.dateien = {asc};
+    port.tasten = {Taste::Erste};
+    Klick(w, 1);
+    EXPECT_EQ(test::DateiLesen(asc), "Größe 01 02\r\nzweite");
+    EXPECT_EQ(w.windowTitle(), QString::fromStdString("Zwischenspeicher: " + asc));
+}
+
+TEST(Zwischenspeicher, RtfSpeichernUndWiederOeffnen) {
+    SkriptPort port;
+    test::Arbeitsordner ordner;
+    Zwischenspeicher w;
+    const QString text = QString::fromUtf8("Ärger über € und 中文\n\tTab {x} \\y\n");
+    Setzen(w, text, 0);
+    const std::string rtf = (ordner / "z.rtf").string();
+    port.dateien = {rtf};
+    Klick(w, 1);
+    EXPECT_TRUE(port.meldungen.empty()) << "no question for .RTF";
+    EXPECT_EQ(RtfLesen(test::DateiLesen(rtf)), "Ärger über € und 中文\r\n\tTab {x} \\y\r\n");
+    Setzen(w, "anders", 0);
+    port.dateien = {rtf};
+    Klick(w, 0);
+    EXPECT_EQ(Text(w), text);
+    EXPECT_EQ(w.windowTitle(), QString::fromStdString("Zwischenspeicher: " + rtf));
+    // Undo right after opening shows the same text.
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), text);
+}
+
+TEST(Zwischenspeicher, FehlerBeimOeffnenUndSpeichernBehaltenDokumentUndName) {
+    SkriptPort port;
+    test::Arbeitsordner ordner;
+    Zwischenspeicher w;
+    Setzen(w, "bleibt", 0);
+    port.dateien = {(ordner / "fehlt.TXT").string()};
+    Klick(w, 0);
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Kritisch);
+    EXPECT_NE(port.meldungen[0].text.find("fehlt.TXT"), std::string::npos);
+    port.dateien = {(ordner / "kein" / "ordner.TXT").string()};
+    Klick(w, 1);
+    EXPECT_EQ(port.meldungen.size(), 2u);
+    EXPECT_EQ(Text(w), "bleibt");
+    EXPECT_EQ(w.windowTitle(), "Zwischenspeicher: OhneName.TXT");
+}
+
+TEST(Zwischenspeicher, KaputteUndBinaereDateienOeffnenOhneAbsturz) {
+    SkriptPort port;
+    test::Arbeitsordner ordner;
+    Zwischenspeicher w;
+    test::DateiSchreiben(ordner / "kaputt.rtf", "{\\rtf1 Anfang{{{\\'4");
+    std::string binaer;
+    for (int i = 0; i < 4096; ++i) binaer += static_cast<char>((i * 37) & 0xFF);
+    test::DateiSchreiben(ordner / "binaer.TXT", binaer);
+    test::DateiSchreiben(ordner / "text.rtf", "kein RTF, nur Text");
+    port.dateien = {(ordner / "kaputt.rtf").string(), (ordner / "binaer.TXT").string(),
+                    (ordner / "text.rtf").string()};
+    Klick(w, 0);
+    EXPECT_EQ(Text(w), "Anfang");
+    Klick(w, 0);
+    EXPECT_GT(Text(w).size(), 3000);
+    Klick(w, 0);
+    EXPECT_EQ(Text(w), "kein RTF, nur Text") << "an .RTF name with plain text is read as text";
+    EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST(Zwischenspeicher, LoeschenNachRueckfrage) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Klick(w, 3);
+    EXPECT_TRUE(port.meldungen.empty()) << "nothing to ask when empty";
+    Setzen(w, "Inhalt", 0);
+    Klick(w, 3);  // closed box: No is preselected
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text, "Inhalt wirklich löschen?");
+    EXPECT_EQ(port.meldungen[0].vorbelegt, Taste::Zweite);
+    EXPECT_EQ(Text(w), "Inhalt");
+    port.tasten = {Taste::Erste};
+    Klick(w, 3);
+    EXPECT_EQ(Text(w), "");
+    Klick(w, 7);
+    EXPECT_EQ(Text(w), "Inhalt");
+}
+
+TEST(Zwischenspeicher, LaesstSichNichtSchliessen) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    w.show();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_TRUE(port.meldungen.empty());
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text, "Der Zwischenspeicher kann nicht beendet werden");
+    w.EndgueltigSchliessen();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST(Zwischenspeicher, StatuszeileFolgtDemCaret) {
+    Zwischenspeicher w;
+    auto* status = w.findChild<QLabel*>("bzHilfe");
+    ASSERT_NE(status, nullptr);
+    Setzen(w, QString("ab\n") + QString(1200, 'x'), 4, 8);
+    EXPECT_EQ(status->text(),
+              "Zwischenspeicher Zeile 2  -  Zeichen 5 von 1.203  -  4 Zeichen markiert");
+}
+
+}  // namespace
