@@ -78,6 +78,11 @@ Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {
 Rahmen::~Rahmen() {
     qApp->removeEventFilter(this);
     if (instanz == this) instanz = nullptr;
+    // The child windows go while the frame is still whole: their last signals and events
+    // must not reach a half-destroyed frame.
+    QObject::disconnect(flaeche_, nullptr, this, nullptr);
+    flaeche_ = nullptr;
+    delete takeCentralWidget();
 }
 
 Rahmen* Rahmen::Instanz() {
@@ -127,7 +132,7 @@ QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
 }
 
 QWidget* Rahmen::AktivesFenster() const {
-    QMdiSubWindow* sub = flaeche_->currentSubWindow();
+    QMdiSubWindow* sub = flaeche_ ? flaeche_->currentSubWindow() : nullptr;
     return (sub && !sub->isHidden()) ? sub->widget() : nullptr;
 }
 

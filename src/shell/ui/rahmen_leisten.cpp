@@ -157,6 +157,7 @@ void Rahmen::FensterAktiviert(QMdiSubWindow* sub) {
 }
 
 bool Rahmen::eventFilter(QObject* o, QEvent* e) {
+    if (!flaeche_) return QMainWindow::eventFilter(o, e);  // the frame is being taken down
     switch (e->type()) {
         case QEvent::KeyPress:
             TastenBeobachten(static_cast<QKeyEvent*>(e));

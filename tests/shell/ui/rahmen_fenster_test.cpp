@@ -1,0 +1,268 @@
+// Child windows inside the frame: window bar, placement, Quick-Info, menus, the number
+// clipboard, the busy display and the end of the program.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/anwendungsdateien.h"
+#include "app/fensterplatz.h"
+#include "app/programm.h"
+#include "app/ui/fenster.h"
+#include "app/ui/qt_port.h"
+#include "rahmen_hilfen_test.h"
+#include "shell/ui/rahmen.h"
+
+using namespace zahlix;
+using namespace zahlix::test;
+
+namespace {
+
+QStringList Fensterleiste(const ui::Rahmen& r) {
+    QStringList knoepfe;
+    for (QAction* a : r.findChild<QToolBar*>("Toolbar2")->actions())
+        if (a->isVisible()) knoepfe << a->objectName() + ":" + a->text();
+    return knoepfe;
+}
+
+QStringList Menueleiste(const ui::Rahmen& r) {
+    QStringList titel;
+    for (QAction* a : r.menuBar()->actions()) titel << a->text();
+    return titel;
+}
+
+QString QuickInfoLabel(const ui::Rahmen& r) { return r.findChild<QLabel*>("bzQuickInfo1")->text(); }
+
+}  // namespace
+
+TEST_F(RahmenTest, FensterleisteKnoepfeKommenUndGehen) {
+    Starten();
+    auto* a = new KindFenster("fStatistik", "ST", "Statistik");
+    auto* b = new SchlichtesFenster("fHilfe", "HI");
+    ui::FensterZeigen(a);
+    ui::FensterZeigen(b);
+    EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "2F:HI"}));
+    auto* knopf = rahmen->findChild<QToolBar*>("Toolbar2")->findChild<QAction*>("1F");
+    EXPECT_EQ(knopf->toolTip(), "fStatistik Fenster");
+    a->setWindowTitle("Statistik - Lotto6aus49.AS7");
+    EXPECT_EQ(knopf->toolTip(), "Statistik - Lotto6aus49.AS7");
+
+    // A click brings its window to the front, also out of the minimised state.
+    auto* subA = qobject_cast<QMdiSubWindow*>(a->parentWidget());
+    EXPECT_EQ(rahmen->AktivesFenster(), b);
+    subA->showMinimized();
+    rahmen->Flaeche()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(b->parentWidget()));
+    knopf->trigger();
+    EXPECT_EQ(rahmen->AktivesFenster(), a);
+    EXPECT_FALSE(subA->isMinimized());
+
+    // Closing removes the button at once; the window counter keeps counting.
+    b->parentWidget()->close();
+    EXPECT_EQ(Fensterleiste(*rahmen), QStringList{"1F:ST"});
+    EXPECT_EQ(ui::FensterSuchen("fHilfe"), nullptr);
+    Verarbeiten();
+    ui::FensterZeigen(new SchlichtesFenster("fDrucker", "DR"));
+    EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "3F:DR"}));
+
+    // A window that refuses to close keeps its button.
+    a->verweigern = true;
+    EXPECT_FALSE(subA->close());
+    EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "3F:DR"}));
+}
+
+TEST_F(RahmenTest, KindfensterStaffelnSichNachKaskade) {
+    Starten();
+    Programm().kaskade = 4;
+    Programm().platzierungszaehler = 0;
+    std::vector<int> links, oben;
+    for (int i = 0; i < 5; ++i) {
+        auto* w = new SchlichtesFenster(QStringLiteral("f%1").arg(i), "X");
+        ui::FensterZeigen(w);
+        links.push_back(PixelZuTwips(w->parentWidget()->x()));
+        oben.push_back(PixelZuTwips(w->parentWidget()->y()));
+    }
+    EXPECT_EQ(links, (std::vector<int>{0, 330, 660, 990, 0}));
+    EXPECT_EQ(oben, links);
+}
+
+TEST_F(RahmenTest, KaskadeFolgtDerInnenhoehe) {
+    Starten();
+    rahmen->resize(900, 720);
+    Verarbeiten();
+    const int hoehe = rahmen->Flaeche()->height();
+    EXPECT_EQ(Programm().kaskade, KaskadeBerechnen(PixelZuTwips(hoehe)));
+    rahmen->resize(900, 420);
+    Verarbeiten();
+    EXPECT_EQ(Programm().kaskade, 1) << "below 9330 twips everything opens at the corner";
+}
+
+TEST_F(RahmenTest, QuickInfoFolgtDemAktivenFensterUndWirdZurueckgegeben) {
+    Starten();
+    auto* a = new KindFenster("fZX", "LO", "Lotto-Auswertung\r\n\r\n-> 'Neu'\r\nErstellt");
+    auto* b = new KindFenster("fStatistik", "ST", "Statistik zeigt");
+    ui::FensterZeigen(a);
+    EXPECT_EQ(QuickInfoLabel(*rahmen), "Lotto-Auswertung\n\n-> 'Neu'\nErstellt");
+    ui::FensterZeigen(b);
+    EXPECT_EQ(rahmen->QuickInfoText(), "Statistik zeigt");
+
+    // A dialog saves the text and gives it back; nested dialogs unwind in order.
+    ui::QuickInfoMerken("Optionen einstellen");
+    EXPECT_EQ(rahmen->QuickInfoText(), "Optionen einstellen");
+    ui::QuickInfoMerken("Dateiabfrage");
+    ui::QuickInfoZurueck();
+    EXPECT_EQ(rahmen->QuickInfoText(), "Optionen einstellen");
+    ui::QuickInfoZurueck();
+    EXPECT_EQ(rahmen->QuickInfoText(), "Statistik zeigt");
+    ui::QuickInfoZurueck();  // one too many changes nothing
+    EXPECT_EQ(rahmen->QuickInfoText(), "Statistik zeigt");
+
+    // A window that changes its text while active shows the new text.
+    b->setProperty("zahlixQuickInfo", "Statistik: Häufigkeit");
+    EXPECT_EQ(rahmen->QuickInfoText(), "Statistik: Häufigkeit");
+    a->setProperty("zahlixQuickInfo", "inaktiv");
+    EXPECT_EQ(rahmen->QuickInfoText(), "Statistik: Häufigkeit");
+}
+
+TEST_F(RahmenTest, MenuesDesAktivenFenstersErsetzenDieDesRahmens) {
+    Starten();
+    const QStringList eigene = Menueleiste(*rahmen);
+    EXPECT_EQ(eigene, (QStringList{"S&tart", "&Datei", "&Bearbeiten", "&Zeigen", "&Extras",
+                                   "&Fenster", "&Hilfe", "&Zahlenfeld"}));
+    auto* a = new KindFenster("fZX", "LO", "");
+    ui::FensterZeigen(a);
+    EXPECT_EQ(Menueleiste(*rahmen), (QStringList{"&Datei", "&Fenster"}));
+
+    auto* schlicht = new SchlichtesFenster("fHilfe", "HI");
+    ui::FensterZeigen(schlicht);
+    EXPECT_EQ(Menueleiste(*rahmen), eigene);
+
+    // A QMainWindow child lends the frame its menu bar.
+    auto* haupt = new QMainWindow;
+    haupt->setObjectName("fDrucker");
+    haupt->setProperty("zahlixKurz", "DR");
+    haupt->menuBar()->addMenu("&Drucken")->addAction("&Seite einrichten");
+    ui::FensterZeigen(haupt);
+    EXPECT_EQ(Menueleiste(*rahmen), QStringList{"&Drucken"});
+    EXPECT_TRUE(haupt->menuBar()->isHidden());
+
+    a->parentWidget()->close();
+    haupt->parentWidget()->close();
+    schlicht->parentWidget()->close();
+    Verarbeiten();
+    EXPECT_EQ(Menueleiste(*rahmen), eigene);
+}
+
+TEST_F(RahmenTest, ZahlenablageKopiertUndFuegtNurFreigegebeneEin) {
+    Starten();
+    auto* quelle = new KindFenster("fZX", "LO", "");
+    auto* ziel = new KindFenster("fErmittlung", "AN", "", 45);
+    ui::FensterZeigen(quelle);
+    for (int n : {3, 17, 45, 46, 49}) quelle->Zahl(n)->setChecked(true);
+    Aktion("mZahlenKopieren")->trigger();
+    EXPECT_EQ(Zahlenablage()[2], 1);
+    EXPECT_EQ(Zahlenablage()[48], 1);
+    EXPECT_EQ(Zahlenablage()[0], 0);
+
+    ui::FensterZeigen(ziel);
+    ziel->Zahl(1)->setChecked(true);   // cleared by the paste
+    ziel->Zahl(47)->setChecked(true);  // disabled, stays as it is
+    ziel->Zahl(47)->setEnabled(false);
+    Aktion("mZahlenEinfuegen")->trigger();
+    EXPECT_EQ(ziel->Markiert(), (std::vector<int>{3, 17, 45, 47}));
+
+    // Windows without number buttons leave the clipboard alone.
+    ui::FensterZeigen(new SchlichtesFenster("fHilfe", "HI"));
+    Zahlenablage().fill(0);
+    EXPECT_FALSE(Aktion("mZahlenKopieren")->isEnabled());
+    EXPECT_FALSE(ui::ZahlenKopieren(rahmen->AktivesFenster()));
+    EXPECT_EQ(Zahlenablage()[2], 0);
+}
+
+TEST_F(RahmenTest, VerschachtelteArbeitBehaeltSanduhrUndBlinkt) {
+    Starten();
+    ui::QtPort qt;
+    Port* skript = PortInstallieren(&qt);
+    auto* info0 = rahmen->findChild<QLabel*>("bzQuickInfo0");
+    auto* timer1 = rahmen->findChild<QTimer*>("Timer1");
+
+    Beschaeftigt(-1);
+    Beschaeftigt(-1);
+    Beschaeftigt(0);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(info0->text(), "In Arbeit");
+    EXPECT_TRUE(timer1->isActive());
+    rahmen->Blinken();
+    EXPECT_EQ(rahmen->QuickInfoFarbe(), QColor(0, 255, 33));
+    rahmen->Blinken();
+    EXPECT_EQ(rahmen->QuickInfoFarbe(), QColor(255, 255, 222));
+    rahmen->Blinken();
+
+    Beschaeftigt(0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(info0->text(), "Zahlix-Info");
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_EQ(rahmen->QuickInfoFarbe(), QColor(255, 255, 222)) << "ends on light yellow";
+    Beschaeftigt(0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    PortInstallieren(skript);
+}
+
+TEST_F(RahmenTest, BeendenFragtUndSchliesstKinderfenster) {
+    Starten();
+    auto* a = new KindFenster("fZX", "LO", "");
+    a->verweigern = true;  // like the result buffer, which only closes at the end
+    ui::FensterZeigen(a);
+    QSignalSpy beendet(rahmen.get(), &ui::Rahmen::Beendet);
+
+    port.tasten = {Taste::Zweite};
+    ui::ProgrammBeenden();
+    ASSERT_EQ(port.meldungen.size(), 1u);
+    EXPECT_EQ(port.meldungen[0].text, ui::BeendenFrage());
+    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Frage);
+    EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(port.meldungen[0].titel, "Zahlix");
+    EXPECT_TRUE(rahmen->isVisible());
+    EXPECT_EQ(a->schliessen, 0);
+    EXPECT_EQ(beendet.count(), 0);
+
+    port.tasten = {Taste::Erste};
+    rahmen->close();
+    EXPECT_EQ(beendet.count(), 1);
+    EXPECT_FALSE(rahmen->isVisible());
+    Verarbeiten();
+    EXPECT_TRUE(rahmen->Flaeche()->subWindowList().isEmpty());
+}
+
+TEST(Beendenfrage, ZeilenUndDank) {
+    const std::string text = ui::BeendenFrage();
+    EXPECT_EQ(text.rfind("Zahlix beenden?\r\n\r\nVielen Dank, dass Sie Zahlix Freeware benutzen."
+                         "\r\n\r\n",
+                         0),
+              0u);
+    EXPECT_EQ(text.find('\n', text.rfind("\r\n") + 2), std::string::npos);
+}
+
+TEST_F(RahmenTest, KopierenLegtDasGemeinsameBildAb) {
+    Starten();
+    ui::GemeinsamesBildSetzen(QImage());
+    EXPECT_FALSE(Aktion("mKopieren")->isEnabled());
+    QImage bild(40, 30, QImage::Format_RGB32);
+    bild.fill(QColor(10, 120, 200));
+    ui::GemeinsamesBildSetzen(bild);
+    EXPECT_TRUE(Aktion("mKopieren")->isEnabled());
+    Aktion("mKopieren")->trigger();
+    const QImage abgelegt = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(abgelegt.size(), QSize(40, 30));
+    EXPECT_EQ(abgelegt.pixelColor(5, 5), QColor(10, 120, 200));
+    ui::GemeinsamesBildSetzen(QImage());
+}
