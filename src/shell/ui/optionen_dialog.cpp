@@ -85,6 +85,7 @@ OptionenDialog::OptionenDialog(QWidget* parent) : QDialog(parent) {
 
     auto* reiter = new QTabWidget(this);
     reiter->setObjectName("SSTab1");
+    reiter->setUsesScrollButtons(false);  // all four tabs stay readable
 
     auto* allgemein = new QWidget;
     {
