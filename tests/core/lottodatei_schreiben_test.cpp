@@ -118,6 +118,24 @@ TEST(EchteDaten, As7UeberZx7ZurueckBytegleich) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
+TEST(EchteDaten, AscUndZxtSindDieZahlenspaltenDerAs7) {
+    ZAHLIX_BRAUCHT_DATEI(quelle, "Lotto6aus49.AS7");
+    Ordner o;
+    Lottodatei d;
+    ASSERT_EQ(LottodateiLaden(quelle.string(), d), 0);
+    // Columns 12..29 of every line hold the six numbers; the bonus field is 00 throughout,
+    // so the seven-number format has nothing to add.
+    const std::string as7 = DateiLesen(quelle);
+    std::string spalten;
+    for (std::size_t p = 0; p + 29 <= as7.size(); p += 34)
+        spalten += as7.substr(p + 11, 18) + "\r\n";
+    ASSERT_EQ(spalten.size(), 5031u * 20);
+    for (const char* name : {"l.ASC", "l.ZXT"}) {
+        ASSERT_EQ(LottodateiSchreiben((o / name).string(), d), 0);
+        EXPECT_TRUE(DateiLesen(o / name) == spalten) << name;
+    }
+}
+
 TEST(EchteDaten, Zx6BehaeltAllesAusserKennungen) {
     Ordner o;
     for (const char* name : {"Samstaglotto.AS7", "Mittwochlotto.AS7"}) {
