@@ -39,7 +39,7 @@ void Null4Anhaengen(std::string& s, int n) {
     s.push_back(static_cast<char>('0' + n % 10));
 }
 
-// ASCII case folding of the UTF-8 form; enough to tell "X.ZX7" and "x.zx7" apart from others.
+// ASCII case folding of the UTF-8 form: "X.ZX7" and "x.zx7" name one file on Windows.
 std::string KleinGeschrieben(const fs::path& p) {
     const std::u8string u = p.generic_u8string();
     std::string s(u.begin(), u.end());
