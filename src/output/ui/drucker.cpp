@@ -1,6 +1,5 @@
 #include "output/ui/drucker.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -256,10 +255,6 @@ void Drucker::Loeschen() {
 void Drucker::Einrichten() {
     QPageSetupDialog dialog(drucker_.get(), this);
     dialog.exec();
-}
-
-void Drucker::closeEvent(QCloseEvent* e) {
-    e->accept();
 }
 
 Drucker* DruckerInstanz() {

@@ -50,10 +50,7 @@ class Drucker : public QWidget {
 
     QTextEdit* Dokument() const { return rt_; }
 
-  protected:
-    void closeEvent(QCloseEvent* e) override;
-
-  private:
+    private:
     void StatusAnzeigen();
     void SchriftgroesseAnwenden();
     bool StandardDruckdialog(QPrinter& drucker, bool hatAuswahl);

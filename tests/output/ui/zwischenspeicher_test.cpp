@@ -306,3 +306,18 @@ TEST(Zwischenspeicher, StatuszeileFolgtDemCaret) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Zwischenspeicher, UmschaltKlickAufErsetzenNummeriert) {
+    SkriptPort port;
+    Zwischenspeicher w;
+    Setzen(w, "1 2 3\n4,5", 0);
+    QTest::mouseClick(w.findChild<QPushButton*>("bToolbar_9"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(Text(w), " 01 02 03\n 04 05");
+    QTest::mouseClick(w.findChild<QPushButton*>("bToolbar_9"), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(Text(w), "  1: 01 02 03\n  2: 04 05");
+    EXPECT_TRUE(port.eingabeAnfragen.empty());
+}
+
+}  // namespace
