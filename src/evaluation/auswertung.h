@@ -19,7 +19,8 @@ inline constexpr std::array<int, 10> kSpaltenKlassen{6, 9, 5, 8, 4, 7, 3, 2, 1, 
 
 // Fills the counters and writes Trefferwert of every draw with ImBereich == -1, from index 0
 // up to the first draw whose three words and low byte of the fourth are all zero. Draws out of
-// range keep their Trefferwert. Allocates nothing.
+// range keep their Trefferwert. A bonus value outside 1..49 (0 and 50 mean "none") never
+// matches; a damaged draw with more than six numbers counts as six hits. Allocates nothing.
 void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zaehler,
                      const Zusatzzahlwertung& zusatz);
 
@@ -34,10 +35,11 @@ int32_t AlleSumme(const Klassenzaehler& z);
 
 int32_t ZahlenSumme(std::span<const int> zahlen);
 
-// 1-based lexicographic rank of the ascending combination zahlen (k = size, 1..9) of 1..n;
-// 0 when k > 9 or k < 1.
+// 1-based lexicographic rank of the ascending combination zahlen (k = size, 1..9) of 1..n
+// (n <= 49); 0 when k is outside 1..9 or the list is not strictly ascending inside 1..n.
 int32_t KombiNrBerechnen(std::span<const int> zahlen, int n);
-// The ascending k-combination of 1..n with rank r (1 <= r <= C(n, k)) into zahlen[0..k-1].
+// The ascending k-combination of 1..n with rank r into zahlen[0..k-1] (k = size, 1..9);
+// r is clamped to 1..C(n, k). Leaves zahlen untouched when k or n is out of range.
 void KombinationAusKombiNr(int32_t r, std::span<int> zahlen, int n);
 
 }  // namespace zahlix

@@ -34,7 +34,7 @@ void FlagsLesen(std::string_view& rest, Bereichswerte& b) {
     if (b.gruppe) rest.remove_suffix(7);
 }
 
-// Splits "<kopf><a>" at the first of the given markers that follows; returns the part before.
+// The text up to the first of the given markers, or all of it.
 std::string_view BisMarke(std::string_view rest, std::initializer_list<std::string_view> marken) {
     size_t ende = rest.size();
     for (auto m : marken) {
