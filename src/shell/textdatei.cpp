@@ -94,6 +94,8 @@ std::optional<std::vector<std::string>> TextzeilenLesen(const std::filesystem::p
     } catch (const std::exception&) {
         return std::nullopt;  // the library reports some read errors by throwing
     }
+    // Editors like Notepad put a byte order mark before the first line.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
     const std::string text = NachUtf8(bytes);
     std::vector<std::string> zeilen;
     std::string zeile;

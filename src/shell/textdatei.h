@@ -13,7 +13,7 @@ namespace zahlix {
 std::string NachUtf8(std::string_view bytes);
 
 // The lines of the file (CR LF, LF or a lone CR end a line; the ends are removed), decoded
-// with NachUtf8; nothing when the file cannot be opened or read.
+// with NachUtf8 after a UTF-8 byte order mark is dropped; nothing when the file cannot be opened or read.
 std::optional<std::vector<std::string>> TextzeilenLesen(const std::filesystem::path& datei);
 
 // Writes the bytes to a temporary file beside the target and renames it over the target, so

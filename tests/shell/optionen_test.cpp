@@ -175,6 +175,14 @@ TEST_F(OptionenDatei, TextzeilenUnveraendertAuchWindows1252UndNurLf) {
     EXPECT_EQ(Optionen().addInDatei, "");
 }
 
+TEST_F(OptionenDatei, ByteOrderMarkVorDerErstenZeileStoertNicht) {
+    auto z = StandardZeilen();
+    z[0] = " 0";
+    DateiSchreiben(datei, "\xEF\xBB\xBF" + Zeilen(z));
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().allgemein[0], 0);
+}
+
 TEST_F(OptionenDatei, VerfaelschteBytesEndenImmerInGueltigenWerten) {
     const std::string gut = Zeilen(StandardZeilen());
     for (size_t i = 0; i < gut.size(); i += 3) {

@@ -224,7 +224,11 @@ void Dateiabfrage::Anfrage(const std::string& muster, const std::string& titel) 
     anfrageMuster_ = muster.empty() ? kStandardMuster : muster;
     setWindowTitle(Q(titel));
     kandidat_.clear();
+    ausZuletzt_ = false;
     vorschau_->Leeren();
+    // The folder of the last request may be gone since; then start over at home.
+    std::error_code ec;
+    if (!fs::is_directory(ordner_, ec)) OrdnerSetzen(Startverzeichnis());
     muster_ = MusterAnwendbar(anfrageMuster_) ? anfrageMuster_ : kWeitesMuster;
     datei_->clear();
     for (const auto& m : MusterEintraege(muster_)) datei_->addItem(Q(m));
@@ -300,6 +304,7 @@ void Dateiabfrage::OrdnerWechseln(const fs::path& ordner) {
     DateilisteFuellen();
     datei_->setEditText(Q(muster_));
     kandidat_.clear();
+    ausZuletzt_ = false;
     vorschau_->Leeren();
 }
 

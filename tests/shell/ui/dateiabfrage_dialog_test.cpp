@@ -224,6 +224,15 @@ TEST_F(Dateidialog, VollerPfadZuNeuerDateiWirdDieAntwort) {
     EXPECT_EQ(dialog.Tag(), "Start.AS7") << "im Startverzeichnis der blosse Name";
 }
 
+TEST_F(Dateidialog, VerschwundenerOrdnerFuehrtInsStartverzeichnis) {
+    fs::create_directory(start / "weg");
+    dialog.OrdnerWechseln(start / "weg");
+    fs::remove(start / "weg");
+    Anfrage();
+    EXPECT_EQ(dialog.Ordner(), TextAusPfad(fs::canonical(start.pfad())));
+    EXPECT_EQ(Eintraege(Liste("dDatei")), (std::vector<std::string>{"a.ZX7", "b.zx6", "c.AS7"}));
+}
+
 TEST_F(Dateidialog, LaufwerkslisteWechseltZurWurzel) {
     Anfrage();
     auto* laufwerk = dialog.findChild<QComboBox*>("lwLaufwerk");
