@@ -27,6 +27,10 @@ int LetzteZiehung(const Lottodatei& d) {
 
 }  // namespace
 
+std::string DruckFortschrittText(int ziehungen) {
+    return std::string(kStatusDruck) + " " + Gruppiert(ziehungen) + " Reihen";
+}
+
 bool PasstZumFilter(int klasse, int filter) {
     if (filter >= 0 && filter <= 9) return klasse == filter;
     if (filter == 10) return klasse > 0;

@@ -23,6 +23,15 @@ struct Auswertungsanzeige {
     int filter = 10;             // 0..9 one class, 10 any hit, 11 three or more, 12 every draw
 };
 
+// Status line texts around an evaluation and its reports.
+inline constexpr const char* kStatusAuswertungLaeuft = " Auswertung läuft ...";
+inline constexpr const char* kStatusF9 = " F9 zum Auswerten drücken";
+inline constexpr const char* kStatusZwischenspeicher =
+    " Auswertung wurde dem Zwischenspeicher übergeben";
+inline constexpr const char* kStatusDruck = " Auswertung wird an die Druckausgabe übergeben...";
+// The progress shown while the print report is built: kStatusDruck and the draws so far.
+std::string DruckFortschrittText(int ziehungen);
+
 // True when a draw of this class belongs in the list for the filter.
 bool PasstZumFilter(int klasse, int filter);
 

@@ -174,6 +174,7 @@ TEST(Bericht, Statuszeile) {
     EXPECT_EQ(StatuszeileNachAuswertung(6, 0, 1, 21),
               " 6  Zahlen (KombiNr  1 , Summe  21) mit  0  Reihen wurden ausgewertet.");
     EXPECT_EQ(StatuszeileNachAuswertung(12, 3, 0, 0), " 12  Zahlen mit  3  Reihen wurden ausgewertet.");
+    EXPECT_EQ(DruckFortschrittText(1050), " Auswertung wird an die Druckausgabe übergeben... 1.050 Reihen");
 }
 
 TEST(TrefferlisteText, ZeileInFarbigenStuecken) {
