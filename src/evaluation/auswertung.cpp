@@ -172,21 +172,25 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
         Zaehlen(k, len, zaehler);
 
         // Bonus check only where it can change the class (3..5 hits); such draws are rare, so
-        // they are found eight at a time.
+        // they are found sixteen at a time.
         if (zusatzAn) {
-            std::memset(k + len, kAusserhalb, 8);
-            for (int j = 0; j < len; j += 8) {
-                uint64_t acht;
-                std::memcpy(&acht, k + j, sizeof acht);
+            std::memset(k + len, kAusserhalb, 16);
+            for (int j = 0; j < len; j += 16) {
+                uint64_t acht[2];
+                std::memcpy(acht, k + j, sizeof acht);
+                const uint64_t flags[2] = {DreiBisFuenf(acht[0]), DreiBisFuenf(acht[1])};
+                if ((flags[0] | flags[1]) == 0) continue;
                 // Walks only the flagged bytes; the upgrade itself is branch-free because
                 // whether the bonus number is selected is a coin toss for the predictor.
-                for (uint64_t m = DreiBisFuenf(acht); m != 0; m &= m - 1) {
-                    const int i = j + std::countr_zero(m) / 8;
-                    const int c = k[i];
-                    const int hoch = schalter[c - 3] & gewaehlt[p4[start + i] >> 8];
-                    zaehler[c] -= hoch;
-                    zaehler[c + 4] += hoch;
-                    k[i] = static_cast<uint8_t>(c + 4 * hoch);
+                for (int h = 0; h < 2; ++h) {
+                    for (uint64_t m = flags[h]; m != 0; m &= m - 1) {
+                        const int i = j + 8 * h + std::countr_zero(m) / 8;
+                        const int c = k[i];
+                        const int hoch = schalter[c - 3] & gewaehlt[p4[start + i] >> 8];
+                        zaehler[c] -= hoch;
+                        zaehler[c + 4] += hoch;
+                        k[i] = static_cast<uint8_t>(c + 4 * hoch);
+                    }
                 }
             }
         }
