@@ -79,7 +79,13 @@ int ZiehungAnhaengen(Lottodatei& d, int nachIndex, const Ziehungseingabe& e) {
     return i;
 }
 
-void ZiehungSchreiben(Lottodatei& d, int i, const Ziehungseingabe& e) { Eintragen(d, i, e); }
+void ZiehungSchreiben(Lottodatei& d, int i, const Ziehungseingabe& e) {
+    // A placeholder filled in here becomes a draw; outside the range it would never count.
+    const bool platzhalter = d.Bitwort1[i] == 0 && d.Bitwort2[i] == 0 && d.Bitwort3[i] == 0 &&
+                             (d.Bitwort4[i] & 0xFF) == 0;
+    Eintragen(d, i, e);
+    if (platzhalter) d.ImBereich[i] = -1;
+}
 
 int ZiehungSuchen(const Lottodatei& d, int woche, int jahr, int kennungPosition) {
     const int code = KennungCodeAusPosition(kennungPosition);

@@ -44,7 +44,8 @@ constexpr int kGrenzeHinzufuegen = 31999;
 int ZiehungAnhaengen(Lottodatei& d, int nachIndex, const Ziehungseingabe& e);
 
 // Overwrites numbers, bonus, identifier, week and year of entry i; hit value, range mark and
-// LetzterIndex stay.
+// LetzterIndex stay, except that an entry without numbers (a new file's placeholder) is marked
+// in range once it holds a draw.
 void ZiehungSchreiben(Lottodatei& d, int i, const Ziehungseingabe& e);
 
 // The first entry 0..LetzterIndex with that week, year and identifier scroll position, or

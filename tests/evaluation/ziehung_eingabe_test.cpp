@@ -177,7 +177,7 @@ TEST(Felder, ZeigenEintragUndLeerenEndeintrag) {
     EXPECT_EQ(ZiehungFelder(d, 0)[6], "");
 }
 
-TEST(Felder, PlatzhalterZeigtWocheOhneZahlen) {
+TEST(Felder, PlatzhalterZeigtWocheOhneZahlenUndWirdZurZiehung) {
     Lottodatei d;
     LeereLottodateiSetzen(d);
     const auto f = ZiehungFelder(d, 0);
@@ -186,6 +186,10 @@ TEST(Felder, PlatzhalterZeigtWocheOhneZahlen) {
     EXPECT_EQ(f[7], ".");
     EXPECT_EQ(f[8], " 1");
     EXPECT_EQ(f[9], "1900");
+
+    ZiehungSchreiben(d, 0, Gueltig());
+    EXPECT_EQ(d.ImBereich[0], -1);  // now a draw the evaluation counts
+    EXPECT_EQ(d.LetzterIndex, 0);
 }
 
 }  // namespace
