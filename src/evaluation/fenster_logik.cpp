@@ -64,13 +64,6 @@ Rasterzustand Verschieben(const Rasterzustand& alt, Verschiebung v, int n) {
     return neu;
 }
 
-int TrefferScrollMaximum(int filter, int32_t anzahlKlasse, int32_t alle, int32_t null,
-                         int sichtbar) {
-    const int64_t zeilen =
-        (filter == 12 || anzahlKlasse == 0) ? int64_t{alle} + null : int64_t{anzahlKlasse};
-    return static_cast<int>(std::max<int64_t>(0, zeilen - sichtbar));
-}
-
 ZweiZiffernEingabe::Aktion ZweiZiffernEingabe::Ziffer(int ziffer, int n) {
     if (ziffer < 0 || ziffer > 9) return Aktion::Warten;
     if (puffer_.empty()) {

@@ -1,7 +1,6 @@
 #pragma once
-// Grid and list rules of the evaluation window that need no window: moving a selection with
-// the Ctrl keys, the rows and columns the grid pop-up touches, the two-digit keyboard entry,
-// the hit-filter test and the scroll range of the rows-with-hits list.
+// Grid rules of the evaluation window that need no window: moving a selection with the Ctrl
+// keys, the rows and columns the grid pop-up touches and the two-digit keyboard entry.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,19 +21,6 @@ Rasterzustand Verschieben(const Rasterzustand& alt, Verschiebung v, int n);
 // Indices (0-based) of the row and of the column of index i that exist in a lottery of 1..n.
 std::vector<int> ZeileIndizes(int i, int n);
 std::vector<int> SpalteIndizes(int i, int n);
-
-// Whether a draw of class klasse (0..9) is listed under filter f (0..12).
-inline bool KlassePasst(int klasse, int filter) {
-    if (filter <= 9) return klasse == filter;
-    if (filter == 10) return klasse > 0;
-    if (filter == 11) return klasse > 2;
-    return true;
-}
-
-// Scroll maximum of the list: for filter 12 and for an empty class every evaluated row
-// counts, otherwise the class count; never below 0.
-int TrefferScrollMaximum(int filter, int32_t anzahlKlasse, int32_t alle, int32_t null,
-                         int sichtbar);
 
 // The two-digit number entry: the first digit waits up to two seconds for the second.
 class ZweiZiffernEingabe {

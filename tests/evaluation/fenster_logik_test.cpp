@@ -1,4 +1,4 @@
-// Grid moves, pop-up cells, list scrolling and the typed entries of the evaluation window.
+// Grid moves, pop-up cells and the typed entries of the evaluation window.
 #include "evaluation/fenster_logik.h"
 
 #include <gtest/gtest.h>
@@ -82,21 +82,6 @@ TEST(Popup, ZeileUndSpalteNurBisN) {
     EXPECT_EQ(SpalteIndizes(6, 45), (std::vector<int>{6, 13, 20, 27, 34, 41}));
     EXPECT_TRUE(ZeileIndizes(49, 49).empty());
     EXPECT_TRUE(SpalteIndizes(-1, 49).empty());
-}
-
-TEST(Trefferliste, FilterUndScrollbereich) {
-    EXPECT_TRUE(KlassePasst(0, 0));
-    EXPECT_FALSE(KlassePasst(7, 3));
-    EXPECT_FALSE(KlassePasst(0, 10));
-    EXPECT_TRUE(KlassePasst(9, 10));
-    EXPECT_FALSE(KlassePasst(2, 11));
-    EXPECT_TRUE(KlassePasst(7, 11));
-    EXPECT_TRUE(KlassePasst(0, 12));
-    // class filter: its own count; empty class and filter 12: every evaluated row
-    EXPECT_EQ(TrefferScrollMaximum(3, 100, 2000, 3000, 20), 80);
-    EXPECT_EQ(TrefferScrollMaximum(3, 0, 2000, 3000, 20), 4980);
-    EXPECT_EQ(TrefferScrollMaximum(12, 100, 2000, 3000, 20), 4980);
-    EXPECT_EQ(TrefferScrollMaximum(6, 5, 10, 10, 20), 0);
 }
 
 TEST(ZweiZiffern, NullSiebenSchaltetSieben) {

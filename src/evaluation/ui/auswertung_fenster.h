@@ -14,6 +14,7 @@
 
 #include "core/lottodatei.h"
 #include "evaluation/auswertung.h"
+#include "evaluation/bericht.h"
 #include "evaluation/fenster_logik.h"
 
 class QAction;
@@ -55,6 +56,9 @@ class AuswertungFenster : public QWidget {
     void Animation();
     Bitworte HoleMarkierteZahlen() const;
     void KombinationAnzeigen();  // bKombiNr / Enter
+    // F4: the summary block into the result buffer; Ctrl+P: the full report to the print output.
+    void AuswertungZwischenspeichern();
+    void AuswertungDrucken();
 
     // File commands.
     void LottodateiOeffnen();
@@ -113,6 +117,7 @@ class AuswertungFenster : public QWidget {
     void ZaehlerTitelGeklickt(int i);
     void KnoepfeFreigeben();
     void BusySetzen(const QString& s);
+    Auswertungsanzeige Anzeige() const;
     // files (auswertung_fenster_datei.cpp)
     DateiFensterRueckrufe DateiRueckrufe();
 

@@ -5,8 +5,15 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "app/port.h"
+#include "evaluation/bericht.h"
+#include "evaluation/kombinr_eingabe.h"
+#include "evaluation/trefferliste.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "evaluation/ui/trefferliste_widget.h"
+#include "output/bereich.h"
+#include "output/ui/drucker.h"
+#include "output/ui/zwischenspeicher.h"
 #include "output/zahlformat.h"
 
 namespace zahlix::ui {
@@ -15,53 +22,15 @@ namespace {
 
 const QString kLeer = QStringLiteral(".....");
 
-std::string TrefferTitelText(int f) {
-    if (f <= 6) return "Reihen mit" + Str(f) + " Treffer";
-    if (f <= 9) return "Reihen mit" + Str(f - 4) + " und Zusatzzahl";
-    if (f == 10) return "Reihen mit Treffer";
-    if (f == 11) return "Reihen ab 3 Treffer";
-    return "Reihen mit/ohne Treffer";
-}
-
-std::string StatuszeileText(int k, int32_t r, int32_t kombiNr, int32_t summe) {
-    if (k == 0)
-        return " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick "
-               "auswählen";
-    if (k == 1) return Str(k) + "  Zahl mit " + Str(r) + "  Reihen wurde ausgewertet.";
-    if (k == 6)
-        return Str(k) + "  Zahlen (KombiNr  " + Gruppiert(kombiNr) + " , Summe " + Str(summe) +
-               ") mit " + Str(r) + "  Reihen wurden ausgewertet.";
-    return Str(k) + "  Zahlen mit " + Str(r) + "  Reihen wurden ausgewertet.";
-}
-
-// One line of the list: date, the six numbers (hits in blue), the bonus number (red when
-// selected) and the class.
-Textzeile ListenZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
-    static const QColor schwarz(0, 0, 0), blau(0, 0, 255), rot(255, 0, 0);
-    Textzeile z;
-    const int woche = WocheAus(d.WocheKennung[i]);
-    const int kennung = KennungAus(d.WocheKennung[i]);
-    std::string kopf = " " + ZahlNull2(static_cast<int16_t>(woche)) + "/" +
-                       std::to_string(JahrAusJahrCode(d.JahrCode[i]));
-    kopf += kennung != 0 ? "-" + std::string(1, static_cast<char>(kennung)) + " :" : "   :";
-    z.push_back({QString::fromStdString(kopf), schwarz});
-    const Bitworte w = d.Zahlen(i);
-    std::array<int, 49> liste{};
-    const int n = ZahlenEntpacken(w, liste);
-    for (int j = 0; j < n; ++j)
-        z.push_back({QString::fromStdString(" " + ZahlNull2(static_cast<int16_t>(liste[j]))),
-                     ZahlGesetzt(liste[j], auswahl) ? blau : schwarz});
-    z.push_back({QStringLiteral("-"), schwarz});
-    const int zz = Zusatzzahl(w);
-    if (ZusatzzahlVorhanden(zz))
-        z.push_back({QString::fromStdString(ZahlNull2(static_cast<int16_t>(zz))),
-                     ZahlGesetzt(zz, auswahl) ? rot : schwarz});
-    else
-        z.push_back({QStringLiteral(".."), schwarz});
-    const int k = d.Trefferwert[i];
-    const std::string klasse = k <= 6 ? " " + Str(k) + " T." : " " + Str(k - 4) + "+T.";
-    z.push_back({QString::fromStdString(klasse), schwarz});
-    return z;
+QColor Farbe(Listenfarbe f) {
+    switch (f) {
+        case Listenfarbe::Hellblau:
+            return QColor(0, 0, 255);
+        case Listenfarbe::Hellrot:
+            return QColor(255, 0, 0);
+        default:
+            return QColor(0, 0, 0);
+    }
 }
 
 }  // namespace
@@ -98,7 +67,7 @@ void AuswertungFenster::TrefferanzeigeLoeschen() {
 }
 
 void AuswertungFenster::TrefferTitelAnzeigen() {
-    bzTreffertitel_->setText(QString::fromStdString(TrefferTitelText(trefferfilter_)));
+    bzTreffertitel_->setText(QString::fromStdString(TrefferTitel(trefferfilter_)));
 }
 
 void AuswertungFenster::AuswertenAnzeigen() {
@@ -128,7 +97,7 @@ void AuswertungFenster::AuswertenAnzeigen() {
         kombi = KombiNrBerechnen(std::span<const int>(liste.data(), 6), daten_->GroessteZahl);
         summe = ZahlenSumme(std::span<const int>(liste.data(), 6));
     }
-    StatusZeigen(QString::fromStdString(StatuszeileText(k, r, kombi, summe)));
+    StatusZeigen(QString::fromStdString(StatuszeileNachAuswertung(k, r, kombi, summe)));
     mReihenDanachAnzeigen_->setChecked(false);
     FarbfelderAnzeigen();
 }
@@ -154,40 +123,23 @@ void AuswertungFenster::ReihenMitTrefferAnzeigen() {
     listeAmBauen_ = true;
     const Bitworte auswahl = HoleMarkierteZahlen();
     const int v = bdTreffer_->SichtbareZeilen();
-
-    int f = trefferfilter_;
-    int32_t c = 0;
-    if (f <= 9)
-        c = zaehler_[static_cast<size_t>(f)];
-    else if (f == 10)
-        c = AlleSumme(zaehler_);
-    else if (f == 11)
-        c = GewinnSumme(zaehler_);
-    if (c == 0 && f != 12) {
-        if (!bzTreffertitel_->text().contains(QStringLiteral("---")))
-            bzTreffertitel_->setText(bzTreffertitel_->text() +
-                                     QStringLiteral(" --- Keine gefunden ---"));
-        f = 0;
-    }
-    const int maximum =
-        TrefferScrollMaximum(trefferfilter_, c, AlleSumme(zaehler_), zaehler_[0], v);
+    const Trefferseite seite =
+        TrefferseiteBerechnen(*daten_, zaehler_, trefferfilter_, vbTreffer_->value(), v,
+                              bzTreffertitel_->text().toStdString());
+    bzTreffertitel_->setText(QString::fromStdString(seite.titel));
     {
         const QSignalBlocker sperre(vbTreffer_);
-        if (vbTreffer_->value() > maximum) vbTreffer_->setValue(0);
-        vbTreffer_->setRange(0, maximum);
+        vbTreffer_->setRange(0, seite.scrollMax);
+        vbTreffer_->setValue(seite.scrollPos);
         vbTreffer_->setPageStep(std::max(1, v));
     }
-    const int start = vbTreffer_->value();
-
     std::vector<Textzeile> zeilen;
-    zeilen.reserve(static_cast<size_t>(v) + 1);
-    const Lottodatei& d = *daten_;
-    int treffer = 0;
-    for (int i = 0; i < kSlots && d.WocheKennung[i] != 0; ++i) {
-        if (d.ImBereich[i] != -1 || !KlassePasst(d.Trefferwert[i], f)) continue;
-        if (treffer++ < start) continue;
-        zeilen.push_back(ListenZeile(d, i, auswahl));
-        if (static_cast<int>(zeilen.size()) > v) break;
+    zeilen.reserve(seite.ziehungen.size());
+    for (int i : seite.ziehungen) {
+        Textzeile z;
+        for (const zahlix::Textstueck& t : TrefferZeile(*daten_, i, auswahl))
+            z.push_back({QString::fromStdString(t.text), Farbe(t.farbe)});
+        zeilen.push_back(std::move(z));
     }
     bdTreffer_->ZeilenSetzen(std::move(zeilen));
     listeAmBauen_ = false;
@@ -235,6 +187,45 @@ void AuswertungFenster::ZahlenauswahlAbZahlLoeschen(int n) {
     for (int i = std::max(0, n - 1); i < 49; ++i) kZahl_[static_cast<size_t>(i)]->setChecked(false);
     BusySetzen({});
     AuswertenAnzeigen();
+}
+
+Auswertungsanzeige AuswertungFenster::Anzeige() const {
+    Auswertungsanzeige a;
+    a.fenstertitel = windowTitle().toStdString();
+    a.bereichText = daten_->Titel.empty() ? BereichText() : daten_->Titel;
+    a.auswahl = HoleMarkierteZahlen();
+    a.groessteZahl = daten_->GroessteZahl;
+    // The counts as the labels show them: "....." after a change not yet evaluated reads 0.
+    for (int i = 0; i < 10; ++i)
+        a.zaehler[static_cast<size_t>(i)] = static_cast<int32_t>(
+            KombiNrWert(bzTreffer_[static_cast<size_t>(i)]->text().toStdString()));
+    a.listentitel = bzTreffertitel_->text().toStdString();
+    a.filter = trefferfilter_;
+    return a;
+}
+
+void AuswertungFenster::AuswertungZwischenspeichern() {
+    if (Beschaeftigt()) return;
+    StatusZeigen(QStringLiteral(" Auswertung wurde dem Zwischenspeicher übergeben"));
+    TextEinfuegen(ZwischenspeicherBlock(Anzeige(), *daten_));
+}
+
+void AuswertungFenster::AuswertungDrucken() {
+    if (Beschaeftigt()) return;
+    const QString vorher = bzHilfe_->text();
+    StatusZeigen(QStringLiteral(" Auswertung wird an die Druckausgabe übergeben..."));
+    bzHilfe_->repaint();
+    BusySetzen(QStringLiteral("Nicht Auswerten"));
+    zahlix::Beschaeftigt(-1);
+    const std::string text = DruckBericht(Anzeige(), *daten_, [this](int n) {
+        StatusZeigen(
+            QStringLiteral(" Auswertung wird an die Druckausgabe übergeben... %1 Reihen").arg(n));
+        EreignissePumpen();
+    });
+    zahlix::Beschaeftigt(0);
+    BusySetzen({});
+    StatusZeigen(vorher);
+    AnDruckausgabe(text);
 }
 
 }  // namespace zahlix::ui

@@ -9,7 +9,9 @@
 
 #include "app/ui/fenster.h"
 #include "evaluation/ui/auswertung_fenster.h"
+#include "evaluation/ui/edit_ziehung_dialog.h"
 #include "evaluation/ui/neue_ziehung_dialog.h"
+#include "evaluation/ziehung_befehle.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 
@@ -90,10 +92,12 @@ void AuswertungFenster::MenuesBauen() {
     SpaeterDeaktivieren(
         Aktion(mDatei_, "mTeildateiAuswertebereich", u("Teildatei &Auswertebereich...")));
     mDatei_->addSeparator();
-    SpaeterDeaktivieren(Aktion(mDatei_, "MAuswertungZwischenspeichern",
-                               u("Auswertung z&wischenspeichern"), QKeySequence(Qt::Key_F4)));
-    SpaeterDeaktivieren(Aktion(mDatei_, "mAuswertungDrucken", u("Auswertung &drucken"),
-                               QKeySequence(Qt::CTRL | Qt::Key_P)));
+    connect(Aktion(mDatei_, "MAuswertungZwischenspeichern", u("Auswertung z&wischenspeichern"),
+                   QKeySequence(Qt::Key_F4)),
+            &QAction::triggered, this, &AuswertungFenster::AuswertungZwischenspeichern);
+    connect(Aktion(mDatei_, "mAuswertungDrucken", u("Auswertung &drucken"),
+                   QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &AuswertungFenster::AuswertungDrucken);
     mDatei_->addSeparator();
     connect(Aktion(mDatei_, "mLottoAuswertungBeenden", u("Modul &beenden...")), &QAction::triggered,
             this, &QWidget::close);
@@ -103,10 +107,20 @@ void AuswertungFenster::MenuesBauen() {
     connect(Aktion(mBearbeiten_, "mZiehungHinzufuegen", u("Ziehung &hinzufügen..."),
                    QKeySequence(Qt::CTRL | Qt::Key_H)),
             &QAction::triggered, this, &AuswertungFenster::ZiehungHinzufuegen);
-    SpaeterDeaktivieren(Aktion(mBearbeiten_, "mZiehungenEditieren", u("Ziehung b&erichtigen..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_E)));
-    SpaeterDeaktivieren(
-        Aktion(mBearbeiten_, "mLetzteZiehungLoeschen", u("Letzte Ziehung &löschen")));
+    connect(Aktion(mBearbeiten_, "mZiehungenEditieren", u("Ziehung b&erichtigen..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, [this] {
+                if (Beschaeftigt()) return;
+                if (ZiehungBerichtigenDialog(this, *daten_, [this](const std::string& t) {
+                        StatusZeigen(QString::fromStdString(t));
+                        bzHilfe_->repaint();
+                    }))
+                    DatenNeuAnzeigen();
+            });
+    connect(Aktion(mBearbeiten_, "mLetzteZiehungLoeschen", u("Letzte Ziehung &löschen")),
+            &QAction::triggered, this, [this] {
+                if (!Beschaeftigt() && LetzteZiehungLoeschen(*daten_)) DatenNeuAnzeigen();
+            });
     mBearbeiten_->addSeparator();
     SpaeterDeaktivieren(
         Aktion(mBearbeiten_, "mAuswertebereichEinstellen", u("Auswertebereich &einstellen...")));
@@ -242,7 +256,7 @@ void AuswertungFenster::MenuesBauen() {
     connect(bToolbar_[1], &QToolButton::clicked, this, &AuswertungFenster::ToolbarSpeichern);
     connect(bToolbar_[3], &QToolButton::clicked, this, &AuswertungFenster::ZahlenauswahlLoeschen);
     connect(bToolbar_[8], &QToolButton::clicked, this, &AuswertungFenster::NeueDatei);
-    bToolbar_[2]->setEnabled(false);  // printing follows the report command
+    connect(bToolbar_[2], &QToolButton::clicked, this, &AuswertungFenster::AuswertungDrucken);
     bToolbar_[4]->setEnabled(false);  // the range command has no dialog of its own
     unter(5, mBearbeiten_);
     unter(6, mStatistiken_);
