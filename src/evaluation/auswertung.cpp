@@ -35,11 +35,6 @@ bool IstEnde(uint16_t w1, uint16_t w2, uint16_t w3, uint16_t w4) {
 // 240 draws per block: every per-block count fits in a byte.
 constexpr int kBlock = 240;
 
-// Per-block work buffers live on the stack: the engine allocates nothing.
-struct Block {
-    alignas(64) uint8_t klasse[kBlock + 16];
-};
-
 // Marks a draw out of range; above every class, so the bonus step can never reach it.
 constexpr uint8_t kAusserhalb = 16;
 
@@ -51,6 +46,12 @@ inline uint16_t Maske(bool b) { return static_cast<uint16_t>(-static_cast<int>(b
 inline uint64_t DreiBisFuenf(uint64_t acht) {
     constexpr uint64_t kEins = 0x0101010101010101u;
     return (acht + 125 * kEins) & ~(acht + 122 * kEins) & (0x80 * kEins);
+}
+
+// Index in memory order of the lowest flagged byte of a word loaded with memcpy.
+inline int ByteNummer(uint64_t flags) {
+    const int n = std::countr_zero(flags) / 8;
+    return std::endian::native == std::endian::little ? n : 7 - n;
 }
 
 // Classes of len draws without the bonus step, in 16-bit lanes (SWAR popcount). Every byte of
@@ -139,7 +140,7 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
         static_cast<uint16_t>(auswahl[2] & kNummernbits),
         static_cast<uint16_t>(auswahl[3] & 0x7F),
     };
-    // Whether the bonus byte b is a selected number, for the three classes whose switch is on.
+    // Whether bonus byte b is a selected number; 0 and values above 49 never are.
     uint8_t gewaehlt[256];
     for (int b = 0; b < 256; ++b) gewaehlt[b] = ZusatzGewaehlt(b, auswahl) ? 1 : 0;
     const bool zusatzAn = zusatz[0] == 1 || zusatz[1] == 1 || zusatz[2] == 1;
@@ -158,10 +159,11 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
     const int anzahl = std::popcount(s[0]) + std::popcount(s[1]) + std::popcount(s[2]) +
                        std::popcount(s[3]);
     const auto klassen = anzahl <= 15 ? KlassenOhneZusatz<true> : KlassenOhneZusatz<false>;
-    Block blk;
+    // The block's classes live on the stack: the engine allocates nothing.
+    alignas(64) uint8_t klasse[kBlock + 16];
     for (int start = 0; start < slots; start += kBlock) {
         int len = std::min(kBlock, slots - start);
-        uint8_t* k = blk.klasse;
+        uint8_t* k = klasse;
         const bool endeImBlock =
             klassen(p1 + start, p2 + start, p3 + start, p4 + start, imBereich + start, s, len, k);
         if (endeImBlock) {
@@ -184,7 +186,7 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
                 // whether the bonus number is selected is a coin toss for the predictor.
                 for (int h = 0; h < 2; ++h) {
                     for (uint64_t m = flags[h]; m != 0; m &= m - 1) {
-                        const int i = j + 8 * h + std::countr_zero(m) / 8;
+                        const int i = j + 8 * h + ByteNummer(m);
                         const int c = k[i];
                         const int hoch = schalter[c - 3] & gewaehlt[p4[start + i] >> 8];
                         zaehler[c] -= hoch;
