@@ -99,9 +99,9 @@ bool KlassenOhneZusatz(const uint16_t* ZAHLIX_RESTRICT p1, const uint16_t* ZAHLI
     return leer != 0;
 }
 
-// Adds the classes 0..6 of a block to the counters; byte lanes, 16 draws per compare.
+// Adds the classes of a block to the counters; byte lanes, 16 draws per compare.
 void Zaehlen(const uint8_t* ZAHLIX_RESTRICT k, int len, Klassenzaehler& zaehler) {
-    uint8_t n0 = 0, n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0, n6 = 0;
+    uint8_t n0 = 0, n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0, n6 = 0, n7 = 0, n8 = 0, n9 = 0;
     for (int j = 0; j < len; ++j) {
         const uint8_t c = k[j];
         n0 = static_cast<uint8_t>(n0 + (c == 0));
@@ -111,14 +111,12 @@ void Zaehlen(const uint8_t* ZAHLIX_RESTRICT k, int len, Klassenzaehler& zaehler)
         n4 = static_cast<uint8_t>(n4 + (c == 4));
         n5 = static_cast<uint8_t>(n5 + (c == 5));
         n6 = static_cast<uint8_t>(n6 + (c == 6));
+        n7 = static_cast<uint8_t>(n7 + (c == 7));
+        n8 = static_cast<uint8_t>(n8 + (c == 8));
+        n9 = static_cast<uint8_t>(n9 + (c == 9));
     }
-    zaehler[0] += n0;
-    zaehler[1] += n1;
-    zaehler[2] += n2;
-    zaehler[3] += n3;
-    zaehler[4] += n4;
-    zaehler[5] += n5;
-    zaehler[6] += n6;
+    const uint8_t n[10] = {n0, n1, n2, n3, n4, n5, n6, n7, n8, n9};
+    for (int c = 0; c < 10; ++c) zaehler[static_cast<size_t>(c)] += n[c];
 }
 
 // Writes the classes of the draws in range; the others keep theirs.
@@ -171,7 +169,6 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
             while (!IstEnde(p1[start + j], p2[start + j], p3[start + j], p4[start + j])) ++j;
             len = j;
         }
-        Zaehlen(k, len, zaehler);
 
         // Bonus check only where it can change the class (3..5 hits); such draws are rare, so
         // they are found sixteen at a time.
@@ -189,14 +186,13 @@ void ReihenAuswerten(const Bitworte& auswahl, Lottodatei& d, Klassenzaehler& zae
                         const int i = j + 8 * h + ByteNummer(m);
                         const int c = k[i];
                         const int hoch = schalter[c - 3] & gewaehlt[p4[start + i] >> 8];
-                        zaehler[c] -= hoch;
-                        zaehler[c + 4] += hoch;
                         k[i] = static_cast<uint8_t>(c + 4 * hoch);
                     }
                 }
             }
         }
 
+        Zaehlen(k, len, zaehler);
         KlassenSchreiben(k, len, trefferwert + start);
         if (endeImBlock) break;
     }
