@@ -165,6 +165,27 @@ TEST_F(Dateidialog, NameOhneEndungBekommtDieErsteEndung) {
     EXPECT_EQ(Zuletzt(), "neu.ZX7\r\n");
 }
 
+TEST_F(Dateidialog, EingabetasteUndDoppelklickWirkenWieOk) {
+    Anfrage();
+    Tippen("*.AS7");
+    QTest::keyClick(Name()->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Eintraege(Liste("dDatei")), std::vector<std::string>{"c.AS7"});
+    Tippen("tippen");
+    QTest::keyClick(Name()->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "tippen.ZX7");
+
+    Anfrage();
+    emit Liste("dDatei")->itemActivated(Liste("dDatei")->item(1));
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "b.zx6");
+    Anfrage();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Tag(), "");
+}
+
 TEST_F(Dateidialog, GleicheDateiZweimalStehtEinmalOben) {
     DateiSchreiben(start / "Zuletzt.ZXI", "alt.ZX7\r\n");
     for (const char* name : {"a.ZX7", "c.AS7", "a.ZX7"}) {
