@@ -85,7 +85,40 @@ size_t Utf8Lesen(std::string_view s, size_t i, char32_t& cp) {
     return laenge;
 }
 
+namespace {
+
+// Text saved as "Unicode" by Windows editors: UTF-16 with its byte order mark.
+std::string Utf16Dekodieren(std::string_view bytes, bool kleinEndig) {
+    std::string out;
+    char16_t hoch = 0;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        const auto e = static_cast<char16_t>(kleinEndig ? (b << 8) | a : (a << 8) | b);
+        if (hoch != 0 && e >= 0xDC00 && e <= 0xDFFF) {
+            Utf8Anhaengen(out,
+                          0x10000 + ((static_cast<char32_t>(hoch) - 0xD800) << 10) + (e - 0xDC00));
+            hoch = 0;
+            continue;
+        }
+        if (hoch != 0) Utf8Anhaengen(out, U'\uFFFD');
+        hoch = 0;
+        if (e >= 0xD800 && e <= 0xDBFF)
+            hoch = e;
+        else if (e >= 0xDC00 && e <= 0xDFFF)
+            Utf8Anhaengen(out, U'\uFFFD');
+        else if (e != 0)
+            Utf8Anhaengen(out, e);
+    }
+    if (hoch != 0) Utf8Anhaengen(out, U'\uFFFD');
+    return out;
+}
+
+}  // namespace
+
 std::string TextDekodieren(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf16Dekodieren(bytes.substr(2), true);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf16Dekodieren(bytes.substr(2), false);
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     bool utf8 = true;
     for (size_t i = 0; i < bytes.size();) {

@@ -19,8 +19,9 @@ void Utf8Anhaengen(std::string& out, char32_t c);
 size_t Utf8Lesen(std::string_view s, size_t i, char32_t& cp);
 
 // The bytes of a text file as UTF-8: valid UTF-8 stays as it is (a byte order mark is
-// dropped), anything else is read as Windows-1252. NUL bytes are dropped so a binary file
-// opened by mistake still shows as (garbled) text.
+// dropped), UTF-16 with a byte order mark is converted, anything else is read as
+// Windows-1252. NUL bytes are dropped so a binary file opened by mistake still shows as
+// (garbled) text.
 std::string TextDekodieren(std::string_view bytes);
 
 // Every CR LF, lone CR and lone LF becomes CR LF.

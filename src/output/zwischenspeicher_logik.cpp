@@ -1,6 +1,7 @@
 #include "output/zwischenspeicher_logik.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -161,7 +162,8 @@ std::string StatuszeileText(const std::string& praefix, const std::u16string& do
                             size_t caret, size_t markiert) {
     caret = std::min(caret, dokument.size());
     const auto zeile =
-        std::count(dokument.begin(), dokument.begin() + static_cast<long>(caret), u'\n') + 1;
+        std::count(dokument.begin(), dokument.begin() + static_cast<std::ptrdiff_t>(caret), u'\n') +
+        1;
     std::string s = praefix + "Zeile " + std::to_string(zeile);
     if (!dokument.empty() && caret < dokument.size())
         s += "  -  Zeichen " + Gruppiert(static_cast<int64_t>(caret) + 1) + " von " +
