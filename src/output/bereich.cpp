@@ -1,5 +1,6 @@
 #include "output/bereich.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
@@ -9,17 +10,16 @@ namespace zahlix {
 
 namespace {
 
-// Leading-number reading: blanks skipped, optional sign, then digits; anything else gives 0.
+// Leading-number reading: blanks skipped, then digits; anything else gives 0. The fields never
+// hold a sign, so none is read: a stray "-" must not turn into a negative week or year.
 int16_t Zahlwert(std::string_view text, size_t pos1, size_t laenge) {
     if (pos1 == 0 || pos1 - 1 >= text.size()) return 0;
     std::string_view s = text.substr(pos1 - 1, laenge);
     size_t i = 0;
     while (i < s.size() && s[i] == ' ') ++i;
-    bool negativ = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) negativ = s[i++] == '-';
     long wert = 0;
     for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) wert = wert * 10 + (s[i] - '0');
-    return static_cast<int16_t>(negativ ? -wert : wert);
+    return static_cast<int16_t>(std::min(wert, 32767L));
 }
 
 bool EndetMit(std::string_view s, std::string_view ende) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "output/bereich.h"
 
 using namespace zahlix;
@@ -165,6 +168,14 @@ TEST(BereichText, UnvollstaendigeUndFremdeZeilen) {
     EXPECT_TRUE(b.kennung.empty());
     EXPECT_EQ(b.jahresliste, "2000");
 
+    // Row numbers beyond 16 bits stop at the largest one instead of turning negative.
+    BereichTextLesen("Systemreihe 99999 - 40000", b);
+    EXPECT_EQ(b.ersteReihe, 32767);
+    EXPECT_EQ(b.letzteReihe, 32767);
+    // A sign is no digit: "-5" in a week field reads as 0.
+    BereichTextLesen("-5/1955-53/2004  Wo:01-53 ", b);
+    EXPECT_EQ(b.wocheVon, 0);
+
     // Texts far beyond 16 bits or odd bytes must not crash.
     BereichTextLesen(std::string(200, '9'), b);
     BereichTextLesen(std::string("\0\xff\x80", 3), b);
@@ -185,4 +196,25 @@ TEST(BereichText, ProzessweiteWerteUndAufheben) {
     g.EinschraenkungenAufheben();
     EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:01-53 ");
     g = vorher;
+}
+
+TEST(BereichText, BeliebigeZeilenWerdenNachEinerRundeStabil) {
+    // Random lines from the pieces a range line is made of, plus stray characters: reading
+    // never crashes, and what BereichText writes back is read again to the same line.
+    const std::vector<std::string> stuecke = {
+        "01/1955-53/2004  Wo:01-53 ", "Systemreihe     1 -    40", " Ke:", " Ke: ", " W=", " J=",
+        " R=",  " Gruppe", " Zahlen", "G", "U", "M", "1,2", "-", "/", " ", "9", "x", "System",
+        std::string("\xc3\xa4"), std::string(1, '\0')};
+    std::mt19937 rng(4711);
+    for (int runde = 0; runde < 3000; ++runde) {
+        std::string zeile;
+        const int teile = static_cast<int>(rng() % 8);
+        for (int i = 0; i < teile; ++i) zeile += stuecke[rng() % stuecke.size()];
+        Bereichswerte b;
+        BereichTextLesen(zeile, b);
+        const std::string einmal = BereichText(b);
+        Bereichswerte c;
+        BereichTextLesen(einmal, c);
+        ASSERT_EQ(BereichText(c), einmal) << "aus: " << zeile;
+    }
 }
