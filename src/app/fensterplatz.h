@@ -8,7 +8,9 @@ constexpr int kKaskadenschritt = 330;  // twips between two cascaded child windo
 
 // Rounds to the nearest pixel (negative values round towards minus infinity).
 int TwipsZuPixel(int twips);
-constexpr int PixelZuTwips(int pixel) { return pixel * kTwipsProPixel; }
+constexpr int PixelZuTwips(int pixel) {
+    return pixel * kTwipsProPixel;
+}
 
 // Cascade count for a frame whose inner height is given in twips: (h - 9000) div 330 + 1,
 // at least 1.

@@ -66,8 +66,8 @@ QString InBox::Zeigen(const QString& prompt, const QString& titel) {
     adjustSize();
     if (!parentWidget()) {
         const QWidget* bezug = QApplication::activeWindow();
-        const QRect ziel = bezug ? bezug->frameGeometry()
-                                 : (screen() ? screen()->availableGeometry() : QRect());
+        const QRect ziel =
+            bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
         if (ziel.isValid()) move(ziel.center() - rect().center());
     }
     exec();

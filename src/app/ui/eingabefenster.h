@@ -12,7 +12,7 @@ namespace zahlix::ui {
 
 class InBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit InBox(QWidget* parent = nullptr);
 
     void Vorbereiten(const QString& prompt, const QString& titel);
@@ -21,10 +21,10 @@ public:
     QString Tag() const { return tag_; }
     void TagSetzen(const QString& t) { tag_ = t; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     QLabel* prompt_;
     QLineEdit* eingabe_;
     QString tag_;

@@ -55,7 +55,9 @@ void FensterAbmelden(const std::string& name) {
     Aktualisieren();
 }
 
-bool FensterAngemeldet(const std::string& name) { return Fabriken().count(name) > 0; }
+bool FensterAngemeldet(const std::string& name) {
+    return Fabriken().count(name) > 0;
+}
 
 QWidget* FensterSuchen(const std::string& name) {
     const QString gesucht = QString::fromStdString(name);
@@ -127,7 +129,9 @@ void LottoAuswertungNeu() {
     FensterZeigen(neu);
 }
 
-void ZwischenspeicherZeigen() { FensterOeffnen("fZwischenspeicher"); }
+void ZwischenspeicherZeigen() {
+    FensterOeffnen("fZwischenspeicher");
+}
 
 void HilfeZeigen() {
     QWidget* w = FensterOeffnen("fHilfe");
@@ -191,8 +195,12 @@ void GemeinsamesBildSetzen(const QImage& bild) {
     Aktualisieren();
 }
 
-QImage GemeinsamesBild() { return Bild(); }
+QImage GemeinsamesBild() {
+    return Bild();
+}
 
-QWidget* Hauptfenster() { return Rahmen::Instanz(); }
+QWidget* Hauptfenster() {
+    return Rahmen::Instanz();
+}
 
 }  // namespace zahlix::ui

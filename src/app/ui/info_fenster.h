@@ -6,7 +6,7 @@ namespace zahlix::ui {
 
 class InfoFenster : public QDialog {
     Q_OBJECT
-public:
+  public:
     // As splash screen the box has no frame and no button; it is closed by the start-up.
     explicit InfoFenster(bool alsSplash, QWidget* parent = nullptr);
 };

@@ -82,15 +82,17 @@ Taste OutBox::Zeigen(const MeldungsAnfrage& anfrage) {
     if (!parentWidget()) {
         // A box of its own stays centred over the window that asked.
         const QWidget* bezug = QApplication::activeWindow();
-        const QRect ziel = bezug ? bezug->frameGeometry()
-                                 : (screen() ? screen()->availableGeometry() : QRect());
+        const QRect ziel =
+            bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
         if (ziel.isValid()) move(ziel.center() - rect().center());
     }
     exec();
     return tag_ == "Abbrechen" ? Taste::Zweite : Taste::Erste;
 }
 
-void OutBox::reject() { QDialog::done(QDialog::Rejected); }
+void OutBox::reject() {
+    QDialog::done(QDialog::Rejected);
+}
 
 void OutBox::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);

@@ -13,7 +13,7 @@ namespace zahlix::ui {
 
 class OutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit OutBox(QWidget* parent = nullptr);
 
     // Sets caption, icon, text, buttons and preset tag without showing the box. An icon of
@@ -28,10 +28,10 @@ public:
     // Closing (Esc, the window's close button) hides the box and keeps the preset tag.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
 
-private:
+  private:
     void Antworten(const QString& tag);
 
     QLabel* bild_;

@@ -62,24 +62,27 @@ std::string QtPort::DateiAuswaehlen(const std::string& muster, const std::string
 
 void QtPort::BeschaeftigtAnzeigen(bool beschaeftigt) {
     if (beschaeftigt != sanduhr_) {
-        if (beschaeftigt) QApplication::setOverrideCursor(Qt::WaitCursor);
-        else QApplication::restoreOverrideCursor();
+        if (beschaeftigt)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
         sanduhr_ = beschaeftigt;
     }
     if (Rahmen* r = Rahmen::Instanz()) r->BeschaeftigtAnzeigen(beschaeftigt);
 }
 
-void QtPort::EreignisseVerarbeiten() { QCoreApplication::processEvents(); }
+void QtPort::EreignisseVerarbeiten() {
+    QCoreApplication::processEvents();
+}
 
 std::string DateiAuswaehlenNotbehelf(const std::string& muster, const std::string& titel) {
     const QString liste = QString::fromStdString(muster);
     const QString filter = QStringLiteral("Dateien (%1)").arg(liste.split(';').join(' '));
     const QString t = QString::fromStdString(titel);
     const QString start = QString::fromStdString(Programm().startverzeichnis.string());
-    const QString gewaehlt =
-        t.contains("speichern", Qt::CaseInsensitive)
-            ? QFileDialog::getSaveFileName(Hauptfenster(), t, start, filter)
-            : QFileDialog::getOpenFileName(Hauptfenster(), t, start, filter);
+    const QString gewaehlt = t.contains("speichern", Qt::CaseInsensitive)
+                                 ? QFileDialog::getSaveFileName(Hauptfenster(), t, start, filter)
+                                 : QFileDialog::getOpenFileName(Hauptfenster(), t, start, filter);
     if (gewaehlt.isEmpty()) return {};
     // Files of the start directory are handed back by bare name, as the program's dialog does.
     const std::filesystem::path pfad(gewaehlt.toStdString());

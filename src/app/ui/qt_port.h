@@ -13,7 +13,7 @@ class InBox;
 class OutBox;
 
 class QtPort : public Port {
-public:
+  public:
     QtPort();
     ~QtPort() override;
     QtPort(const QtPort&) = delete;
@@ -29,7 +29,7 @@ public:
     InBox& Eingabe();
     bool Sanduhr() const { return sanduhr_; }
 
-private:
+  private:
     std::unique_ptr<OutBox> ausgabe_;
     std::unique_ptr<InBox> eingabe_;
     bool sanduhr_ = false;

@@ -35,9 +35,12 @@ std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmver
 
     auto rahmen = std::make_unique<Rahmen>();
     rahmen->show();
-    rahmen->Laden();
+    // The splash screen goes before the evaluation window opens: a file dialog it may show
+    // must not end up behind the splash screen.
+    rahmen->Laden([&splash] {
+        if (splash) splash->close();
+    });
 
-    if (splash) splash->close();
     rahmen->QuickInfo();
     return rahmen;
 }

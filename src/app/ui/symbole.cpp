@@ -53,7 +53,8 @@ void Beschriftung(QPainter& p, const QRectF& feld, const QString& text, QColor f
 }
 
 // A lottery ball with a short label: the predefined lotteries.
-Maler LotterieKugel(QColor farbe, const QString& text, const std::function<void(QPainter&)>& muster = {}) {
+Maler LotterieKugel(QColor farbe, const QString& text,
+                    const std::function<void(QPainter&)>& muster = {}) {
     return [=](QPainter& p) {
         Kugel(p, {16, 16}, 14, farbe);
         if (muster) muster(p);
@@ -76,7 +77,8 @@ Maler Zwischenspeicher() {
         p.setBrush(QColor(120, 120, 130));
         p.drawRoundedRect(QRectF(11, 2.5, 10, 5), 1.5, 1.5);
         p.setPen(QPen(QColor(60, 90, 160), 1.4));
-        for (int i = 0; i < 4; ++i) p.drawLine(QPointF(10.5, 12 + i * 3.8), QPointF(21.5 - (i % 2) * 4, 12 + i * 3.8));
+        for (int i = 0; i < 4; ++i)
+            p.drawLine(QPointF(10.5, 12 + i * 3.8), QPointF(21.5 - (i % 2) * 4, 12 + i * 3.8));
     };
 }
 
@@ -92,7 +94,8 @@ Maler Lottoschein(bool mitHaken) {
             p.drawLine(QPointF(3, 4 + i * 6), QPointF(29, 4 + i * 6));
         }
         p.setPen(QPen(QColor(30, 60, 170), 2.0, Qt::SolidLine, Qt::RoundCap));
-        for (QPointF z : {QPointF(6.2, 7), QPointF(19.2, 13), QPointF(12.7, 19), QPointF(25.7, 25)}) {
+        for (QPointF z :
+             {QPointF(6.2, 7), QPointF(19.2, 13), QPointF(12.7, 19), QPointF(25.7, 25)}) {
             p.drawLine(z + QPointF(-2, -2), z + QPointF(2, 2));
             p.drawLine(z + QPointF(-2, 2), z + QPointF(2, -2));
         }
@@ -177,10 +180,22 @@ QPixmap MeldungsSymbol(Symbol symbol, int groesse) {
         QColor farbe;
         QString zeichen;
         switch (symbol) {
-            case Symbol::Kritisch: farbe = QColor(200, 40, 40); zeichen = QStringLiteral("\u2715"); break;
-            case Symbol::Frage: farbe = QColor(40, 110, 200); zeichen = "?"; break;
-            case Symbol::Ausruf: farbe = QColor(235, 170, 20); zeichen = "!"; break;
-            default: farbe = QColor(40, 110, 200); zeichen = "i"; break;
+            case Symbol::Kritisch:
+                farbe = QColor(200, 40, 40);
+                zeichen = QStringLiteral("\u2715");
+                break;
+            case Symbol::Frage:
+                farbe = QColor(40, 110, 200);
+                zeichen = "?";
+                break;
+            case Symbol::Ausruf:
+                farbe = QColor(235, 170, 20);
+                zeichen = "!";
+                break;
+            default:
+                farbe = QColor(40, 110, 200);
+                zeichen = "i";
+                break;
         }
         p.setPen(QPen(farbe.darker(130), 1.0));
         p.setBrush(farbe);
@@ -257,7 +272,8 @@ QPixmap LogoBild(int breite, int hoehe) {
     const int zahlen[] = {3, 12, 19, 27, 38, 49};
     const qreal r = std::min(hoehe / 2.0 - 2, breite / 14.0);
     for (int i = 0; i < 6; ++i) {
-        const QPointF mitte(breite / 2.0 + (i - 2.5) * r * 2.25, hoehe / 2.0 + ((i % 2) ? r * 0.25 : -r * 0.25));
+        const QPointF mitte(breite / 2.0 + (i - 2.5) * r * 2.25,
+                            hoehe / 2.0 + ((i % 2) ? r * 0.25 : -r * 0.25));
         Kugel(p, mitte, r, farben[i]);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 240));
@@ -267,7 +283,8 @@ QPixmap LogoBild(int breite, int hoehe) {
         f.setPixelSize(qMax(6, qRound(r * 0.7)));
         p.setFont(f);
         p.setPen(farben[i].darker(160));
-        p.drawText(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r), Qt::AlignCenter, QString::number(zahlen[i]));
+        p.drawText(QRectF(mitte.x() - r, mitte.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
+                   QString::number(zahlen[i]));
     }
     return bild;
 }

@@ -89,7 +89,7 @@ Rahmen* Rahmen::Instanz() {
     return instanz;
 }
 
-void Rahmen::Laden() {
+void Rahmen::Laden(const std::function<void()>& vorAuswertung) {
     // Messages of the frame carry the product name as their title (kProduktname).
     if (const QScreen* s = screen()) {
         const QRect platz = s->availableGeometry();
@@ -112,6 +112,7 @@ void Rahmen::Laden() {
     StatusAktualisieren();
     Programm().uebergabeDatei =
         StartdateiErmitteln(Programm().startverzeichnis, Optionen().startdatei);
+    if (vorAuswertung) vorAuswertung();
     LottoAuswertungNeu();
     AktionenAktualisieren();
 }

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,7 +42,7 @@ std::string BeendenFrage();
 
 class Rahmen : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit Rahmen(QWidget* parent = nullptr);
     ~Rahmen() override;
 
@@ -50,7 +51,8 @@ public:
 
     // The load sequence: position, cascade count, Quick-Info colour, result buffer, tables,
     // start directory, hidden lottery buttons, week panel, start file and evaluation window.
-    void Laden();
+    // `vorAuswertung` runs just before the evaluation window opens (it may ask for a file).
+    void Laden(const std::function<void()>& vorAuswertung = {});
 
     QMdiArea* Flaeche() const { return flaeche_; }
     // Makes w a child window: placed by NaechstePosition, window-bar button, tag "kF".
@@ -83,17 +85,17 @@ public:
     // The close request without a window-system event, for ProgrammBeenden.
     void Beenden();
 
-signals:
+  signals:
     // The frame has closed; the program ends.
     void Beendet();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
-private:
+  private:
     // rahmen_menue.cpp
     void MenuesAufbauen();
     QAction* Eintrag(QMenu* menue, const char* name, const QString& text);

@@ -44,10 +44,12 @@ void Beantworten(QDialog& box, Gesehen& g, std::function<void(QDialog&)> handlun
     });
 }
 
-void Klicken(QDialog& box, const char* knopf) { box.findChild<QPushButton*>(knopf)->click(); }
+void Klicken(QDialog& box, const char* knopf) {
+    box.findChild<QPushButton*>(knopf)->click();
+}
 
 class MeldungsFenster : public ::testing::Test {
-protected:
+  protected:
     QtPort port;
     Port* vorher = nullptr;
     void SetUp() override { vorher = PortInstallieren(&port); }

@@ -66,28 +66,28 @@ TEST(Kalender, IsoWochenAnJahresgrenzen) {
         int woche;
     };
     const std::vector<Fall> faelle = {
-        {2026y / December / 6, 49},   // Sunday: still the week that began on Monday
+        {2026y / December / 6, 49},  // Sunday: still the week that began on Monday
         {2026y / December / 7, 50},
         {2026y / January / 1, 1},     // Thursday: the year's week 1
         {2026y / December / 31, 53},  // a year starting on Thursday has 53 weeks
         {2027y / January / 3, 53},    // belongs to the last week of 2026
         {2027y / January / 4, 1},
-        {2021y / January / 3, 53},    // 2020 was a leap year starting on Wednesday
-        {2024y / December / 30, 1},   // Monday of week 1 of 2025
+        {2021y / January / 3, 53},   // 2020 was a leap year starting on Wednesday
+        {2024y / December / 30, 1},  // Monday of week 1 of 2025
         {2023y / January / 1, 52},
         {2000y / February / 29, 9},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(IsoWoche(f.tag), f.woche) << static_cast<int>(f.tag.year()) << "-"
-                                            << static_cast<unsigned>(f.tag.month()) << "-"
-                                            << static_cast<unsigned>(f.tag.day());
+        EXPECT_EQ(IsoWoche(f.tag), f.woche)
+            << static_cast<int>(f.tag.year()) << "-" << static_cast<unsigned>(f.tag.month()) << "-"
+            << static_cast<unsigned>(f.tag.day());
     EXPECT_EQ(WochenPanelText(2026y / December / 6), "49. Woche");
     EXPECT_EQ(WochenPanelText(2026y / January / 5), "2. Woche");
     EXPECT_EQ(DatumText(2026y / March / 7), "07.03.2026");
 }
 
 class Dateisuche : public ::testing::Test {
-protected:
+  protected:
     test::Arbeitsordner ordner;
     void Anlegen(const std::string& name) { test::DateiSchreiben(ordner / name, "x"); }
 };

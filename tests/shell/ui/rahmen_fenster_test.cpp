@@ -40,7 +40,9 @@ QStringList Menueleiste(const ui::Rahmen& r) {
     return titel;
 }
 
-QString QuickInfoLabel(const ui::Rahmen& r) { return r.findChild<QLabel*>("bzQuickInfo1")->text(); }
+QString QuickInfoLabel(const ui::Rahmen& r) {
+    return r.findChild<QLabel*>("bzQuickInfo1")->text();
+}
 
 }  // namespace
 

@@ -54,8 +54,10 @@ std::vector<int> KindFenster::Markiert() const {
 
 void KindFenster::closeEvent(QCloseEvent* e) {
     ++schliessen;
-    if (verweigern && !ui::ProgrammEndet()) e->ignore();
-    else e->accept();
+    if (verweigern && !ui::ProgrammEndet())
+        e->ignore();
+    else
+        e->accept();
 }
 
 SchlichtesFenster::SchlichtesFenster(const QString& name, const QString& kurz) {
@@ -106,7 +108,9 @@ void RahmenTest::Verarbeiten() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QAction* RahmenTest::Aktion(const char* name) const { return rahmen->findChild<QAction*>(name); }
+QAction* RahmenTest::Aktion(const char* name) const {
+    return rahmen->findChild<QAction*>(name);
+}
 
 KindFenster* RahmenTest::Auswertung() const {
     return qobject_cast<KindFenster*>(ui::FensterSuchen("fZX"));

@@ -23,7 +23,7 @@ namespace zahlix::test {
 // A child window with the 49 number buttons, menus of its own and the window properties.
 class KindFenster : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Buttons above groessteZahl are disabled, as in a 6-aus-45 lottery.
     KindFenster(const QString& name, const QString& kurz, const QString& info,
                 int groessteZahl = 49, bool mitMenues = true);
@@ -36,22 +36,22 @@ public:
     int schliessen = 0;                  // close requests seen
     bool verweigern = false;             // refuse to close
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     QList<QMenu*> menues_;
 };
 
 // A plain child window: no menus, no number buttons.
 class SchlichtesFenster : public QWidget {
     Q_OBJECT
-public:
+  public:
     SchlichtesFenster(const QString& name, const QString& kurz);
 };
 
 class RahmenTest : public ::testing::Test {
-protected:
+  protected:
     RahmenTest();
     ~RahmenTest() override;
 
