@@ -12,6 +12,7 @@
 
 #include "app/skript_port.h"
 #include "output/rtf.h"
+#include "output/ui/drucker.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -318,6 +319,19 @@ TEST(Zwischenspeicher, UmschaltKlickAufErsetzenNummeriert) {
     QTest::mouseClick(w.findChild<QPushButton*>("bToolbar_9"), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(Text(w), "  1: 01 02 03\n  2: 04 05");
     EXPECT_TRUE(port.eingabeAnfragen.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Zwischenspeicher, DruckenUebergibtDenGanzenText) {
+    Zwischenspeicher w;
+    Setzen(w, "Block 1\nBlock 2", 3, 5);
+    Klick(w, 2);
+    const QString druck = ui::DruckerInstanz()->Dokument()->toPlainText();
+    EXPECT_TRUE(druck.endsWith("\nBlock 1\nBlock 2\n")) << druck.toStdString();
+    EXPECT_TRUE(druck.startsWith("Zahlix ")) << "our banner stands first";
 }
 
 }  // namespace
