@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -45,6 +46,12 @@ QLineEdit* Feld(QWidget* eltern, int index, int zeichen, bool nurLesen) {
     t->setAlignment(Qt::AlignRight);
     t->setReadOnly(nurLesen);
     t->setFocusPolicy(nurLesen ? Qt::NoFocus : Qt::StrongFocus);
+    if (nurLesen) {
+        // Proposed values look like text, not like fields waiting for input.
+        QPalette p = t->palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        t->setPalette(p);
+    }
     const int breite = t->fontMetrics().horizontalAdvance(QString(zeichen + 2, QChar('0')));
     t->setFixedWidth(breite + 12);
     return t;
