@@ -35,6 +35,8 @@ protected:
         Auswertebereich().wocheVon = 1;
         Auswertebereich().jahrVon = 2005;
     }
+    // The range values are process-wide; later tests expect the defaults.
+    void TearDown() override { Auswertebereich() = Bereichswerte{}; }
     SkriptPort port;
 };
 

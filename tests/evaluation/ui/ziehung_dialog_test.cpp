@@ -83,6 +83,8 @@ protected:
         Auswertebereich() = Bereichswerte{};
         Auswertebereich().jahrVon = 2005;
     }
+    // The range values are process-wide; later tests expect the defaults.
+    void TearDown() override { Auswertebereich() = Bereichswerte{}; }
     SkriptPort port;
     const std::vector<int> sechs = {3, 12, 17, 25, 38, 44};
     const std::array<int, 6> zahlen = {3, 12, 17, 25, 38, 44};
