@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QPushButton>
 #include <QToolBar>
 
 #include "app/anwendungsdateien.h"
@@ -103,7 +104,9 @@ void Rahmen::AktionenAktualisieren() {
     const bool zahlen = aktiv && aktiv->findChild<QWidget*>("kZahl_0");
     setzen("mZwischenspeicher", zwischenspeicher);
     setzen("mLottoAuswertung", auswertung);
-    setzen("mHilfeAnzeigen", FensterAngemeldet("fHilfe") || FensterSuchen("fHilfe"));
+    const bool hilfe = FensterAngemeldet("fHilfe") || FensterSuchen("fHilfe");
+    setzen("mHilfeAnzeigen", hilfe);
+    if (auto* wieKannIch = findChild<QPushButton*>("bzWieKannIch")) wieKannIch->setEnabled(hilfe);
     setzen("mOptionen", OptionenVerfuegbar());
     setzen("mKopieren", !GemeinsamesBild().isNull());
     setzen("mZahlenKopieren", zahlen);

@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolBar>
@@ -268,3 +271,97 @@ TEST_F(RahmenTest, KopierenLegtDasGemeinsameBildAb) {
     EXPECT_EQ(abgelegt.pixelColor(5, 5), QColor(10, 120, 200));
     ui::GemeinsamesBildSetzen(QImage());
 }
+
+namespace {
+
+// A help window that records the topics it is told to show.
+class HilfeAttrappe : public QWidget {
+    Q_OBJECT
+  public:
+    HilfeAttrappe() {
+        setObjectName("fHilfe");
+        setProperty("zahlixKurz", "HI");
+    }
+    Q_INVOKABLE void ThemaZeigen(const QString& thema) { themen << thema; }
+    Q_INVOKABLE void HilfethemaZeigen() { themen << QString::fromStdString(Hilfethema()); }
+    QStringList themen;
+};
+
+}  // namespace
+
+TEST_F(RahmenTest, WieKannIchOeffnetDieHilfeAmThema) {
+    Starten();
+    auto* knopf = rahmen->findChild<QPushButton*>("bzWieKannIch");
+    EXPECT_FALSE(knopf->isEnabled()) << "no help window in this program yet";
+    HilfeAttrappe* hilfe = nullptr;
+    ui::FensterAnmelden("fHilfe", [&hilfe]() -> QWidget* { return hilfe = new HilfeAttrappe; });
+    EXPECT_TRUE(knopf->isEnabled());
+    Hilfethema() = "Zahlix.Start";
+    knopf->click();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(hilfe->themen, QStringList{"Zahlix.Wie kann ich?"});
+    EXPECT_EQ(Hilfethema(), "Zahlix.Wie kann ich?");
+
+    // With the help window active the topic goes straight to it.
+    Hilfethema() = "Zahlix.Start";
+    knopf->click();
+    EXPECT_EQ(hilfe->themen, (QStringList{"Zahlix.Wie kann ich?", "Zahlix.Wie kann ich?"}));
+    EXPECT_EQ(Hilfethema(), "Zahlix.Start");
+}
+
+TEST_F(RahmenTest, RechteMausZeigtDasFenstermenueDesAktivenFensters) {
+    Starten();
+    auto* kind = new KindFenster("fZX", "LO", "");
+    ui::FensterZeigen(kind);
+    auto* menue = kind->findChild<QMenu*>("mFenster");
+    QWidget* hintergrund = rahmen->Flaeche()->viewport();
+    QContextMenuEvent klick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            hintergrund->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(hintergrund, &klick);
+    EXPECT_TRUE(menue->isVisible());
+    menue->close();
+
+    // Without a child window of its own menus the frame's menu stands in.
+    kind->parentWidget()->close();
+    Verarbeiten();
+    QApplication::sendEvent(rahmen->findChild<QToolBar*>("Toolbar2"), &klick);
+    auto* eigenes = rahmen->findChild<QMenu*>("mFenster");
+    EXPECT_TRUE(eigenes->isVisible());
+    eigenes->close();
+}
+
+TEST_F(RahmenTest, NeuesAuswertungsfensterNurWennDasAlteSchliesst) {
+    AuswertungAnmelden();
+    Starten();
+    KindFenster* alt = Auswertung();
+    ASSERT_NE(alt, nullptr);
+    alt->verweigern = true;
+    ui::LottoAuswertungNeu();
+    EXPECT_EQ(alt->schliessen, 1);
+    EXPECT_EQ(erzeugt, 1) << "the window the user still works in stays the only one";
+    EXPECT_EQ(Auswertung(), alt);
+
+    alt->verweigern = false;
+    ui::LottoAuswertungNeu();
+    EXPECT_EQ(erzeugt, 2);
+    EXPECT_NE(Auswertung(), alt);
+    EXPECT_EQ(rahmen->AktivesFenster(), Auswertung());
+}
+
+TEST_F(RahmenTest, InfoFensterZeigtNameUndVersion) {
+    Starten();
+    QString name, version;
+    QTimer::singleShot(0, rahmen.get(), [&] {
+        auto* info = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->objectName(), "fInfo");
+        name = info->findChild<QLabel*>("bzProgramm")->text();
+        version = info->findChild<QLabel*>("bzVersion")->text();
+        info->findChild<QPushButton*>("bOK")->click();
+    });
+    Aktion("mInfo")->trigger();
+    EXPECT_EQ(name, "Zahlix Freeware");
+    EXPECT_EQ(version, QStringLiteral("Version %1").arg(ZAHLIX_VERSION));
+}
+
+#include "rahmen_fenster_test.moc"
