@@ -12,6 +12,8 @@
 
 #include "app/skript_port.h"
 #include "shell/optionen.h"
+#include "shell/ui/dateiabfrage.h"
+#include "shell/ui/rahmen.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -166,4 +168,20 @@ TEST(OptionenDialogModal, WirdEinmalAngelegtUndModalGezeigt) {
     EXPECT_EQ(&OptionenDialogInstanz(), &d);
     EXPECT_EQ(Optionen().allgemein[3], 1);
     Optionen() = OptionenStandard();
+}
+
+TEST(OptionenQuickInfo, DialogZeigtSeinenTextUndGibtDenAltenZurueck) {
+    SkriptPort port;
+    Rahmen rahmen;
+    rahmen.QuickInfoSetzen("vorher");
+    OptionenDialog o;
+    Dateiabfrage d;
+    o.show();
+    EXPECT_TRUE(rahmen.QuickInfoText().startsWith("Optionen einstellen"));
+    o.hide();
+    EXPECT_EQ(rahmen.QuickInfoText(), "vorher");
+    d.show();
+    EXPECT_TRUE(rahmen.QuickInfoText().startsWith(QString::fromUtf8("Datei auswählen")));
+    d.close();
+    EXPECT_EQ(rahmen.QuickInfoText(), "vorher");
 }
