@@ -19,8 +19,10 @@ Lottodatei Tabelle(int n, bool gemischt) {
     std::mt19937 zufall(4711);
     std::vector<int> folge(n);
     std::iota(folge.begin(), folge.end(), 0);
-    if (gemischt) std::shuffle(folge.begin(), folge.end(), zufall);
-    else std::rotate(folge.begin(), folge.begin() + n / 2, folge.begin() + n / 2 + 1);
+    if (gemischt)
+        std::shuffle(folge.begin(), folge.end(), zufall);
+    else
+        std::rotate(folge.begin(), folge.begin() + n / 2, folge.begin() + n / 2 + 1);
     Lottodatei d;
     for (int i = 0; i < n; ++i) {
         const int k = folge[i];
@@ -52,10 +54,14 @@ void Schnell(benchmark::State& state) {
 }
 
 // The quick sort after adding or correcting draws (buckets, at most seven draws a week).
-void BM_ZiehungenSortierenSchnell(benchmark::State& state) { Schnell<true>(state); }
+void BM_ZiehungenSortierenSchnell(benchmark::State& state) {
+    Schnell<true>(state);
+}
 BENCHMARK(BM_ZiehungenSortierenSchnell)->Arg(32000)->Unit(benchmark::kMillisecond);
 
-void BM_ZiehungenSortierenSchnell_EineVerschoben(benchmark::State& state) { Schnell<false>(state); }
+void BM_ZiehungenSortierenSchnell_EineVerschoben(benchmark::State& state) {
+    Schnell<false>(state);
+}
 BENCHMARK(BM_ZiehungenSortierenSchnell_EineVerschoben)->Arg(32000)->Unit(benchmark::kMillisecond);
 
 // The slow sort the user may choose when a week holds more than seven draws.

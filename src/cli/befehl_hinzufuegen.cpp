@@ -163,8 +163,8 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err) {
     ZiehungAnhaengen(erwartet, -1, e);
     int gespeichert = 0;
     for (int i = L; i >= 0; --i) {
-        if (d.WocheKennung[i] == erwartet.WocheKennung[0] && d.JahrCode[i] == erwartet.JahrCode[0] &&
-            d.Zahlen(i) == erwartet.Zahlen(0)) {
+        if (d.WocheKennung[i] == erwartet.WocheKennung[0] &&
+            d.JahrCode[i] == erwartet.JahrCode[0] && d.Zahlen(i) == erwartet.Zahlen(0)) {
             gespeichert = i;
             break;
         }

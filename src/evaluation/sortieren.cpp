@@ -17,7 +17,9 @@ constexpr int kProWoche = 7;
 // Larger spans of year codes only come from damaged files; they take the comparison sort.
 constexpr int64_t kMaxFaecher = int64_t{1} << 20;
 
-int JahrVon(int16_t code) { return JahrAusJahrCode(code); }
+int JahrVon(int16_t code) {
+    return JahrAusJahrCode(code);
+}
 
 uint32_t Schluessel(const Lottodatei& d, int i) {
     return (static_cast<uint32_t>(static_cast<uint16_t>(d.JahrCode[i])) << 8) |
@@ -116,8 +118,9 @@ bool ZiehungenSortieren(Lottodatei& d, SortierAnlass anlass) {
     const int L = d.LetzterIndex;
     const int alt = ErsteZiehungVor1900(d, L);
     if (alt >= 0) {
-        Meldung("Die Ziehung der Woche " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[alt]))) +
-                    "/" + std::to_string(JahrVon(d.JahrCode[alt])) + " liegt vor 1900.\r" +
+        Meldung("Die Ziehung der Woche " +
+                    ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[alt]))) + "/" +
+                    std::to_string(JahrVon(d.JahrCode[alt])) + " liegt vor 1900.\r" +
                     "Die Lottodaten können deshalb nicht sortiert werden und bleiben in ihrer "
                     "bisherigen Reihenfolge.",
                 flags::Ausruf, "Lottodaten sortieren");
@@ -133,8 +136,7 @@ bool ZiehungenSortieren(Lottodatei& d, SortierAnlass anlass) {
               "Soll die Sortierung wird mit einer langsameren Methode versucht werden?"
             : "Die Quick-Sortierung wurde abgebrochen\r(> 7 Ziehungen pro Woche)\r"
               "Soll die Sortierung wird mit einer langsameren Methode versucht werden?";
-    if (Meldung(frage, flags::Information | flags::JaNein, "Lotto-Auswertung") != kJa)
-        return false;
+    if (Meldung(frage, flags::Information | flags::JaNein, "Lotto-Auswertung") != kJa) return false;
     Beschaeftigt(-1);
     ZiehungenSortierenLangsam(d, L);
     Beschaeftigt(0);

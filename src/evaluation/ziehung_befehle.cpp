@@ -18,9 +18,10 @@ bool ZiehungHinzufuegenMoeglich(const Lottodatei& d, std::span<const int> markie
         return false;
     }
     if (markiert.size() != 6) {
-        Meldung("Die 6 Zahlen der neuen Ziehung müssen vorher in der Zahlenauswahl ausgewählt "
-                "werden!\rDie Zusatzzahl und die Kennung wird danach extra abgefragt.",
-                flags::Information, kModulAuswertung);
+        Meldung(
+            "Die 6 Zahlen der neuen Ziehung müssen vorher in der Zahlenauswahl ausgewählt "
+            "werden!\rDie Zusatzzahl und die Kennung wird danach extra abgefragt.",
+            flags::Information, kModulAuswertung);
         return false;
     }
     return true;

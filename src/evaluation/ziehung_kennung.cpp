@@ -6,7 +6,9 @@ namespace zahlix {
 
 namespace {
 
-char Gross(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Gross(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string_view Getrimmt(std::string_view t) {
     while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
@@ -30,7 +32,8 @@ int KennungPosition(int code) {
 
 std::string KennungAusPosition(int position) {
     if (position == 0) return ".";
-    if (position >= 1 && position <= 10) return std::string(1, static_cast<char>('0' + position - 1));
+    if (position >= 1 && position <= 10)
+        return std::string(1, static_cast<char>('0' + position - 1));
     if (position >= 11 && position <= 36)
         return std::string(1, static_cast<char>('A' + position - 11));
     return {};

@@ -28,8 +28,8 @@ struct Lauf {
 Lauf Ausfuehren(const test::Arbeitsordner& ordner, const std::string& argumente) {
     const fs::path aus = ordner / "stdout.txt", fehler = ordner / "stderr.txt";
     const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" +
-                               std::string(ZAHLIX_CLI) + "\" " + argumente + " >\"" +
-                               aus.string() + "\" 2>\"" + fehler.string() + "\"";
+                               std::string(ZAHLIX_CLI) + "\" " + argumente + " >\"" + aus.string() +
+                               "\" 2>\"" + fehler.string() + "\"";
     const int roh = std::system(befehl.c_str());
 #ifdef _WIN32
     const int status = roh;
@@ -119,8 +119,8 @@ TEST(CliHinzufuegen, AchteZiehungEinerWocheWirdLangsamSortiert) {
         ZiehungAnhaengen(d, d.LetzterIndex, Ziehung(6, 2005, 'A' + k, {1, 2, 3, 4, 5, 6 + k}));
     ZiehungAnhaengen(d, d.LetzterIndex, Ziehung(9, 2005, 'S', {1, 2, 3, 4, 5, 6}));
     Speichern(ordner / "voll.ZX7", d);
-    const Lauf l =
-        Ausfuehren(ordner, "hinzufuegen voll.ZX7 11 12 13 14 15 16 --woche 6 --jahr 2005 --kennung Z");
+    const Lauf l = Ausfuehren(
+        ordner, "hinzufuegen voll.ZX7 11 12 13 14 15 16 --woche 6 --jahr 2005 --kennung Z");
     ASSERT_EQ(l.status, 0) << l.fehler;
     const Lottodatei s = Laden(ordner / "voll.ZX7");
     ASSERT_EQ(s.LetzterIndex, 11);
@@ -168,8 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "Fehlerhafte oder doppelte Zahlen!"},
         FehlerFall{"ZusatzzahlNegativ", "hinzufuegen t.ZX7 1 2 3 4 5 6 --zusatzzahl -1", 2,
                    "Fehlerhafte oder doppelte Zahlen!"},
-        FehlerFall{"Woche54", "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 54 --jahr 2005", 2,
-                   "Unzulässige Woche oder unzulässiges Jahr! (Woche 1 bis 53, Jahr 1900 bis 2099)"},
+        FehlerFall{
+            "Woche54", "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 54 --jahr 2005", 2,
+            "Unzulässige Woche oder unzulässiges Jahr! (Woche 1 bis 53, Jahr 1900 bis 2099)"},
         FehlerFall{"Kennung", "hinzufuegen t.ZX7 1 2 3 4 5 6 --kennung ?", 2,
                    "Unzulässige Kennung! (eine Ziffer 0 bis 9 oder ein Buchstabe A bis Z)"},
         FehlerFall{"LoeschenOhneDatei", "loeschen-letzte", 1,

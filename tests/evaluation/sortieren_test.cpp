@@ -1,4 +1,6 @@
 // The quick (bucket) sort and the slow sort of the draw table.
+#include "evaluation/sortieren.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 
 #include "app/skript_port.h"
 #include "core/lottodatei.h"
-#include "evaluation/sortieren.h"
 
 namespace zahlix {
 namespace {

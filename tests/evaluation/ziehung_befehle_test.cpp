@@ -1,11 +1,12 @@
 // The evaluation window's draw commands: checks before adding, what follows a change, deleting.
+#include "evaluation/ziehung_befehle.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "app/skript_port.h"
 #include "core/lottodatei.h"
-#include "evaluation/ziehung_befehle.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "output/bereich.h"
 
@@ -29,7 +30,7 @@ Lottodatei Wochen(int von, int bis, int jahr) {
 }
 
 class Befehle : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Auswertebereich() = Bereichswerte{};
         Auswertebereich().wocheVon = 1;

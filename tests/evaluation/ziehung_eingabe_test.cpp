@@ -1,10 +1,11 @@
 // Checks and writes of one draw, the search by week, year and identifier, and the edit fields.
+#include "evaluation/ziehung_eingabe.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "core/lottodatei.h"
-#include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 
 namespace zahlix {
@@ -63,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                   kFehlerNeueZahlen, kFehlerEditZahlen},
         PruefFall{"ZusatzzahlUeberN", [](Ziehungseingabe& e) { e.zusatzzahl = 46; }, 45,
                   kFehlerNeueZahlen, kFehlerEditZahlen},
-        PruefFall{"ZahlUeberN", [](Ziehungseingabe& e) { e.zahlen[5] = 46; }, 45,
-                  kFehlerNeueZahlen, kFehlerEditZahlen},
+        PruefFall{"ZahlUeberN", [](Ziehungseingabe& e) { e.zahlen[5] = 46; }, 45, kFehlerNeueZahlen,
+                  kFehlerEditZahlen},
         PruefFall{"ZahlNull", [](Ziehungseingabe& e) { e.zahlen[0] = 0; }, 49, kFehlerNeueZahlen,
                   kFehlerEditZahlen},
         PruefFall{"ZahlDoppelt", [](Ziehungseingabe& e) { e.zahlen[1] = 7, e.zahlen[4] = 7; }, 49,
@@ -165,8 +166,8 @@ TEST(Suchen, ErsterTrefferOderEndeintrag) {
 TEST(Felder, ZeigenEintragUndLeerenEndeintrag) {
     Lottodatei d = DreiZiehungen();
     const auto f = ZiehungFelder(d, 0);
-    const std::array<std::string, 10> erwartet = {" 3", "12", "17", "25", "38", "44",
-                                                   " 9", "S",  " 1", "2005"};
+    const std::array<std::string, 10> erwartet = {" 3", "12", "17", "25", "38",
+                                                  "44", " 9", "S",  " 1", "2005"};
     EXPECT_EQ(f, erwartet);
     const std::array<std::string, 10> leer{};
     EXPECT_EQ(ZiehungFelder(d, 3), leer);

@@ -1,4 +1,6 @@
 // The successor proposal of the add dialog, week stepping and identifier conversions.
+#include "evaluation/ziehung_vorschlag.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,7 +11,6 @@
 #include "core/lottodatei.h"
 #include "core/lottodatei_io.h"
 #include "evaluation/ziehung_kennung.h"
-#include "evaluation/ziehung_vorschlag.h"
 #include "support/testdaten.h"
 
 namespace zahlix {
@@ -57,16 +58,24 @@ TEST_P(Vorschlag, FolgtDerLetztenZiehung) {
 INSTANTIATE_TEST_SUITE_P(
     Tabellen, Vorschlag,
     ::testing::Values(
-        VorschlagFall{"EineProWoche", {{10, 2005, 'S'}, {11, 2005, 'S'}, {12, 2005, 'S'}}, 13, 2005, 'S'},
+        VorschlagFall{
+            "EineProWoche", {{10, 2005, 'S'}, {11, 2005, 'S'}, {12, 2005, 'S'}}, 13, 2005, 'S'},
         VorschlagFall{"OhneKennung", {{1, 2004, 0}, {2, 2004, 0}}, 3, 2004, 0},
         VorschlagFall{"Woche53", {{52, 2004, 'S'}, {53, 2004, 'S'}}, 1, 2005, 'S'},
         // Week 53 follows 52 even in a year without an ISO week 53.
         VorschlagFall{"Woche53ImmerErreicht", {{51, 2005, 'S'}, {52, 2005, 'S'}}, 53, 2005, 'S'},
-        VorschlagFall{"NachMittwoch", {{9, 2005, 'M'}, {9, 2005, 'S'}, {10, 2005, 'M'}}, 10, 2005, 'S'},
-        VorschlagFall{"NachSamstag", {{9, 2005, 'M'}, {9, 2005, 'S'}, {10, 2005, 'M'}, {10, 2005, 'S'}},
-                      11, 2005, 'M'},
+        VorschlagFall{
+            "NachMittwoch", {{9, 2005, 'M'}, {9, 2005, 'S'}, {10, 2005, 'M'}}, 10, 2005, 'S'},
+        VorschlagFall{"NachSamstag",
+                      {{9, 2005, 'M'}, {9, 2005, 'S'}, {10, 2005, 'M'}, {10, 2005, 'S'}},
+                      11,
+                      2005,
+                      'M'},
         VorschlagFall{"NachJahreswechsel",
-                      {{52, 2004, 'M'}, {52, 2004, 'S'}, {53, 2004, 'M'}, {53, 2004, 'S'}}, 1, 2005, 'M'},
+                      {{52, 2004, 'M'}, {52, 2004, 'S'}, {53, 2004, 'M'}, {53, 2004, 'S'}},
+                      1,
+                      2005,
+                      'M'},
         VorschlagFall{"EinzigeZiehung", {{20, 2010, 'A'}}, 21, 2010, 0}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
@@ -154,9 +163,9 @@ TEST(KalenderWoche, JahresanfangUndJahresende) {
         int woche, jahr;
     };
     const Fall faelle[] = {
-        {2005y / January / 1, 53, 2004},  {2005y / January / 3, 1, 2005},
+        {2005y / January / 1, 53, 2004},   {2005y / January / 3, 1, 2005},
         {2004y / December / 27, 53, 2004}, {2008y / December / 29, 1, 2009},
-        {2026y / December / 6, 49, 2026}, {2021y / January / 3, 53, 2020},
+        {2026y / December / 6, 49, 2026},  {2021y / January / 3, 53, 2020},
     };
     for (const Fall& f : faelle) {
         const KalenderWoche k = KalenderWocheVon(f.tag);

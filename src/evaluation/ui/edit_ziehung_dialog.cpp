@@ -43,7 +43,9 @@ const char* kQuickInfo =
     "-> 'OK'\r\n"
     "Speichert die angezeigte Ziehung und sortiert die Lottodaten\r\n";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QScrollBar* Leiste(QWidget* eltern, const char* name, int von, int bis) {
     auto* s = new QScrollBar(Qt::Horizontal, eltern);
@@ -78,7 +80,8 @@ EditZiehungDialog::EditZiehungDialog(const Lottodatei& d, QWidget* eltern)
     for (int k = 0; k < 5; ++k) {
         bzZiehung_[k] = new QLabel(QString::fromUtf8(texte[k]), this);
         bzZiehung_[k]->setObjectName(QStringLiteral("bzZiehung_%1").arg(k));
-        bzZiehung_[k]->setMinimumWidth(bzZiehung_[k]->fontMetrics().horizontalAdvance("Kennung 00"));
+        bzZiehung_[k]->setMinimumWidth(
+            bzZiehung_[k]->fontMetrics().horizontalAdvance("Kennung 00"));
     }
     hbWoche_ = Leiste(this, "hbWoche", 1, 53);
     hbJahr_ = Leiste(this, "hbJahr", kErstesJahr, kLetztesJahr);

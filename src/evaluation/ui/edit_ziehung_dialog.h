@@ -20,7 +20,7 @@ namespace zahlix::ui {
 
 class EditZiehungDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit EditZiehungDialog(const Lottodatei& d, QWidget* eltern = nullptr);
 
     const Lottodatei& Daten() const { return daten_; }
@@ -42,7 +42,7 @@ public:
         "Zu dieser Woche, diesem Jahr und dieser Kennung gibt es keine Ziehung.\r"
         "Neue Ziehungen werden mit \"Ziehung hinzufügen...\" aufgenommen.";
 
-private:
+  private:
     void LeistenGeaendert();
     void LeistenSetzen(int i);
     void Beschriften();

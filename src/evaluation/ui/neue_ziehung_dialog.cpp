@@ -38,7 +38,9 @@ const char* kQuickInfo =
     "-> 'OK'\r\n"
     "Hängt die Ziehung an und sortiert die Lottodaten\r\n";
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QLineEdit* Feld(QWidget* eltern, int index, int zeichen, bool nurLesen) {
     auto* t = new QLineEdit(eltern);

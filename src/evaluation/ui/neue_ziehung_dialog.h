@@ -21,7 +21,7 @@ namespace zahlix::ui {
 
 class NeueZiehungDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // zahlen: the six marked numbers, ascending.
     NeueZiehungDialog(const Lottodatei& d, const std::array<int, 6>& zahlen,
                       QWidget* eltern = nullptr);
@@ -37,7 +37,7 @@ public:
 
     static constexpr const char* kModul = "Neue Ziehung";
 
-private:
+  private:
     void WocheAnzeigen();
     void Vor();
     void Zurueck();

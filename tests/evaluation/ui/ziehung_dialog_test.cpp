@@ -37,7 +37,8 @@ Lottodatei Wochen(int von, int bis, int jahr) {
     Lottodatei d;
     d.Dateiname = "/daten/Test.ZX7";
     for (int w = von; w <= bis; ++w)
-        ZiehungAnhaengen(d, w - von - 1, Ziehung(w, jahr, 'S', {w, w + 1, w + 2, w + 3, w + 4, w + 5}, 49));
+        ZiehungAnhaengen(d, w - von - 1,
+                         Ziehung(w, jahr, 'S', {w, w + 1, w + 2, w + 3, w + 4, w + 5}, 49));
     return d;
 }
 
@@ -64,7 +65,7 @@ void Eintippen(QWidget& w, const char* name, const QString& text) {
 
 // Replaces a dialog's runner for one test.
 class Ablauf {
-public:
+  public:
     Ablauf(std::function<int(QDialog&)>& ziel, std::function<int(QDialog&)> neu)
         : ziel_(ziel), alt_(ziel) {
         ziel_ = std::move(neu);
@@ -72,13 +73,13 @@ public:
     ~Ablauf() { ziel_ = alt_; }
     int aufrufe = 0;
 
-private:
+  private:
     std::function<int(QDialog&)>& ziel_;
     std::function<int(QDialog&)> alt_;
 };
 
 class ZiehungDialoge : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Auswertebereich() = Bereichswerte{};
         Auswertebereich().jahrVon = 2005;
@@ -107,8 +108,8 @@ TEST_F(ZiehungDialoge, NeueZiehungZeigtVorschlagUndZahlen) {
     EXPECT_TRUE(dlg.findChild<QLineEdit*>("tZiehung_0")->isReadOnly());
     EXPECT_FALSE(dlg.findChild<QLineEdit*>("tZiehung_8")->isReadOnly());
     EXPECT_FALSE(dlg.property("zahlixQuickInfo").toString().isEmpty());
-    for (const char* name : {"bzZiehung_5", "bzDatumKW", "bVor", "bZurueck", "bOK",
-                             "bAbbrechen", "bHilfe"})
+    for (const char* name :
+         {"bzZiehung_5", "bzDatumKW", "bVor", "bZurueck", "bOK", "bAbbrechen", "bHilfe"})
         EXPECT_NE(dlg.findChild<QWidget*>(name), nullptr) << name;
 }
 
@@ -155,7 +156,8 @@ TEST_F(ZiehungDialoge, BefehlHinzufuegenBisZumBereichsende) {
         return dlg.result();
     });
     std::string status;
-    EXPECT_TRUE(ZiehungHinzufuegenDialog(nullptr, d, sechs, [&](const std::string& s) { status = s; }));
+    EXPECT_TRUE(
+        ZiehungHinzufuegenDialog(nullptr, d, sechs, [&](const std::string& s) { status = s; }));
     EXPECT_EQ(status, kSortierStatus);
     EXPECT_EQ(d.LetzterIndex, 3);
     EXPECT_EQ(Zusatzzahl(d.Zahlen(3)), 7);
@@ -299,7 +301,7 @@ TEST_F(ZiehungDialoge, EditVerweigertUnzulaessigeEingaben) {
     const Fall faelle[] = {
         {"tZiehung_1", "10", kFehlerEditZahlen},  // 10 twice
         {"tZiehung_0", "", kFehlerEditZahlen},    // five numbers
-        {"tZiehung_6", "1x", kFehlerEditZahlen},  {"tZiehung_8", "", kFehlerWocheJahr},
+        {"tZiehung_6", "1x", kFehlerEditZahlen}, {"tZiehung_8", "", kFehlerWocheJahr},
         {"tZiehung_7", "?", kFehlerKennung},
     };
     for (const Fall& f : faelle) {
