@@ -14,18 +14,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/anwendungsdateien.h"
 #include "app/port.h"
+#include "app/ui/fenster.h"
 #include "evaluation/ui/neue_ziehung_dialog.h"
 #include "evaluation/ziehung_befehle.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
 #include "output/zahlformat.h"
-#if __has_include("app/ui/fenster.h") && __has_include("app/anwendungsdateien.h")
-#include "app/anwendungsdateien.h"
-#include "app/ui/fenster.h"
-#define ZAHLIX_FENSTER 1
-#endif
 
 namespace zahlix::ui {
 
@@ -150,10 +147,8 @@ EditZiehungDialog::EditZiehungDialog(const Lottodatei& d, QWidget* eltern)
     connect(bOK, &QPushButton::clicked, this, &EditZiehungDialog::Ok);
     connect(bAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(bHilfe, &QPushButton::clicked, this, [] {
-#ifdef ZAHLIX_FENSTER
         Hilfethema() = "Dialog.Ziehung berichtigen";
         HilfeZeigen();
-#endif
     });
 
     auto* lay = new QVBoxLayout(this);
@@ -248,13 +243,9 @@ bool ZiehungBerichtigenDialog(QWidget* eltern, Lottodatei& d,
     bool geaendert = false;
     {
         EditZiehungDialog dialog(d, eltern);
-#ifdef ZAHLIX_FENSTER
         QuickInfoMerken(kQuickInfo);
-#endif
         const bool angenommen = EditZiehungDialog::Ausfuehrer()(dialog) == QDialog::Accepted;
-#ifdef ZAHLIX_FENSTER
         QuickInfoZurueck();
-#endif
         geaendert = angenommen && dialog.Geaendert();
         if (geaendert) d = dialog.DatenNehmen();
     }

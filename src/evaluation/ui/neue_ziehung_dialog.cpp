@@ -12,18 +12,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/anwendungsdateien.h"
 #include "app/port.h"
+#include "app/ui/fenster.h"
 #include "evaluation/ziehung_befehle.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
 #include "output/wochentext.h"
 #include "output/zahlformat.h"
-#if __has_include("app/ui/fenster.h") && __has_include("app/anwendungsdateien.h")
-#include "app/anwendungsdateien.h"
-#include "app/ui/fenster.h"
-#define ZAHLIX_FENSTER 1
-#endif
 
 namespace zahlix::ui {
 
@@ -159,10 +156,8 @@ NeueZiehungDialog::NeueZiehungDialog(const Lottodatei& d, const std::array<int, 
     connect(bOK, &QPushButton::clicked, this, &NeueZiehungDialog::Ok);
     connect(bAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(bHilfe, &QPushButton::clicked, this, [] {
-#ifdef ZAHLIX_FENSTER
         Hilfethema() = "Dialog.Ziehung hinzufügen - Neue Ziehung aufnehmen";
         HilfeZeigen();
-#endif
     });
 
     auto* lay = new QVBoxLayout(this);
@@ -227,13 +222,9 @@ bool ZiehungHinzufuegenDialog(QWidget* eltern, Lottodatei& d, std::span<const in
     bool angenommen = false;
     {
         NeueZiehungDialog dialog(d, zahlen, eltern);
-#ifdef ZAHLIX_FENSTER
         QuickInfoMerken(kQuickInfo);
-#endif
         angenommen = NeueZiehungDialog::Ausfuehrer()(dialog) == QDialog::Accepted;
-#ifdef ZAHLIX_FENSTER
         QuickInfoZurueck();
-#endif
         if (angenommen) d = dialog.DatenNehmen();
     }
     if (!angenommen) return false;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/anwendungsdateien.h"
 #include "app/skript_port.h"
 #include "core/lottodatei.h"
 #include "evaluation/ui/edit_ziehung_dialog.h"
@@ -111,6 +112,8 @@ TEST_F(ZiehungDialoge, NeueZiehungZeigtVorschlagUndZahlen) {
     for (const char* name :
          {"bzZiehung_5", "bzDatumKW", "bVor", "bZurueck", "bOK", "bAbbrechen", "bHilfe"})
         EXPECT_NE(dlg.findChild<QWidget*>(name), nullptr) << name;
+    Klick(dlg, "bHilfe");
+    EXPECT_EQ(Hilfethema(), "Dialog.Ziehung hinzufügen - Neue Ziehung aufnehmen");
 }
 
 TEST_F(ZiehungDialoge, NeueZiehungWocheVorUndZurueckUeberDenJahreswechsel) {
@@ -245,6 +248,8 @@ TEST_F(ZiehungDialoge, EditZeigtErsteZiehungUndBeschriftungen) {
     EXPECT_EQ(jahr->maximum(), 2099);
     EXPECT_EQ(jahr->pageStep(), 10);
     EXPECT_EQ(dlg.findChild<QScrollBar*>("hbKennung")->maximum(), 36);
+    Klick(dlg, "bHilfe");
+    EXPECT_EQ(Hilfethema(), "Dialog.Ziehung berichtigen");
 }
 
 TEST_F(ZiehungDialoge, EditSchrittGrenzen) {
