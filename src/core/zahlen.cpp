@@ -33,8 +33,9 @@ Bitworte ZahlenPacken(std::span<const int> zahlen) {
 
 int ZahlenEntpacken(const Bitworte& w, std::array<int, 49>& liste) {
     liste.fill(0);
+    // Bits 7 and 15 never hold a number; masking them keeps a corrupt word inside the table.
     const auto& bz = Tab().BitZahl;
-    const int anzahl = bz[w[0] & 0x7FFF] + bz[w[1] & 0x7FFF] + bz[w[2] & 0x7FFF] + bz[w[3] & 0xFF];
+    const int anzahl = bz[w[0] & 0x7F7F] + bz[w[1] & 0x7F7F] + bz[w[2] & 0x7F7F] + bz[w[3] & 0xFF];
     int gefunden = 0;
     for (int n = 1; n <= 49 && gefunden < anzahl; ++n)
         if (ZahlGesetzt(n, w)) liste[gefunden++] = n;
@@ -44,7 +45,7 @@ int ZahlenEntpacken(const Bitworte& w, std::array<int, 49>& liste) {
 int AnzahlZahlen(const Bitworte& w) {
     const auto& bz = Tab().BitZahl;
     int summe = 0;
-    for (int16_t x : w) summe += bz[x & 0x7FFF];
+    for (int16_t x : w) summe += bz[x & 0x7F7F];
     return summe;
 }
 

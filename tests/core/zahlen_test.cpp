@@ -86,3 +86,11 @@ TEST(Lottodatei, PasstInDasSpeicherbudget) {
     const size_t bytes = sizeof(d) + 8 * d.WocheKennung.capacity() * sizeof(int16_t);
     EXPECT_LE(bytes, 600u * 1024u);
 }
+
+TEST(Zahlen, BeschaedigteWorteBleibenInDerTabelle) {
+    // Every bit set, including 7 and 15 which never hold a number.
+    const Bitworte w{-1, -1, -1, -1};
+    std::array<int, 49> liste{};
+    EXPECT_EQ(ZahlenEntpacken(w, liste), 49);
+    EXPECT_EQ(AnzahlZahlen(w), 4 * 14);
+}
