@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/anwendungsdateien.h"
 #include "app/ui/fenster.h"
 
 namespace zahlix::ui {
@@ -84,7 +85,10 @@ NeueLottodateiDialog::NeueLottodateiDialog(QWidget* eltern) : QDialog(eltern) {
     abbrechen->setObjectName("bAbbrechen");
     auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
     hilfe->setObjectName("bHilfe");
-    hilfe->setEnabled(false);  // the help viewer is reached from the main window
+    connect(hilfe, &QPushButton::clicked, this, [] {
+        Hilfethema() = "Lotto-Auswertung.Neue Lottodatei";
+        HilfeZeigen();
+    });
     auto* knoepfe = new QDialogButtonBox(this);
     knoepfe->addButton(ok, QDialogButtonBox::AcceptRole);
     knoepfe->addButton(abbrechen, QDialogButtonBox::RejectRole);

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ui/fenster.h"
 #include "evaluation/ui/trefferliste_widget.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "shell/optionen.h"
@@ -339,7 +340,9 @@ QWidget* AuswertungFenster::GrafikBauen() {
 }
 
 void AuswertungFenster::closeEvent(QCloseEvent* e) {
-    if (!SchliessenFragen()) {
+    // At the program's end the frame needs every window gone; the user has seen why a save
+    // failed by then.
+    if (!SchliessenFragen() && !ProgrammEndet()) {
         e->ignore();
         return;
     }

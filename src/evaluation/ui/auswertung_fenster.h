@@ -97,6 +97,8 @@ class AuswertungFenster : public QWidget {
     void SpaeterDeaktivieren(QAction* a);
     QMenu* HilfeMenue() const;
     void ZiehungHinzufuegen();
+    void AnalyseeintraegeFreigeben();
+    void AnalysefensterOeffnen(const char* name, const QString& art);
     void AutomatischUmgeschaltet(bool an);
     void ZusatzzahlMenue(int i);
     void StatusZeigen(const QString& text);

@@ -190,21 +190,24 @@ void AuswertungFenster::MenuesBauen() {
     mAnimation_->setChecked(Optionen().lottoAuswertung[1] != 0);
     connect(mAnimation_, &QAction::triggered, this, &AuswertungFenster::Animation);
     mZeigen_->addSeparator();
-    SpaeterDeaktivieren(Aktion(mZeigen_, "mZiehungenAnzeigen", u("&Ziehungen anzeigen...")));
+    connect(Aktion(mZeigen_, "mZiehungenAnzeigen", u("&Ziehungen anzeigen...")),
+            &QAction::triggered, this, [this] { AnalysefensterOeffnen("fZiehungen", {}); });
 
     mStatistiken_ = new QMenu(u("&Statistik"), this);
     mStatistiken_->setObjectName("mStatistiken");
     for (int i = 0; i < 16; ++i) {
         QAction* a = Aktion(mStatistiken_, "", u(kStatistiken[i]));
         a->setObjectName(QStringLiteral("mStatistik_%1").arg(i));
-        SpaeterDeaktivieren(a);
+        connect(a, &QAction::triggered, this,
+                [this, a] { AnalysefensterOeffnen("fStatistik", a->text()); });
     }
     mErmittlungen_ = new QMenu(u("&Analyse"), this);
     mErmittlungen_->setObjectName("mErmittlungen");
     for (int i = 0; i < 15; ++i) {
         QAction* a = Aktion(mErmittlungen_, "", u(kAnalysen[i]));
         a->setObjectName(QStringLiteral("mErmittlung_%1").arg(i));
-        SpaeterDeaktivieren(a);
+        connect(a, &QAction::triggered, this,
+                [this, a] { AnalysefensterOeffnen("fErmittlung", a->text()); });
     }
 
     mHilfe_ = new QMenu(u("&Hilfe"), this);
@@ -262,6 +265,10 @@ void AuswertungFenster::MenuesBauen() {
     unter(6, mStatistiken_);
     unter(7, mErmittlungen_);
 
+    for (QMenu* m : {mZeigen_, mStatistiken_, mErmittlungen_})
+        connect(m, &QMenu::aboutToShow, this, &AuswertungFenster::AnalyseeintraegeFreigeben);
+    AnalyseeintraegeFreigeben();
+
     menues_ = {mDatei_, mBearbeiten_, mZeigen_, mStatistiken_, mErmittlungen_, mHilfe_};
 }
 
@@ -299,6 +306,28 @@ void AuswertungFenster::ZiehungHinzufuegen() {
             bzHilfe_->repaint();
         });
     if (geaendert) DatenNeuAnzeigen();
+}
+
+void AuswertungFenster::AnalyseeintraegeFreigeben() {
+    // Entries of windows this program is built without stay disabled.
+    const bool ziehungen = FensterAngemeldet("fZiehungen");
+    findChild<QAction*>("mZiehungenAnzeigen")->setEnabled(ziehungen);
+    const bool statistik = FensterAngemeldet("fStatistik");
+    for (QAction* a : mStatistiken_->actions()) a->setEnabled(statistik);
+    const bool analyse = FensterAngemeldet("fErmittlung");
+    for (QAction* a : mErmittlungen_->actions()) a->setEnabled(analyse);
+}
+
+void AuswertungFenster::AnalysefensterOeffnen(const char* name, const QString& art) {
+    if (Beschaeftigt() || !FensterAngemeldet(name)) return;
+    DatenUebergeben(*daten_, windowTitle().toStdString());
+    QWidget* w = FensterOeffnen(name);
+    if (!w || art.isEmpty()) return;
+    // A window that offers several kinds may start with the one chosen in the menu.
+    const QString text = QString(art).remove(QLatin1Char('&'));
+    w->setProperty("zahlixArt", text);
+    if (w->metaObject()->indexOfMethod("ArtWaehlen(QString)") >= 0)
+        QMetaObject::invokeMethod(w, "ArtWaehlen", Qt::DirectConnection, Q_ARG(QString, text));
 }
 
 void AuswertungFenster::AutomatischUmgeschaltet(bool an) {

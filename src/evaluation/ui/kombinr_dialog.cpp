@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/anwendungsdateien.h"
+#include "app/ui/fenster.h"
 #include "evaluation/kombinr_eingabe.h"
 #include "output/zahlformat.h"
 
@@ -25,7 +27,7 @@ KombiNrDialog::KombiNrDialog(QWidget* eltern) : QDialog(eltern) {
     tKombiNr_->setAlignment(Qt::AlignRight);
     // Every key goes through the program's own handling, pasting included.
     tKombiNr_->setContextMenuPolicy(Qt::NoContextMenu);
-    tKombiNr_->setMinimumWidth(180);
+    tKombiNr_->setMinimumWidth(320);
     QFont f = tKombiNr_->font();
     f.setPointSizeF(f.pointSizeF() * 1.3);
     tKombiNr_->setFont(f);
@@ -39,7 +41,10 @@ KombiNrDialog::KombiNrDialog(QWidget* eltern) : QDialog(eltern) {
     abbrechen->setObjectName("bAbbrechen");
     auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
     hilfe->setObjectName("bHilfe");
-    hilfe->setEnabled(false);  // the help viewer is reached from the main window
+    connect(hilfe, &QPushButton::clicked, this, [] {
+        Hilfethema() = "Lotto-Auswertung.Kombination anzeigen";
+        HilfeZeigen();
+    });
     auto* knoepfe = new QDialogButtonBox(this);
     knoepfe->addButton(ok, QDialogButtonBox::AcceptRole);
     knoepfe->addButton(abbrechen, QDialogButtonBox::RejectRole);

@@ -5,12 +5,15 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "auswertung_testhilfe.h"
+#include "output/ui/drucker.h"
+#include "output/ui/zwischenspeicher.h"
 
 namespace zahlix::test {
 namespace {
@@ -106,6 +109,28 @@ TEST_F(AuswertungFensterTest, FilterTitelUndRueckfall) {
     EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 3 Treffer");
     Aktion("m4Zusatzzahl")->trigger();
     EXPECT_EQ(fenster->Trefferfilter(), 8);
+}
+
+TEST_F(AuswertungFensterTest, BerichteAnZwischenspeicherUndDruckausgabe) {
+    Klicken(w, {1, 2, 3, 4});
+    Aktion("MAuswertungZwischenspeichern")->trigger();
+    EXPECT_EQ(Text(w, "bzHilfe"), " Auswertung wurde dem Zwischenspeicher übergeben");
+    const std::string block =
+        ui::ZwischenspeicherInstanz()->Dokument()->toPlainText().toStdString();
+    EXPECT_NE(block.find("* Lotto-Auswertung: test.AS7"), std::string::npos) << block;
+    EXPECT_NE(block.find("Zahlen     : 01 02 03 04 :"), std::string::npos) << block;
+    EXPECT_NE(block.find("Treffer        0     0     0     0     1     1     2     0     0     2"),
+              std::string::npos)
+        << block;
+
+    const std::string status = Text(w, "bzHilfe");
+    Aktion("mAuswertungDrucken")->trigger();
+    EXPECT_EQ(Text(w, "bzHilfe"), status);  // restored after the hand-over
+    const std::string bericht = ui::DruckerInstanz()->Dokument()->toPlainText().toStdString();
+    EXPECT_NE(bericht.find("Reihen mit Treffer"), std::string::npos) << bericht;
+    EXPECT_NE(bericht.find(" 05/2020   :  01* 02* 03* 30  31  32 / 04*:   3+"), std::string::npos)
+        << bericht;
+    EXPECT_EQ(bericht.find(" 06/2020"), std::string::npos);  // no hit, not listed
 }
 
 TEST_F(AuswertungFensterTest, OhneAutomatikErstF9) {
