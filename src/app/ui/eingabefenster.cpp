@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include "app/ui/fenster.h"
 #include "app/ui/meldungsfenster.h"
 
 namespace zahlix::ui {
@@ -65,6 +67,12 @@ QString InBox::Zeigen(const QString& prompt, const QString& titel) {
     Vorbereiten(prompt, titel);
     adjustSize();
     if (!parentWidget()) {
+        // The box belongs to the port, not to the frame; it still stays above the frame
+        // and centred over the window that asked.
+        if (QWidget* rahmen = Hauptfenster(); rahmen && rahmen->windowHandle()) {
+            if (!windowHandle()) create();
+            windowHandle()->setTransientParent(rahmen->windowHandle());
+        }
         const QWidget* bezug = QApplication::activeWindow();
         const QRect ziel =
             bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());

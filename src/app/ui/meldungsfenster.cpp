@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include "app/ui/fenster.h"
 #include "app/ui/symbole.h"
 
 namespace zahlix::ui {
@@ -80,7 +82,12 @@ Taste OutBox::Zeigen(const MeldungsAnfrage& anfrage) {
     Vorbereiten(anfrage);
     adjustSize();
     if (!parentWidget()) {
-        // A box of its own stays centred over the window that asked.
+        // The box belongs to the port, not to the frame; it still stays above the frame
+        // and centred over the window that asked.
+        if (QWidget* rahmen = Hauptfenster(); rahmen && rahmen->windowHandle()) {
+            if (!windowHandle()) create();
+            windowHandle()->setTransientParent(rahmen->windowHandle());
+        }
         const QWidget* bezug = QApplication::activeWindow();
         const QRect ziel =
             bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -362,6 +363,27 @@ TEST_F(RahmenTest, InfoFensterZeigtNameUndVersion) {
     Aktion("mInfo")->trigger();
     EXPECT_EQ(name, "Zahlix Freeware");
     EXPECT_EQ(version, QStringLiteral("Version %1").arg(ZAHLIX_VERSION));
+}
+
+TEST_F(RahmenTest, TastenzustaendeAusDenTasten) {
+    Starten();
+    auto* einfg = rahmen->findChild<QLabel*>("Einfuegen");
+    auto* feststell = rahmen->findChild<QLabel*>("Feststelltaste");
+    const QString an = einfg->styleSheet();
+    QKeyEvent einfuegen(QEvent::KeyPress, Qt::Key_Insert, Qt::NoModifier);
+    QApplication::sendEvent(rahmen.get(), &einfuegen);
+    EXPECT_NE(einfg->styleSheet(), an) << "Insert switches to overwrite";
+    QApplication::sendEvent(rahmen.get(), &einfuegen);
+    EXPECT_EQ(einfg->styleSheet(), an);
+
+    // A capital letter typed without Shift means Caps Lock is on; with Shift it is off.
+    const QString aus = feststell->styleSheet();
+    QKeyEvent gross(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "A");
+    QApplication::sendEvent(rahmen.get(), &gross);
+    EXPECT_EQ(feststell->styleSheet(), an);
+    QKeyEvent umschalt(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, "A");
+    QApplication::sendEvent(rahmen.get(), &umschalt);
+    EXPECT_EQ(feststell->styleSheet(), aus);
 }
 
 #include "rahmen_fenster_test.moc"
