@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "app/ui/fenster.h"
 #include "auswertung_testhilfe.h"
 #include "core/lottodatei_io.h"
 #include "core/ui/neue_lottodatei_dialog.h"
@@ -169,6 +170,29 @@ TEST_F(AuswertungDateiTest, SchliessenMitAenderungenSpeichertAufJa) {
 TEST_F(AuswertungDateiTest, SchliessenOhneAenderungFragtNicht) {
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(port.meldungen.empty());
+}
+
+TEST(AuswertungNeustart, FragtVorDemSchliessenNachAenderungen) {
+    SkriptPort port;
+    Arbeitsordner ordner;
+    Optionen() = Optionswerte{};
+    ui::FensterAnmelden("fZX", [] { return ui::AuswertungFensterErzeugen(); });
+    Programm().uebergabeDatei = As7(ordner, "a.AS7", {" 01 2020 00 01 02 03 04 05 06 07"}).string();
+    auto* alt = qobject_cast<ui::AuswertungFenster*>(ui::FensterOeffnen("fZX"));
+    ASSERT_NE(alt, nullptr);
+    alt->DatenAendern().Geaendert = true;
+    port.tasten.push_back(Taste::Zweite);  // do not save
+    port.dateien.push_back("");            // the new window asks for a file: cancelled
+    ui::LottoAuswertungNeu();
+    EXPECT_TRUE(EnthaeltFrage(port));
+    EXPECT_EQ(port.dateiAnfragen.size(), 1u);  // the new window is there
+    QWidget* neu = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "fZX" && w->isVisible()) neu = w;
+    ASSERT_NE(neu, nullptr);
+    neu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ui::FensterAbmelden("fZX");
 }
 
 }  // namespace
