@@ -146,7 +146,7 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     connect(vbTreffer_, &QScrollBar::valueChanged, this, [this] { ReihenMitTrefferAnzeigen(); });
     connect(bdTreffer_, &TrefferlisteWidget::Gerollt, this, [this](int z) { ListeBlaettern(z); });
     connect(bdTreffer_, &TrefferlisteWidget::GroesseGeaendert, this,
-            [this] { ReihenMitTrefferAnzeigen(); });
+            &AuswertungFenster::ListeNachGroesse);
     connect(bdTreffer_, &TrefferlisteWidget::KontextmenueGewuenscht, this,
             [this](const QPoint& p) { mZeigen_->popup(p); });
 
@@ -337,6 +337,18 @@ QWidget* AuswertungFenster::GrafikBauen() {
     }
     g->addLayout(felder, 5, 0, 1, 2);
     return box;
+}
+
+void AuswertungFenster::ListeNachGroesse() {
+    // A list showing its end keeps showing it at the new size, instead of jumping to the top.
+    const bool amEnde = vbTreffer_->value() == vbTreffer_->maximum();
+    ReihenMitTrefferAnzeigen();
+    if (!amEnde || vbTreffer_->value() == vbTreffer_->maximum()) return;
+    {
+        const QSignalBlocker sperre(vbTreffer_);
+        vbTreffer_->setValue(vbTreffer_->maximum());
+    }
+    ReihenMitTrefferAnzeigen();
 }
 
 void AuswertungFenster::closeEvent(QCloseEvent* e) {

@@ -109,6 +109,7 @@ class AuswertungFenster : public QWidget {
     void RasterSchreiben(const Rasterzustand& neu);
     Rasterzustand RasterLesen() const;
     void ListeBlaettern(int zeilen, bool absolut = false);
+    void ListeNachGroesse();
     void TimerSchritt();
     void FarbfeldGeklickt(int i);
     void FarbfelderAnzeigen();

@@ -228,6 +228,14 @@ TEST(AuswertungFensterLang, ListeBlaettern) {
     EXPECT_EQ(vb->value(), vb->maximum());
     QTest::keyClick(w, Qt::Key_PageDown);
     EXPECT_EQ(vb->value(), vb->maximum());
+    // a taller window keeps the newest draw in sight instead of jumping to the first
+    f->resize(1000, 800);
+    QTest::qWait(50);
+    ASSERT_GT(Liste(w)->SichtbareZeilen(), v);
+    EXPECT_EQ(vb->value(), vb->maximum());
+    EXPECT_GT(vb->value(), 0);
+    EXPECT_EQ(Liste(w)->ZeilenText(Liste(w)->Zeilen().size() - 1).toStdString().substr(0, 8),
+              " 09/2001");
 }
 
 TEST(AuswertungFensterEchteDaten, ZaehlerWieUnabhaengigGezaehlt) {
