@@ -167,6 +167,7 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     connect(timer1_, &QTimer::timeout, this, &AuswertungFenster::TimerSchritt);
 
     MenuesBauen();
+    TrefferfilterSetzen(trefferfilter_);
     // The window sees keys before its controls.
     qApp->installEventFilter(this);
     resize(940, 560);

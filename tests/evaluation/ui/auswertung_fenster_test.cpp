@@ -91,8 +91,10 @@ TEST_F(AuswertungFensterTest, ListenzeilenUndFarben) {
 }
 
 TEST_F(AuswertungFensterTest, FilterTitelUndRueckfall) {
+    EXPECT_TRUE(Aktion("mAlleTreffer")->isChecked());  // the filter at start
     Klicken(w, {1, 2, 3, 4});
     QTest::mouseClick(Kind<QLabel>(w, "bzTreffer_23"), Qt::LeftButton);  // " Gewinn:"
+    EXPECT_TRUE(Aktion("mGewinntreffer")->isChecked());
     EXPECT_EQ(fenster->Trefferfilter(), 11);
     EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen ab 3 Treffer");
     EXPECT_EQ(Liste(w)->Zeilen().size(), 4u);
