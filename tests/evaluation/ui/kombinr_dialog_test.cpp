@@ -107,6 +107,23 @@ TEST(KombiNrDialog, SechsAusFuenfundvierzig) {
     EXPECT_EQ(Markiert(f.get()), (std::vector<int>{40, 41, 42, 43, 44, 45}));
 }
 
+TEST(KombiNrDialog, StatuszeileNenntDieNummerZumWiederfinden) {
+    SkriptPort port;
+    Arbeitsordner o;
+    auto f = FensterMit(Datei(o, 49));
+    const std::vector<int> auswahl{7, 13, 22, 30, 41, 48};
+    for (int n : auswahl) QTest::mouseClick(Zahl(f.get(), n), Qt::LeftButton);
+    const std::string status = Text(f.get(), "bzHilfe");
+    const size_t a = status.find("KombiNr  ") + 9;
+    const std::string nummer = status.substr(a, status.find(" ,", a) - a);
+    QTest::keyClick(f.get(), Qt::Key_Escape);
+    ASSERT_TRUE(Markiert(f.get()).empty());
+    DialogSkript s(EntfernePunkte(nummer));
+    QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
+    EXPECT_EQ(s.angezeigt, nummer);
+    EXPECT_EQ(Markiert(f.get()), auswahl);
+}
+
 TEST(KombiNrDialog, NachbarfeldWaehltKombination) {
     SkriptPort port;
     Arbeitsordner o;
