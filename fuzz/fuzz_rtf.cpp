@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "output/rtf.h"
-#include "output/textdatei.h"
+#include "core/textdatei.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view eingabe(reinterpret_cast<const char*>(daten), groesse);

@@ -9,7 +9,7 @@
 #include "cli/befehle.h"
 #include "output/reihenexport.h"
 #include "output/rtf.h"
-#include "output/textdatei.h"
+#include "core/atomare_datei.h"
 
 namespace zahlix::cli {
 

@@ -11,11 +11,16 @@ namespace zahlix {
 namespace {
 
 std::optional<std::size_t> fehlerNach;
-// No lottery file comes near this; a larger one is not read into memory at all.
-constexpr std::streamoff kGroessteLesbareDatei = 64LL * 1024 * 1024;
 
-std::string Systemtext(int fehlernummer, const char* ersatz) {
-    if (fehlernummer == 0) return ersatz;
+enum class Schritt { Anlegen, Schreiben, Ersetzen };
+
+struct Fehlschlag {
+    Schritt schritt;
+    std::string systemtext;  // empty when the system gave no reason
+};
+
+std::string Systemtext(int fehlernummer) {
+    if (fehlernummer == 0) return {};
     return std::generic_category().message(fehlernummer);
 }
 
@@ -35,85 +40,75 @@ fs::path TemporaererName(const fs::path& ziel) {
     }
 }
 
-}  // namespace
-
-fs::path PfadVonName(const std::string& name) {
-    return fs::path(std::u8string(name.begin(), name.end()));
+std::optional<Fehlschlag> Ersetzen(const fs::path& ziel, std::string_view inhalt) {
+    const fs::path temp = TemporaererName(ziel);
+    std::optional<Fehlschlag> fehlschlag;
+    {
+        errno = 0;
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return Fehlschlag{Schritt::Anlegen, Systemtext(errno)};
+        std::string_view rest = inhalt;
+        if (fehlerNach && *fehlerNach < rest.size()) rest = rest.substr(0, *fehlerNach);
+        out.write(rest.data(), static_cast<std::streamsize>(rest.size()));
+        out.flush();
+        if (!out)
+            fehlschlag = Fehlschlag{Schritt::Schreiben, Systemtext(errno)};
+        else if (rest.size() != inhalt.size())
+            fehlschlag = Fehlschlag{Schritt::Schreiben, Systemtext(ENOSPC)};
+        out.close();
+        if (!fehlschlag && out.fail())
+            fehlschlag = Fehlschlag{Schritt::Schreiben, Systemtext(errno)};
+    }
+    std::error_code ec;
+    if (!fehlschlag) {
+        fs::rename(temp, ziel, ec);
+        if (ec) fehlschlag = Fehlschlag{Schritt::Ersetzen, ec.message()};
+    }
+    if (fehlschlag) fs::remove(temp, ec);
+    return fehlschlag;
 }
+
+}  // namespace
 
 void SchreibfehlerNachBytes(std::optional<std::size_t> n) {
     fehlerNach = n;
 }
 
 bool AtomarErsetzen(const fs::path& ziel, std::string_view inhalt, std::string& fehler) {
-    const fs::path temp = TemporaererName(ziel);
-    bool ok = true;
-    {
-        errno = 0;
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            fehler = Systemtext(errno, "Die Datei konnte nicht angelegt werden.");
-            return false;
-        }
-        std::string_view rest = inhalt;
-        if (fehlerNach && *fehlerNach < rest.size()) rest = rest.substr(0, *fehlerNach);
-        out.write(rest.data(), static_cast<std::streamsize>(rest.size()));
-        out.flush();
-        if (!out) {
-            fehler = Systemtext(errno, "Die Datei konnte nicht geschrieben werden.");
-            ok = false;
-        } else if (rest.size() != inhalt.size()) {
-            fehler = Systemtext(ENOSPC, "");
-            ok = false;
-        }
-        out.close();
-        if (ok && out.fail()) {
-            fehler = Systemtext(errno, "Die Datei konnte nicht geschlossen werden.");
-            ok = false;
-        }
-    }
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, ziel, ec);
-        if (ec) {
-            fehler = ec.message();
-            ok = false;
-        }
-    }
-    if (!ok) fs::remove(temp, ec);
-    return ok;
+    const auto f = Ersetzen(ziel, inhalt);
+    if (!f) return true;
+    if (!f->systemtext.empty())
+        fehler = f->systemtext;
+    else if (f->schritt == Schritt::Anlegen)
+        fehler = "Die Datei konnte nicht angelegt werden.";
+    else
+        fehler = "Die Datei konnte nicht geschrieben werden.";
+    return false;
 }
 
-bool GanzEinlesen(const fs::path& pfad, std::string& inhalt, std::string& fehler) {
+bool DateiAtomarSchreiben(const fs::path& pfad, std::string_view inhalt, std::string& fehler) {
+    const std::string name = "Die Datei " + TextAusPfad(pfad.filename());
     std::error_code ec;
     if (fs::is_directory(pfad, ec)) {
-        fehler = "Der Name bezeichnet einen Ordner, keine Datei.";
+        fehler =
+            name + " kann nicht geschrieben werden: Es gibt bereits einen Ordner dieses Namens.";
         return false;
     }
-    errno = 0;
-    std::ifstream in(pfad, std::ios::binary);
-    if (!in) {
-        fehler = Systemtext(errno, "Die Datei konnte nicht geöffnet werden.");
-        return false;
+    const auto f = Ersetzen(pfad, inhalt);
+    if (!f) return true;
+    const std::string grund = f->systemtext.empty() ? "" : ": " + f->systemtext;
+    switch (f->schritt) {
+        case Schritt::Anlegen:
+            fehler = name + " kann nicht geschrieben werden" + grund + ".";
+            break;
+        case Schritt::Schreiben:
+            fehler = name + " konnte nicht vollständig geschrieben werden" + grund + ".";
+            break;
+        case Schritt::Ersetzen:
+            fehler = name + " kann nicht ersetzt werden" + grund;
+            break;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff laenge = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (laenge < 0) {
-        fehler = Systemtext(errno, "Die Dateilänge konnte nicht ermittelt werden.");
-        return false;
-    }
-    if (laenge > kGroessteLesbareDatei) {
-        fehler = "Die Datei ist zu groß (mehr als 64 MB).";
-        return false;
-    }
-    inhalt.resize(static_cast<std::size_t>(laenge));
-    in.read(inhalt.data(), laenge);
-    if (in.gcount() != laenge) {
-        fehler = Systemtext(errno, "Die Datei konnte nicht gelesen werden.");
-        return false;
-    }
-    return true;
+    return false;
 }
 
 }  // namespace zahlix

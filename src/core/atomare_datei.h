@@ -7,18 +7,19 @@
 #include <string>
 #include <string_view>
 
-namespace zahlix {
+#include "core/textdatei.h"  // PfadVonName and GanzEinlesen, long used through this header
 
-// A path from a UTF-8 string, so names with umlauts survive on every platform.
-std::filesystem::path PfadVonName(const std::string& name);
+namespace zahlix {
 
 // Writes inhalt to ziel atomically. On failure ziel is unchanged, no temporary file remains,
 // the result is false and fehler holds the system's description of the error.
 bool AtomarErsetzen(const std::filesystem::path& ziel, std::string_view inhalt,
                     std::string& fehler);
 
-// Reads a whole file into inhalt. On failure returns false with the system's error text.
-bool GanzEinlesen(const std::filesystem::path& pfad, std::string& inhalt, std::string& fehler);
+// The same for the text windows and exports: on failure a German message naming the file and
+// the failed step (writing, completing or replacing); a folder of that name is never touched.
+bool DateiAtomarSchreiben(const std::filesystem::path& pfad, std::string_view inhalt,
+                          std::string& fehler);
 
 // Test hook: every following atomic write fails after n bytes (as a full disk would);
 // nullopt restores normal writing.

@@ -6,7 +6,7 @@
 #include "app/port.h"
 #include "core/tabellen.h"
 #include "core/zahlen.h"
-#include "output/textdatei.h"
+#include "core/atomare_datei.h"
 #include "output/zahlformat.h"
 
 namespace zahlix {

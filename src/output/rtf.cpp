@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "output/textdatei.h"
+#include "core/textdatei.h"
 
 namespace zahlix {
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 
 namespace zahlix {
 
@@ -122,7 +122,7 @@ std::string Kandidatenpfad(const std::filesystem::path& ordner, const std::strin
         !startverzeichnis.empty() && std::filesystem::equivalent(ordner, startverzeichnis, ec);
     if (ec) gleich = ordner.lexically_normal() == startverzeichnis.lexically_normal();
     if (gleich) return name;
-    return TextAusPfad(ordner / PfadAusText(name));
+    return TextAusPfad(ordner / PfadVonName(name));
 }
 
 std::vector<std::pair<std::string, std::string>> FilterPaare(const std::string& liste) {

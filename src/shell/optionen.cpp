@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "app/port.h"
+#include "core/atomare_datei.h"
 #include "output/zahlformat.h"
-#include "shell/textdatei.h"
 
 namespace zahlix {
 
@@ -125,8 +125,8 @@ int16_t OptionenSpeichern(const std::filesystem::path& datei, const Optionswerte
     for (std::string* t : {&sauber.startdatei, &sauber.addInDatei, &sauber.lottoscheinDruckdatei})
         std::erase_if(*t, [](char c) { return c == '\r' || c == '\n'; });
     Optionen() = sauber;
-    const std::string fehler = DateiErsetzen(datei, OptionenText(sauber));
-    if (fehler.empty()) return 0;
+    std::string fehler;
+    if (AtomarErsetzen(datei, OptionenText(sauber), fehler)) return 0;
     Meldung("Die Optionen konnten nicht gespeichert werden:\r\n" + datei.string() + "\r\n" + fehler,
             flags::Kritisch, kProduktname);
     return -1;

@@ -6,7 +6,7 @@
 
 #include "core/tabellen.h"
 #include "output/zahlformat.h"
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 
 namespace zahlix {
 

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "app/programm.h"
+#include "core/atomare_datei.h"
 #include "shell/muster.h"
-#include "shell/textdatei.h"
 
 namespace zahlix {
 
@@ -47,7 +47,8 @@ std::vector<std::string> ZuletztLaden(const std::filesystem::path& datei) {
 bool ZuletztSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& liste) {
     std::string text;
     for (const auto& eintrag : liste) text += eintrag + "\r\n";
-    return DateiErsetzen(datei, text).empty();
+    std::string fehler;
+    return AtomarErsetzen(datei, text, fehler);
 }
 
 void ZuletztEintragen(std::vector<std::string>& liste, const std::string& pfad,

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -109,7 +109,7 @@ TEST(Muster, KandidatImStartverzeichnisIstDerBloesseName) {
     EXPECT_EQ(Kandidatenpfad(start.pfad(), "Lotto.ZX7", start.pfad()), "Lotto.ZX7");
     EXPECT_EQ(Kandidatenpfad(start.pfad() / ".", "Lotto.ZX7", start.pfad()), "Lotto.ZX7");
     EXPECT_EQ(Kandidatenpfad(start / "Unter Ordner", "Jürgen.ZX7", start.pfad()),
-              TextAusPfad(start / "Unter Ordner" / PfadAusText("Jürgen.ZX7")));
+              TextAusPfad(start / "Unter Ordner" / PfadVonName("Jürgen.ZX7")));
     EXPECT_EQ(Kandidatenpfad(start / "Unter Ordner", "x", ""),
               TextAusPfad(start / "Unter Ordner" / "x"));
 }

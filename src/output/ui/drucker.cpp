@@ -19,7 +19,7 @@
 #include "app/ui/fenster.h"
 #include "output/druckausgabe_text.h"
 #include "output/reihenexport.h"
-#include "output/textdatei.h"
+#include "core/textdatei.h"
 #include "output/ui/editorhilfe.h"
 #include "output/zahlformat.h"
 #include "shell/optionen.h"
@@ -205,7 +205,7 @@ void Drucker::Speichern() {
             return;
         std::string fehler;
         Beschaeftigt(-1);
-        const int n = ReihenExportieren(PfadAus(name), S(DokumentText(*rt_)), fehler);
+        const int n = ReihenExportieren(PfadVonName(name), S(DokumentText(*rt_)), fehler);
         Beschaeftigt(0);
         if (n < 0)
             Meldung(fehler, flags::Kritisch, titel);

@@ -8,8 +8,8 @@
 #include <QTextEdit>
 
 #include "app/port.h"
+#include "core/atomare_datei.h"
 #include "output/rtf.h"
-#include "output/textdatei.h"
 #include "output/zwischenspeicher_logik.h"
 
 namespace zahlix::ui {
@@ -37,10 +37,6 @@ QFont Festbreitenschrift(int punktgroesse) {
     return f;
 }
 
-std::filesystem::path PfadAus(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 QString DokumentText(const QTextEdit& rt) {
     return ZeilenendenLf(rt.toPlainText());
 }
@@ -51,7 +47,7 @@ QString MarkierterText(const QTextEdit& rt) {
 
 bool DokumentLaden(const std::string& name, QString& text, const QString& titel) {
     std::string bytes, fehler;
-    if (!DateiEinlesen(PfadAus(name), bytes, fehler)) {
+    if (!DateiEinlesen(PfadVonName(name), bytes, fehler)) {
         Meldung(fehler, flags::Kritisch, S(titel));
         return false;
     }
@@ -66,7 +62,7 @@ bool DokumentSpeichern(const std::string& name, const QString& text, bool alsRtf
     const std::string crlf = ZeilenendenCrLf(S(text));
     std::string fehler;
     const std::string bytes = alsRtf ? RtfSchreiben(crlf, punktgroesse) : crlf;
-    if (!DateiAtomarSchreiben(PfadAus(name), bytes, fehler)) {
+    if (!DateiAtomarSchreiben(PfadVonName(name), bytes, fehler)) {
         Meldung(fehler, flags::Kritisch, S(titel));
         return false;
     }

@@ -21,7 +21,6 @@ inline QString Q(const std::string& utf8) {
 inline std::string S(const QString& s) {
     return s.toStdString();
 }
-std::filesystem::path PfadAus(const std::string& utf8);
 
 // The editor's plain text with LF line ends (paragraph and line separators mapped).
 QString DokumentText(const QTextEdit& rt);

@@ -15,7 +15,7 @@
 
 #include "app/port.h"
 #include "app/ui/fenster.h"
-#include "output/textdatei.h"
+#include "core/textdatei.h"
 #include "output/ui/drucker.h"
 #include "output/ui/editorhilfe.h"
 #include "output/zahlformat.h"

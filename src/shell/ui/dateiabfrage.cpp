@@ -20,7 +20,7 @@
 #include "app/port.h"
 #include "app/programm.h"
 #include "shell/muster.h"
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 #include "shell/ui/vorschau_feld.h"
 #include "shell/zuletzt.h"
 
@@ -69,7 +69,7 @@ fs::path Normal(const fs::path& p) {
 
 // The path a list entry or typed name means; names without a folder are in `ordner`.
 fs::path Aufloesen(const std::string& text, const fs::path& ordner) {
-    fs::path p = PfadAusText(text);
+    fs::path p = PfadVonName(text);
 #ifdef _WIN32
     if (text.size() == 2 && text[1] == ':') p /= "\\";  // "D:" means the drive's root
 #endif
@@ -208,10 +208,10 @@ Dateiabfrage::Dateiabfrage(QWidget* parent) : QDialog(parent) {
     });
     connect(kZuletzt_, &QCheckBox::toggled, this, &Dateiabfrage::ZuletztUmschalten);
     connect(laufwerk_, &QComboBox::activated, this, [this](int index) {
-        OrdnerWechseln(PfadAusText(S(laufwerk_->itemData(index).toString())));
+        OrdnerWechseln(PfadVonName(S(laufwerk_->itemData(index).toString())));
     });
     connect(verzeichnis_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        OrdnerWechseln(PfadAusText(S(item->data(kPfadRolle).toString())));
+        OrdnerWechseln(PfadVonName(S(item->data(kPfadRolle).toString())));
     });
     connect(dateien_, &QWidget::customContextMenuRequested, this, &Dateiabfrage::DateiLoeschen);
     connect(verzeichnis_, &QWidget::customContextMenuRequested, this, &Dateiabfrage::OrdnerAnlegen);
@@ -278,7 +278,7 @@ void Dateiabfrage::OrdnerSetzen(const fs::path& ordner) {
     });
     for (const auto& name : unter) {
         auto* item = new QListWidgetItem(zu, QString(2 * tiefe, QLatin1Char(' ')) + Q(name));
-        item->setData(kPfadRolle, Q(TextAusPfad(ordner_ / PfadAusText(name))));
+        item->setData(kPfadRolle, Q(TextAusPfad(ordner_ / PfadVonName(name))));
         verzeichnis_->addItem(item);
     }
     verzeichnis_->setCurrentRow(static_cast<int>(kette.size()) - 1);
@@ -339,7 +339,7 @@ void Dateiabfrage::DateiGewaehlt(QListWidgetItem* item) {
     kandidat_ = Kandidatenpfad(ordner_, name, Startverzeichnis());
     ausZuletzt_ = false;
     datei_->setEditText(item->text());
-    vorschau_->DateiAnzeigen(ordner_ / PfadAusText(name));
+    vorschau_->DateiAnzeigen(ordner_ / PfadVonName(name));
 }
 
 void Dateiabfrage::ZuletztGewaehlt(QListWidgetItem* item) {
@@ -389,8 +389,8 @@ void Dateiabfrage::OkGeklickt() {
         }
         case OkSchritt::Waehlen: {
             std::error_code ec;
-            if (fs::is_directory(ordner_ / PfadAusText(text), ec))
-                return OrdnerWechseln(ordner_ / PfadAusText(text));
+            if (fs::is_directory(ordner_ / PfadVonName(text), ec))
+                return OrdnerWechseln(ordner_ / PfadVonName(text));
             if (kandidat_.empty()) kandidat_ = Kandidatenpfad(ordner_, text, Startverzeichnis());
             return Annehmen(kandidat_);
         }
@@ -433,7 +433,7 @@ void Dateiabfrage::DateiLoeschen(const QPoint& pos) {
                 flags::Ausruf + flags::JaNein + flags::Zweiter, "Datei löschen") != kJa)
         return;
     std::error_code ec;
-    fs::remove(ordner_ / PfadAusText(name), ec);
+    fs::remove(ordner_ / PfadVonName(name), ec);
     DateilisteFuellen();
     kandidat_.clear();
     vorschau_->Leeren();
@@ -450,7 +450,7 @@ void Dateiabfrage::OrdnerAnlegen(const QPoint&) {
         return;
     }
     std::error_code ec;
-    fs::create_directory(ordner_ / PfadAusText(S(q)), ec);
+    fs::create_directory(ordner_ / PfadVonName(S(q)), ec);
     if (ec)
         Meldung("Der Ordner \"" + S(q) + "\" konnte nicht angelegt werden:\r\n" + ec.message(),
                 flags::Ausruf, "Dateiabfrage");

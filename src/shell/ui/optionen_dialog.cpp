@@ -16,7 +16,7 @@
 #include <system_error>
 
 #include "app/programm.h"
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 
 // The frame's window procedures, when the program is built with them.
 #if __has_include("app/ui/fenster.h") && __has_include("app/anwendungsdateien.h")

@@ -14,7 +14,7 @@
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "shell/muster.h"
-#include "shell/textdatei.h"
+#include "core/textdatei.h"
 #include "shell/ui/dateiabfrage.h"
 #include "support/testdaten.h"
 
@@ -328,7 +328,7 @@ TEST_F(Dateidialog, NeuerOrdnerUeberEingabe) {
     ASSERT_EQ(port.eingabeAnfragen.size(), 1u);
     EXPECT_EQ(port.eingabeAnfragen[0].a,
               "Neues Unterverzeichnis erzeugen von \r\n" + dialog.Ordner());
-    EXPECT_TRUE(fs::is_directory(start / PfadAusText("Neuer Ordner ä")));
+    EXPECT_TRUE(fs::is_directory(start / PfadVonName("Neuer Ordner ä")));
     EXPECT_EQ(v->findItems(QString::fromUtf8("Neuer Ordner ä"), Qt::MatchEndsWith).size(), 1);
     emit v->customContextMenuRequested(QPoint(0, 0));
     EXPECT_FALSE(fs::exists(start.pfad().parent_path() / "draussen"));
@@ -373,19 +373,19 @@ TEST_F(Dateidialog, VorschauBeimWaehlenUndLeerBeimTippen) {
 TEST_F(Dateidialog, BlankenUmlauteUndLangeNamen) {
     const std::string ordnerName = "Eigene Dateien Ä ö";
     const std::string lang = std::string(200, 'L') + " Jürgen.ZX7";
-    fs::create_directory(start / PfadAusText(ordnerName));
-    DateiSchreiben(start / PfadAusText(ordnerName) / PfadAusText(lang), "");
-    DateiSchreiben(start / PfadAusText("Übersicht 2005.ZX7"), "");
+    fs::create_directory(start / PfadVonName(ordnerName));
+    DateiSchreiben(start / PfadVonName(ordnerName) / PfadVonName(lang), "");
+    DateiSchreiben(start / PfadVonName("Übersicht 2005.ZX7"), "");
     Anfrage();
     Waehlen("dDatei", "Übersicht 2005.ZX7");
     Ok();
     EXPECT_EQ(dialog.Tag().toStdString(), "Übersicht 2005.ZX7");
     Anfrage();
-    dialog.OrdnerWechseln(start / PfadAusText(ordnerName));
+    dialog.OrdnerWechseln(start / PfadVonName(ordnerName));
     Waehlen("dDatei", lang);
     Ok();
     const std::string erwartet =
-        TextAusPfad(fs::canonical(start / PfadAusText(ordnerName)) / PfadAusText(lang));
+        TextAusPfad(fs::canonical(start / PfadVonName(ordnerName)) / PfadVonName(lang));
     EXPECT_EQ(dialog.Tag().toStdString(), erwartet);
     EXPECT_EQ(Zuletzt(), erwartet + "\r\nÜbersicht 2005.ZX7\r\n");
 }

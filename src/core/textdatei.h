@@ -1,12 +1,19 @@
 #pragma once
-// Text files of the output windows: reading with the UTF-8 / Windows-1252 rule, writing
-// atomically, and the small encoding helpers the RTF module shares.
+// Reading files and text: the UTF-8 / Windows-1252 rule for text, whole-file reads with a size
+// limit, line splitting, line ends, and UTF-8 path conversion (portable, Windows too).
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zahlix {
+
+// Paths travel through the program as UTF-8 strings, so names with umlauts survive everywhere.
+std::filesystem::path PfadVonName(const std::string& name);
+std::string TextAusPfad(const std::filesystem::path& pfad);
 
 // Windows-1252 byte to code point; the five unassigned bytes map to themselves.
 char32_t Cp1252ZuUnicode(unsigned char b);
@@ -17,6 +24,9 @@ void Utf8Anhaengen(std::string& out, char32_t c);
 // Decodes the UTF-8 sequence at s[i] into cp and returns its length; 0 when it is not valid
 // (overlong, surrogate, beyond U+10FFFF or cut off).
 size_t Utf8Lesen(std::string_view s, size_t i, char32_t& cp);
+
+// The bytes unchanged when they are valid UTF-8, else read as Windows-1252 and converted.
+std::string NachUtf8(std::string_view bytes);
 
 // The bytes of a text file as UTF-8: valid UTF-8 stays as it is (a byte order mark is
 // dropped), UTF-16 with a byte order mark is converted, anything else is read as
@@ -32,14 +42,16 @@ std::string ZeilenendenLf(std::string_view text);
 // The last four characters of a name, upper-cased (".rtf" -> ".RTF"); the whole name if shorter.
 std::string Endung4(const std::string& name);
 
-// Reads a whole file. Files above the size limit are refused rather than loaded into an editor.
-// On failure returns false and a German message naming the file.
+// Reads a whole file (up to 64 MB). On failure returns false with the system's error text.
+bool GanzEinlesen(const std::filesystem::path& pfad, std::string& inhalt, std::string& fehler);
+
+// Reads a whole file for an editor; larger files are refused. On failure returns false, leaves
+// inhalt alone and gives a German message naming the file.
 bool DateiEinlesen(const std::filesystem::path& pfad, std::string& inhalt, std::string& fehler);
 constexpr std::uintmax_t kGroessteTextdatei = 32u * 1024u * 1024u;
 
-// Writes to a temporary file beside the target and renames it over the target, so a failed
-// write never leaves a half-written file. On failure returns false and a German message.
-bool DateiAtomarSchreiben(const std::filesystem::path& pfad, std::string_view inhalt,
-                          std::string& fehler);
+// The lines of the file (CR LF, LF or a lone CR end a line; the ends are removed), decoded
+// with NachUtf8 after a UTF-8 byte order mark is dropped; nothing when the file cannot be read.
+std::optional<std::vector<std::string>> TextzeilenLesen(const std::filesystem::path& datei);
 
 }  // namespace zahlix

@@ -1,4 +1,4 @@
-#include "output/textdatei.h"
+#include "core/atomare_datei.h"
 
 #include <gtest/gtest.h>
 
