@@ -4,40 +4,17 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/testdaten.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include "support/cli_lauf.h"
 
 using namespace zahlix::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
-
-Lauf Cli(const Arbeitsordner& ordner, const std::string& argumente) {
-    const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" ZAHLIX_CLI "\" " +
-                               argumente + " > aus.txt 2> fehler.txt";
-    int r = std::system(befehl.c_str());
-#ifndef _WIN32
-    r = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-#endif
-    Lauf l{r, DateiLesen(ordner / "aus.txt"), DateiLesen(ordner / "fehler.txt")};
-    fs::remove(ordner / "aus.txt");
-    fs::remove(ordner / "fehler.txt");
-    return l;
-}
 
 std::vector<std::string> Zeilen(const std::string& text) {
     std::vector<std::string> z;
@@ -69,7 +46,8 @@ Gezaehlt Nachzaehlen(const std::string& as7, const std::set<int>& auswahl) {
         std::istringstream in(zeile);
         int woche, jahr, kennung, zusatz;
         std::array<int, 6> z{};
-        if (!(in >> woche >> jahr >> kennung >> z[0] >> z[1] >> z[2] >> z[3] >> z[4] >> z[5] >> zusatz))
+        if (!(in >> woche >> jahr >> kennung >> z[0] >> z[1] >> z[2] >> z[3] >> z[4] >> z[5] >>
+              zusatz))
             continue;
         int h = 0;
         for (int n : z) h += auswahl.count(n) ? 1 : 0;
@@ -93,10 +71,10 @@ std::string TrefferZeile(const Gezaehlt& g) {
 TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
     Arbeitsordner o;
     DateiSchreiben(o / "klein.AS7", kKleineDatei);
-    const Lauf l = Cli(o, "auswerten klein.AS7 --filter 12 --zusatzzahl 345 1 2 3 4 5 7 9");
-    ASSERT_EQ(l.status, 0) << l.err;
-    EXPECT_EQ(l.err, "");
-    EXPECT_EQ(l.out,
+    const CliLauf l = Cli(o, "auswerten klein.AS7 --filter 12 --zusatzzahl 345 1 2 3 4 5 7 9");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    EXPECT_EQ(l.aus,
               "* Lotto-Auswertung: klein.AS7\r\n"
               "* Bereich - 22/1999-23/2004  Wo:01-53 \r\n"
               "Zahlen     : 01 02 03 04 05 07 09 :\r\n"
@@ -113,24 +91,27 @@ TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
                   std::string(80, '-') + "\r\n");
 
     // Without bonus evaluation the 3+ draw is an ordinary 3.
-    const Lauf ohne = Cli(o, "auswerten klein.AS7 --zusatzzahl keine --filter=3 1 2 3 4 5 7 9");
-    ASSERT_EQ(ohne.status, 0) << ohne.err;
-    EXPECT_NE(ohne.out.find("Treffer        0     0     1     0     0     0     2"), std::string::npos);
-    EXPECT_NE(ohne.out.find("Reihen mit 3 Treffer\r\n"), std::string::npos);
-    EXPECT_NE(ohne.out.find(" 52/1999-S :  03* 04* 05* 06  40  41 / 07*:   3 \r\n"), std::string::npos);
+    const CliLauf ohne = Cli(o, "auswerten klein.AS7 --zusatzzahl keine --filter=3 1 2 3 4 5 7 9");
+    ASSERT_EQ(ohne.status, 0) << ohne.fehler;
+    EXPECT_NE(ohne.aus.find("Treffer        0     0     1     0     0     0     2"),
+              std::string::npos);
+    EXPECT_NE(ohne.aus.find("Reihen mit 3 Treffer\r\n"), std::string::npos);
+    EXPECT_NE(ohne.aus.find(" 52/1999-S :  03* 04* 05* 06  40  41 / 07*:   3 \r\n"),
+              std::string::npos);
 }
 
 TEST(CliAuswerten, ZwischenspeicherBlock) {
     Arbeitsordner o;
     DateiSchreiben(o / "klein.AS7", kKleineDatei);
-    const Lauf l = Cli(o, "zwischenspeichern klein.AS7 7 8 9");
-    ASSERT_EQ(l.status, 0) << l.err;
-    const auto z = Zeilen(l.out);
+    const CliLauf l = Cli(o, "zwischenspeichern klein.AS7 7 8 9");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    const auto z = Zeilen(l.aus);
     ASSERT_EQ(z.size(), 7u);
     EXPECT_EQ(z[4], "Treffer        0     0     0     0     0     0     1     0     2     2");
     // 23/2004 has 1 hit (7): its date shows with "'" for the 2000s; 22/1999 with "/".
     EXPECT_EQ(z[5], "Zuletzt    ..... ..... ..... ..... ..... ..... 23/99 ..... 23'04 01'00");
-    EXPECT_EQ(z[6], std::string(46, '-') + "-----." + "------" + "-----M" + "-----M" + std::string(10, '-'));
+    EXPECT_EQ(z[6], std::string(46, '-') + "-----." + "------" + "-----M" + "-----M" +
+                        std::string(10, '-'));
 }
 
 TEST(CliAuswerten, TrefferWieUnabhaengigGezaehltAufEchtenDaten) {
@@ -138,14 +119,14 @@ TEST(CliAuswerten, TrefferWieUnabhaengigGezaehltAufEchtenDaten) {
     const std::string as7 = DateiLesen(pfad);
     Arbeitsordner o;
     for (const std::set<int>& auswahl :
-         {std::set<int>{3, 12, 17, 25, 38, 44}, std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
-          std::set<int>{49}}) {
+         {std::set<int>{3, 12, 17, 25, 38, 44},
+          std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, std::set<int>{49}}) {
         std::string zahlen;
         for (int n : auswahl) zahlen += " " + std::to_string(n);
-        const Lauf l = Cli(o, "auswerten \"" + pfad.string() + "\" --filter 11" + zahlen);
-        ASSERT_EQ(l.status, 0) << l.err;
+        const CliLauf l = Cli(o, "auswerten \"" + pfad.string() + "\" --filter 11" + zahlen);
+        ASSERT_EQ(l.status, 0) << l.fehler;
         const Gezaehlt g = Nachzaehlen(as7, auswahl);
-        const auto z = Zeilen(l.out);
+        const auto z = Zeilen(l.aus);
         ASSERT_GE(z.size(), 9u);
         EXPECT_EQ(z[4], TrefferZeile(g));
         int gewinn = 0;
@@ -195,10 +176,10 @@ TEST(CliAuswerten, FehlerfaelleMitDeutscherMeldung) {
         {"woche eins 2005", 1},
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(o, f.argumente);
+        const CliLauf l = Cli(o, f.argumente);
         EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_FALSE(l.err.empty()) << f.argumente;
-        EXPECT_EQ(l.out, "") << f.argumente;
+        EXPECT_FALSE(l.fehler.empty()) << f.argumente;
+        EXPECT_EQ(l.aus, "") << f.argumente;
     }
 }
 
@@ -220,11 +201,11 @@ TEST(CliKombination, NummerUndZahlenHinUndZurueck) {
         {"woche 53 2004", "Woche vom 27.12.2004 bis 02.01.2005\n02.01.2005\n"},
     };
     for (const auto& f : faelle) {
-        const Lauf l = Cli(o, f.argumente);
-        EXPECT_EQ(l.status, 0) << f.argumente << ": " << l.err;
-        EXPECT_EQ(l.out, f.ausgabe) << f.argumente;
+        const CliLauf l = Cli(o, f.argumente);
+        EXPECT_EQ(l.status, 0) << f.argumente << ": " << l.fehler;
+        EXPECT_EQ(l.aus, f.ausgabe) << f.argumente;
     }
-    const Lauf fehlt = Cli(o, "woche 53 2005");
+    const CliLauf fehlt = Cli(o, "woche 53 2005");
     EXPECT_EQ(fehlt.status, 0);
-    EXPECT_TRUE(fehlt.out.starts_with("Woche nicht vorhanden!\n")) << fehlt.out;
+    EXPECT_TRUE(fehlt.aus.starts_with("Woche nicht vorhanden!\n")) << fehlt.aus;
 }

@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 #include "output/rtf.h"
-#include "support/testdaten.h"
+#include "support/cli_lauf.h"
 
 namespace fs = std::filesystem;
 using namespace zahlix;
 
 namespace {
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-Lauf Exportieren(const test::Arbeitsordner& ordner, const std::string& argumente) {
-    const fs::path aus = ordner / "stdout.txt", fehler = ordner / "stderr.txt";
-    const std::string befehl = std::string("\"") + ZAHLIX_CLI + "\" exportieren " + argumente +
-                               " >\"" + aus.string() + "\" 2>\"" + fehler.string() + "\"";
-    const int roh = std::system(befehl.c_str());
-#ifdef _WIN32
-    const int status = roh;
-#else
-    const int status = WIFEXITED(roh) ? WEXITSTATUS(roh) : -1;
-#endif
-    return {status, test::DateiLesen(aus), test::DateiLesen(fehler)};
+test::CliLauf Exportieren(const test::Arbeitsordner& ordner, const std::string& argumente) {
+    return test::Cli(ordner, "exportieren " + argumente);
 }
 
 std::string Q(const fs::path& p) {
@@ -42,7 +24,7 @@ TEST(CliExportieren, ReihenformateWieDieDruckausgabe) {
     for (auto [datei, anzahl] :
          {std::pair{"export.ZS4", 6}, std::pair{"export.ZS3", 6}, std::pair{"export.ASC", 3},
           std::pair{"export.AS4", 6}, std::pair{"export.ZXT", 4}}) {
-        const Lauf l = Exportieren(ordner, Q(quelle) + " " + Q(ordner / datei));
+        const test::CliLauf l = Exportieren(ordner, Q(quelle) + " " + Q(ordner / datei));
         EXPECT_EQ(l.status, 0) << datei << l.fehler;
         EXPECT_EQ(l.aus, std::to_string(anzahl) + " Reihen wurden gefunden und gespeichert.\n");
         EXPECT_EQ(test::DateiLesen(ordner / datei),
@@ -57,7 +39,7 @@ TEST(CliExportieren, RtfHinUndZurueck) {
     test::DateiSchreiben(ordner / "text.txt",
                          "Gr\xF6\xDF"
                          "e\r\n 01 02 03 04 05 06\r\n");
-    Lauf l = Exportieren(ordner, Q(ordner / "text.txt") + " " + Q(ordner / "text.rtf"));
+    test::CliLauf l = Exportieren(ordner, Q(ordner / "text.txt") + " " + Q(ordner / "text.rtf"));
     EXPECT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(RtfLesen(test::DateiLesen(ordner / "text.rtf")), "Größe\r\n 01 02 03 04 05 06\r\n");
     // An RTF source is read as rich text before the rows are searched.
@@ -69,7 +51,7 @@ TEST(CliExportieren, RtfHinUndZurueck) {
 TEST(CliExportieren, AufrufUndDateifehler) {
     test::Arbeitsordner ordner;
     test::DateiSchreiben(ordner / "leer.txt", "keine Zahlen\r\n");
-    Lauf l = Exportieren(ordner, Q(ordner / "leer.txt"));
+    test::CliLauf l = Exportieren(ordner, Q(ordner / "leer.txt"));
     EXPECT_EQ(l.status, 1);
     EXPECT_NE(l.fehler.find("Aufruf"), std::string::npos) << l.fehler;
     l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "x.doc"));

@@ -1,38 +1,14 @@
 // zahlix-cli info and konvertieren, run as the user runs them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "support/testdaten.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
+#include "support/cli_lauf.h"
 
 using namespace zahlix::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Lauf {
-    int status;
-    std::string out, err;
-};
-
-// Runs the program in ordner, so its backups land there.
-Lauf Cli(const Arbeitsordner& ordner, const std::string& argumente) {
-    const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" ZAHLIX_CLI "\" " +
-                               argumente + " > aus.txt 2> fehler.txt";
-    int r = std::system(befehl.c_str());
-#ifndef _WIN32
-    r = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-#endif
-    Lauf l{r, DateiLesen(ordner / "aus.txt"), DateiLesen(ordner / "fehler.txt")};
-    fs::remove(ordner / "aus.txt");
-    fs::remove(ordner / "fehler.txt");
-    return l;
-}
 
 const char* kZweiZiehungen =
     " 40 1955 83 03 12 13 16 23 41 00\r\n 41 1955 83 03 12 18 30 32 49 00\r\n";
@@ -42,12 +18,12 @@ const char* kZweiZiehungen =
 TEST(CliInfo, ZeigtKopfdatenUndBereich) {
     Arbeitsordner o;
     DateiSchreiben(o / "zwei.AS7", kZweiZiehungen);
-    const Lauf l = Cli(o, "info zwei.AS7");
-    EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_EQ(l.out,
+    const CliLauf l = Cli(o, "info zwei.AS7");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.aus,
               "Datei: zwei.AS7\nGrößte Zahl: 49\nZiehungen: 2\n"
               "Bereich: 40/1955-41/1955  Wo:01-53 \n");
-    EXPECT_EQ(l.err, "");
+    EXPECT_EQ(l.fehler, "");
     EXPECT_FALSE(fs::exists(o / "Datensicherungen")) << "info schreibt nichts";
 }
 
@@ -55,9 +31,9 @@ TEST(CliInfo, KopfOhneZiehungen) {
     Arbeitsordner o;
     const std::string kopf("XZ\0\0\0\0\0\0\0\0\x2d\0", 12);
     DateiSchreiben(o / "leer.zx7", kopf);
-    const Lauf l = Cli(o, "info leer.zx7");
-    EXPECT_EQ(l.status, 0) << l.err;
-    EXPECT_EQ(l.out,
+    const CliLauf l = Cli(o, "info leer.zx7");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.aus,
               "Datei: leer.zx7\nGrößte Zahl: 45\nZiehungen: 0\n"
               "Bereich: 01/1900-01/1900  Wo:01-53 \n");
 }
@@ -80,10 +56,10 @@ TEST(CliInfo, Fehlerfaelle) {
         {"info ohne.ZX7", 2, "Die Datei ohne.ZX7 konnte nicht als Lottodatei geladen werden."},
     };
     for (const Fall& f : faelle) {
-        const Lauf l = Cli(o, f.argumente);
+        const CliLauf l = Cli(o, f.argumente);
         EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_NE(l.err.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.err;
-        EXPECT_EQ(l.out, "") << f.argumente;
+        EXPECT_NE(l.fehler.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.fehler;
+        EXPECT_EQ(l.aus, "") << f.argumente;
     }
 }
 
@@ -91,9 +67,9 @@ TEST(CliKonvertieren, AlleZielformateMitSicherung) {
     Arbeitsordner o;
     DateiSchreiben(o / "q.AS7", kZweiZiehungen);
     for (const char* ziel : {"z.ZX7", "z.zx6", "z.ASC", "z.ZXT", "z.AS7"}) {
-        const Lauf l = Cli(o, std::string("konvertieren q.AS7 ") + ziel);
-        EXPECT_EQ(l.status, 0) << ziel << l.err;
-        EXPECT_EQ(l.out, "2 Ziehungen geschrieben\n") << ziel;
+        const CliLauf l = Cli(o, std::string("konvertieren q.AS7 ") + ziel);
+        EXPECT_EQ(l.status, 0) << ziel << l.fehler;
+        EXPECT_EQ(l.aus, "2 Ziehungen geschrieben\n") << ziel;
     }
     EXPECT_EQ(DateiLesen(o / "z.AS7"), kZweiZiehungen);
     EXPECT_EQ(DateiLesen(o / "z.ASC"), " 03 12 13 16 23 41\r\n 03 12 18 30 32 49\r\n");
@@ -109,8 +85,8 @@ TEST(CliKonvertieren, AlleZielformateMitSicherung) {
 
     // Overwriting keeps the previous version in ./Datensicherungen.
     DateiSchreiben(o / "q.AS7", " 01 2000 00 01 02 03 04 05 06 00\r\n");
-    const Lauf l = Cli(o, "konvertieren q.AS7 z.AS7");
-    EXPECT_EQ(l.out, "1 Ziehungen geschrieben\n");
+    const CliLauf l = Cli(o, "konvertieren q.AS7 z.AS7");
+    EXPECT_EQ(l.aus, "1 Ziehungen geschrieben\n");
     EXPECT_EQ(DateiLesen(o / "Datensicherungen" / "z.AS7"), kZweiZiehungen);
 }
 
@@ -133,10 +109,10 @@ TEST(CliKonvertieren, Fehlerfaelle) {
         {"konvertieren q.AS7 nirgends/z.ZX7", 2, "nirgends/z.ZX7 konnte nicht geschrieben werden"},
     };
     for (const Fall& f : faelle) {
-        const Lauf l = Cli(o, f.argumente);
+        const CliLauf l = Cli(o, f.argumente);
         EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_NE(l.err.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.err;
-        EXPECT_EQ(l.out, "") << f.argumente;
+        EXPECT_NE(l.fehler.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.fehler;
+        EXPECT_EQ(l.aus, "") << f.argumente;
     }
     EXPECT_EQ(DateiLesen(o / "ziel.ZX7"), "bleibt");
 }
@@ -144,8 +120,8 @@ TEST(CliKonvertieren, Fehlerfaelle) {
 TEST(CliKonvertieren, EchteDatenUeberZx7Bytegleich) {
     ZAHLIX_BRAUCHT_DATEI(quelle, "Lotto6aus49.AS7");
     Arbeitsordner o;
-    const Lauf hin = Cli(o, "konvertieren \"" + quelle.string() + "\" l.ZX7");
-    EXPECT_EQ(hin.out, "5031 Ziehungen geschrieben\n") << hin.err;
+    const CliLauf hin = Cli(o, "konvertieren \"" + quelle.string() + "\" l.ZX7");
+    EXPECT_EQ(hin.aus, "5031 Ziehungen geschrieben\n") << hin.fehler;
     EXPECT_EQ(Cli(o, "konvertieren l.ZX7 l.AS7").status, 0);
     EXPECT_TRUE(DateiLesen(o / "l.AS7") == DateiLesen(quelle));
 }
