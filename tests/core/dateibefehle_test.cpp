@@ -315,15 +315,17 @@ TEST(LottodateiSpeichern, SpeichernBehaeltDenNamenNachVorherigemOeffnen) {
 }
 
 TEST(DateiBefehle, WerkzeugleisteSpeichertUnbenannteUnterNeuemNamen) {
-    for (const char* name : {"OhneName.ZX7", "Sammel.ZX7", "sammel.ZX7"}) {
+    // The predefined names are matched exactly; any other name is saved in place.
+    for (const std::string name : {"OhneName.ZX7", "Sammel.ZX7", "sammel.ZX7"}) {
         Umgebung u;
         Fenster f;
         f.d = Beispiel();
-        f.d.Dateiname = name;
+        const bool unbenannt = name != "sammel.ZX7";
+        f.d.Dateiname = unbenannt ? name : (u / name).string();
         f.d.Geaendert = true;
         f.befehle.ToolbarSpeichern();
-        const bool unbenannt = std::string(name) != "sammel.ZX7";
         EXPECT_EQ(u.port.dateiAnfragen.size(), unbenannt ? 1u : 0u) << name;
+        EXPECT_EQ(fs::exists(u / name), !unbenannt) << name;
     }
 }
 
