@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/rtf.h"
 #include "core/textdatei.h"
+#include "output/rtf.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     const std::string_view eingabe(reinterpret_cast<const char*>(daten), groesse);

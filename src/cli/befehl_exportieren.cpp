@@ -7,9 +7,9 @@
 #include <ostream>
 
 #include "cli/befehle.h"
+#include "core/atomare_datei.h"
 #include "output/reihenexport.h"
 #include "output/rtf.h"
-#include "core/atomare_datei.h"
 
 namespace zahlix::cli {
 

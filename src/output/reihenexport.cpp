@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "app/port.h"
+#include "core/atomare_datei.h"
 #include "core/tabellen.h"
 #include "core/zahlen.h"
-#include "core/atomare_datei.h"
 #include "output/zahlformat.h"
 
 namespace zahlix {

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "core/tabellen.h"
-#include "output/zahlformat.h"
 #include "core/textdatei.h"
+#include "output/zahlformat.h"
 
 namespace zahlix {
 

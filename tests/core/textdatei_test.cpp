@@ -1,9 +1,8 @@
-#include "core/atomare_datei.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "core/atomare_datei.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;

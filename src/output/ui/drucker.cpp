@@ -17,9 +17,9 @@
 
 #include "app/port.h"
 #include "app/ui/fenster.h"
+#include "core/textdatei.h"
 #include "output/druckausgabe_text.h"
 #include "output/reihenexport.h"
-#include "core/textdatei.h"
 #include "output/ui/editorhilfe.h"
 #include "output/zahlformat.h"
 #include "shell/optionen.h"
@@ -30,11 +30,7 @@ namespace {
 
 const char* const kGroessen[] = {"8", "9", "10", "11", "12", "14", "16"};
 
-struct Knopf {
-    const char* text;
-    const char* tipp;
-};
-constexpr std::array<Knopf, 5> kKnoepfe = {{
+constexpr std::array<Werkzeugknopf, 5> kKnoepfe = {{
     {"Öff&nen", "Gespeicherte Datei öffnen"},
     {"&Speichern", "Druckausgabe in Datei speichern"},
     {"&Drucken", "Druckausgabe drucken "},
@@ -101,16 +97,11 @@ Drucker::Drucker(QWidget* parent) : QWidget(parent), drucker_(std::make_unique<Q
                 QStringLiteral(" Druckausgaben können vor dem Druck in diesem Texteditor "
                                "bearbeitet werden"));
 
-    auto* leiste = new QHBoxLayout;
-    leiste->setSpacing(2);
-    for (size_t i = 0; i < kKnoepfe.size(); ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(kKnoepfe[i].text), this);
-        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
-        b->setToolTip(QString::fromUtf8(kKnoepfe[i].tipp));
-        b->setFocusPolicy(Qt::NoFocus);
-        leiste->addWidget(b);
-        knoepfe_[i] = b;
-    }
+    const Editorteile teile = EditorAufbauen(*this, kKnoepfe, knoepfe_, QStringLiteral("rtDrucker"),
+                                             [this] { StatusAnzeigen(); });
+    rt_ = teile.rt;
+    bzHilfe_ = teile.bzHilfe;
+    QHBoxLayout* leiste = teile.leiste;
     leiste->addStretch(1);
     auto* beschriftung = new QLabel(QStringLiteral("Drucker-Schrift&größe"), this);
     cSchriftGroesse_ = new QComboBox(this);
@@ -121,20 +112,6 @@ Drucker::Drucker(QWidget* parent) : QWidget(parent), drucker_(std::make_unique<Q
     beschriftung->setBuddy(cSchriftGroesse_);
     leiste->addWidget(beschriftung);
     leiste->addWidget(cSchriftGroesse_);
-
-    rt_ = new QTextEdit(this);
-    rt_->setObjectName(QStringLiteral("rtDrucker"));
-    rt_->setAcceptRichText(false);
-    rt_->setLineWrapMode(QTextEdit::NoWrap);
-
-    bzHilfe_ = new QLabel(this);
-    bzHilfe_->setObjectName(QStringLiteral("bzHilfe"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addLayout(leiste);
-    layout->addWidget(rt_, 1);
-    layout->addWidget(bzHilfe_);
 
     auto befehl = [this](QPushButton* b, void (Drucker::*f)()) {
         connect(b, &QPushButton::clicked, this, [this, f] {
@@ -150,9 +127,6 @@ Drucker::Drucker(QWidget* parent) : QWidget(parent), drucker_(std::make_unique<Q
     befehl(knoepfe_[4], &Drucker::Einrichten);
     connect(cSchriftGroesse_, &QComboBox::currentIndexChanged, this,
             &Drucker::SchriftgroesseAnwenden);
-    connect(rt_, &QTextEdit::cursorPositionChanged, this, &Drucker::StatusAnzeigen);
-    connect(rt_, &QTextEdit::selectionChanged, this, &Drucker::StatusAnzeigen);
-    connect(rt_, &QTextEdit::textChanged, this, &Drucker::StatusAnzeigen);
 
     druckdialog_ = [this](QPrinter& d, bool auswahl) { return StandardDruckdialog(d, auswahl); };
     SchriftgroesseAnwenden();
@@ -246,10 +220,7 @@ void Drucker::Drucken() {
 }
 
 void Drucker::Loeschen() {
-    if (rt_->document()->isEmpty()) return;
-    if (Meldung("Inhalt wirklich löschen?", flags::JaNein | flags::Ausruf | flags::Zweiter,
-                S(windowTitle())) == kJa)
-        rt_->clear();
+    if (LoeschenBestaetigt(*this, *rt_)) rt_->clear();
 }
 
 void Drucker::Einrichten() {

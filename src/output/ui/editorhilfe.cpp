@@ -2,10 +2,13 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include "app/port.h"
 #include "core/atomare_datei.h"
@@ -75,6 +78,45 @@ void StatuszeileZeigen(QLabel& label, const QTextEdit& rt, const std::string& pr
     label.setText(
         Q(StatuszeileText(praefix, text.toStdU16String(), static_cast<size_t>(c.selectionStart()),
                           static_cast<size_t>(c.selectionEnd() - c.selectionStart()))));
+}
+
+Editorteile EditorAufbauen(QWidget& fenster, std::span<const Werkzeugknopf> beschriftung,
+                           std::span<QPushButton*> knoepfe, const QString& editorName,
+                           std::function<void()> statusAnzeigen) {
+    Editorteile t;
+    t.leiste = new QHBoxLayout;
+    t.leiste->setSpacing(2);
+    for (size_t i = 0; i < beschriftung.size() && i < knoepfe.size(); ++i) {
+        auto* b = new QPushButton(QString::fromUtf8(beschriftung[i].text), &fenster);
+        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
+        b->setToolTip(QString::fromUtf8(beschriftung[i].tipp));
+        b->setFocusPolicy(Qt::NoFocus);
+        t.leiste->addWidget(b);
+        knoepfe[i] = b;
+    }
+    t.rt = new QTextEdit(&fenster);
+    t.rt->setObjectName(editorName);
+    t.rt->setAcceptRichText(false);
+    t.rt->setLineWrapMode(QTextEdit::NoWrap);
+    t.bzHilfe = new QLabel(&fenster);
+    t.bzHilfe->setObjectName(QStringLiteral("bzHilfe"));
+
+    auto* layout = new QVBoxLayout(&fenster);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(t.leiste);
+    layout->addWidget(t.rt, 1);
+    layout->addWidget(t.bzHilfe);
+
+    QObject::connect(t.rt, &QTextEdit::cursorPositionChanged, &fenster, statusAnzeigen);
+    QObject::connect(t.rt, &QTextEdit::selectionChanged, &fenster, statusAnzeigen);
+    QObject::connect(t.rt, &QTextEdit::textChanged, &fenster, statusAnzeigen);
+    return t;
+}
+
+bool LoeschenBestaetigt(const QWidget& fenster, const QTextEdit& rt) {
+    if (rt.document()->isEmpty()) return false;
+    return Meldung("Inhalt wirklich löschen?", flags::JaNein | flags::Ausruf | flags::Zweiter,
+                   S(fenster.windowTitle())) == kJa;
 }
 
 QWidget* Aussenfenster(QWidget* w) {

@@ -3,10 +3,13 @@
 // loading and saving a document by its extension, and the status line.
 #include <QFont>
 #include <QString>
-#include <filesystem>
+#include <functional>
+#include <span>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QTextEdit;
 class QWidget;
 
@@ -39,6 +42,29 @@ bool DokumentSpeichern(const std::string& name, const QString& text, bool alsRtf
 
 // Writes StatuszeileText for the editor's caret and selection into the label.
 void StatuszeileZeigen(QLabel& label, const QTextEdit& rt, const std::string& praefix);
+
+struct Werkzeugknopf {
+    const char* text;
+    const char* tipp;
+};
+
+// What EditorAufbauen made; the toolbar row still takes the window's own extra controls.
+struct Editorteile {
+    QHBoxLayout* leiste;
+    QTextEdit* rt;
+    QLabel* bzHilfe;
+};
+
+// Lays out fenster as toolbar row, editor (plain text, no wrap, named editorName) and status
+// label "bzHilfe". The buttons are named bToolbar_<i> and leave the focus in the editor; they
+// land in knoepfe (same length as beschriftung). statusAnzeigen runs on every caret, selection
+// and text change.
+Editorteile EditorAufbauen(QWidget& fenster, std::span<const Werkzeugknopf> beschriftung,
+                           std::span<QPushButton*> knoepfe, const QString& editorName,
+                           std::function<void()> statusAnzeigen);
+
+// Asks whether the editor's content shall really go; false without asking when it is empty.
+bool LoeschenBestaetigt(const QWidget& fenster, const QTextEdit& rt);
 
 // The window the user sees: the frame's child window around w, or w itself.
 QWidget* Aussenfenster(QWidget* w);

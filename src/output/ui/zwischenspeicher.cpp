@@ -28,11 +28,7 @@ namespace {
 const char* const kMuster = "*.TXT;*.ASC;*.AS4;*.AS7;*.ZXT;*.ZXA;*.RTF";
 const char* const kHinweis = "(^z=Zeilenumbruch , ^t=Tabulator)";
 
-struct Knopf {
-    const char* text;
-    const char* tipp;
-};
-constexpr std::array<Knopf, 10> kKnoepfe = {{
+constexpr std::array<Werkzeugknopf, 10> kKnoepfe = {{
     {"Öff&nen", "Gespeicherte Datei öffnen"},
     {"&Speichern", "Zwischenspeicher in Datei speichern"},
     {"&Drucken", "Zwischenspeicher an die Druckausgabe übergeben"},
@@ -67,37 +63,18 @@ Zwischenspeicher::Zwischenspeicher(QWidget* parent) : QWidget(parent) {
                 QStringLiteral(" Auswertungen werden in diesem Texteditor festgehalten und können "
                                "bearbeitet werden"));
 
-    auto* leiste = new QHBoxLayout;
-    leiste->setSpacing(2);
-    for (size_t i = 0; i < kKnoepfe.size(); ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(kKnoepfe[i].text), this);
-        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
-        b->setToolTip(QString::fromUtf8(kKnoepfe[i].tipp));
-        b->setFocusPolicy(Qt::NoFocus);
-        leiste->addWidget(b);
-        knoepfe_[i] = b;
-    }
+    const Editorteile teile =
+        EditorAufbauen(*this, kKnoepfe, knoepfe_, QStringLiteral("rtZwischenspeicher"),
+                       [this] { StatusAnzeigen(); });
+    rt_ = teile.rt;
+    bzHilfe_ = teile.bzHilfe;
+    rt_->setFont(Festbreitenschrift(10));
+    rt_->installEventFilter(this);
     auto* schliessen = new QPushButton(QStringLiteral("Modul schließen"), this);
     schliessen->setObjectName(QStringLiteral("bSchliessen"));
     schliessen->setFocusPolicy(Qt::NoFocus);
-    leiste->addStretch(1);
-    leiste->addWidget(schliessen);
-
-    rt_ = new QTextEdit(this);
-    rt_->setObjectName(QStringLiteral("rtZwischenspeicher"));
-    rt_->setAcceptRichText(false);
-    rt_->setLineWrapMode(QTextEdit::NoWrap);
-    rt_->setFont(Festbreitenschrift(10));
-    rt_->installEventFilter(this);
-
-    bzHilfe_ = new QLabel(this);
-    bzHilfe_->setObjectName(QStringLiteral("bzHilfe"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addLayout(leiste);
-    layout->addWidget(rt_, 1);
-    layout->addWidget(bzHilfe_);
+    teile.leiste->addStretch(1);
+    teile.leiste->addWidget(schliessen);
 
     connect(knoepfe_[0], &QPushButton::clicked, this, &Zwischenspeicher::Oeffnen);
     connect(knoepfe_[1], &QPushButton::clicked, this, &Zwischenspeicher::Speichern);
@@ -113,9 +90,6 @@ Zwischenspeicher::Zwischenspeicher(QWidget* parent) : QWidget(parent) {
             [this] { Ersetzen(Umschaltzustand(QGuiApplication::keyboardModifiers())); });
     connect(schliessen, &QPushButton::clicked, this,
             [this] { Aussenfenster(this)->showMinimized(); });
-    connect(rt_, &QTextEdit::cursorPositionChanged, this, &Zwischenspeicher::StatusAnzeigen);
-    connect(rt_, &QTextEdit::selectionChanged, this, &Zwischenspeicher::StatusAnzeigen);
-    connect(rt_, &QTextEdit::textChanged, this, &Zwischenspeicher::StatusAnzeigen);
 
     TitelAnzeigen();
     StatusAnzeigen();
@@ -180,10 +154,7 @@ void Zwischenspeicher::Drucken() {
 }
 
 void Zwischenspeicher::Loeschen() {
-    if (rt_->document()->isEmpty()) return;
-    if (Meldung("Inhalt wirklich löschen?", flags::JaNein | flags::Ausruf | flags::Zweiter,
-                S(windowTitle())) != kJa)
-        return;
+    if (!LoeschenBestaetigt(*this, *rt_)) return;
     UndoMerken();  // so "&Zurück" brings a deleted buffer back
     TextSetzen(QString(), 0);
 }

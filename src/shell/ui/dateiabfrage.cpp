@@ -19,8 +19,8 @@
 
 #include "app/port.h"
 #include "app/programm.h"
-#include "shell/muster.h"
 #include "core/textdatei.h"
+#include "shell/muster.h"
 #include "shell/ui/vorschau_feld.h"
 #include "shell/zuletzt.h"
 

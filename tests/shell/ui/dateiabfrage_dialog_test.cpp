@@ -13,8 +13,8 @@
 
 #include "app/programm.h"
 #include "app/skript_port.h"
-#include "shell/muster.h"
 #include "core/textdatei.h"
+#include "shell/muster.h"
 #include "shell/ui/dateiabfrage.h"
 #include "support/testdaten.h"
 
