@@ -24,6 +24,7 @@
 #include "app/ui/fenster.h"
 #include "app/ui/qt_port.h"
 #include "rahmen_hilfen_test.h"
+#include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 
 using namespace zahlix;
@@ -384,6 +385,32 @@ TEST_F(RahmenTest, TastenzustaendeAusDenTasten) {
     QKeyEvent umschalt(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, "A");
     QApplication::sendEvent(rahmen.get(), &umschalt);
     EXPECT_EQ(feststell->styleSheet(), aus);
+}
+
+TEST_F(RahmenTest, NachDenOptionenFolgtDasAktiveFensterDerMaximierung) {
+    Starten();
+    auto* kind = new KindFenster("fZX", "LO", "Auswertung");
+    ui::FensterZeigen(kind);
+    auto* sub = qobject_cast<QMdiSubWindow*>(kind->parentWidget());
+    QString quickInfoWaehrend;
+    auto abbrechen = [&] {
+        QTimer::singleShot(0, rahmen.get(), [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            quickInfoWaehrend = rahmen->QuickInfoText();
+            dialog->findChild<QPushButton*>("bAbbrechen")->click();
+        });
+    };
+    abbrechen();
+    Aktion("mOptionen")->trigger();
+    EXPECT_TRUE(sub->isMaximized()) << "standard: Alle Fenster maximieren";
+    EXPECT_TRUE(quickInfoWaehrend.startsWith("Optionen einstellen"));
+    EXPECT_EQ(rahmen->QuickInfoText(), "Auswertung");
+
+    Optionen().allgemein[1] = 0;
+    abbrechen();
+    Aktion("mOptionen")->trigger();
+    EXPECT_FALSE(sub->isMaximized());
 }
 
 #include "rahmen_fenster_test.moc"
