@@ -8,8 +8,7 @@
 #include <ostream>
 
 #include "app/programm.h"
-#include "core/atomare_datei.h"
-#include "core/dateibefehle.h"
+#include "cli/quelldatei.h"
 #include "output/bereich.h"
 
 #ifdef _WIN32
@@ -117,20 +116,11 @@ int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, s
 
 int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
                          Auswertungsanzeige& anzeige, std::ostream& err) {
+    if (int r = DateiVorhanden(aufruf.datei, err); r != kErfolg) return r;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(PfadVonName(aufruf.datei), ec)) {
-        err << "Die Datei " << aufruf.datei << " wurde nicht gefunden.\n";
-        return kDatenfehler;
-    }
     if (Programm().startverzeichnis.empty())
         StartverzeichnisSetzen(std::filesystem::current_path(ec));
-    // Opened the way the evaluation window opens it, so the range line is the same.
-    DateiBefehle befehle(d);
-    Programm().uebergabeDatei = aufruf.datei;
-    if (befehle.LottodateiOeffnen() != 0) {
-        err << "Die Datei " << aufruf.datei << " konnte nicht als Lottodatei geladen werden.\n";
-        return kDatenfehler;
-    }
+    if (int r = WieImFensterOeffnen(aufruf.datei, d, err); r != kErfolg) return r;
     const auto zahlen = ZahlenLesen(aufruf.zahlen, std::clamp<int>(d.GroessteZahl, 1, 49), err);
     if (!zahlen) return kAufruffehler;
 
@@ -154,6 +144,18 @@ void TextUnveraendertAusgeben(std::ostream& out, const std::string& text) {
 #endif
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
+}
+
+int AuswertungBerichten(const Argumente& a, bool mitFilter,
+                        std::string (*bericht)(const Auswertungsanzeige&, const Lottodatei&),
+                        std::ostream& out, std::ostream& err) {
+    Auswertungsaufruf aufruf;
+    if (int r = AufrufLesen(a, mitFilter, aufruf, err); r != kErfolg) return r;
+    Lottodatei d;
+    Auswertungsanzeige anzeige;
+    if (int r = AuswertungAusfuehren(aufruf, d, anzeige, err); r != kErfolg) return r;
+    TextUnveraendertAusgeben(out, bericht(anzeige, d));
+    return kErfolg;
 }
 
 }  // namespace zahlix::cli

@@ -39,4 +39,9 @@ int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
 // Writes text unchanged (the reports carry their own CR LF, also on Windows).
 void TextUnveraendertAusgeben(std::ostream& out, const std::string& text);
 
+// The whole command: reads the call, evaluates, writes what bericht makes of the result.
+int AuswertungBerichten(const Argumente& a, bool mitFilter,
+                        std::string (*bericht)(const Auswertungsanzeige&, const Lottodatei&),
+                        std::ostream& out, std::ostream& err);
+
 }  // namespace zahlix::cli

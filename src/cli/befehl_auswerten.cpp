@@ -1,19 +1,13 @@
-#include <memory>
-#include <ostream>
-
 #include "cli/auswertung_cli.h"
 
 namespace zahlix::cli {
 
 // The print report of the evaluation window for the given selection over the whole file.
 int Auswerten(const Argumente& a, std::ostream& out, std::ostream& err) {
-    Auswertungsaufruf aufruf;
-    if (int r = AufrufLesen(a, true, aufruf, err); r != kErfolg) return r;
-    auto d = std::make_unique<Lottodatei>();
-    Auswertungsanzeige anzeige;
-    if (int r = AuswertungAusfuehren(aufruf, *d, anzeige, err); r != kErfolg) return r;
-    TextUnveraendertAusgeben(out, DruckBericht(anzeige, *d));
-    return kErfolg;
+    return AuswertungBerichten(
+        a, true,
+        [](const Auswertungsanzeige& z, const Lottodatei& d) { return DruckBericht(z, d); }, out,
+        err);
 }
 
 }  // namespace zahlix::cli

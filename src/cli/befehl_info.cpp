@@ -3,9 +3,7 @@
 
 #include "app/programm.h"
 #include "cli/befehle.h"
-#include "core/atomare_datei.h"
-#include "core/dateibefehle.h"
-#include "core/lottodatei_format.h"
+#include "cli/quelldatei.h"
 
 namespace zahlix::cli {
 
@@ -17,24 +15,12 @@ int Info(const Argumente& a, std::ostream& out, std::ostream& err) {
         return kAufruffehler;
     }
     const std::string& name = a[0];
-    if (!Lesbar(FormatAusName(name))) {
-        err << name << " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n";
-        return kAufruffehler;
-    }
+    if (int r = FormatLesbar(name, err); r != kErfolg) return r;
+    if (int r = DateiVorhanden(name, err); r != kErfolg) return r;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(PfadVonName(name), ec)) {
-        err << "Die Datei " << name << " wurde nicht gefunden.\n";
-        return kDatenfehler;
-    }
     StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
-    DateiBefehle befehle(d);
-    Programm().uebergabeDatei = name;
-    if (befehle.LottodateiOeffnen() != 0) {
-        // The reader has said why, except for a binary file without its mark.
-        err << "Die Datei " << name << " konnte nicht als Lottodatei geladen werden.\n";
-        return kDatenfehler;
-    }
+    if (int r = WieImFensterOeffnen(name, d, err); r != kErfolg) return r;
     out << "Datei: " << name << "\n"
         << "Größte Zahl: " << d.GroessteZahl << "\n"
         << "Ziehungen: " << d.Anzahl() << "\n"

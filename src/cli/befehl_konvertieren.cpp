@@ -3,7 +3,7 @@
 
 #include "app/programm.h"
 #include "cli/befehle.h"
-#include "core/atomare_datei.h"
+#include "cli/quelldatei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 
@@ -18,25 +18,19 @@ int Konvertieren(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     const std::string& quelle = a[0];
     const std::string& ziel = a[1];
-    if (!Lesbar(FormatAusName(quelle))) {
-        err << quelle << " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n";
-        return kAufruffehler;
-    }
+    if (int r = FormatLesbar(quelle, err); r != kErfolg) return r;
     if (FormatAusName(ziel) == Lottoformat::Unbekannt) {
         err << ziel
             << " ist kein gültiger Lotto-Dateiname! (schreibbar sind .ZX7, .ZX6, .AS7, .ASC, "
                ".ZXT)\n";
         return kAufruffehler;
     }
+    if (int r = DateiVorhanden(quelle, err); r != kErfolg) return r;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(PfadVonName(quelle), ec)) {
-        err << "Die Datei " << quelle << " wurde nicht gefunden.\n";
-        return kDatenfehler;
-    }
     StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
     if (LottodateiLaden(quelle, d, 0) != 0) {
-        err << "Die Datei " << quelle << " konnte nicht als Lottodatei geladen werden.\n";
+        NichtGeladen(quelle, err);
         return kDatenfehler;
     }
     int geschrieben = 0;
