@@ -39,6 +39,8 @@ namespace zahlix::ui {
 
 // The close request's question.
 std::string BeendenFrage();
+// The Quick-Info text while no child window is open.
+QString RahmenQuickInfo();
 
 class Rahmen : public QMainWindow {
     Q_OBJECT

@@ -42,6 +42,14 @@ void TastePanel(QLabel* l, bool an) {
 
 }  // namespace
 
+QString RahmenQuickInfo() {
+    return QStringLiteral(
+        "Zahlix Freeware wertet Ihre Lottozahlen gegen alle Ziehungen aus\r\n\r\n"
+        "-> 'Zwischenspeicher'\r\nZeigt die gesammelten Ergebnisse\r\n\r\n"
+        "-> 'Auswertung'\r\nStartet die Lotto-Auswertung mit einer Lottodatei Ihrer Wahl\r\n\r\n"
+        "-> 'Samstag', 'Mittwoch' ...\r\nStartet die Lotto-Auswertung mit dieser Lotterie\r\n");
+}
+
 void Rahmen::QuickInfoAufbauen() {
     quickInfo_ = new QFrame;
     quickInfo_->setObjectName("bdQuickInfo");
@@ -87,6 +95,7 @@ void Rahmen::QuickInfoAufbauen() {
     spalte->addLayout(kopf);
     spalte->addWidget(rollen, 1);
     FarbeSetzen(QColor(255, 255, 222));
+    QuickInfoSetzen(RahmenQuickInfo());
 }
 
 void Rahmen::FarbeSetzen(QColor farbe) {

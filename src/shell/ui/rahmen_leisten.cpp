@@ -152,6 +152,9 @@ void Rahmen::FensterAktiviert(QMdiSubWindow* sub) {
         for (QAction* a : fensterleiste_->actions())
             if (a->data().toString() == tag) a->setChecked(true);
     }
+    bool offen = false;
+    for (QMdiSubWindow* s : flaeche_->subWindowList()) offen = offen || !s->isHidden();
+    if (!offen && quickInfoStapel_.isEmpty()) QuickInfoSetzen(RahmenQuickInfo());
     MenueleisteZeigen(kind);
     AktionenAktualisieren();
 }

@@ -137,6 +137,12 @@ TEST_F(RahmenTest, QuickInfoFolgtDemAktivenFensterUndWirdZurueckgegeben) {
     EXPECT_EQ(rahmen->QuickInfoText(), "Statistik: Häufigkeit");
     a->setProperty("zahlixQuickInfo", "inaktiv");
     EXPECT_EQ(rahmen->QuickInfoText(), "Statistik: Häufigkeit");
+
+    // With the last window gone the frame's own text returns.
+    a->parentWidget()->close();
+    b->parentWidget()->close();
+    Verarbeiten();
+    EXPECT_EQ(rahmen->QuickInfoText(), ui::RahmenQuickInfo());
 }
 
 TEST_F(RahmenTest, MenuesDesAktivenFenstersErsetzenDieDesRahmens) {
