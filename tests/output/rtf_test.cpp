@@ -12,6 +12,8 @@ using namespace zahlix;
 
 namespace {
 
+const auto kFallname = [](const auto& p) { return std::string(p.param.name); };
+
 // Round trips: what the writer saves the reader gives back byte for byte.
 struct RundreiseFall {
     const char* name;
@@ -44,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "* Lotto-Auswertung\r\nZahlen     : 03 12 17 25 38 44 :\r\n"
                                     "Treffer        1     0     3\r\n" +
                                         std::string(80, '-') + "\r\n"}),
-    [](const auto& p) { return std::string(p.param.name); });
+    kFallname);
 
 TEST(RtfSchreiben, GoldeneDatei) {
     const std::string geschrieben = RtfSchreiben("Zahlen: 03 12\r\nÄrger {x} \\ €\ttab\r\n");
@@ -71,86 +73,74 @@ TEST(RtfSchreiben, LoseZeilenendenWerdenCrLf) {
     EXPECT_EQ(RtfLesen(RtfSchreiben("a\nb\rc")), "a\r\nb\r\nc");
 }
 
-// Documents as other programs write them.
-struct FremdFall {
+// Documents as other programs write them, and damaged ones: whatever can be recovered, and
+// never a crash or hang.
+struct LeseFall {
     const char* name;
     std::string rtf;
     std::string text;
 };
 
-class RtfFremd : public ::testing::TestWithParam<FremdFall> {};
+class RtfLesenFall : public ::testing::TestWithParam<LeseFall> {};
 
-TEST_P(RtfFremd, BehaeltDenText) {
+TEST_P(RtfLesenFall, LiefertDenText) {
     EXPECT_EQ(RtfLesen(GetParam().rtf), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Dokumente, RtfFremd,
+    Fremd, RtfLesenFall,
     ::testing::Values(
-        FremdFall{"wordpad",
-                  "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat{\\fonttbl{\\f0\\fnil\\fcharset0 "
-                  "Courier New;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
-                  "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang7 Gr\\'f6\\'dfe\\par\r\nZeile "
-                  "2\\par\r\n}",
-                  "Größe\r\nZeile 2\r\n"},
-        FremdFall{"tabellen_und_stile",
-                  "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\stylesheet{\\s0 Normal;}}"
-                  "{\\info{\\title Titel}{\\author A}}\\cf1 rot\\cf0  {\\b fett} x\\line y}",
-                  "rot fett x\r\ny"},
-        FremdFall{"uc_zwei", "{\\rtf1\\uc2 a\\u8364\\'80\\'80b\\uc0\\u8364 c}", "a€b€c"},
-        FremdFall{"uc_in_gruppe_lokal", "{\\rtf1{\\uc0\\u252}\\u252?}", "üü"},
-        FremdFall{"surrogatpaar", "{\\rtf1\\u-10180?\\u-8384?}", "🍀"},
-        FremdFall{"einsame_surrogate", "{\\rtf1\\u-10179?x\\u-8704?}", "\uFFFDx\uFFFD"},
-        FremdFall{"bild_und_objekt",
-                  "{\\rtf1 vor{\\pict\\pngblip\\picw10 89504e470d0a1a0a}{\\object{\\*\\objdata "
-                  "0102}}nach}",
-                  "vornach"},
-        FremdFall{"unbekanntes_ignorierbares", "{\\rtf1 a{\\*\\neuesding geheim}b}", "ab"},
-        FremdFall{"feld_mit_ergebnis",
-                  "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}} fertig}",
-                  "Link fertig"},
-        FremdFall{"binaerdaten", "{\\rtf1 a\\bin4 {}\\}b}", "ab"},
-        FremdFall{"symbole",
-                  "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\\\emdash\\endash\\bullet\\lquote\\rquote"
-                  "\\ldblquote\\rdblquote\\tab\\cell e}",
-                  "a\u00A0bc\u2011d{}\\—–•‘’“”\t\te"},
-        FremdFall{"alter_zeilenumbruch", "{\\rtf1 a\\\nb}", "a\r\nb"},
-        FremdFall{"text_nach_dem_ende", "{\\rtf1 a}hinterher", "a"},
-        FremdFall{"bom_und_leerraum", "\xEF\xBB\xBF  {\\rtf1 a}", "a"},
-        FremdFall{"rohe_1252_bytes", "{\\rtf1 \xE4\xF6\x80}", "äö€"},
-        FremdFall{"parameter_grenzen", "{\\rtf1\\fs99999999999999999 a\\u99999999999 b}",
-                  "a\uFFFF"}),
-    [](const auto& p) { return std::string(p.param.name); });
-
-// Damaged files: whatever can be recovered, and never a crash or hang.
-struct KaputtFall {
-    const char* name;
-    std::string rtf;
-    std::string text;
-};
-
-class RtfKaputt : public ::testing::TestWithParam<KaputtFall> {};
-
-TEST_P(RtfKaputt, LiefertWasLesbarIst) {
-    EXPECT_EQ(RtfLesen(GetParam().rtf), GetParam().text);
-}
+        LeseFall{"wordpad",
+                 "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat{\\fonttbl{\\f0\\fnil\\fcharset0 "
+                 "Courier New;}}\r\n{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+                 "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang7 Gr\\'f6\\'dfe\\par\r\nZeile "
+                 "2\\par\r\n}",
+                 "Größe\r\nZeile 2\r\n"},
+        LeseFall{"tabellen_und_stile",
+                 "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}{\\stylesheet{\\s0 Normal;}}"
+                 "{\\info{\\title Titel}{\\author A}}\\cf1 rot\\cf0  {\\b fett} x\\line y}",
+                 "rot fett x\r\ny"},
+        LeseFall{"uc_zwei", "{\\rtf1\\uc2 a\\u8364\\'80\\'80b\\uc0\\u8364 c}", "a€b€c"},
+        LeseFall{"uc_in_gruppe_lokal", "{\\rtf1{\\uc0\\u252}\\u252?}", "üü"},
+        LeseFall{"surrogatpaar", "{\\rtf1\\u-10180?\\u-8384?}", "🍀"},
+        LeseFall{"einsame_surrogate", "{\\rtf1\\u-10179?x\\u-8704?}", "\uFFFDx\uFFFD"},
+        LeseFall{"bild_und_objekt",
+                 "{\\rtf1 vor{\\pict\\pngblip\\picw10 89504e470d0a1a0a}{\\object{\\*\\objdata "
+                 "0102}}nach}",
+                 "vornach"},
+        LeseFall{"unbekanntes_ignorierbares", "{\\rtf1 a{\\*\\neuesding geheim}b}", "ab"},
+        LeseFall{"feld_mit_ergebnis",
+                 "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}} fertig}",
+                 "Link fertig"},
+        LeseFall{"binaerdaten", "{\\rtf1 a\\bin4 {}\\}b}", "ab"},
+        LeseFall{"symbole",
+                 "{\\rtf1 a\\~b\\-c\\_d\\{\\}\\\\\\emdash\\endash\\bullet\\lquote\\rquote"
+                 "\\ldblquote\\rdblquote\\tab\\cell e}",
+                 "a\u00A0bc\u2011d{}\\—–•‘’“”\t\te"},
+        LeseFall{"alter_zeilenumbruch", "{\\rtf1 a\\\nb}", "a\r\nb"},
+        LeseFall{"text_nach_dem_ende", "{\\rtf1 a}hinterher", "a"},
+        LeseFall{"bom_und_leerraum", "\xEF\xBB\xBF  {\\rtf1 a}", "a"},
+        LeseFall{"rohe_1252_bytes", "{\\rtf1 \xE4\xF6\x80}", "äö€"},
+        LeseFall{"parameter_grenzen", "{\\rtf1\\fs99999999999999999 a\\u99999999999 b}",
+                 "a\uFFFF"}),
+    kFallname);
 
 INSTANTIATE_TEST_SUITE_P(
-    Faelle, RtfKaputt,
-    ::testing::Values(KaputtFall{"leer", "", ""}, KaputtFall{"keine_klammer", "nur Text", ""},
-                      KaputtFall{"ohne_schluss", "{\\rtf1 abc\\par def", "abc\r\ndef"},
-                      KaputtFall{"zu_viele_schluesse", "{\\rtf1 a}}}}b", "a"},
-                      KaputtFall{"abgeschnittenes_hex", "{\\rtf1 a\\'e", "a"},
-                      KaputtFall{"hex_ohne_ziffern", "{\\rtf1 a\\'zzb}", "azzb"},
-                      KaputtFall{"backslash_am_ende", "{\\rtf1 a\\", "a"},
-                      KaputtFall{"u_am_ende", "{\\rtf1 a\\u", "a"},
-                      KaputtFall{"u_ohne_zahl", "{\\rtf1 a\\u b}", "ab"},
-                      KaputtFall{"bin_zu_lang", "{\\rtf1 a\\bin999999 xyz}", "a"},
-                      KaputtFall{"negatives_bin", "{\\rtf1 a\\bin-5 b}", "ab"},
-                      KaputtFall{"ueberlanges_wort",
-                                 "{\\rtf1 a\\" + std::string(10000, 'x') + " b}", "ab"},
-                      KaputtFall{"nullbytes", std::string("{\\rtf1 a\0b}", 11), "ab"}),
-    [](const auto& p) { return std::string(p.param.name); });
+    Kaputt, RtfLesenFall,
+    ::testing::Values(LeseFall{"leer", "", ""}, LeseFall{"keine_klammer", "nur Text", ""},
+                      LeseFall{"ohne_schluss", "{\\rtf1 abc\\par def", "abc\r\ndef"},
+                      LeseFall{"zu_viele_schluesse", "{\\rtf1 a}}}}b", "a"},
+                      LeseFall{"abgeschnittenes_hex", "{\\rtf1 a\\'e", "a"},
+                      LeseFall{"hex_ohne_ziffern", "{\\rtf1 a\\'zzb}", "azzb"},
+                      LeseFall{"backslash_am_ende", "{\\rtf1 a\\", "a"},
+                      LeseFall{"u_am_ende", "{\\rtf1 a\\u", "a"},
+                      LeseFall{"u_ohne_zahl", "{\\rtf1 a\\u b}", "ab"},
+                      LeseFall{"bin_zu_lang", "{\\rtf1 a\\bin999999 xyz}", "a"},
+                      LeseFall{"negatives_bin", "{\\rtf1 a\\bin-5 b}", "ab"},
+                      LeseFall{"ueberlanges_wort", "{\\rtf1 a\\" + std::string(10000, 'x') + " b}",
+                               "ab"},
+                      LeseFall{"nullbytes", std::string("{\\rtf1 a\0b}", 11), "ab"}),
+    kFallname);
 
 TEST(RtfLesen, TiefeVerschachtelungBleibtBegrenzt) {
     const std::string tief =

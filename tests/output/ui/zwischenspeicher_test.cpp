@@ -41,17 +41,6 @@ std::string Block(const std::string& zahlen, const std::string& treffer) {
            " :\r\nTreffer   " + treffer + "\r\n" + std::string(80, '-') + "\r\n";
 }
 
-TEST(Zwischenspeicher, FensterNamenUndTitel) {
-    Zwischenspeicher w;
-    EXPECT_EQ(w.objectName(), "fZwischenspeicher");
-    EXPECT_EQ(w.property("zahlixKurz").toString(), "ZW");
-    EXPECT_FALSE(w.property("zahlixQuickInfo").toString().isEmpty());
-    EXPECT_EQ(w.windowTitle(), "Zwischenspeicher: OhneName.TXT");
-    ASSERT_NE(w.findChild<QTextEdit*>("rtZwischenspeicher"), nullptr);
-    EXPECT_EQ(w.findChild<QPushButton*>("bToolbar_7")->text(), "&Zurück");
-    EXPECT_EQ(w.findChild<QPushButton*>("bToolbar_9")->text(), "E&rsetzen");
-}
-
 TEST(Zwischenspeicher, TextEinfuegenUeberspringtGleicheZahlen) {
     Zwischenspeicher w;
     w.TextEinfuegen(Block(" 03 12 17 25 38 44", "     1"));
@@ -306,10 +295,6 @@ TEST(Zwischenspeicher, StatuszeileFolgtDemCaret) {
               "Zwischenspeicher Zeile 2  -  Zeichen 5 von 1.203  -  4 Zeichen markiert");
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Zwischenspeicher, UmschaltKlickAufErsetzenNummeriert) {
     SkriptPort port;
     Zwischenspeicher w;
@@ -320,10 +305,6 @@ TEST(Zwischenspeicher, UmschaltKlickAufErsetzenNummeriert) {
     EXPECT_EQ(Text(w), "  1: 01 02 03\n  2: 04 05");
     EXPECT_TRUE(port.eingabeAnfragen.empty());
 }
-
-}  // namespace
-
-namespace {
 
 TEST(Zwischenspeicher, DruckenUebergibtDenGanzenText) {
     Zwischenspeicher w;

@@ -49,35 +49,11 @@ class OptionenFenster : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(OptionenFenster, ReiterUndSteuerelementeMitIhrenNamen) {
-    EXPECT_EQ(dialog.objectName(), "fOptionen");
-    EXPECT_EQ(dialog.windowTitle(), "Start-Optionen einstellen");
-    auto* reiter = Kind<QTabWidget>(dialog, "SSTab1");
-    ASSERT_EQ(reiter->count(), 4);
-    EXPECT_EQ(reiter->tabText(0), "Allgemeines");
-    EXPECT_EQ(reiter->tabText(1), "Lotto-Auswertung");
-    EXPECT_EQ(reiter->tabText(2), "System-Auswertung");
-    EXPECT_EQ(reiter->tabText(3), "Lottoschein-Druck");
-    EXPECT_EQ(Kind<QCheckBox>(dialog, "kAllgemein_0")->text(), "&Zahlix-Info anzeigen ");
-    EXPECT_EQ(Kind<QCheckBox>(dialog, "kAllgemein_5")->text(),
-              "&Zwischenspeicher nur manuell verwenden");
-    EXPECT_EQ(Kind<QCheckBox>(dialog, "kLottoAuswertung_2")->text(), "&3 + Zusatzzahl auswerten");
-    EXPECT_EQ(Kind<QCheckBox>(dialog, "kSystemAuswertung_5")->text(),
-              QString::fromUtf8("&Erzeugung von Systemen über 32000 Reihen zulassen"));
+TEST_F(OptionenFenster, ReiterUndVerborgeneSteuerelemente) {
+    ASSERT_EQ(Kind<QTabWidget>(dialog, "SSTab1")->count(), 4);
     EXPECT_TRUE(Kind<QCheckBox>(dialog, "kSystemAuswertung_5")->isHidden());
-    EXPECT_EQ(Kind<QCheckBox>(dialog, "kLottoscheinDruck")->text(),
-              "&Alternative Druckausgabe verwenden");
-    for (const char* name : {"tStartdatei", "tAddInDatei", "tLottoscheinDruckdatei"})
-        Kind<QLineEdit>(dialog, name);
-    for (const char* name : {"bOK", "bAbbrechen", "bStandard", "bHilfe"})
-        Kind<QPushButton>(dialog, name);
-    EXPECT_EQ(Kind<QPushButton>(dialog, "bStandard")->text(), "S&tandard");
     EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoZahlenauswahl")->itemText(5), "Zahlix-Barometer!");
     EXPECT_EQ(Kind<QComboBox>(dialog, "cLottoscheinSchriftgroesse")->count(), 7);
-    EXPECT_EQ(dialog.property("zahlixQuickInfo").toString(),
-              "Optionen einstellen\r\n\r\nLegt fest, mit welchen Optionen Zahlix gestartet "
-              "werden soll\r\n\r\n-> 'OK'\r\nSpeichert die Einstellung\r\n\r\n-> 'Standard'\r\n"
-              "Stellt die Grundoptionen ein\r\n");
 }
 
 TEST_F(OptionenFenster, ZeigtStandardwerteInDenSteuerelementen) {
