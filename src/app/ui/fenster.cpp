@@ -64,7 +64,8 @@ QWidget* FensterSuchen(const std::string& name) {
     if (Rahmen* r = Rahmen::Instanz()) {
         // A closed child lingers hidden until it is deleted; it no longer counts.
         for (QMdiSubWindow* sub : r->Flaeche()->subWindowList())
-            if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == gesucht)
+            if (!sub->isHidden() && sub->widget() && sub->widget()->objectName() == gesucht &&
+                (sub->isMinimized() || !sub->widget()->isHidden()))
                 return sub->widget();
     }
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
@@ -186,6 +188,20 @@ bool Rahmen::eventFilter(QObject* o, QEvent* e) {
                 const QString tag = sub->widget()->property("zahlixTag").toString();
                 for (QAction* a : fensterleiste_->actions())
                     if (a->data().toString() == tag) a->setVisible(e->type() == QEvent::Show);
+            }
+            break;
+        case QEvent::Close:
+            // A child that closes itself takes its sub window along, once its close handling
+            // has accepted (a refused close leaves it visible).
+            if (auto* w = qobject_cast<QWidget*>(o); w && w->property("zahlixTag").isValid()) {
+                QPointer<QWidget> kind(w);
+                QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
+                QTimer::singleShot(0, this, [kind, sub] {
+                    if (!kind || !sub || !kind->isHidden() || sub->isHidden() || sub->isMinimized())
+                        return;
+                    sub->hide();
+                    sub->deleteLater();
+                });
             }
             break;
         case QEvent::DynamicPropertyChange:

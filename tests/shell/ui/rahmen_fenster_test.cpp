@@ -80,10 +80,24 @@ TEST_F(RahmenTest, FensterleisteKnoepfeKommenUndGehen) {
     ui::FensterZeigen(new SchlichtesFenster("fDrucker", "DR"));
     EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "3F:DR"}));
 
+    // A window may close itself; its frame and button go with it, also when minimised before.
+    auto* c = new KindFenster("fErmittlung", "AN", "");
+    ui::FensterZeigen(c);
+    c->parentWidget()->showMinimized();
+    c->parentWidget()->showNormal();
+    c->close();
+    EXPECT_EQ(ui::FensterSuchen("fErmittlung"), nullptr);
+    Verarbeiten();
+    EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "3F:DR"}));
+    EXPECT_EQ(rahmen->Flaeche()->subWindowList().size(), 2);
+
     // A window that refuses to close keeps its button.
     a->verweigern = true;
     EXPECT_FALSE(subA->close());
+    a->close();
+    Verarbeiten();
     EXPECT_EQ(Fensterleiste(*rahmen), (QStringList{"1F:ST", "3F:DR"}));
+    EXPECT_EQ(ui::FensterSuchen("fStatistik"), a);
 }
 
 TEST_F(RahmenTest, KindfensterStaffelnSichNachKaskade) {
