@@ -9,7 +9,7 @@
 #include "core/atomare_datei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
-#include "lotto_beispiele.h"
+#include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;

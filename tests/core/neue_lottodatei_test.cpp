@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/skript_port.h"
-#include "lotto_beispiele.h"
+#include "support/lotto_beispiele.h"
 #include "output/bereich.h"
 
 using namespace zahlix;

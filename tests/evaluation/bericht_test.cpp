@@ -1,46 +1,32 @@
+#include "evaluation/bericht.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
 
 #include "evaluation/auswertung.h"
-#include "evaluation/bericht.h"
 #include "evaluation/trefferliste.h"
+#include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
 
 namespace {
 
-struct Ziehung {
-    int woche, jahr;
-    char kennung;  // 0 for none
-    std::vector<int> zahlen;
-    int zusatz;
-};
-
 // A short made-up history around the century change, with identifiers, bonus values 0 and 50
 // and one draw out of range.
 Lottodatei Beispielhistorie() {
-    const std::vector<Ziehung> ziehungen = {
-        {22, 1999, 0, {1, 7, 13, 20, 33, 44}, 9},   {23, 1999, 0, {2, 7, 8, 9, 10, 11}, 50},
-        {52, 1999, 'S', {3, 4, 5, 6, 40, 41}, 7},   {1, 2000, 'M', {1, 2, 3, 4, 5, 6}, 0},
-        {23, 2004, 'M', {7, 14, 21, 28, 35, 42}, 1}, {23, 2004, 'S', {1, 2, 3, 30, 31, 32}, 4},
-        {24, 2004, 0, {43, 44, 45, 46, 47, 48}, 49}, {25, 2004, 0, {1, 2, 3, 4, 45, 46}, 5},
-    };
-    Lottodatei d;
-    d.Leeren();
-    for (size_t i = 0; i < ziehungen.size(); ++i) {
-        const auto& z = ziehungen[i];
-        Bitworte w = ZahlenPacken(z.zahlen);
-        w[3] = static_cast<int16_t>(w[3] | (z.zusatz << 8));
-        const int idx = static_cast<int>(i);
-        d.ZahlenSetzen(idx, w);
-        d.WocheKennung[idx] = WocheKennungAus(z.woche, z.kennung);
-        d.JahrCode[idx] = JahrCodeAusJahr(z.jahr);
-        d.ImBereich[idx] = -1;
-    }
-    d.LetzterIndex = static_cast<int16_t>(ziehungen.size() - 1);
+    Lottodatei d = test::HistorieAus({
+        {22, 1999, 0, {1, 7, 13, 20, 33, 44}, 9},
+        {23, 1999, 0, {2, 7, 8, 9, 10, 11}, 50},
+        {52, 1999, 'S', {3, 4, 5, 6, 40, 41}, 7},
+        {1, 2000, 'M', {1, 2, 3, 4, 5, 6}, 0},
+        {23, 2004, 'M', {7, 14, 21, 28, 35, 42}, 1},
+        {23, 2004, 'S', {1, 2, 3, 30, 31, 32}, 4},
+        {24, 2004, 0, {43, 44, 45, 46, 47, 48}, 49},
+        {25, 2004, 0, {1, 2, 3, 4, 45, 46}, 5},
+    });
     d.ImBereich[6] = 0;
     d.Trefferwert[6] = 6;  // stale class of a draw out of range: must never show
     return d;
@@ -98,7 +84,8 @@ TEST(Bericht, ZahlenzeileBrichtNachFuenfzehnZahlenUm) {
     a.auswahl = ZahlenPacken(std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 46});
     a.groessteZahl = 45;
     const std::string k2 = BerichtKopf(a);
-    EXPECT_NE(k2.find("Zahlen     : 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 :\r\n"), std::string::npos);
+    EXPECT_NE(k2.find("Zahlen     : 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 :\r\n"),
+              std::string::npos);
 
     a.auswahl = {};
     EXPECT_NE(BerichtKopf(a).find("Zahlen     : :\r\n"), std::string::npos);
@@ -163,15 +150,20 @@ TEST(Bericht, TitelUndFilter) {
 }
 
 TEST(Bericht, Statuszeile) {
-    EXPECT_EQ(StatuszeileNachAuswertung(0, 5031, 0, 0),
-              " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick auswählen");
-    EXPECT_EQ(StatuszeileNachAuswertung(1, 5031, 0, 0), " 1  Zahl mit  5031  Reihen wurde ausgewertet.");
-    EXPECT_EQ(StatuszeileNachAuswertung(6, 5031, 13983816, 279),
-              " 6  Zahlen (KombiNr  13.983.816 , Summe  279) mit  5031  Reihen wurden ausgewertet.");
+    EXPECT_EQ(
+        StatuszeileNachAuswertung(0, 5031, 0, 0),
+        " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick auswählen");
+    EXPECT_EQ(StatuszeileNachAuswertung(1, 5031, 0, 0),
+              " 1  Zahl mit  5031  Reihen wurde ausgewertet.");
+    EXPECT_EQ(
+        StatuszeileNachAuswertung(6, 5031, 13983816, 279),
+        " 6  Zahlen (KombiNr  13.983.816 , Summe  279) mit  5031  Reihen wurden ausgewertet.");
     EXPECT_EQ(StatuszeileNachAuswertung(6, 0, 1, 21),
               " 6  Zahlen (KombiNr  1 , Summe  21) mit  0  Reihen wurden ausgewertet.");
-    EXPECT_EQ(StatuszeileNachAuswertung(12, 3, 0, 0), " 12  Zahlen mit  3  Reihen wurden ausgewertet.");
-    EXPECT_EQ(DruckFortschrittText(1050), " Auswertung wird an die Druckausgabe übergeben... 1.050 Reihen");
+    EXPECT_EQ(StatuszeileNachAuswertung(12, 3, 0, 0),
+              " 12  Zahlen mit  3  Reihen wurden ausgewertet.");
+    EXPECT_EQ(DruckFortschrittText(1050),
+              " Auswertung wird an die Druckausgabe übergeben... 1.050 Reihen");
 }
 
 TEST(TrefferlisteText, ZeileInFarbigenStuecken) {
@@ -180,11 +172,16 @@ TEST(TrefferlisteText, ZeileInFarbigenStuecken) {
     Klassenzaehler z{};
     ReihenAuswerten(auswahl, d, z, {1, 1, 1});
     using F = Listenfarbe;
-    EXPECT_EQ(TrefferZeile(d, 0, auswahl),
-              (Listenzeile{{" 22/1999   :", F::Schwarz}, {" 01", F::Schwarz}, {" 07", F::Hellblau},
-                           {" 13", F::Schwarz}, {" 20", F::Schwarz}, {" 33", F::Schwarz},
-                           {" 44", F::Schwarz}, {"-", F::Schwarz}, {"09", F::Hellrot},
-                           {"  1 T.", F::Schwarz}}));
+    EXPECT_EQ(TrefferZeile(d, 0, auswahl), (Listenzeile{{" 22/1999   :", F::Schwarz},
+                                                        {" 01", F::Schwarz},
+                                                        {" 07", F::Hellblau},
+                                                        {" 13", F::Schwarz},
+                                                        {" 20", F::Schwarz},
+                                                        {" 33", F::Schwarz},
+                                                        {" 44", F::Schwarz},
+                                                        {"-", F::Schwarz},
+                                                        {"09", F::Hellrot},
+                                                        {"  1 T.", F::Schwarz}}));
     // Bonus 50 and 0 both show "..", never in the hit colour.
     EXPECT_EQ(ZeilenText(TrefferZeile(d, 1, auswahl)), " 23/1999   : 02 07 08 09 10 11-..  3 T.");
     EXPECT_EQ(ZeilenText(TrefferZeile(d, 3, auswahl)), " 01/2000-M : 01 02 03 04 05 06-..  0 T.");

@@ -1,5 +1,5 @@
 #pragma once
-// Small hand-made histories for the file tests.
+// Small hand-made histories for the tests.
 #include <array>
 #include <cstring>
 #include <string>
