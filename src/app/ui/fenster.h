@@ -5,7 +5,7 @@
 // properties "zahlixKurz" (window-bar caption, e.g. "LO") and "zahlixQuickInfo" (its Quick-Info
 // text, CR LF line ends; changes while active are shown at once). FensterZeigen puts it into
 // the frame: placement by NaechstePosition, window-bar button, tag property "zahlixTag" ("3F").
-// Closing the child removes its button. Windows that refuse to close (closeEvent ignored) must
+// Closing the child (its own close() or the frame's) removes its sub window and button. Windows that refuse to close (closeEvent ignored) must
 // accept while ProgrammEndet() is true.
 //
 // Openers: a window kind is registered once with a factory under its objectName ("fZX",
