@@ -141,46 +141,37 @@ TEST(CliAuswerten, FehlerfaelleMitDeutscherMeldung) {
     DateiSchreiben(o / "klein.AS7", kKleineDatei);
     DateiSchreiben(o / "kaputt.AS7", " 22 1999 00 01 07 13 xx 33 44 09\r\n");
     DateiSchreiben(o / "klein.txt", kKleineDatei);
-    struct Fall {
-        std::string argumente;
-        int status;
+    const CliFehlerfall faelle[] = {
+        {"auswerten", 1, ""},
+        {"auswerten klein.AS7", 1, ""},
+        {"auswerten klein.AS7 0", 1, ""},
+        {"auswerten klein.AS7 50", 1, ""},
+        {"auswerten klein.AS7 3 3", 1, ""},
+        {"auswerten klein.AS7 3x", 1, ""},
+        {"auswerten klein.AS7 --filter 13 3", 1, ""},
+        {"auswerten klein.AS7 --filter 3", 1, ""},
+        {"auswerten klein.AS7 --zusatzzahl 6 3", 1, ""},
+        {"auswerten klein.AS7 --zusatzzahl 33 3", 1, ""},
+        {"auswerten klein.AS7 --bogus 3", 1, ""},
+        {"zwischenspeichern klein.AS7 --filter 3 3", 1, ""},
+        {"auswerten fehlt.AS7 3", 2, ""},
+        {"auswerten kaputt.AS7 3", 2, ""},
+        {"auswerten klein.txt 3", 2, ""},
+        {"kombinr", 1, ""},
+        {"kombinr 1 2 3 4 5 6 7 8 9 10", 1, ""},
+        {"kombinr 1 1", 1, ""},
+        {"kombinr --groesste 45 46", 1, ""},
+        {"kombinr --groesste 50 1", 1, ""},
+        {"kombination 0", 1, ""},
+        {"kombination 13983817", 1, ""},
+        {"kombination --anzahl 10 1", 1, ""},
+        {"kombination --groesste 5 --anzahl 6 1", 1, ""},
+        {"kombination 1 2", 1, ""},
+        {"kombination", 1, ""},
+        {"woche 1", 1, ""},
+        {"woche eins 2005", 1, ""},
     };
-    const Fall faelle[] = {
-        {"auswerten", 1},
-        {"auswerten klein.AS7", 1},
-        {"auswerten klein.AS7 0", 1},
-        {"auswerten klein.AS7 50", 1},
-        {"auswerten klein.AS7 3 3", 1},
-        {"auswerten klein.AS7 3x", 1},
-        {"auswerten klein.AS7 --filter 13 3", 1},
-        {"auswerten klein.AS7 --filter 3", 1},
-        {"auswerten klein.AS7 --zusatzzahl 6 3", 1},
-        {"auswerten klein.AS7 --zusatzzahl 33 3", 1},
-        {"auswerten klein.AS7 --bogus 3", 1},
-        {"zwischenspeichern klein.AS7 --filter 3 3", 1},
-        {"auswerten fehlt.AS7 3", 2},
-        {"auswerten kaputt.AS7 3", 2},
-        {"auswerten klein.txt 3", 2},
-        {"kombinr", 1},
-        {"kombinr 1 2 3 4 5 6 7 8 9 10", 1},
-        {"kombinr 1 1", 1},
-        {"kombinr --groesste 45 46", 1},
-        {"kombinr --groesste 50 1", 1},
-        {"kombination 0", 1},
-        {"kombination 13983817", 1},
-        {"kombination --anzahl 10 1", 1},
-        {"kombination --groesste 5 --anzahl 6 1", 1},
-        {"kombination 1 2", 1},
-        {"kombination", 1},
-        {"woche 1", 1},
-        {"woche eins 2005", 1},
-    };
-    for (const auto& f : faelle) {
-        const CliLauf l = Cli(o, f.argumente);
-        EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_FALSE(l.fehler.empty()) << f.argumente;
-        EXPECT_EQ(l.aus, "") << f.argumente;
-    }
+    ErwarteFehler(o, faelle);
 }
 
 TEST(CliKombination, NummerUndZahlenHinUndZurueck) {

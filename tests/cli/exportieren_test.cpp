@@ -51,20 +51,15 @@ TEST(CliExportieren, RtfHinUndZurueck) {
 TEST(CliExportieren, AufrufUndDateifehler) {
     test::Arbeitsordner ordner;
     test::DateiSchreiben(ordner / "leer.txt", "keine Zahlen\r\n");
-    test::CliLauf l = Exportieren(ordner, Q(ordner / "leer.txt"));
-    EXPECT_EQ(l.status, 1);
-    EXPECT_NE(l.fehler.find("Aufruf"), std::string::npos) << l.fehler;
-    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "x.doc"));
-    EXPECT_EQ(l.status, 1);
-    EXPECT_NE(l.fehler.find("unbekanntes Zielformat"), std::string::npos) << l.fehler;
-    l = Exportieren(ordner, Q(ordner / "fehlt.txt") + " " + Q(ordner / "x.ASC"));
-    EXPECT_EQ(l.status, 2);
-    EXPECT_NE(l.fehler.find("fehlt.txt wurde nicht gefunden"), std::string::npos) << l.fehler;
-    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "nirgends" / "x.RTF"));
-    EXPECT_EQ(l.status, 2);
-    EXPECT_NE(l.fehler.find("x.RTF"), std::string::npos) << l.fehler;
+    const test::CliFehlerfall faelle[] = {
+        {"exportieren leer.txt", 1, "Aufruf"},
+        {"exportieren leer.txt x.doc", 1, "unbekanntes Zielformat"},
+        {"exportieren fehlt.txt x.ASC", 2, "fehlt.txt wurde nicht gefunden"},
+        {"exportieren leer.txt nirgends/x.RTF", 2, "x.RTF"},
+    };
+    test::ErwarteFehler(ordner, faelle);
     // No rows: no error, and nothing written.
-    l = Exportieren(ordner, Q(ordner / "leer.txt") + " " + Q(ordner / "x.ZS4"));
+    const test::CliLauf l = Exportieren(ordner, "leer.txt x.ZS4");
     EXPECT_EQ(l.status, 0);
     EXPECT_EQ(l.aus, "0 Reihen wurden gefunden und gespeichert.\n");
     EXPECT_FALSE(fs::exists(ordner / "x.ZS4"));

@@ -42,12 +42,7 @@ TEST(CliInfo, Fehlerfaelle) {
     Arbeitsordner o;
     DateiSchreiben(o / "kaputt.AS7", " 40 1955 83 03 12 13 16 23 41\r\n");
     DateiSchreiben(o / "ohne.ZX7", "keine Lottodatei");
-    struct Fall {
-        const char* argumente;
-        int status;
-        const char* fehler;
-    };
-    const Fall faelle[] = {
+    const CliFehlerfall faelle[] = {
         {"info", 1, "info erwartet genau einen Dateinamen."},
         {"info a.ZX7 b.ZX7", 1, "info erwartet genau einen Dateinamen."},
         {"info liste.txt", 1, "liste.txt ist kein gültiger Lotto-Dateiname!"},
@@ -55,12 +50,7 @@ TEST(CliInfo, Fehlerfaelle) {
         {"info kaputt.AS7", 2, "Zeile 1: zu wenige Werte (9 statt 10)."},
         {"info ohne.ZX7", 2, "Die Datei ohne.ZX7 konnte nicht als Lottodatei geladen werden."},
     };
-    for (const Fall& f : faelle) {
-        const CliLauf l = Cli(o, f.argumente);
-        EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_NE(l.fehler.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.fehler;
-        EXPECT_EQ(l.aus, "") << f.argumente;
-    }
+    ErwarteFehler(o, faelle);
 }
 
 TEST(CliKonvertieren, AlleZielformateMitSicherung) {
@@ -95,12 +85,7 @@ TEST(CliKonvertieren, Fehlerfaelle) {
     DateiSchreiben(o / "q.AS7", kZweiZiehungen);
     DateiSchreiben(o / "kaputt.ZX7", std::string("XZ\0\0\0\0\0\0\0\0\x31\0\x05", 13));
     DateiSchreiben(o / "ziel.ZX7", "bleibt");
-    struct Fall {
-        const char* argumente;
-        int status;
-        const char* fehler;
-    };
-    const Fall faelle[] = {
+    const CliFehlerfall faelle[] = {
         {"konvertieren q.AS7", 1, "konvertieren erwartet QUELLE und ZIEL."},
         {"konvertieren q.ASC z.ZX7", 1, "q.ASC ist kein gültiger Lotto-Dateiname!"},
         {"konvertieren q.AS7 z.TXT", 1, "z.TXT ist kein gültiger Lotto-Dateiname!"},
@@ -108,12 +93,7 @@ TEST(CliKonvertieren, Fehlerfaelle) {
         {"konvertieren kaputt.ZX7 ziel.ZX7", 2, "unvollständiger Datensatz am Dateiende"},
         {"konvertieren q.AS7 nirgends/z.ZX7", 2, "nirgends/z.ZX7 konnte nicht geschrieben werden"},
     };
-    for (const Fall& f : faelle) {
-        const CliLauf l = Cli(o, f.argumente);
-        EXPECT_EQ(l.status, f.status) << f.argumente;
-        EXPECT_NE(l.fehler.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.fehler;
-        EXPECT_EQ(l.aus, "") << f.argumente;
-    }
+    ErwarteFehler(o, faelle);
     EXPECT_EQ(DateiLesen(o / "ziel.ZX7"), "bleibt");
 }
 

@@ -1,5 +1,7 @@
 #include "support/cli_lauf.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 #ifndef _WIN32
@@ -24,6 +26,17 @@ CliLauf Ausfuehren(const fs::path& programm, const fs::path& ordner, const std::
     fs::remove(aus, ec);
     fs::remove(fehler, ec);
     return lauf;
+}
+
+void ErwarteFehler(const fs::path& programm, const fs::path& ordner,
+                   std::span<const CliFehlerfall> faelle) {
+    for (const CliFehlerfall& f : faelle) {
+        const CliLauf l = Ausfuehren(programm, ordner, f.argumente);
+        EXPECT_EQ(l.status, f.status) << f.argumente;
+        EXPECT_FALSE(l.fehler.empty()) << f.argumente;
+        EXPECT_NE(l.fehler.find(f.fehler), std::string::npos) << f.argumente << "\n" << l.fehler;
+        EXPECT_EQ(l.aus, "") << f.argumente;
+    }
 }
 
 }  // namespace zahlix::test
