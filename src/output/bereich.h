@@ -8,8 +8,8 @@ namespace zahlix {
 struct Bereichswerte {
     int16_t wocheVon = 1, jahrVon = 1900, wocheBis = 1, jahrBis = 1900;
     int16_t wochenImJahrVon = 1, wochenImJahrBis = 53;
-    int16_t markierung = 0;  // 0 none, 1 "G", 2 "U"
-    std::string kennung;     // only draws with this identifier; empty = all
+    int16_t markierung = 0;   // 0 none, 1 "G", 2 "U"
+    std::string kennung;      // only draws with this identifier; empty = all
     std::string wochenliste;  // " W="
     std::string jahresliste;  // " J="
     bool gruppe = false;      // " Gruppe"
@@ -20,6 +20,7 @@ struct Bereichswerte {
 
     // Weeks-in-year 1..53, no mark, no identifier, no lists, no flags (bounds kept).
     void EinschraenkungenAufheben();
+    bool operator==(const Bereichswerte&) const = default;
 };
 
 // The process-wide range values (owned by the evaluation window).
