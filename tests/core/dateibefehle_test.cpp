@@ -9,8 +9,8 @@
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
 #include "core/lottodatei_io.h"
-#include "support/lotto_beispiele.h"
 #include "output/bereich.h"
+#include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;

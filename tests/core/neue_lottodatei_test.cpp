@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/skript_port.h"
-#include "support/lotto_beispiele.h"
 #include "output/bereich.h"
+#include "support/lotto_beispiele.h"
 
 using namespace zahlix;
 using namespace zahlix::test;

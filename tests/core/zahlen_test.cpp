@@ -1,3 +1,5 @@
+#include "core/zahlen.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,7 +7,6 @@
 
 #include "core/lottodatei.h"
 #include "core/tabellen.h"
-#include "core/zahlen.h"
 
 using namespace zahlix;
 
