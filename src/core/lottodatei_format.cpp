@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "app/port.h"
+#include "core/textdatei.h"
 #include "core/zahlen.h"
 
 namespace zahlix {
@@ -222,8 +223,7 @@ Ladefehler As7Lesen(std::string_view b, Speicher& s, int16_t& groessteZahl) {
 
 Lottoformat FormatAusName(std::string_view name) {
     if (name.size() < 4) return Lottoformat::Unbekannt;
-    std::string e(name.substr(name.size() - 4));
-    for (char& c : e) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string e = Endung4(std::string(name));
     if (e == ".ZX7") return Lottoformat::ZX7;
     if (e == ".ZX6") return Lottoformat::ZX6;
     if (e == ".AS7") return Lottoformat::AS7;

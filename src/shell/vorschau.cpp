@@ -36,12 +36,6 @@ class Wortleser {
     std::ifstream ein_;
 };
 
-std::string Grossbuchstaben(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return s;
-}
-
 std::string ZahlenText(const Bitworte& w) {
     std::array<int, 49> liste{};
     const int n = ZahlenEntpacken(w, liste);
@@ -205,7 +199,7 @@ std::vector<std::string> DateiVorschau(const std::filesystem::path& datei) {
     if (!std::filesystem::is_regular_file(datei, ec)) return {};
     const uint64_t laenge = std::filesystem::file_size(datei, ec);
     if (ec) return {};
-    const std::string endung = Grossbuchstaben(TextAusPfad(datei.extension()));
+    const std::string endung = Endung4(TextAusPfad(datei.extension()));
     if (endung == ".ZX7") return Ziehungsvorschau(datei, laenge, true);
     if (endung == ".ZX6") return Ziehungsvorschau(datei, laenge, false);
     if (endung == ".ZS3" || endung == ".ZXD")
