@@ -14,12 +14,9 @@
 #include "app/fensterplatz.h"
 #include "app/programm.h"
 #include "shell/optionen.h"
+#include "shell/ui/optionen_dialog.h"
 #include "shell/ui/rahmen.h"
 
-#if __has_include("shell/ui/optionen_dialog.h")
-#include "shell/ui/optionen_dialog.h"
-#define ZAHLIX_HAT_OPTIONEN_DIALOG 1
-#endif
 
 namespace zahlix::ui {
 
@@ -131,7 +128,11 @@ void LottoAuswertungNeu() {
 }
 
 void ZwischenspeicherZeigen() {
-    FensterOeffnen("fZwischenspeicher");
+    const bool neu = !FensterSuchen("fZwischenspeicher");
+    QWidget* w = FensterOeffnen("fZwischenspeicher");
+    // The result buffer is the backdrop of the work area when all windows are to be maximised.
+    if (neu && w && Optionen().allgemein[1] == 1)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->showMaximized();
 }
 
 void HilfeZeigen() {
@@ -140,18 +141,8 @@ void HilfeZeigen() {
         QMetaObject::invokeMethod(w, "HilfethemaZeigen", Qt::DirectConnection);
 }
 
-bool OptionenVerfuegbar() {
-#ifdef ZAHLIX_HAT_OPTIONEN_DIALOG
-    return true;
-#else
-    return false;
-#endif
-}
-
 void OptionenZeigen() {
-#ifdef ZAHLIX_HAT_OPTIONEN_DIALOG
     OptionenDialogZeigen(Hauptfenster());
-#endif
 }
 
 void ProgrammBeenden() {

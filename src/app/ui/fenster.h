@@ -50,7 +50,6 @@ void ZwischenspeicherZeigen();
 void HilfeZeigen();
 // The modal options dialog; afterwards the active child follows "Alle Fenster maximieren".
 void OptionenZeigen();
-bool OptionenVerfuegbar();
 // Raises the frame's close request ("Zahlix beenden?").
 void ProgrammBeenden();
 // True while the frame closes its child windows at the end of the program.

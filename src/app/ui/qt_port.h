@@ -35,7 +35,4 @@ class QtPort : public Port {
     bool sanduhr_ = false;
 };
 
-// The file request through Qt's own dialog; used while the program's file dialog is missing.
-std::string DateiAuswaehlenNotbehelf(const std::string& muster, const std::string& titel);
-
 }  // namespace zahlix::ui

@@ -42,6 +42,8 @@ Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {
 
     flaeche_ = new QMdiArea;
     flaeche_->setObjectName("Arbeitsflaeche");
+    // A maximised result buffer must not force every window opened above it to maximise too.
+    flaeche_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
     flaeche_->setBackground(QColor(118, 130, 146));
     flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     flaeche_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -107,7 +107,6 @@ void Rahmen::AktionenAktualisieren() {
     const bool hilfe = FensterAngemeldet("fHilfe") || FensterSuchen("fHilfe");
     setzen("mHilfeAnzeigen", hilfe);
     if (auto* wieKannIch = findChild<QPushButton*>("bzWieKannIch")) wieKannIch->setEnabled(hilfe);
-    setzen("mOptionen", OptionenVerfuegbar());
     setzen("mKopieren", !GemeinsamesBild().isNull());
     setzen("mZahlenKopieren", zahlen);
     setzen("mZahlenEinfuegen", zahlen);

@@ -72,6 +72,12 @@ TEST_F(RahmenTest, StartdateiWirdUebergebenUndZwischenspeicherZuerst) {
     EXPECT_EQ(Auswertung()->property("zahlixTag").toString(), "2F");
     EXPECT_EQ(ui::FensterSuchen("fZwischenspeicher")->property("zahlixTag").toString(), "1F");
     EXPECT_EQ(SichtbareLotterieKnoepfe(*rahmen), (std::vector<std::string>{"Samstag", "Mittwoch"}));
+    // Standard options maximise the result buffer; the evaluation window above it stays normal.
+    auto* zw = qobject_cast<QMdiSubWindow*>(ui::FensterSuchen("fZwischenspeicher")->parentWidget());
+    auto* lo = qobject_cast<QMdiSubWindow*>(Auswertung()->parentWidget());
+    ASSERT_TRUE(zw && lo);
+    EXPECT_TRUE(zw->isMaximized());
+    EXPECT_FALSE(lo->isMaximized());
 }
 
 TEST_F(RahmenTest, NurSchweizVorhandenKleingeschrieben) {
