@@ -17,19 +17,14 @@
 #include <algorithm>
 #include <system_error>
 
+#include "app/anwendungsdateien.h"
 #include "app/port.h"
 #include "app/programm.h"
 #include "core/textdatei.h"
 #include "shell/muster.h"
+#include "shell/ui/dialoghilfe.h"
 #include "shell/ui/vorschau_feld.h"
 #include "shell/zuletzt.h"
-
-// The frame's window procedures, when the program is built with them.
-#if __has_include("app/ui/fenster.h") && __has_include("app/anwendungsdateien.h")
-#include "app/anwendungsdateien.h"
-#include "app/ui/fenster.h"
-#define ZAHLIX_HAT_FENSTER 1
-#endif
 
 namespace fs = std::filesystem;
 
@@ -176,12 +171,7 @@ Dateiabfrage::Dateiabfrage(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &Dateiabfrage::OkGeklickt);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(win, &QPushButton::clicked, this, &Dateiabfrage::WinDialog);
-    connect(hilfe, &QPushButton::clicked, this, [] {
-#ifdef ZAHLIX_HAT_FENSTER
-        Hilfethema() = "Dialog.Dateiname abfragen";
-        HilfeZeigen();
-#endif
-    });
+    connect(hilfe, &QPushButton::clicked, this, [] { HilfeZu("Dialog.Dateiname abfragen"); });
     connect(datei_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         kandidat_ = Kandidatenpfad(ordner_, S(text.trimmed()), Startverzeichnis());
         ausZuletzt_ = false;
@@ -458,29 +448,18 @@ void Dateiabfrage::OrdnerAnlegen(const QPoint&) {
 }
 
 void Dateiabfrage::showEvent(QShowEvent* e) {
-#ifdef ZAHLIX_HAT_FENSTER
-    if (!quickInfoGemerkt_) QuickInfoMerken(kQuickInfo);
-    quickInfoGemerkt_ = true;
-#endif
+    quickInfo_.Gezeigt(kQuickInfo);
     QDialog::showEvent(e);
 }
 
 void Dateiabfrage::hideEvent(QHideEvent* e) {
-#ifdef ZAHLIX_HAT_FENSTER
-    if (quickInfoGemerkt_) QuickInfoZurueck();
-    quickInfoGemerkt_ = false;
-#endif
+    quickInfo_.Verborgen();
     QDialog::hideEvent(e);
 }
 
 Dateiabfrage& DateiabfrageInstanz(QWidget* parent) {
     static QPointer<Dateiabfrage> dialog;
-    if (!dialog) {
-        dialog = new Dateiabfrage(parent);
-    } else if (parent && dialog->parentWidget() != parent) {
-        dialog->setParent(parent, dialog->windowFlags());
-    }
-    return *dialog;
+    return EinzigerDialog(dialog, parent);
 }
 
 std::string DateiabfrageZeigen(QWidget* parent, const std::string& muster,

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/ui/dialoghilfe.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -81,7 +83,7 @@ class Dateiabfrage : public QDialog {
     bool ausZuletzt_ = false;    // kandidat_ came from the recent list
     std::vector<std::string> zuletztListe_;
     QString tag_;
-    bool quickInfoGemerkt_ = false;
+    QuickInfoWaehrendSichtbar quickInfo_;
 };
 
 // The one dialog, created on first use.

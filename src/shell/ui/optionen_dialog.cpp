@@ -15,15 +15,10 @@
 #include <QVBoxLayout>
 #include <system_error>
 
+#include "app/anwendungsdateien.h"
 #include "app/programm.h"
 #include "core/textdatei.h"
-
-// The frame's window procedures, when the program is built with them.
-#if __has_include("app/ui/fenster.h") && __has_include("app/anwendungsdateien.h")
-#include "app/anwendungsdateien.h"
-#include "app/ui/fenster.h"
-#define ZAHLIX_HAT_FENSTER 1
-#endif
+#include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {
 
@@ -66,9 +61,7 @@ int16_t KastenWert(const QCheckBox* k) {
 }  // namespace
 
 std::filesystem::path OptionsdateiPfad() {
-#ifdef ZAHLIX_HAT_FENSTER
     if (!Dateien().optionen.empty()) return Dateien().optionen;
-#endif
     std::filesystem::path ordner = Programm().startverzeichnis;
     if (ordner.empty()) {
         std::error_code ec;
@@ -185,12 +178,7 @@ OptionenDialog::OptionenDialog(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &OptionenDialog::OkGeklickt);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
     connect(standard, &QPushButton::clicked, this, [this] { WerteZeigen(OptionenStandard()); });
-    connect(hilfe, &QPushButton::clicked, this, [] {
-#ifdef ZAHLIX_HAT_FENSTER
-        Hilfethema() = "Dialog.Optionen";
-        HilfeZeigen();
-#endif
-    });
+    connect(hilfe, &QPushButton::clicked, this, [] { HilfeZu("Dialog.Optionen"); });
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(standard);
@@ -243,29 +231,18 @@ void OptionenDialog::OkGeklickt() {
 
 void OptionenDialog::showEvent(QShowEvent* e) {
     tag_.clear();
-#ifdef ZAHLIX_HAT_FENSTER
-    if (!quickInfoGemerkt_) QuickInfoMerken(kQuickInfo);
-    quickInfoGemerkt_ = true;
-#endif
+    quickInfo_.Gezeigt(kQuickInfo);
     QDialog::showEvent(e);
 }
 
 void OptionenDialog::hideEvent(QHideEvent* e) {
-#ifdef ZAHLIX_HAT_FENSTER
-    if (quickInfoGemerkt_) QuickInfoZurueck();
-    quickInfoGemerkt_ = false;
-#endif
+    quickInfo_.Verborgen();
     QDialog::hideEvent(e);
 }
 
 OptionenDialog& OptionenDialogInstanz(QWidget* parent) {
     static QPointer<OptionenDialog> dialog;
-    if (!dialog) {
-        dialog = new OptionenDialog(parent);
-    } else if (parent && dialog->parentWidget() != parent) {
-        dialog->setParent(parent, dialog->windowFlags());
-    }
-    return *dialog;
+    return EinzigerDialog(dialog, parent);
 }
 
 void OptionenDialogZeigen(QWidget* parent) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "shell/optionen.h"
+#include "shell/ui/dialoghilfe.h"
 
 class QCheckBox;
 class QComboBox;
@@ -50,7 +51,7 @@ class OptionenDialog : public QDialog {
     QLineEdit* scheinDatei_ = nullptr;
     QString tag_;
     std::filesystem::path datei_;
-    bool quickInfoGemerkt_ = false;
+    QuickInfoWaehrendSichtbar quickInfo_;
 };
 
 // ZX2005.ZXI of the start directory.
