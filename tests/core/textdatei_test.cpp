@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "core/atomare_datei.h"
@@ -75,6 +76,37 @@ TEST(DateiAtomarSchreiben, ErsetztVollstaendigOderGarNicht) {
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(ordner.pfad()))
         ++dateien;
     EXPECT_EQ(dateien, 1) << "no temporary file left behind";
+}
+
+TEST(DateiAtomarSchreiben, JederFehlschlagNenntDateiUndSchrittUndLaesstDasAlteStehen) {
+    test::Arbeitsordner ordner;
+    test::DateiSchreiben(ordner / "alt.txt", "alter Inhalt");
+    std::filesystem::create_directory(ordner / "Ordner.txt");
+    struct Fall {
+        std::filesystem::path ziel;
+        std::optional<std::size_t> abbruchNach;
+        std::string meldungsanfang;
+    };
+    const Fall faelle[] = {
+        {ordner / "Ordner.txt", std::nullopt,
+         "Die Datei Ordner.txt kann nicht geschrieben werden: Es gibt bereits einen Ordner "
+         "dieses Namens."},
+        {ordner / "fehlt" / "neu.txt", std::nullopt,
+         "Die Datei neu.txt kann nicht geschrieben werden: "},
+        {ordner / "alt.txt", 3, "Die Datei alt.txt konnte nicht vollständig geschrieben werden: "},
+    };
+    for (const Fall& f : faelle) {
+        SchreibfehlerNachBytes(f.abbruchNach);
+        std::string fehler;
+        EXPECT_FALSE(DateiAtomarSchreiben(f.ziel, "neuer Inhalt", fehler)) << f.ziel;
+        SchreibfehlerNachBytes(std::nullopt);
+        EXPECT_TRUE(fehler.starts_with(f.meldungsanfang)) << fehler;
+    }
+    EXPECT_EQ(test::DateiLesen(ordner / "alt.txt"), "alter Inhalt");
+    int eintraege = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(ordner.pfad()))
+        ++eintraege;
+    EXPECT_EQ(eintraege, 2) << "no temporary file left behind";
 }
 
 }  // namespace
