@@ -107,6 +107,7 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     auto* raster = new QWidget(this);
     RasterBauen(raster);
     links->addWidget(raster);
+    links->addSpacing(4);
     bKombiNr_ = new QPushButton(QStringLiteral("Kombination anzeigen"), this);
     bKombiNr_->setObjectName("bKombiNr");
     bKombiNr_->setProperty("tag", QString());
@@ -205,6 +206,10 @@ void AuswertungFenster::RasterBauen(QWidget* flaeche) {
         g->addWidget(b, i / 7, i % 7);
         kZahl_[static_cast<size_t>(i)] = b;
     }
+    // The style sheet's button height is only known once polished; the layout must not squeeze
+    // the last row under the widgets below it.
+    kZahl_[0]->ensurePolished();
+    flaeche->setMinimumHeight(7 * kZahl_[0]->sizeHint().height() + 6 * g->spacing());
 }
 
 QWidget* AuswertungFenster::ZaehlerBauen() {
@@ -324,7 +329,8 @@ QWidget* AuswertungFenster::GrafikBauen() {
     }
     auto* legende = new QLabel(QStringLiteral("Nachbarkombinationen:"), box);
     g->addWidget(legende, 4, 0, 1, 2);
-    auto* felder = new QHBoxLayout;
+    // Two by two: a grouped combination number is wider than a quarter of the column.
+    auto* felder = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* l = new QLabel(box);
         l->setObjectName(QStringLiteral("bzFarbfeld_%1").arg(i));
@@ -334,7 +340,7 @@ QWidget* AuswertungFenster::GrafikBauen() {
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
         bzFarbfeld_[static_cast<size_t>(i)] = l;
-        felder->addWidget(l);
+        felder->addWidget(l, i / 2, i % 2);
     }
     g->addLayout(felder, 5, 0, 1, 2);
     return box;
