@@ -81,8 +81,9 @@ int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, s
         err << "Es fehlt der Name der Lottodatei.\n" << Verwendung();
         return kAufruffehler;
     }
-    aufruf.datei = a[0];
-    for (size_t i = 1; i < a.size(); ++i) {
+    // Options may stand anywhere; the first plain argument names the file.
+    bool dateiGelesen = false;
+    for (size_t i = 0; i < a.size(); ++i) {
         const std::string& arg = a[i];
         if (mitFilter && IstOption(arg, "--filter")) {
             const auto wert = Optionswert(a, i, "--filter");
@@ -103,9 +104,16 @@ int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, s
         } else if (arg.starts_with("--")) {
             err << "Unbekannte Option: " << arg << "\n" << Verwendung();
             return kAufruffehler;
+        } else if (!dateiGelesen) {
+            aufruf.datei = arg;
+            dateiGelesen = true;
         } else {
             aufruf.zahlen.push_back(arg);
         }
+    }
+    if (!dateiGelesen) {
+        err << "Es fehlt der Name der Lottodatei.\n" << Verwendung();
+        return kAufruffehler;
     }
     if (aufruf.zahlen.empty()) {
         err << "Es fehlen die Zahlen der Auswahl.\n" << Verwendung();
