@@ -14,6 +14,7 @@
 
 #include "app/anwendungsdateien.h"
 #include "app/ui/fenster.h"
+#include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {
 
@@ -78,21 +79,10 @@ NeueLottodateiDialog::NeueLottodateiDialog(QWidget* eltern) : QDialog(eltern) {
         connect(s, &QScrollBar::valueChanged, this, &NeueLottodateiDialog::LabelsAnzeigen);
     LabelsAnzeigen();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("bOK");
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    abbrechen->setObjectName("bAbbrechen");
-    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    hilfe->setObjectName("bHilfe");
-    connect(hilfe, &QPushButton::clicked, this, [] {
-        Hilfethema() = "Lotto-Auswertung.Neue Lottodatei";
-        HilfeZeigen();
-    });
-    auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(ok, QDialogButtonBox::AcceptRole);
-    knoepfe->addButton(abbrechen, QDialogButtonBox::RejectRole);
-    knoepfe->addButton(hilfe, QDialogButtonBox::HelpRole);
+    const DialogKnoepfe knopfzeile = DialogKnoepfeBauen(this, "Lotto-Auswertung.Neue Lottodatei");
+    QDialogButtonBox* knoepfe = knopfzeile.leiste;
+    QPushButton* ok = knopfzeile.ok;
+    QPushButton* abbrechen = knopfzeile.abbrechen;
     connect(ok, &QPushButton::clicked, this, [this] {
         tag_.clear();
         accept();

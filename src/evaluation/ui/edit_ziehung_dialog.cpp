@@ -23,6 +23,7 @@
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
 #include "output/zahlformat.h"
+#include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {
 
@@ -132,24 +133,10 @@ EditZiehungDialog::EditZiehungDialog(const Lottodatei& d, QWidget* eltern)
     zahlenZeile->addWidget(tZiehung_[6]);
     zahlenZeile->addStretch();
 
-    auto* bOK = new QPushButton(QStringLiteral("OK"), this);
-    bOK->setObjectName("bOK");
-    bOK->setDefault(true);
-    auto* bAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    bAbbrechen->setObjectName("bAbbrechen");
-    auto* bHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    bHilfe->setObjectName("bHilfe");
-    bHilfe->setAutoDefault(false);
-    auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(bOK, QDialogButtonBox::AcceptRole);
-    knoepfe->addButton(bAbbrechen, QDialogButtonBox::RejectRole);
-    knoepfe->addButton(bHilfe, QDialogButtonBox::HelpRole);
-    connect(bOK, &QPushButton::clicked, this, &EditZiehungDialog::Ok);
-    connect(bAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(bHilfe, &QPushButton::clicked, this, [] {
-        Hilfethema() = "Dialog.Ziehung berichtigen";
-        HilfeZeigen();
-    });
+    const DialogKnoepfe knopfzeile = DialogKnoepfeBauen(this, "Dialog.Ziehung berichtigen");
+    QDialogButtonBox* knoepfe = knopfzeile.leiste;
+    connect(knopfzeile.ok, &QPushButton::clicked, this, &EditZiehungDialog::Ok);
+    connect(knopfzeile.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(rZiehung);

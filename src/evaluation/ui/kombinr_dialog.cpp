@@ -11,6 +11,7 @@
 #include "app/ui/fenster.h"
 #include "evaluation/kombinr_eingabe.h"
 #include "output/zahlformat.h"
+#include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {
 
@@ -34,23 +35,11 @@ KombiNrDialog::KombiNrDialog(QWidget* eltern) : QDialog(eltern) {
     tKombiNr_->installEventFilter(this);
     prompt_->setBuddy(tKombiNr_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("bOK");
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    abbrechen->setObjectName("bAbbrechen");
-    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    hilfe->setObjectName("bHilfe");
-    connect(hilfe, &QPushButton::clicked, this, [] {
-        Hilfethema() = "Lotto-Auswertung.Kombination anzeigen";
-        HilfeZeigen();
-    });
-    auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(ok, QDialogButtonBox::AcceptRole);
-    knoepfe->addButton(abbrechen, QDialogButtonBox::RejectRole);
-    knoepfe->addButton(hilfe, QDialogButtonBox::HelpRole);
-    connect(ok, &QPushButton::clicked, this, &KombiNrDialog::Ok);
-    connect(abbrechen, &QPushButton::clicked, this, &KombiNrDialog::Abbrechen);
+    const DialogKnoepfe knopfzeile =
+        DialogKnoepfeBauen(this, "Lotto-Auswertung.Kombination anzeigen");
+    QDialogButtonBox* knoepfe = knopfzeile.leiste;
+    connect(knopfzeile.ok, &QPushButton::clicked, this, &KombiNrDialog::Ok);
+    connect(knopfzeile.abbrechen, &QPushButton::clicked, this, &KombiNrDialog::Abbrechen);
 
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(prompt_);

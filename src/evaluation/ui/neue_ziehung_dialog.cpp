@@ -21,6 +21,7 @@
 #include "evaluation/ziehung_vorschlag.h"
 #include "output/wochentext.h"
 #include "output/zahlformat.h"
+#include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {
 
@@ -141,24 +142,11 @@ NeueZiehungDialog::NeueZiehungDialog(const Lottodatei& d, const std::array<int, 
     zahlenZeile->addWidget(tZiehung_[8]);
     zahlenZeile->addStretch();
 
-    auto* bOK = new QPushButton(QStringLiteral("OK"), this);
-    bOK->setObjectName("bOK");
-    bOK->setDefault(true);
-    auto* bAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    bAbbrechen->setObjectName("bAbbrechen");
-    auto* bHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
-    bHilfe->setObjectName("bHilfe");
-    bHilfe->setAutoDefault(false);
-    auto* knoepfe = new QDialogButtonBox(this);
-    knoepfe->addButton(bOK, QDialogButtonBox::AcceptRole);
-    knoepfe->addButton(bAbbrechen, QDialogButtonBox::RejectRole);
-    knoepfe->addButton(bHilfe, QDialogButtonBox::HelpRole);
-    connect(bOK, &QPushButton::clicked, this, &NeueZiehungDialog::Ok);
-    connect(bAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(bHilfe, &QPushButton::clicked, this, [] {
-        Hilfethema() = "Dialog.Ziehung hinzufügen - Neue Ziehung aufnehmen";
-        HilfeZeigen();
-    });
+    const DialogKnoepfe knopfzeile =
+        DialogKnoepfeBauen(this, "Dialog.Ziehung hinzufügen - Neue Ziehung aufnehmen");
+    QDialogButtonBox* knoepfe = knopfzeile.leiste;
+    connect(knopfzeile.ok, &QPushButton::clicked, this, &NeueZiehungDialog::Ok);
+    connect(knopfzeile.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(rZiehung);

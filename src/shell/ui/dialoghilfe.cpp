@@ -20,4 +20,21 @@ void HilfeZu(const char* thema) {
     HilfeZeigen();
 }
 
+DialogKnoepfe DialogKnoepfeBauen(QWidget* dialog, const char* hilfethema) {
+    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setObjectName("bOK");
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), dialog);
+    abbrechen->setObjectName("bAbbrechen");
+    auto* hilfe = new QPushButton(QStringLiteral("&Hilfe"), dialog);
+    hilfe->setObjectName("bHilfe");
+    hilfe->setAutoDefault(false);
+    QObject::connect(hilfe, &QPushButton::clicked, dialog, [hilfethema] { HilfeZu(hilfethema); });
+    auto* leiste = new QDialogButtonBox(dialog);
+    leiste->addButton(ok, QDialogButtonBox::AcceptRole);
+    leiste->addButton(abbrechen, QDialogButtonBox::RejectRole);
+    leiste->addButton(hilfe, QDialogButtonBox::HelpRole);
+    return {leiste, ok, abbrechen};
+}
+
 }  // namespace zahlix::ui

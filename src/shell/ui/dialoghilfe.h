@@ -1,7 +1,9 @@
 #pragma once
 // What the shell's modal dialogs share: their Quick-Info in the frame while they are visible,
 // their help button, and one instance each that follows the window asking for it.
+#include <QDialogButtonBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace zahlix::ui {
@@ -19,6 +21,15 @@ class QuickInfoWaehrendSichtbar {
 
 // Opens the help window at thema.
 void HilfeZu(const char* thema);
+
+// The "OK" / "&Abbrechen" / "&Hilfe" row of a modal dialog (objectNames bOK, bAbbrechen,
+// bHilfe; OK is the default button, help opens hilfethema). The caller connects OK and Cancel.
+struct DialogKnoepfe {
+    QDialogButtonBox* leiste;
+    QPushButton* ok;
+    QPushButton* abbrechen;
+};
+DialogKnoepfe DialogKnoepfeBauen(QWidget* dialog, const char* hilfethema);
 
 // The one dialog of its kind, made on first use and re-parented to the window asking.
 template <class Dialog>
