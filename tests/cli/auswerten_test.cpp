@@ -96,8 +96,6 @@ TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
     EXPECT_NE(ohne.aus.find("Treffer        0     0     1     0     0     0     2"),
               std::string::npos);
     EXPECT_NE(ohne.aus.find("Reihen mit 3 Treffer\r\n"), std::string::npos);
-    EXPECT_NE(ohne.aus.find(" 52/1999-S :  03* 04* 05* 06  40  41 / 07*:   3 \r\n"),
-              std::string::npos);
 }
 
 TEST(CliAuswerten, ZwischenspeicherBlock) {
@@ -181,10 +179,7 @@ TEST(CliKombination, NummerUndZahlenHinUndZurueck) {
     };
     const Fall faelle[] = {
         {"kombinr 1 2 3 4 5 6", "1\n"},
-        {"kombinr 49 48 47 46 45 44", "13983816\n"},
         {"kombinr --groesste 45 40 45", "980\n"},
-        {"kombinr 7", "7\n"},
-        {"kombination 1", "1 2 3 4 5 6\n"},
         {"kombination 13983816", "44 45 46 47 48 49\n"},
         {"kombination --groesste 45 --anzahl 2 980", "40 45\n"},
         {"kombination --anzahl=9 2054455634", "41 42 43 44 45 46 47 48 49\n"},

@@ -1,52 +1,21 @@
 // zahlix-cli hinzufuegen and loeschen-letzte, run as the built program in a scratch folder.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-#include <vector>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 #include "core/lottodatei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "evaluation/ziehung_eingabe.h"
-#include "support/testdaten.h"
+#include "support/cli_lauf.h"
 
 namespace fs = std::filesystem;
 
 namespace zahlix {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-// Runs the command inside the folder, so the backup lands in its Datensicherungen.
-Lauf Ausfuehren(const test::Arbeitsordner& ordner, const std::string& argumente) {
-    const fs::path aus = ordner / "stdout.txt", fehler = ordner / "stderr.txt";
-    const std::string befehl = "cd \"" + ordner.pfad().string() + "\" && \"" +
-                               std::string(ZAHLIX_CLI) + "\" " + argumente + " >\"" + aus.string() +
-                               "\" 2>\"" + fehler.string() + "\"";
-    const int roh = std::system(befehl.c_str());
-#ifdef _WIN32
-    const int status = roh;
-#else
-    const int status = WIFEXITED(roh) ? WEXITSTATUS(roh) : -1;
-#endif
-    return {status, test::DateiLesen(aus), test::DateiLesen(fehler)};
-}
-
-Ziehungseingabe Ziehung(int woche, int jahr, char kennung, std::array<int, 6> zahlen) {
-    Ziehungseingabe e;
-    e.woche = woche;
-    e.jahr = jahr;
-    e.kennung = kennung;
-    e.zahlen = zahlen;
-    return e;
-}
+using test::Cli;
+using test::CliLauf;
 
 void Speichern(const fs::path& pfad, const Lottodatei& d) {
     const auto bytes = LottodateiKodieren(d, FormatAusName(pfad.string()));
@@ -60,11 +29,19 @@ Lottodatei Laden(const fs::path& pfad) {
     return d;
 }
 
+void Anhaengen(Lottodatei& d, int woche, char kennung, std::array<int, 6> zahlen) {
+    Ziehungseingabe e;
+    e.woche = woche;
+    e.jahr = 2005;
+    e.kennung = kennung;
+    e.zahlen = zahlen;
+    ZiehungAnhaengen(d, d.Anzahl() == 0 ? -1 : d.LetzterIndex, e);
+}
+
 // Weeks 1..n of 2005 with identifier S.
 Lottodatei Wochen(int n) {
     Lottodatei d;
-    for (int w = 1; w <= n; ++w)
-        ZiehungAnhaengen(d, w - 2, Ziehung(w, 2005, 'S', {w, 10 + w, 20, 30, 40, 45}));
+    for (int w = 1; w <= n; ++w) Anhaengen(d, w, 'S', {w, 10 + w, 20, 30, 40, 45});
     return d;
 }
 
@@ -73,20 +50,20 @@ TEST(CliHinzufuegen, EchteHistorieBekommtDenSamstag) {
     test::Arbeitsordner ordner;
     const std::string original = test::DateiLesen(quelle);
     test::DateiSchreiben(ordner / "Lotto.AS7", original);
-    const Lauf l = Ausfuehren(ordner, "hinzufuegen Lotto.AS7 44 3 12 17 25 38 --zusatzzahl 9");
+    const CliLauf l = Cli(ordner, "hinzufuegen Lotto.AS7 44 3 12 17 25 38 --zusatzzahl 9");
     ASSERT_EQ(l.status, 0) << l.fehler;
     // The file ends with week 30/2026, Wednesday (M = 77); Saturday (S = 83) follows.
     EXPECT_EQ(l.aus, " 30 2026 83 03 12 17 25 38 44 09\n");
-    const std::string neu = test::DateiLesen(ordner / "Lotto.AS7");
-    EXPECT_EQ(neu, original + " 30 2026 83 03 12 17 25 38 44 09\r\n");
+    EXPECT_EQ(test::DateiLesen(ordner / "Lotto.AS7"),
+              original + " 30 2026 83 03 12 17 25 38 44 09\r\n");
     EXPECT_EQ(test::DateiLesen(ordner / "Datensicherungen" / "Lotto.AS7"), original);
 }
 
 TEST(CliHinzufuegen, VorgabenUndSortierung) {
     test::Arbeitsordner ordner;
     Speichern(ordner / "t.ZX7", Wochen(4));
-    const Lauf l =
-        Ausfuehren(ordner, "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 2 --jahr 2005 --kennung m");
+    const CliLauf l =
+        Cli(ordner, "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 2 --jahr 2005 --kennung m");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.aus, " 02 2005 77 01 02 03 04 05 06 50\n");
     const Lottodatei d = Laden(ordner / "t.ZX7");
@@ -95,32 +72,27 @@ TEST(CliHinzufuegen, VorgabenUndSortierung) {
     EXPECT_EQ(d.WocheKennung[1], WocheKennungAus(2, 'S'));
     EXPECT_EQ(d.WocheKennung[4], WocheKennungAus(4, 'S'));
     EXPECT_EQ(Zusatzzahl(d.Zahlen(2)), 50);
-}
 
-TEST(CliHinzufuegen, PlatzhalterEinerNeuenDateiWirdErsetzt) {
-    test::Arbeitsordner ordner;
-    Lottodatei d;
-    LeereLottodateiSetzen(d);
-    d.WocheKennung[0] = 7;
-    d.JahrCode[0] = JahrCodeAusJahr(2011);
-    Speichern(ordner / "neu.ZX7", d);
-    const Lauf l = Ausfuehren(ordner, "hinzufuegen neu.ZX7 5 6 7 8 9 10");
-    ASSERT_EQ(l.status, 0) << l.fehler;
-    EXPECT_EQ(l.aus, " 07 2011 00 05 06 07 08 09 10 50\n");
-    const Lottodatei gelesen = Laden(ordner / "neu.ZX7");
-    EXPECT_EQ(gelesen.LetzterIndex, 0);
-    EXPECT_EQ(gelesen.Anzahl(), 1);
+    // The placeholder of a new file is replaced, not kept.
+    Lottodatei neu;
+    LeereLottodateiSetzen(neu);
+    neu.WocheKennung[0] = 7;
+    neu.JahrCode[0] = JahrCodeAusJahr(2011);
+    Speichern(ordner / "neu.ZX7", neu);
+    const CliLauf n = Cli(ordner, "hinzufuegen neu.ZX7 5 6 7 8 9 10");
+    ASSERT_EQ(n.status, 0) << n.fehler;
+    EXPECT_EQ(n.aus, " 07 2011 00 05 06 07 08 09 10 50\n");
+    EXPECT_EQ(Laden(ordner / "neu.ZX7").Anzahl(), 1);
 }
 
 TEST(CliHinzufuegen, AchteZiehungEinerWocheWirdLangsamSortiert) {
     test::Arbeitsordner ordner;
     Lottodatei d = Wochen(3);
-    for (int k = 0; k < 7; ++k)
-        ZiehungAnhaengen(d, d.LetzterIndex, Ziehung(6, 2005, 'A' + k, {1, 2, 3, 4, 5, 6 + k}));
-    ZiehungAnhaengen(d, d.LetzterIndex, Ziehung(9, 2005, 'S', {1, 2, 3, 4, 5, 6}));
+    for (int k = 0; k < 7; ++k) Anhaengen(d, 6, static_cast<char>('A' + k), {1, 2, 3, 4, 5, 6 + k});
+    Anhaengen(d, 9, 'S', {1, 2, 3, 4, 5, 6});
     Speichern(ordner / "voll.ZX7", d);
-    const Lauf l = Ausfuehren(
-        ordner, "hinzufuegen voll.ZX7 11 12 13 14 15 16 --woche 6 --jahr 2005 --kennung Z");
+    const CliLauf l =
+        Cli(ordner, "hinzufuegen voll.ZX7 11 12 13 14 15 16 --woche 6 --jahr 2005 --kennung Z");
     ASSERT_EQ(l.status, 0) << l.fehler;
     const Lottodatei s = Laden(ordner / "voll.ZX7");
     ASSERT_EQ(s.LetzterIndex, 11);
@@ -128,76 +100,54 @@ TEST(CliHinzufuegen, AchteZiehungEinerWocheWirdLangsamSortiert) {
     EXPECT_EQ(s.WocheKennung[11], WocheKennungAus(9, 'S'));
 }
 
-struct FehlerFall {
-    const char* name;
-    const char* argumente;
-    int status;
-    const char* meldung;  // first line of the error output
-};
-
-class CliFehler : public ::testing::TestWithParam<FehlerFall> {};
-
-TEST_P(CliFehler, DateiBleibtUnveraendert) {
-    const FehlerFall& f = GetParam();
+TEST(CliHinzufuegen, FehlerLassenDieDateiUnveraendert) {
     test::Arbeitsordner ordner;
     Speichern(ordner / "t.ZX7", Wochen(3));
     const std::string vorher = test::DateiLesen(ordner / "t.ZX7");
-    const Lauf l = Ausfuehren(ordner, f.argumente);
-    EXPECT_EQ(l.status, f.status) << l.fehler;
-    EXPECT_EQ(l.fehler.substr(0, l.fehler.find('\n')), f.meldung);
-    EXPECT_EQ(l.aus, "");
+    const std::string zeit =
+        "Unzulässige Woche oder unzulässiges Jahr! (Woche 1 bis 53, Jahr 1900 bis 2099)";
+    const test::CliFehlerfall faelle[] = {
+        {"hinzufuegen t.ZX7 1 2 3 4 5", 1, "hinzufuegen erwartet DATEI und genau 6 Zahlen.\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 x", 1, "Keine Zahl: x\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 6 --bonus 7", 1, "Unbekannte Option: --bonus\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 3", 1,
+         "--woche und --jahr werden nur zusammen angegeben.\n"},
+        {"hinzufuegen t.TXT 1 2 3 4 5 6", 1,
+         "t.TXT ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n"},
+        {"hinzufuegen fehlt.ZX7 1 2 3 4 5 6", 2, "Die Datei fehlt.ZX7 wurde nicht gefunden.\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 5", 2, "Fehlerhafte oder doppelte Zahlen!\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 6 --zusatzzahl -1", 2, "Fehlerhafte oder doppelte Zahlen!\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 54 --jahr 2005", 2, zeit + "\n"},
+        {"hinzufuegen t.ZX7 1 2 3 4 5 6 --kennung ?", 2,
+         "Unzulässige Kennung! (eine Ziffer 0 bis 9 oder ein Buchstabe A bis Z)\n"},
+        {"loeschen-letzte", 1, "loeschen-letzte erwartet genau eine DATEI.\n"},
+    };
+    test::ErwarteFehler(ordner, faelle);
     EXPECT_EQ(test::DateiLesen(ordner / "t.ZX7"), vorher);
     EXPECT_FALSE(fs::exists(ordner / "Datensicherungen" / "t.ZX7"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, CliFehler,
-    ::testing::Values(
-        FehlerFall{"FuenfZahlen", "hinzufuegen t.ZX7 1 2 3 4 5", 1,
-                   "hinzufuegen erwartet DATEI und genau 6 Zahlen."},
-        FehlerFall{"KeineZahl", "hinzufuegen t.ZX7 1 2 3 4 5 x", 1, "Keine Zahl: x"},
-        FehlerFall{"UnbekannteOption", "hinzufuegen t.ZX7 1 2 3 4 5 6 --bonus 7", 1,
-                   "Unbekannte Option: --bonus"},
-        FehlerFall{"WocheOhneJahr", "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 3", 1,
-                   "--woche und --jahr werden nur zusammen angegeben."},
-        FehlerFall{"FalscheEndung", "hinzufuegen t.TXT 1 2 3 4 5 6", 1,
-                   "t.TXT ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)"},
-        FehlerFall{"FehlendeDatei", "hinzufuegen fehlt.ZX7 1 2 3 4 5 6", 2,
-                   "Die Datei fehlt.ZX7 wurde nicht gefunden."},
-        FehlerFall{"DoppelteZahl", "hinzufuegen t.ZX7 1 2 3 4 5 5", 2,
-                   "Fehlerhafte oder doppelte Zahlen!"},
-        FehlerFall{"ZusatzzahlNegativ", "hinzufuegen t.ZX7 1 2 3 4 5 6 --zusatzzahl -1", 2,
-                   "Fehlerhafte oder doppelte Zahlen!"},
-        FehlerFall{
-            "Woche54", "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 54 --jahr 2005", 2,
-            "Unzulässige Woche oder unzulässiges Jahr! (Woche 1 bis 53, Jahr 1900 bis 2099)"},
-        FehlerFall{"Kennung", "hinzufuegen t.ZX7 1 2 3 4 5 6 --kennung ?", 2,
-                   "Unzulässige Kennung! (eine Ziffer 0 bis 9 oder ein Buchstabe A bis Z)"},
-        FehlerFall{"LoeschenOhneDatei", "loeschen-letzte", 1,
-                   "loeschen-letzte erwartet genau eine DATEI."}),
-    [](const auto& fall) { return std::string(fall.param.name); });
-
 TEST(CliLoeschenLetzte, BisZurLeerenDatei) {
     test::Arbeitsordner ordner;
     Speichern(ordner / "t.ZX7", Wochen(2));
-    Lauf l = Ausfuehren(ordner, "loeschen-letzte t.ZX7");
+    CliLauf l = Cli(ordner, "loeschen-letzte t.ZX7");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.aus, "Gelöscht: Woche 02/2005 Kennung S:  2 12 20 30 40 45\n");
     EXPECT_EQ(Laden(ordner / "t.ZX7").Anzahl(), 1);
     EXPECT_TRUE(fs::exists(ordner / "Datensicherungen" / "t.ZX7"));
 
-    l = Ausfuehren(ordner, "loeschen-letzte t.ZX7");
+    l = Cli(ordner, "loeschen-letzte t.ZX7");
     ASSERT_EQ(l.status, 0) << l.fehler;
     const Lottodatei leer = Laden(ordner / "t.ZX7");
     EXPECT_EQ(leer.Anzahl(), 0);
     EXPECT_EQ(leer.LetzterIndex, 0);
 
-    l = Ausfuehren(ordner, "loeschen-letzte t.ZX7");
+    l = Cli(ordner, "loeschen-letzte t.ZX7");
     EXPECT_EQ(l.status, 2);
     EXPECT_EQ(l.fehler, "Die Datei t.ZX7 enthält keine Ziehung.\n");
 
     // A draw can be added to the emptied file again.
-    l = Ausfuehren(ordner, "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 10 --jahr 2020");
+    l = Cli(ordner, "hinzufuegen t.ZX7 1 2 3 4 5 6 --woche 10 --jahr 2020");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(Laden(ordner / "t.ZX7").Anzahl(), 1);
 }

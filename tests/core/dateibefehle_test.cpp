@@ -27,6 +27,11 @@ struct Fenster {
     int titel = 0, leeren = 0, auswertungen = 0;
     DateiBefehle befehle{d, Rueckrufe()};
 
+    Fenster() = default;
+    explicit Fenster(const Lottodatei& start, bool geaendert = false) : d(start) {
+        d.Geaendert = geaendert;
+    }
+
     DateiFensterRueckrufe Rueckrufe() {
         DateiFensterRueckrufe r;
         r.statuszeileSetzen = [this](const std::string& s) { status.push_back(s); };
@@ -108,8 +113,7 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
     for (const Fall& fall : faelle) {
         SkriptPort port;
         port.dateien = {fall.datei};
-        Fenster f;
-        f.d = Beispiel();
+        Fenster f(Beispiel());
         EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
         ASSERT_EQ(port.dateiAnfragen.size(), 1u);
         EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7");
@@ -125,10 +129,8 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
 
 TEST(LottodateiOeffnen, AbbruchBehaeltHistorieUndAenderungen) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
+    Fenster f(Beispiel(), true);
     f.d.Dateiname = "offen.ZX7";
-    f.d.Geaendert = true;
     EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
     EXPECT_EQ(f.d.Dateiname, "offen.ZX7");
     EXPECT_EQ(Felder(f.d), Felder(Beispiel()));
@@ -145,8 +147,7 @@ TEST(LottodateiOeffnen, AbbruchBehaeltHistorieUndAenderungen) {
 
 TEST(LottodateiOeffnen, UnmoeglicheWerteImBereichBegrenzt) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
+    Fenster f(Beispiel());
     f.d.WocheKennung[0] = 60;
     f.d.JahrCode[0] = 0;
     f.d.WocheKennung[4] = static_cast<int16_t>(WocheKennungAus(0, 'A'));
@@ -228,10 +229,8 @@ TEST(LottodateiSpeichern, FormateFragenUndBehaltenDenNamen) {
     for (const Fall& fall : faelle) {
         for (Taste antwort : {Taste::Zweite, Taste::Erste}) {
             Umgebung u;
-            Fenster f;
-            f.d = Beispiel();
+            Fenster f(Beispiel(), true);
             f.d.Dateiname = "offen.ZX7";
-            f.d.Geaendert = true;
             const std::string ziel = (u / (std::string("e.") + fall.endung)).string();
             u.port.dateien = {ziel};
             u.port.tasten = {antwort};
@@ -255,9 +254,7 @@ TEST(LottodateiSpeichern, FormateFragenUndBehaltenDenNamen) {
 
 TEST(LottodateiSpeichern, Zx7UebernimmtNamenUndSetztGeaendertZurueck) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
-    f.d.Geaendert = true;
+    Fenster f(Beispiel(), true);
     const std::string ziel = (u / "neu.zx7").string();
     u.port.dateien = {ziel};
     f.befehle.mDateiSpeichernUnter();
@@ -282,8 +279,7 @@ TEST(LottodateiSpeichern, Zx7UebernimmtNamenUndSetztGeaendertZurueck) {
 
 TEST(LottodateiSpeichern, Speichern_UnveraendertFragtMitNeinVorbelegt) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
+    Fenster f(Beispiel());
     f.d.Dateiname = (u / "u.ZX7").string();
     f.befehle.mDateiSpeichern();  // closed box: the preset "Nein"
     ASSERT_EQ(u.port.meldungen.size(), 1u);
@@ -318,8 +314,7 @@ TEST(DateiBefehle, WerkzeugleisteSpeichertUnbenannteUnterNeuemNamen) {
     // The predefined names are matched exactly; any other name is saved in place.
     for (const std::string name : {"OhneName.ZX7", "Sammel.ZX7", "sammel.ZX7"}) {
         Umgebung u;
-        Fenster f;
-        f.d = Beispiel();
+        Fenster f(Beispiel());
         const bool unbenannt = name != "sammel.ZX7";
         f.d.Dateiname = unbenannt ? name : (u / name).string();
         f.d.Geaendert = true;
@@ -331,8 +326,7 @@ TEST(DateiBefehle, WerkzeugleisteSpeichertUnbenannteUnterNeuemNamen) {
 
 TEST(DateiBefehle, NeueLottodateiNachDerSpeicherfrage) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
+    Fenster f(Beispiel());
     f.d.Dateiname = (u / "alt.ZX7").string();
     f.d.Geaendert = true;
     u.port.tasten = {Taste::Erste};
@@ -353,9 +347,7 @@ TEST(DateiBefehle, NeueLottodateiNachDerSpeicherfrage) {
 
 TEST(DateiBefehle, LeereLottodatei) {
     Umgebung u;
-    Fenster f;
-    f.d = Beispiel();
-    f.d.Geaendert = true;
+    Fenster f(Beispiel(), true);
     f.befehle.LeereLottodatei();
     EXPECT_EQ(f.d.Anzahl(), 1);
     EXPECT_FALSE(f.d.Geaendert);

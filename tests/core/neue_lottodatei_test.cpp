@@ -89,6 +89,8 @@ TEST(LeereLottodatei, PlatzhalterUndBereich) {
     LeereLottodateiAnlegen(d);
     EXPECT_EQ(d.Dateiname, "OhneName.ZX7");
     EXPECT_EQ(d.Anzahl(), 1);
+    EXPECT_EQ(d.LetzterIndex, 0);
+    EXPECT_EQ(d.Zahlen(0), (Bitworte{0, 0, 0, 0}));
     EXPECT_EQ(d.WocheKennung[0], 1);
     EXPECT_EQ(d.JahrCode[0], 4864);
     EXPECT_EQ(d.ImBereich[0], 0);

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 
 #include "core/lottodatei.h"
-#include "core/tabellen.h"
 
 using namespace zahlix;
 
@@ -42,20 +40,6 @@ TEST(Zahlen, BitlageJederZahlUndGrenzen) {
     EXPECT_FALSE(ZahlGesetzt(0, Bitworte{0x7F7F, 0x7F7F, 0x7F7F, 0x7F7F}));
 }
 
-TEST(Zahlen, TabellenUndBinomial) {
-    const auto& t = Tab();
-    for (int v : {0, 1, 255, 0x7F7F, 32766}) EXPECT_EQ(t.BitZahl[v], std::popcount(unsigned(v)));
-    EXPECT_EQ(t.ZahlMaske[8][0], 256);
-    EXPECT_EQ(t.ZahlMaske[15][1], 1);
-    EXPECT_EQ(t.ZahlMaske[49][3], 64);
-    EXPECT_EQ(t.ZahlMaske[0], (std::array<int16_t, 4>{}));
-    EXPECT_EQ(t.ZahlMaske[50], (std::array<int16_t, 4>{}));
-    EXPECT_EQ(t.Binomial[49][6], 13983816);
-    EXPECT_EQ(t.Binomial[45][6], 8145060);
-    EXPECT_EQ(t.Binomial[49][9], 2054455634);
-    EXPECT_EQ(t.Vielfache[127], 49 * 127);
-}
-
 TEST(Zahlen, JahrCodeUndKennung) {
     EXPECT_EQ(JahrCodeAusJahr(2005), 5125);
     EXPECT_EQ(JahrCodeAusJahr(1999), 4963);
@@ -67,19 +51,6 @@ TEST(Zahlen, JahrCodeUndKennung) {
     EXPECT_TRUE(KennungGueltig(0));
     EXPECT_TRUE(KennungGueltig('9'));
     EXPECT_FALSE(KennungGueltig('a'));
-}
-
-TEST(Lottodatei, LeereDateiHatEinenPlatzhalter) {
-    Lottodatei d;
-    d.WocheKennung[5] = 3;
-    LeereLottodateiSetzen(d);
-    EXPECT_EQ(d.Dateiname, "OhneName.ZX7");
-    EXPECT_EQ(d.LetzterIndex, 0);
-    EXPECT_EQ(d.WocheKennung[0], 1);
-    EXPECT_EQ(d.JahrCode[0], kJahrCode1900);
-    EXPECT_EQ(AnzahlZahlen(d.Zahlen(0)), 0);
-    EXPECT_EQ(d.WocheKennung[1], 0);
-    EXPECT_EQ(d.Anzahl(), 1);
 }
 
 TEST(Lottodatei, PasstInDasSpeicherbudget) {

@@ -59,6 +59,15 @@ TEST_F(OptionenDatei, StandardwerteSchreibenGenauDieErwarteteDatei) {
     ASSERT_EQ(OptionenSpeichern(datei, OptionenStandard()), 0);
     EXPECT_EQ(DateiLesen(datei), DateiLesen(zahlix::test::Quelle("shell/golden/ZX2005.ZXI")));
     EXPECT_EQ(Optionen(), OptionenStandard());
+
+    // Line 8 holds the start file's name and nothing else; no temporary file stays behind.
+    Optionswerte w;
+    w.startdatei = "Schweiz.ZX7";
+    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
+    auto z = StandardZeilen();
+    z[7] = "Schweiz.ZX7";
+    EXPECT_EQ(DateiLesen(datei), Zeilen(z));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.pfad()), {}), 1);
     EXPECT_TRUE(port.meldungen.empty());
 }
 
@@ -70,25 +79,6 @@ TEST_F(OptionenDatei, RundreiseHaeltJedenWert) {
     Optionen() = OptionenStandard();
     ASSERT_EQ(OptionenLaden(datei), 0);
     EXPECT_EQ(Optionen(), w);
-}
-
-TEST_F(OptionenDatei, ZeileAchtIstNurDerNameUndNichtsBleibtLiegen) {
-    SkriptPort port;
-    Optionswerte w;
-    w.startdatei = "Schweiz.ZX7";
-    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
-    auto z = StandardZeilen();
-    z[7] = "Schweiz.ZX7";
-    EXPECT_EQ(DateiLesen(datei), Zeilen(z));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner.pfad()), {}), 1)
-        << "keine Reste";
-}
-
-TEST_F(OptionenDatei, FehlendeDateiGibtStandardOhneMeldung) {
-    SkriptPort port;
-    EXPECT_EQ(OptionenLaden(datei), -1);
-    EXPECT_EQ(Optionen(), OptionenStandard());
-    EXPECT_TRUE(port.meldungen.empty());
 }
 
 TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAusAuchHinterByteOrderMark) {
@@ -104,8 +94,10 @@ TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAusAuchHinterByteOrderMark) 
     }
 }
 
-TEST_F(OptionenDatei, KurzeDateiGibtUeberallStandardwerte) {
+TEST_F(OptionenDatei, FehlendeOderKurzeDateiGibtUeberallStandardwerte) {
     SkriptPort port;
+    EXPECT_EQ(OptionenLaden(datei), -1);
+    EXPECT_EQ(Optionen(), OptionenStandard());
     auto z = StandardZeilen();
     z[0] = " 0";  // a value read before the end must not survive either
     for (size_t n : {0u, 1u, 8u, 23u}) {
@@ -137,22 +129,12 @@ TEST_F(OptionenDatei, UngueltigeZahlzeileGibtStandardwerte) {
     }
 }
 
-TEST_F(OptionenDatei, ZahlzeilenMitBlankenUndListenindexMinusEins) {
+TEST_F(OptionenDatei, BlankenListenindexMinusEinsWindows1252UndNurLf) {
     auto z = StandardZeilen();
     z[0] = "0";
     z[1] = "   1  ";
     z[6] = "-1";
     z[13] = " 5";
-    DateiSchreiben(datei, Zeilen(z));
-    ASSERT_EQ(OptionenLaden(datei), 0);
-    EXPECT_EQ(Optionen().allgemein[0], 0);
-    EXPECT_EQ(Optionen().allgemein[1], 1);
-    EXPECT_EQ(Optionen().druckausgabeSchriftgroesse, -1);
-    EXPECT_EQ(Optionen().lottoZahlenauswahl, 5);
-}
-
-TEST_F(OptionenDatei, TextzeilenUnveraendertAuchWindows1252UndNurLf) {
-    auto z = StandardZeilen();
     z[7] = "  M\xfcller Lotto.ZX7 ";  // Windows-1252 u umlaut, blanks kept
     z[20] = "";
     std::string text;
@@ -160,6 +142,10 @@ TEST_F(OptionenDatei, TextzeilenUnveraendertAuchWindows1252UndNurLf) {
     text += "eine Zeile zu viel\n";
     DateiSchreiben(datei, text);
     ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().allgemein[0], 0);
+    EXPECT_EQ(Optionen().allgemein[1], 1);
+    EXPECT_EQ(Optionen().druckausgabeSchriftgroesse, -1);
+    EXPECT_EQ(Optionen().lottoZahlenauswahl, 5);
     EXPECT_EQ(Optionen().startdatei, "  M\xc3\xbcller Lotto.ZX7 ");
     EXPECT_EQ(Optionen().addInDatei, "");
 }

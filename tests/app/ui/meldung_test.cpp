@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "app/port.h"
 #include "app/ui/eingabefenster.h"
@@ -58,87 +59,64 @@ class MeldungsFenster : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(MeldungsFenster, InformationNurOKSchliessenGibtEins) {
+TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
     Gesehen g;
     Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
     EXPECT_EQ(Meldung("Zeile 1\r\nZeile 2", 64, "Titel"), kOK);
     EXPECT_TRUE(g.gezeigt);
     EXPECT_EQ(g.titel, "Titel");
     EXPECT_EQ(g.text, "Zeile 1\nZeile 2");
-    EXPECT_EQ(g.ok, "&OK");
-    EXPECT_FALSE(g.abbrechenSichtbar);
     EXPECT_TRUE(g.symbolSichtbar);
-    EXPECT_EQ(g.fokus, "bOK");
     EXPECT_EQ(port.Ausgabe().AktuellesSymbol(), Symbol::Information);
     EXPECT_FALSE(port.Ausgabe().isVisible());
 
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { Klicken(b, "bOK"); });
-    EXPECT_EQ(Meldung("x", 64, "T"), kOK);
-}
-
-TEST_F(MeldungsFenster, JaNeinMitNeinVorbelegt) {
-    Gesehen g;
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    EXPECT_EQ(Meldung("Speichern?", 324, "Zahlix"), kNein);
-    EXPECT_EQ(g.ok, "&Ja");
-    EXPECT_EQ(g.abbrechen, "&Nein");
-    EXPECT_TRUE(g.abbrechenSichtbar);
-    EXPECT_EQ(g.fokus, "bAbbrechen");
-
-    // Esc is a close, too.
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { static_cast<QDialog&>(b).reject(); });
-    EXPECT_EQ(Meldung("Speichern?", 324, "Zahlix"), kNein);
-
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { Klicken(b, "bOK"); });
-    EXPECT_EQ(Meldung("Speichern?", 324, "Zahlix"), kJa);
-    // After a second-button box, a plain Yes/No box focuses the first button again.
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    EXPECT_EQ(Meldung("Beenden?", 36, "Zahlix"), kJa);
-    EXPECT_EQ(g.fokus, "bOK");
-}
-
-TEST_F(MeldungsFenster, OKAbbrechenUndAbbrechenVorbelegt) {
-    Gesehen g;
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { Klicken(b, "bAbbrechen"); });
-    EXPECT_EQ(Meldung("a", 65, "T"), kAbbrechen);
-    EXPECT_EQ(g.ok, "&OK");
-    EXPECT_EQ(g.abbrechen, "&Abbrechen");
-
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    EXPECT_EQ(Meldung("b", 257, "T"), kAbbrechen);
-    EXPECT_EQ(g.fokus, "bAbbrechen");
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    EXPECT_EQ(Meldung("c", 1, "T"), kOK);
-}
-
-TEST_F(MeldungsFenster, UnbekannterKnopfsatzZeigtNichts) {
-    Gesehen g;
-    bool gelaufen = false;
-    // Should the box open, this timer closes it so the test fails instead of hanging.
-    QTimer::singleShot(0, &port.Ausgabe(), [&] {
-        gelaufen = true;
-        g.gezeigt = port.Ausgabe().isVisible();
-        port.Ausgabe().close();
-    });
-    EXPECT_EQ(Meldung("x", 3, "T"), 0);
-    EXPECT_EQ(Meldung("x", 64 + 2, "T"), 0);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(gelaufen);
-    EXPECT_FALSE(g.gezeigt);
+    struct Fall {
+        int flags;
+        const char* knopf;  // nullptr: the box is closed; "Esc": rejected
+        int antwort;
+        const char* ok;
+        const char* abbrechen;  // empty: hidden
+        const char* fokus;
+    };
+    const Fall faelle[] = {
+        {64, "bOK", kOK, "&OK", "", "bOK"},
+        {324, nullptr, kNein, "&Ja", "&Nein", "bAbbrechen"},
+        {324, "Esc", kNein, "&Ja", "&Nein", "bAbbrechen"},
+        {324, "bOK", kJa, "&Ja", "&Nein", "bAbbrechen"},
+        // After a second-button box, a plain Yes/No box focuses the first button again.
+        {36, nullptr, kJa, "&Ja", "&Nein", "bOK"},
+        {65, "bAbbrechen", kAbbrechen, "&OK", "&Abbrechen", "bOK"},
+        {257, nullptr, kAbbrechen, "&OK", "&Abbrechen", "bAbbrechen"},
+        {1, nullptr, kOK, "&OK", "&Abbrechen", "bOK"},
+    };
+    for (const Fall& f : faelle) {
+        Beantworten(port.Ausgabe(), g, [&f](QDialog& b) {
+            if (!f.knopf)
+                b.close();
+            else if (std::string(f.knopf) == "Esc")
+                b.reject();
+            else
+                Klicken(b, f.knopf);
+        });
+        EXPECT_EQ(Meldung("x", f.flags, "T"), f.antwort) << f.flags;
+        EXPECT_EQ(g.ok, f.ok) << f.flags;
+        EXPECT_EQ(g.abbrechenSichtbar, *f.abbrechen != 0) << f.flags;
+        if (*f.abbrechen) {
+            EXPECT_EQ(g.abbrechen, f.abbrechen) << f.flags;
+        }
+        EXPECT_EQ(g.fokus, f.fokus) << f.flags;
+    }
 }
 
 TEST_F(MeldungsFenster, SymbolOhneFlagBleibtWieZuvor) {
     Gesehen g;
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    Meldung("Fehler", 48, "T");
-    EXPECT_EQ(port.Ausgabe().AktuellesSymbol(), Symbol::Ausruf);
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    Meldung("Weiter", 0, "T");
-    EXPECT_EQ(port.Ausgabe().AktuellesSymbol(), Symbol::Ausruf);
-    EXPECT_TRUE(g.symbolSichtbar);
-    Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
-    Meldung("Kritisch", 16, "T");
-    EXPECT_EQ(port.Ausgabe().AktuellesSymbol(), Symbol::Kritisch);
+    for (auto [flags, symbol] : {std::pair{48, Symbol::Ausruf}, std::pair{0, Symbol::Ausruf},
+                                 std::pair{16, Symbol::Kritisch}}) {
+        Beantworten(port.Ausgabe(), g, [](QDialog& b) { b.close(); });
+        Meldung("x", flags, "T");
+        EXPECT_EQ(port.Ausgabe().AktuellesSymbol(), symbol) << flags;
+        EXPECT_TRUE(g.symbolSichtbar) << flags;
+    }
 }
 
 TEST(MeldungsFensterNeu, OhneFruehereMeldungKeinSymbol) {

@@ -33,10 +33,7 @@ TEST_F(RahmenTest, LeererOrdnerOhneAuswertungsfenster) {
     Starten();
     EXPECT_EQ(rahmen->windowTitle(), "Zahlix Freeware");
     EXPECT_EQ(SichtbareLotterieKnoepfe(*rahmen), std::vector<std::string>{});
-    EXPECT_EQ(Programm().uebergabeDatei, "");
-    EXPECT_EQ(Programm().startverzeichnis, ordner.pfad());
     EXPECT_EQ(Programm().sicherungsordner, ordner.pfad() / "Datensicherungen");
-    EXPECT_TRUE(Optionen() == OptionenStandard());
     EXPECT_TRUE(rahmen->findChild<QFrame*>("bdQuickInfo")->isVisible());
     EXPECT_TRUE(Aktion("mQuickInfo")->isChecked());
     EXPECT_TRUE(rahmen->Flaeche()->subWindowList().isEmpty());
