@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/lottodatei_format.h"
 #include "core/zahlen.h"
+#include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -22,37 +24,13 @@ void Wort(std::string& s, int w) {
     s += static_cast<char>((w >> 8) & 0xFF);
 }
 
-struct Ziehung {
-    int woche, jahr, kennung;
-    std::array<int, 6> zahlen;
-    int zz;
-};
-
-Bitworte Worte(const Ziehung& z) {
-    Bitworte w = ZahlenPacken(z.zahlen);
-    w[3] = static_cast<int16_t>(w[3] | (z.zz << 8));
-    return w;
+// Images made by the file writer, whose bytes the format tests pin down.
+std::string Zx7(const std::vector<test::Ziehung>& ziehungen) {
+    return *LottodateiKodieren(test::HistorieAus(ziehungen), Lottoformat::ZX7);
 }
 
-std::string Zx7(const std::vector<Ziehung>& ziehungen) {
-    std::string s;
-    for (int w : {23128, 0, 0, 0, 0, 49}) Wort(s, w);
-    for (const auto& z : ziehungen) {
-        Wort(s, z.kennung * 256 + z.woche);
-        Wort(s, JahrCodeAusJahr(z.jahr));
-        for (int16_t w : Worte(z)) Wort(s, w);
-    }
-    return s;
-}
-
-std::string Zx6(const std::vector<Ziehung>& ziehungen) {
-    std::string s;
-    Wort(s, 49);
-    for (const auto& z : ziehungen) {
-        Wort(s, (z.jahr - 1900) * 256 + z.woche);
-        for (int16_t w : Worte(z)) Wort(s, w);
-    }
-    return s;
+std::string Zx6(const std::vector<test::Ziehung>& ziehungen) {
+    return *LottodateiKodieren(test::HistorieAus(ziehungen), Lottoformat::ZX6);
 }
 
 // A row as the system evaluation stores it: key k in the high byte of the fourth word.
@@ -64,12 +42,12 @@ std::string Reihe(const std::vector<int>& zahlen, int k) {
     return s;
 }
 
-std::vector<Ziehung> Folge(int n) {
-    std::vector<Ziehung> z;
+std::vector<test::Ziehung> Folge(int n) {
+    std::vector<test::Ziehung> z;
     for (int i = 0; i < n; ++i)
         z.push_back({i % 52 + 1,
                      2000 + i / 52,
-                     i % 3 == 0 ? 'A' : 0,
+                     static_cast<char>(i % 3 == 0 ? 'A' : 0),
                      {1 + i % 7, 10, 20, 30, 40, 49 - i % 5},
                      i % 4 == 0 ? 50 : 7});
     return z;
