@@ -64,6 +64,7 @@ TEST(ZahlenreihenFinden, ZeilenendenAllerArt) {
 struct FormatFall {
     const char* datei;
     int anzahl;
+    const char* golden;
 };
 
 class ReihenExport : public ::testing::TestWithParam<FormatFall> {};
@@ -74,25 +75,21 @@ TEST_P(ReihenExport, SchreibtGoldeneBytesUndZaehlt) {
     const auto ziel = ordner / GetParam().datei;
     EXPECT_EQ(ReihenExportieren(ziel, Eingabe(), fehler), GetParam().anzahl) << fehler;
     EXPECT_EQ(test::DateiLesen(ziel),
-              test::DateiLesen(test::Quelle(std::string("output/golden/") + GetParam().datei)));
+              test::DateiLesen(test::Quelle(std::string("output/golden/") + GetParam().golden)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Formate, ReihenExport,
-                         ::testing::Values(FormatFall{"export.ASC", 3}, FormatFall{"export.ZXT", 4},
-                                           FormatFall{"export.AS4", 6}, FormatFall{"export.ZS3", 6},
-                                           FormatFall{"export.ZS4", 6}),
+                         ::testing::Values(FormatFall{"export.ASC", 3, "export.ASC"},
+                                           FormatFall{"export.ZXT", 4, "export.ZXT"},
+                                           FormatFall{"export.AS4", 6, "export.AS4"},
+                                           FormatFall{"export.ZS3", 6, "export.ZS3"},
+                                           FormatFall{"export.ZS4", 6, "export.ZS4"},
+                                           // the extension counts whatever its case
+                                           FormatFall{"klein.asc", 3, "export.ASC"}),
                          [](const auto& p) {
                              std::string n = p.param.datei;
-                             return n.substr(n.size() - 3);
+                             return n.substr(0, n.find('.')) + "_" + n.substr(n.size() - 3);
                          });
-
-TEST(ReihenExport, EndungGiltOhneGrossKleinschreibung) {
-    test::Arbeitsordner ordner;
-    std::string fehler;
-    EXPECT_EQ(ReihenExportieren(ordner / "klein.asc", Eingabe(), fehler), 3);
-    EXPECT_EQ(test::DateiLesen(ordner / "klein.asc"),
-              test::DateiLesen(test::Quelle("output/golden/export.ASC")));
-}
 
 TEST(ReihenExport, OhneReihenBleibtEineVorhandeneDateiUnberuehrt) {
     test::Arbeitsordner ordner;

@@ -24,8 +24,6 @@ class NeuSkript {
         ui::NeueLottodateiDialog::Ausfuehrer() = [=, this](ui::NeueLottodateiDialog& d) {
             d.show();
             ++aufrufe;
-            groessteText = d.findChild<QLabel*>("bzGroessteZahl")->text().toStdString();
-            jahrText = d.findChild<QLabel*>("bzStartjahr")->text().toStdString();
             if (!name.empty())
                 d.findChild<QLineEdit*>("tDateiname")->setText(QString::fromStdString(name));
             if (groesste) d.findChild<QScrollBar*>("hbGroessteZahl")->setValue(groesste);
@@ -34,7 +32,6 @@ class NeuSkript {
     }
     ~NeuSkript() { ui::NeueLottodateiDialog::Ausfuehrer() = vorher_; }
     int aufrufe = 0;
-    std::string groessteText, jahrText;
 
   private:
     std::function<void(ui::NeueLottodateiDialog&)> vorher_;
@@ -71,7 +68,6 @@ TEST_F(AuswertungDateiTest, OeffnenUeberToolbarUndTitel) {
     port.dateien.push_back(neu.string());
     QTest::mouseClick(Knopf(0), Qt::LeftButton);
     ASSERT_EQ(port.dateiAnfragen.size(), 1u);
-    EXPECT_EQ(port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei öffnen");
     EXPECT_EQ(fenster->Daten().Anzahl(), 1);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: neu.AS7"));
     EXPECT_FALSE(Zahl(w, 46)->isEnabled());  // a 6-aus-45 file
@@ -95,8 +91,6 @@ TEST_F(AuswertungDateiTest, NeueDateiMitAenderungenFragtZuerst) {
     NeuSkript s("bOK", "lotto.alt.zx7", 45);
     Kind<QAction>(w, "mNeueDatei")->trigger();
     EXPECT_EQ(s.aufrufe, 1);
-    EXPECT_EQ(s.groessteText, "6 aus 49");
-    EXPECT_EQ(s.jahrText, "Jahr 2000");
     EXPECT_TRUE(EnthaeltFrage(port));
     EXPECT_EQ(fenster->Daten().Dateiname, "lotto.ZX7");
     EXPECT_EQ(fenster->Daten().GroessteZahl, 45);
@@ -136,7 +130,6 @@ TEST_F(AuswertungDateiTest, ToolbarSpeichernUnbenanntFragtNachNamen) {
     port.dateien.push_back(ziel.string());
     QTest::mouseClick(Knopf(1), Qt::LeftButton);
     ASSERT_EQ(port.dateiAnfragen.size(), 1u);
-    EXPECT_EQ(port.dateiAnfragen[0].b, "Lotto-Auswertung - Datei speichern unter");
     EXPECT_TRUE(std::filesystem::exists(ziel));
     EXPECT_EQ(fenster->Daten().Dateiname, ziel.string());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Lotto-Auswertung: gespeichert.ZX7"));
@@ -155,21 +148,18 @@ TEST_F(AuswertungDateiTest, SpeichernOhneAenderungFragtUndNeinSchreibtNicht) {
     EXPECT_EQ(DateiLesen(datei), vorher);
 }
 
-TEST_F(AuswertungDateiTest, SchliessenMitAenderungenSpeichertAufJa) {
+TEST_F(AuswertungDateiTest, SchliessenFragtNurNachAenderungenUndSpeichertAufJa) {
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(port.meldungen.empty());
+    w->show();
     const auto ziel = ordner / "ende.ZX7";
     fenster->DatenAendern().Dateiname = ziel.string();
     fenster->DatenAendern().Geaendert = true;
     port.tasten.push_back(Taste::Erste);  // Ja
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(EnthaeltFrage(port));
-    EXPECT_EQ(port.meldungen[0].titel, "Lotto-Auswertung");
     EXPECT_TRUE(std::filesystem::exists(ziel));
     EXPECT_FALSE(fenster->Daten().Geaendert);
-}
-
-TEST_F(AuswertungDateiTest, SchliessenOhneAenderungFragtNicht) {
-    EXPECT_TRUE(w->close());
-    EXPECT_TRUE(port.meldungen.empty());
 }
 
 TEST(AuswertungNeustart, FragtVorDemSchliessenNachAenderungen) {

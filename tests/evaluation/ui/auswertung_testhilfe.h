@@ -59,8 +59,23 @@ inline std::string Zaehler(QWidget* w, int i) {
     return Text(w, QStringLiteral("bzTreffer_%1").arg(i));
 }
 
+// All twelve counters, separated by blanks.
+inline std::string AlleZaehler(QWidget* w) {
+    std::string s;
+    for (int i = 0; i < 12; ++i) s += (i ? " " : "") + Zaehler(w, i);
+    return s;
+}
+
 inline ui::TrefferlisteWidget* Liste(QWidget* w) {
     return Kind<ui::TrefferlisteWidget>(w, QStringLiteral("bdTreffer"));
+}
+
+// The visible list lines, each ended by a line break.
+inline std::string Listentext(QWidget* w) {
+    std::string s;
+    for (size_t i = 0; i < Liste(w)->Zeilen().size(); ++i)
+        s += Liste(w)->ZeilenText(i).toStdString() + "\n";
+    return s;
 }
 
 // A .AS7 file of the given lines in the folder.

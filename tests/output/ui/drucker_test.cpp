@@ -42,20 +42,14 @@ class FesterTag : public ::testing::Test {
 
 using DruckerFenster = FesterTag;
 
-TEST_F(DruckerFenster, AnDruckausgabeErsetztMitBannerUndZeilenende) {
-    Drucker w;
-    w.Uebernehmen("a\r\nb");
-    EXPECT_EQ(Text(w), banner + "\na\nb\n");
-    w.Uebernehmen("neu\r\n");
-    EXPECT_EQ(Text(w), banner + "\nneu\n") << "no second line break, old content gone";
-    EXPECT_TRUE(w.isVisible());
-}
-
-TEST_F(DruckerFenster, FreieFunktionNutztDieEineInstanz) {
-    zahlix::AnDruckausgabe("Bericht");
+TEST_F(DruckerFenster, AnDruckausgabeErsetztInDerEinenInstanz) {
+    zahlix::AnDruckausgabe("a\r\nb");
     Drucker* d = ui::DruckerInstanz();
     EXPECT_EQ(d, ui::DruckerInstanz());
-    EXPECT_EQ(Text(*d), banner + "\nBericht\n");
+    EXPECT_EQ(Text(*d), banner + "\na\nb\n");
+    zahlix::AnDruckausgabe("neu\r\n");
+    EXPECT_EQ(Text(*d), banner + "\nneu\n") << "no second line break, old content gone";
+    EXPECT_TRUE(d->isVisible());
 }
 
 TEST_F(DruckerFenster, SchriftgroesseAusDenOptionen) {
@@ -100,8 +94,6 @@ TEST_F(DruckerFenster, SpeichernNachEndung) {
     ASSERT_EQ(port.meldungen.size(), 2u);
     EXPECT_EQ(port.meldungen[0].text, "Soll die Datei " + (ordner / "a.DOC").string() +
                                           " wirklich im Text-Format gespeichert werden?");
-    EXPECT_EQ(port.dateiAnfragen[0].a, "*.TXT;*.RTF;*.ASC;*.AS4;*.ZXT;*.ZS4;*.ZS3");
-    EXPECT_EQ(port.dateiAnfragen[0].b, "Druckausgabe - Datei speichern");
 }
 
 TEST_F(DruckerFenster, ReihenexportMitHinweisUndAnzahl) {
@@ -118,9 +110,6 @@ TEST_F(DruckerFenster, ReihenexportMitHinweisUndAnzahl) {
     EXPECT_EQ(test::DateiLesen(ordner / "export.ZS4"),
               test::DateiLesen(test::Quelle("output/golden/export.ZS4")));
     ASSERT_EQ(port.meldungen.size(), 3u);
-    EXPECT_EQ(
-        port.meldungen[0].text,
-        "Es werden die Zahlenreihen im Text gesucht und im entprechendem Format gespeichert!");
     EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::OKAbbrechen);
     EXPECT_EQ(port.meldungen[2].text, " 6 Reihen wurden gefunden und gespeichert.");
     EXPECT_EQ(port.beschaeftigt, (std::vector<bool>{true, false}));
@@ -169,41 +158,28 @@ void AufPdf(QPrinter& d, const std::filesystem::path& datei) {
     d.setOutputFileName(QString::fromStdString(datei.string()));
 }
 
-TEST(TextDrucken, PdfEnthaeltDenText) {
+TEST(TextDrucken, PdfEnthaeltDenTextUeberSeitenUndLangeZeilen) {
     if (PdftotextFehlt()) GTEST_SKIP() << "pdftotext fehlt";
     test::Arbeitsordner ordner;
     QPrinter drucker(QPrinter::HighResolution);
     AufPdf(drucker, ordner / "t.pdf");
     QStringList zeilen = {"* Lotto-Auswertung - Samstaglotto.ZX7",
-                          "Zahlen     : 03 12 17 25 38 44 :",
-                          "              6T    5+    5T    4+",
-                          "Treffer        0     0     1     2",
-                          QString(80, '-'),
-                          "Umlaute: ÄÖÜ äöü ß"};
+                          "Zahlen     : 03 12 17 25 38 44 :", "Umlaute: ÄÖÜ äöü ß", "a\tb",
+                          QString(80, '-')};
     for (int i = 0; i < 150; ++i)
         zeilen << QStringLiteral(" %1/2005 : 01 02 03").arg(i, 3, 10, QChar('0'));
-    ASSERT_TRUE(ui::TextDrucken(drucker, zeilen.join('\n') + '\n', 10));
+    const QString lang = QString("0123456789").repeated(30);
+    ASSERT_TRUE(ui::TextDrucken(drucker, zeilen.join('\n') + '\n' + lang, 10));
     QStringList gelesen = PdfZeilen(QString::fromStdString((ordner / "t.pdf").string()));
-    // Page breaks leave empty lines between pages; the text lines come in order.
+    // Page breaks leave empty lines between pages; pdftotext may reproduce the left margin.
     gelesen.removeAll(QString());
-    // pdftotext lays out by position: compare without the left margin it may reproduce.
     for (QString& z : gelesen) z = z.trimmed();
     QStringList erwartet;
     for (const QString& z : zeilen) erwartet << z.trimmed();
-    EXPECT_EQ(gelesen, erwartet);
-}
-
-TEST(TextDrucken, LangeZeilenUndTabs) {
-    if (PdftotextFehlt()) GTEST_SKIP() << "pdftotext fehlt";
-    test::Arbeitsordner ordner;
-    QPrinter drucker(QPrinter::HighResolution);
-    AufPdf(drucker, ordner / "l.pdf");
-    const QString lang = QString("0123456789").repeated(30);
-    ASSERT_TRUE(ui::TextDrucken(drucker, "a\tb\n" + lang, 10));
-    const QStringList gelesen = PdfZeilen(QString::fromStdString((ordner / "l.pdf").string()));
-    ASSERT_GE(gelesen.size(), 3);
-    EXPECT_EQ(gelesen[0].trimmed(), "a       b");
-    EXPECT_EQ(QStringList(gelesen.mid(1)).join("").remove(' '), lang) << "nothing cut off";
+    erwartet[3] = "a       b";
+    ASSERT_GT(gelesen.size(), erwartet.size());
+    EXPECT_EQ(gelesen.mid(0, erwartet.size()), erwartet);
+    EXPECT_EQ(gelesen.mid(erwartet.size()).join("").remove(' '), lang) << "nothing cut off";
 }
 
 TEST_F(DruckerFenster, DruckenDerMarkierungOderDesGanzenTexts) {
