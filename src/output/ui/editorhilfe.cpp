@@ -91,6 +91,9 @@ Editorteile EditorAufbauen(QWidget& fenster, std::span<const Werkzeugknopf> besc
         b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
         b->setToolTip(QString::fromUtf8(beschriftung[i].tipp));
         b->setFocusPolicy(Qt::NoFocus);
+        // The style's minimum button width would push the last commands out of a narrow
+        // window; the caption itself is the limit.
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text().remove('&')) + 14);
         t.leiste->addWidget(b);
         knoepfe[i] = b;
     }
