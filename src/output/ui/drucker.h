@@ -3,6 +3,7 @@
 // in Courier New at the chosen size, saves it as text or rich text, exports its number rows
 // (.ZS4, .ZS3, .ASC, .AS4, .ZXT) and reopens saved print files.
 #include <QPrinter>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -28,6 +29,8 @@ class Drucker : public QWidget {
   public:
     explicit Drucker(QWidget* parent = nullptr);
     ~Drucker() override;
+    // Room for an 80-column report at the first opening.
+    QSize sizeHint() const override { return {820, 520}; }
 
     // Replaces the content by banner, text and a final CR LF; shows the window in front.
     void Uebernehmen(const std::string& text);

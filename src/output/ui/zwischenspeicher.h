@@ -8,6 +8,7 @@
 // rewrites the number lines of the selection (the whole text when nothing is selected) with
 // ZahlFeld3 per number; with Ctrl the lines also get consecutive counters "  1:", "  2:", ...
 // (see ZeilenNeuNummerieren). The undo text is saved first, so "&Zurück" takes it back.
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -23,6 +24,8 @@ class Zwischenspeicher : public QWidget {
     Q_OBJECT
   public:
     explicit Zwischenspeicher(QWidget* parent = nullptr);
+    // Room for an 80-column result block when it is not maximised.
+    QSize sizeHint() const override { return {820, 520}; }
 
     // Puts a result block (UTF-8, CR LF or LF) on top unless its selection is already there.
     void TextEinfuegen(const std::string& text);
