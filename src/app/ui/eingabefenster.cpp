@@ -66,18 +66,7 @@ QString InBox::Zeigen(const QString& prompt, const QString& titel) {
     tag_.clear();
     Vorbereiten(prompt, titel);
     adjustSize();
-    if (!parentWidget()) {
-        // The box belongs to the port, not to the frame; it still stays above the frame
-        // and centred over the window that asked.
-        if (QWidget* rahmen = Hauptfenster(); rahmen && rahmen->windowHandle()) {
-            if (!windowHandle()) create();
-            windowHandle()->setTransientParent(rahmen->windowHandle());
-        }
-        const QWidget* bezug = QApplication::activeWindow();
-        const QRect ziel =
-            bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
-        if (ziel.isValid()) move(ziel.center() - rect().center());
-    }
+    UeberDemRahmenPlatzieren(*this);
     exec();
     return tag_;
 }

@@ -81,18 +81,7 @@ void OutBox::Vorbereiten(const MeldungsAnfrage& a) {
 Taste OutBox::Zeigen(const MeldungsAnfrage& anfrage) {
     Vorbereiten(anfrage);
     adjustSize();
-    if (!parentWidget()) {
-        // The box belongs to the port, not to the frame; it still stays above the frame
-        // and centred over the window that asked.
-        if (QWidget* rahmen = Hauptfenster(); rahmen && rahmen->windowHandle()) {
-            if (!windowHandle()) create();
-            windowHandle()->setTransientParent(rahmen->windowHandle());
-        }
-        const QWidget* bezug = QApplication::activeWindow();
-        const QRect ziel =
-            bezug ? bezug->frameGeometry() : (screen() ? screen()->availableGeometry() : QRect());
-        if (ziel.isValid()) move(ziel.center() - rect().center());
-    }
+    UeberDemRahmenPlatzieren(*this);
     exec();
     return tag_ == "Abbrechen" ? Taste::Zweite : Taste::Erste;
 }
@@ -112,6 +101,20 @@ void OutBox::showEvent(QShowEvent* e) {
 void OutBox::Antworten(const QString& tag) {
     tag_ = tag;
     QDialog::done(tag == "OK" ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void UeberDemRahmenPlatzieren(QDialog& box) {
+    if (box.parentWidget()) return;
+    // The box belongs to the port, not to the frame; it still stays above the frame and
+    // centred over the window that asked.
+    if (QWidget* rahmen = Hauptfenster(); rahmen && rahmen->windowHandle()) {
+        if (!box.windowHandle()) box.winId();  // makes the native window
+        box.windowHandle()->setTransientParent(rahmen->windowHandle());
+    }
+    const QWidget* bezug = QApplication::activeWindow();
+    const QRect ziel = bezug ? bezug->frameGeometry()
+                             : (box.screen() ? box.screen()->availableGeometry() : QRect());
+    if (ziel.isValid()) box.move(ziel.center() - box.rect().center());
 }
 
 }  // namespace zahlix::ui

@@ -45,4 +45,7 @@ class OutBox : public QDialog {
 // Converts the program's CR LF texts for display.
 QString AnzeigeText(const std::string& text);
 
+// Keeps a box without parent above the frame and centres it over the window that asked.
+void UeberDemRahmenPlatzieren(QDialog& box);
+
 }  // namespace zahlix::ui
