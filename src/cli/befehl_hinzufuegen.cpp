@@ -6,6 +6,7 @@
 
 #include "app/programm.h"
 #include "cli/befehle.h"
+#include "cli/quelldatei.h"
 #include "core/atomare_datei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
@@ -89,21 +90,8 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err) {
         return kAufruffehler;
     }
     const std::string& datei = aufruf->datei;
-    if (!Lesbar(FormatAusName(datei))) {
-        err << datei << " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, .AS7)\n";
-        return kAufruffehler;
-    }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(PfadVonName(datei), ec)) {
-        err << "Die Datei " << datei << " wurde nicht gefunden.\n";
-        return kDatenfehler;
-    }
-    StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
-    if (LottodateiLaden(datei, d, 0) != 0) {
-        err << "Die Datei " << datei << " konnte nicht als Lottodatei geladen werden.\n";
-        return kDatenfehler;
-    }
+    if (int r = ZumAendernLaden(datei, d, err); r != kErfolg) return r;
     if (d.LetzterIndex >= kGrenzeHinzufuegen) {
         err << "Es kann keine Ziehung mehr hinzugefügt werden!\n";
         return kDatenfehler;

@@ -6,6 +6,7 @@
 #include "app/programm.h"
 #include "cli/befehle.h"
 #include "core/dateibefehle.h"
+#include "core/lottodatei_io.h"
 #include "core/lottodatei_format.h"
 #include "core/textdatei.h"
 
@@ -29,6 +30,16 @@ int WieImFensterOeffnen(const std::string& name, Lottodatei& d, std::ostream& er
     Programm().uebergabeDatei = name;
     if (befehle.LottodateiOeffnen() == 0) return kErfolg;
     // The reader has said why, except for a binary file without its mark.
+    NichtGeladen(name, err);
+    return kDatenfehler;
+}
+
+int ZumAendernLaden(const std::string& name, Lottodatei& d, std::ostream& err) {
+    if (int r = FormatLesbar(name, err); r != kErfolg) return r;
+    if (int r = DateiVorhanden(name, err); r != kErfolg) return r;
+    std::error_code ec;
+    StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    if (LottodateiLaden(name, d, 0) == 0) return kErfolg;
     NichtGeladen(name, err);
     return kDatenfehler;
 }

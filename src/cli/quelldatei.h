@@ -14,6 +14,9 @@ int DateiVorhanden(const std::string& name, std::ostream& err);
 int FormatLesbar(const std::string& name, std::ostream& err);
 // Opens the file the way the evaluation window does, so the range line matches the window.
 int WieImFensterOeffnen(const std::string& name, Lottodatei& d, std::ostream& err);
+// Format check, existence check and plain load for the commands that change the file; the
+// backup folder becomes ./Datensicherungen.
+int ZumAendernLaden(const std::string& name, Lottodatei& d, std::ostream& err);
 // The message for a file that exists but did not load.
 void NichtGeladen(const std::string& name, std::ostream& err);
 
