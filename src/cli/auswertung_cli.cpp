@@ -9,7 +9,7 @@
 
 #include "app/programm.h"
 #include "cli/quelldatei.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -14,7 +14,7 @@
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix::cli {
 

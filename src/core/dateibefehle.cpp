@@ -11,7 +11,7 @@
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
 #include "core/zahlen.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 namespace zahlix {
 

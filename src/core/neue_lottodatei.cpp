@@ -4,7 +4,7 @@
 
 #include "app/port.h"
 #include "core/zahlen.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 namespace zahlix {
 

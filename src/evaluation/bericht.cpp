@@ -4,7 +4,7 @@
 #include <array>
 
 #include "output/kennung.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/zahlen.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -5,7 +5,7 @@
 
 #include "evaluation/bericht.h"
 #include "output/kennung.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

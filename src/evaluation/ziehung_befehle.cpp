@@ -6,8 +6,8 @@
 #include "app/port.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
-#include "output/bereich.h"
-#include "output/zahlformat.h"
+#include "core/bereich.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -1,7 +1,7 @@
 #include "output/druckausgabe_text.h"
 
 #include "app/programm.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -7,7 +7,7 @@
 #include "core/atomare_datei.h"
 #include "core/tabellen.h"
 #include "core/zahlen.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

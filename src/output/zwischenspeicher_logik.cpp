@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/port.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -4,7 +4,7 @@
 
 #include "app/port.h"
 #include "core/atomare_datei.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -6,7 +6,7 @@
 
 #include "core/tabellen.h"
 #include "core/textdatei.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -9,7 +9,7 @@
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
 #include "core/lottodatei_io.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 

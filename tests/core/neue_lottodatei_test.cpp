@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/skript_port.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 #include "support/lotto_beispiele.h"
 
 using namespace zahlix;

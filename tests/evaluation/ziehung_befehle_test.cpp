@@ -8,7 +8,7 @@
 #include "app/skript_port.h"
 #include "core/lottodatei.h"
 #include "evaluation/ziehung_eingabe.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 namespace zahlix {
 namespace {

@@ -11,10 +11,10 @@
 #include "evaluation/trefferliste.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "evaluation/ui/trefferliste_widget.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix::ui {
 

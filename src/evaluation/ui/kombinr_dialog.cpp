@@ -10,7 +10,7 @@
 #include "app/anwendungsdateien.h"
 #include "app/ui/fenster.h"
 #include "evaluation/kombinr_eingabe.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 #include "shell/ui/dialoghilfe.h"
 
 namespace zahlix::ui {

@@ -21,7 +21,7 @@
 #include "output/druckausgabe_text.h"
 #include "output/reihenexport.h"
 #include "output/ui/editorhilfe.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 #include "shell/optionen.h"
 
 namespace zahlix::ui {

@@ -18,7 +18,7 @@
 #include "core/textdatei.h"
 #include "output/ui/drucker.h"
 #include "output/ui/editorhilfe.h"
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 #include "output/zwischenspeicher_logik.h"
 
 namespace zahlix::ui {

@@ -17,7 +17,7 @@
 #include "evaluation/ui/neue_ziehung_dialog.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 namespace zahlix::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

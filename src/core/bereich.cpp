@@ -1,10 +1,10 @@
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "output/zahlformat.h"
+#include "core/zahlformat.h"
 
 using namespace zahlix;
 

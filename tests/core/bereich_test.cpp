@@ -1,4 +1,4 @@
-#include "output/bereich.h"
+#include "core/bereich.h"
 
 #include <gtest/gtest.h>
 
