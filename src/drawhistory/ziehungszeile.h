@@ -1,0 +1,46 @@
+#pragma once
+// The text lines of the draw history display: the line of one draw with its two group
+// columns and the heading above them, on screen and in print.
+#include <string>
+
+#include "core/lottodatei.h"
+
+namespace zahlix {
+
+// Entries of the group selectors "Statistik I" (0..5) and "Statistik II" (0..4, 5 "Keine").
+inline constexpr int kGruppenTHUG = 0, kGruppenSumKombi = 1, kGruppenZeilenSpalten = 2,
+                     kGruppenZehnerEndziffern = 3, kGruppenNachbarnBilder = 4,
+                     kGruppenReiheAlsBild = 5;
+
+// What the window's controls choose for the lines.
+struct Zeilenwahl {
+    int gruppe1 = kGruppenTHUG;      // 5: the row picture instead of numbers and first columns
+    int gruppe2 = kGruppenSumKombi;  // 5: no second columns
+    bool system = false;             // rows of a ticket system: no week, year or bonus number
+    bool alle = false;               // also the draws outside the evaluation range
+};
+
+// True when the range text names a system file ("Systemreihe ...").
+bool IstSystembereich(const std::string& bereichText);
+
+// The draw is shown: it has a number (or bonus) bit and lies in range unless alle is set.
+inline bool Angezeigt(const Lottodatei& d, int i, bool alle) {
+    return (d.Bitwort1[i] | d.Bitwort2[i] | d.Bitwort3[i] | d.Bitwort4[i]) != 0 &&
+           d.ImBereich[i] < (alle ? 1 : 0);
+}
+// How many draws are shown, up to the end of the history.
+int AngezeigteAnzahl(const Lottodatei& d, bool alle);
+
+// "    1: 05/2005-M : " (draws) or "    1-M : " style for system rows ("    1   : ").
+std::string Zeilenanfang(const Lottodatei& d, int i, bool system);
+// "01 02 03 04 05 06 / 07"; system rows without the bonus part.
+std::string Zahlenteil(const Lottodatei& d, int i, bool system);
+// The two columns of a group selector value for the row (empty for 5).
+std::string Gruppenspalten(const Lottodatei& d, int i, int gruppe);
+
+// The whole line of draw i; in print the numbers end with " :".
+std::string Ziehungszeile(const Lottodatei& d, int i, const Zeilenwahl& w, bool druck);
+// The heading over the lines.
+std::string Kopfzeile(const Zeilenwahl& w, bool druck);
+
+}  // namespace zahlix
