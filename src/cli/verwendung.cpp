@@ -21,7 +21,9 @@ const char* Verwendung() {
            "                                  (.ZS4, .ZS3, .ASC, .AS4, .ZXT) oder als .RTF\n"
            "  hinzufuegen DATEI Z1 Z2 Z3 Z4 Z5 Z6 [--zusatzzahl Z] [--kennung K]\n"
            "              [--woche W --jahr J]  Ziehung anfügen, sortieren und speichern\n"
-           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n";
+           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n"
+           "  ziehungen DATEI [--gruppen I II] [--zusatzzahl ohne|mit|nur] [--alle]\n"
+           "                                  Ziehungen mit Gruppenspalten als Drucktext\n";
 }
 
 }  // namespace zahlix::cli
