@@ -68,6 +68,8 @@ int ZiehungsaufrufLesen(const Argumente& a, Ziehungsaufruf& z, std::ostream& err
 
 int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err) {
     Ziehungsaufruf z;
+    // Without --gruppen the text carries one group column only.
+    z.wahl.gruppe2 = kGruppenReiheAlsBild;
     if (int r = ZiehungsaufrufLesen(a, z, err); r != kErfolg) return r;
     if (int r = FormatLesbar(z.datei, err); r != kErfolg) return r;
     if (int r = DateiVorhanden(z.datei, err); r != kErfolg) return r;
