@@ -23,7 +23,7 @@ std::string ZiehungenDrucktext(const Lottodatei& d, const Zeilenwahl& w, const s
     t += Kopfzeile(w, true) + kZeilenende;
     for (int i = 0; i < kSlots && d.WocheKennung[i] != 0; ++i) {
         if (!Angezeigt(d, i, w.alle)) continue;
-        t += Ziehungszeile(d, i, w, true);
+        ZiehungszeileAnhaengen(t, d, i, w, true);
         t += kZeilenende;
         if (i % 256 == 0) EreignissePumpen();
     }

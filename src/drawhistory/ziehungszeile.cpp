@@ -44,60 +44,94 @@ int AngezeigteAnzahl(const Lottodatei& d, bool alle) {
     return n;
 }
 
-std::string Zeilenanfang(const Lottodatei& d, int i, bool system) {
-    const int k = KennungAus(d.WocheKennung[i]);
-    std::string t = ZahlRechts5(static_cast<int16_t>(i + 1));
-    if (!system) {
-        t += ": " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[i]))) + "/" +
-             ZahlNull4(static_cast<int16_t>(JahrAusJahrCode(d.JahrCode[i])));
+namespace {
+
+// Numbers 0..99 as two digits, the common case of ZahlNull2, without a temporary string.
+void ZweiZiffern(std::string& t, int z) {
+    if (z < 0 || z > 99) {
+        t += ZahlNull2(static_cast<int16_t>(z));
+        return;
     }
-    return t + Kennungsteil(k);
+    t += static_cast<char>('0' + z / 10);
+    t += static_cast<char>('0' + z % 10);
 }
 
-std::string Zahlenteil(const Lottodatei& d, int i, bool system) {
-    std::array<int, 49> liste{};
-    std::string t;
-    t.reserve(24);
-    for (int z : Reihe(d, i, liste)) t += ZahlNull2(static_cast<int16_t>(z)) + " ";
+void ZeilenanfangAnhaengen(std::string& t, const Lottodatei& d, int i, bool system) {
+    t += ZahlRechts5(static_cast<int16_t>(i + 1));
     if (!system) {
-        const int b = Zusatzzahl(d.Zahlen(i));
-        t += b < 1 || b > d.GroessteZahl ? "/ .." : "/ " + ZahlNull2(static_cast<int16_t>(b));
+        t += ": ";
+        ZweiZiffern(t, WocheAus(d.WocheKennung[i]));
+        t += '/';
+        t += ZahlNull4(static_cast<int16_t>(JahrAusJahrCode(d.JahrCode[i])));
     }
-    return t;
+    t += Kennungsteil(KennungAus(d.WocheKennung[i]));
 }
 
-std::string Gruppenspalten(const Lottodatei& d, int i, int gruppe) {
-    std::array<int, 49> liste{};
-    const std::span<const int> r = Reihe(d, i, liste);
+void ZahlenteilAnhaengen(std::string& t, const Lottodatei& d, int i, std::span<const int> r,
+                         bool system) {
+    for (int z : r) {
+        ZweiZiffern(t, z);
+        t += ' ';
+    }
+    if (system) return;
+    const int b = Zusatzzahl(d.Zahlen(i));
+    if (b < 1 || b > d.GroessteZahl) {
+        t += "/ ..";
+    } else {
+        t += "/ ";
+        ZweiZiffern(t, b);
+    }
+}
+
+void GruppenspaltenAnhaengen(std::string& t, std::span<const int> r, int gruppe, int groessteZahl) {
     switch (gruppe) {
         case kGruppenTHUG:
-            return ZahlNull7(ScheinzeilenCode(r)) + " " + ZahlNull4(static_cast<int16_t>(ThugCode(r)));
+            t += ZahlNull7(ScheinzeilenCode(r));
+            t += ' ';
+            t += ZahlNull4(static_cast<int16_t>(ThugCode(r)));
+            break;
         case kGruppenSumKombi:
-            return ZahlRechts3(static_cast<int16_t>(ZahlenSumme(r))) + " " +
-                   ZahlGruppiert10(ReihenKombiNr(r, d.GroessteZahl));
+            t += ZahlRechts3(static_cast<int16_t>(ZahlenSumme(r)));
+            t += ' ';
+            t += ZahlGruppiert10(ReihenKombiNr(r, groessteZahl));
+            break;
         case kGruppenZeilenSpalten:
-            return MusterText(ZeilenMuster(r)) + " " + MusterText(SpaltenMuster(r));
+            t += MusterText(ZeilenMuster(r)) + " " + MusterText(SpaltenMuster(r));
+            break;
         case kGruppenZehnerEndziffern:
-            return MusterText(ZehnerMuster(r)) + " " + MusterText(EndziffernMuster(r));
+            t += MusterText(ZehnerMuster(r)) + " " + MusterText(EndziffernMuster(r));
+            break;
         case kGruppenNachbarnBilder:
-            return MusterText(NachbarnMuster(r)) + " " + MusterText(BilderMuster(r));
+            t += MusterText(NachbarnMuster(r)) + " " + MusterText(BilderMuster(r));
+            break;
         default:
-            return {};
+            break;
     }
+}
+
+}  // namespace
+
+void ZiehungszeileAnhaengen(std::string& t, const Lottodatei& d, int i, const Zeilenwahl& w,
+                            bool druck) {
+    // Unpacked once for the numbers and both group columns.
+    std::array<int, 49> liste;
+    const std::span<const int> r = Reihe(d, i, liste);
+    ZeilenanfangAnhaengen(t, d, i, w.system);
+    if (w.gruppe1 == kGruppenReiheAlsBild) {
+        t += ReiheAlsBild(r);
+    } else {
+        ZahlenteilAnhaengen(t, d, i, r, w.system);
+        t += druck ? " : " : " ";
+        GruppenspaltenAnhaengen(t, r, w.gruppe1, d.GroessteZahl);
+    }
+    t += ' ';
+    GruppenspaltenAnhaengen(t, r, w.gruppe2, d.GroessteZahl);
 }
 
 std::string Ziehungszeile(const Lottodatei& d, int i, const Zeilenwahl& w, bool druck) {
-    std::string t = Zeilenanfang(d, i, w.system);
-    if (w.gruppe1 == kGruppenReiheAlsBild) {
-        std::array<int, 49> liste{};
-        t += ReiheAlsBild(Reihe(d, i, liste));
-    } else {
-        t += Zahlenteil(d, i, w.system);
-        t += druck ? " : " : " ";
-        t += Gruppenspalten(d, i, w.gruppe1);
-    }
-    t += " ";
-    t += Gruppenspalten(d, i, w.gruppe2);
+    std::string t;
+    t.reserve(96);
+    ZiehungszeileAnhaengen(t, d, i, w, druck);
     return t;
 }
 

@@ -31,15 +31,13 @@ inline bool Angezeigt(const Lottodatei& d, int i, bool alle) {
 // How many draws are shown, up to the end of the history.
 int AngezeigteAnzahl(const Lottodatei& d, bool alle);
 
-// "    1: 05/2005-M : " (draws) or "    1-M : " style for system rows ("    1   : ").
-std::string Zeilenanfang(const Lottodatei& d, int i, bool system);
-// "01 02 03 04 05 06 / 07"; system rows without the bonus part.
-std::string Zahlenteil(const Lottodatei& d, int i, bool system);
-// The two columns of a group selector value for the row (empty for 5).
-std::string Gruppenspalten(const Lottodatei& d, int i, int gruppe);
-
-// The whole line of draw i; in print the numbers end with " :".
+// The whole line of draw i: "    1: 05/2005-M : " (system rows "    1-M : "), the numbers with
+// "/ 07" (or "/ .." for a bonus outside 1..GroessteZahl; none for system rows), a blank (in
+// print " : ") and both group columns; the row picture replaces numbers and first columns.
 std::string Ziehungszeile(const Lottodatei& d, int i, const Zeilenwahl& w, bool druck);
+// The same line appended to t.
+void ZiehungszeileAnhaengen(std::string& t, const Lottodatei& d, int i, const Zeilenwahl& w,
+                            bool druck);
 // The heading over the lines.
 std::string Kopfzeile(const Zeilenwahl& w, bool druck);
 
