@@ -191,7 +191,9 @@ void AuswertungFenster::MenuesBauen() {
     connect(mAnimation_, &QAction::triggered, this, &AuswertungFenster::Animation);
     mZeigen_->addSeparator();
     connect(Aktion(mZeigen_, "mZiehungenAnzeigen", u("&Ziehungen anzeigen...")),
-            &QAction::triggered, this, [this] { AnalysefensterOeffnen("fZiehungen", {}); });
+            &QAction::triggered, this,
+            // The kind makes an open draw history window take the current history again.
+            [this] { AnalysefensterOeffnen("fZiehungen", QStringLiteral("Ziehungen")); });
 
     mStatistiken_ = new QMenu(u("&Statistik"), this);
     mStatistiken_->setObjectName("mStatistiken");
