@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -210,10 +211,19 @@ void ZiehungenFenster::Neuzeichnen() {
 }
 
 void ZiehungenFenster::GrafikgroesseSetzen(bool gross) {
+    // The short list keeps at least its 2595 units but takes the height beside the controls,
+    // so that a whole page stays readable.
     bdZiehungen_->setFixedHeight(gross ? kGrafikGross : kGrafikKlein);
     bdReihen_->setMinimumHeight(gross ? kTextGross : kTextKlein);
-    bdReihen_->setMaximumHeight(gross ? QWIDGETSIZE_MAX : kTextKlein);
-    vbReihen_->setMaximumHeight(gross ? QWIDGETSIZE_MAX : kTextKlein);
+    vbReihen_->setMinimumHeight(gross ? kTextGross : kTextKlein);
+    // The short graphic makes a compact window: it shrinks to what its parts need.
+    if (isVisible()) {
+        layout()->activate();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->resize(sub->sizeHint());
+        else
+            resize(sizeHint());
+    }
 }
 
 void ZiehungenFenster::HilfezeileZeigen(const QString& text) {

@@ -36,9 +36,15 @@ void Zeilenflaeche::paintEvent(QPaintEvent*) {
     QFont f = Festbreitenschrift(9);
     // A page is the heading and 20 draws; shrink the font rather than cut draws off.
     const int zeilen = kSeitenZiehungen + 1;
-    for (int px = 12; px >= 6; --px) {
+    // The row picture makes the lines longer; they shrink to the width as well.
+    qsizetype laengste = 0;
+    for (const QString& z : zeilen_) laengste = std::max(laengste, z.size());
+    const QString muster(laengste, QLatin1Char('0'));
+    for (int px = 12; px >= 7; --px) {
         f.setPixelSize(px);
-        if (QFontMetrics(f).lineSpacing() * zeilen <= height() - 6) break;
+        const QFontMetrics m(f);
+        if (m.lineSpacing() * zeilen <= height() - 6 && m.horizontalAdvance(muster) <= width() - 8)
+            break;
     }
     p.setFont(f);
     const int hoehe = QFontMetrics(f).lineSpacing();
