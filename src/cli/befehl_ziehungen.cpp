@@ -39,7 +39,8 @@ int ZiehungsaufrufLesen(const Argumente& a, Ziehungsaufruf& z, std::ostream& err
             i += 2;
         } else if (arg == "--zusatzzahl") {
             // The bonus-number view only changes the window's graphic, never the text.
-            if (i + 1 >= a.size() || (a[i + 1] != "ohne" && a[i + 1] != "mit" && a[i + 1] != "nur")) {
+            if (i + 1 >= a.size() ||
+                (a[i + 1] != "ohne" && a[i + 1] != "mit" && a[i + 1] != "nur")) {
                 err << "--zusatzzahl erwartet ohne, mit oder nur.\n";
                 return kAufruffehler;
             }

@@ -54,13 +54,20 @@ int MusterAusAnzahlen(std::span<const int> a) {
     for (int x : a) summe += x;
     if (summe != kSechs || a.size() < 3) return 0;
     switch (a[0]) {
-        case 6: return 1;
-        case 5: return 2;
-        case 4: return a[1] == 2 ? 3 : 5;
-        case 3: return a[1] == 3 ? 4 : a[1] == 2 ? 6 : 8;
-        case 2: return a[1] == 2 ? (a[2] == 2 ? 7 : 9) : 10;
-        case 1: return 11;
-        default: return 0;
+        case 6:
+            return 1;
+        case 5:
+            return 2;
+        case 4:
+            return a[1] == 2 ? 3 : 5;
+        case 3:
+            return a[1] == 3 ? 4 : a[1] == 2 ? 6 : 8;
+        case 2:
+            return a[1] == 2 ? (a[2] == 2 ? 7 : 9) : 10;
+        case 1:
+            return 11;
+        default:
+            return 0;
     }
 }
 

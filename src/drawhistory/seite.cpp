@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/zahlformat.h"
 #include "core/zahlen.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 
@@ -50,12 +50,24 @@ int BildlaufMaximum(const Lottodatei& d, bool alle) {
 int Geblaettert(int position, Blaettern b, int maximum) {
     int p = position;
     switch (b) {
-        case Blaettern::SeiteZurueck: p -= kBlaetterSchritt; break;
-        case Blaettern::SeiteVor: p += kBlaetterSchritt; break;
-        case Blaettern::Anfang: p = 0; break;
-        case Blaettern::Ende: p = maximum; break;
-        case Blaettern::Zurueck: --p; break;
-        case Blaettern::Vor: ++p; break;
+        case Blaettern::SeiteZurueck:
+            p -= kBlaetterSchritt;
+            break;
+        case Blaettern::SeiteVor:
+            p += kBlaetterSchritt;
+            break;
+        case Blaettern::Anfang:
+            p = 0;
+            break;
+        case Blaettern::Ende:
+            p = maximum;
+            break;
+        case Blaettern::Zurueck:
+            --p;
+            break;
+        case Blaettern::Vor:
+            ++p;
+            break;
     }
     return std::clamp(p, 0, std::max(0, maximum));
 }

@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
-#include "core/zahlformat.h"
 #include "core/zahlen.h"
+#include "core/zahlformat.h"
 #include "drawhistory/gruppenmuster.h"
 #include "evaluation/auswertung.h"
 #include "output/kennung.h"

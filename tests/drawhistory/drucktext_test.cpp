@@ -1,10 +1,11 @@
 // The print text of the draw history against golden files, one per combination of selectors,
 // and the empty history.
+#include "drawhistory/drucktext.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "drawhistory/drucktext.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 

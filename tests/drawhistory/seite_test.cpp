@@ -1,9 +1,10 @@
 // Paging, the page's draws and the colours of the graphic marks.
+#include "drawhistory/seite.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "drawhistory/seite.h"
 #include "support/lotto_beispiele.h"
 
 using namespace zahlix;
@@ -15,10 +16,10 @@ TEST(Seite, BlaetternBleibtImBereich) {
         int erwartet;
     };
     const Fall faelle[] = {
-        {20, Blaettern::SeiteVor, 25},    {3, Blaettern::SeiteZurueck, 0},
-        {12, Blaettern::SeiteVor, 22},    {12, Blaettern::Anfang, 0},
-        {12, Blaettern::Ende, 25},        {25, Blaettern::Vor, 25},
-        {0, Blaettern::Zurueck, 0},       {7, Blaettern::Vor, 8},
+        {20, Blaettern::SeiteVor, 25}, {3, Blaettern::SeiteZurueck, 0},
+        {12, Blaettern::SeiteVor, 22}, {12, Blaettern::Anfang, 0},
+        {12, Blaettern::Ende, 25},     {25, Blaettern::Vor, 25},
+        {0, Blaettern::Zurueck, 0},    {7, Blaettern::Vor, 8},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(Geblaettert(f.position, f.taste, 25), f.erwartet) << f.position;
@@ -56,10 +57,14 @@ TEST(Seite, MarkenJeZusatzansicht) {
         int zahl, marke, farbe;
     };
     const Fall faelle[] = {
-        {{Zusatzansicht::Ohne, false}, 3, -1, kHellrot},  {{Zusatzansicht::Ohne, false}, 12, -1, kSchwarz},
-        {{Zusatzansicht::Ohne, false}, 9, 0, kSchwarz},   {{Zusatzansicht::Mit, false}, 9, -8, kHellblau},
-        {{Zusatzansicht::Nur, false}, 3, 0, kSchwarz},    {{Zusatzansicht::Nur, false}, 9, -8, kHellblau},
-        {{Zusatzansicht::Mit, true}, 9, 1, kSchwarz},     {{Zusatzansicht::Ohne, true}, 17, 1, kSchwarz},
+        {{Zusatzansicht::Ohne, false}, 3, -1, kHellrot},
+        {{Zusatzansicht::Ohne, false}, 12, -1, kSchwarz},
+        {{Zusatzansicht::Ohne, false}, 9, 0, kSchwarz},
+        {{Zusatzansicht::Mit, false}, 9, -8, kHellblau},
+        {{Zusatzansicht::Nur, false}, 3, 0, kSchwarz},
+        {{Zusatzansicht::Nur, false}, 9, -8, kHellblau},
+        {{Zusatzansicht::Mit, true}, 9, 1, kSchwarz},
+        {{Zusatzansicht::Ohne, true}, 17, 1, kSchwarz},
     };
     for (const Fall& f : faelle) {
         const int m = Marken(w, f.wahl, 49)[static_cast<size_t>(f.zahl)];

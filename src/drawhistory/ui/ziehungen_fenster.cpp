@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -176,7 +177,7 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
 }
 
 void ZiehungenFenster::ArtWaehlen(const QString&) {
-    DatenUebernehmenUndAnzeigen();
+    if (!druckt_) DatenUebernehmenUndAnzeigen();
 }
 
 void ZiehungenFenster::DatenUebernehmenUndAnzeigen() {
@@ -201,7 +202,8 @@ void ZiehungenFenster::BildlaufSetzen() {
 void ZiehungenFenster::Neuzeichnen() {
     Grafikwahl g;
     for (int i = 0; i < 3; ++i)
-        if (oZusatzzahl_[static_cast<size_t>(i)]->isChecked()) g.zusatz = static_cast<Zusatzansicht>(i);
+        if (oZusatzzahl_[static_cast<size_t>(i)]->isChecked())
+            g.zusatz = static_cast<Zusatzansicht>(i);
     g.einfarbig = kGrafikfarbe_->isChecked();
     seite_ = SeiteBerechnen(*daten_, wahl_, g, vbReihen_->value());
     bdReihen_->Setzen(seite_.zeilen);
@@ -232,17 +234,22 @@ void ZiehungenFenster::HilfezeileZeigen(const QString& text) {
 }
 
 void ZiehungenFenster::Drucken() {
+    // The print text lets events run: a second click must not start a second one.
+    if (druckt_) return;
+    druckt_ = true;
     const QString vorher = bzHilfe_->text();
     HilfezeileZeigen(U(" Wird an die Druckausgabe übergeben..."));
     Beschaeftigt(-1);
-    const std::string text = ZiehungenDrucktext(*daten_, wahl_, windowTitle().toStdString(),
-                                                bereichText_);
+    const std::string text =
+        ZiehungenDrucktext(*daten_, wahl_, windowTitle().toStdString(), bereichText_);
     Beschaeftigt(0);
     HilfezeileZeigen(vorher);
+    druckt_ = false;
     AnDruckausgabe(text);
 }
 
 void ZiehungenFenster::BereichEinstellen() {
+    if (druckt_) return;
     BereichTextLesen(bereichText_);
     const QString vorher = bzHilfe_->text();
     HilfezeileZeigen(U("Auswertebereich einstellen..."));
@@ -256,6 +263,7 @@ void ZiehungenFenster::BereichEinstellen() {
 }
 
 void ZiehungenFenster::AlleAnzeigen() {
+    if (druckt_) return;
     wahl_.alle = true;
     BildlaufSetzen();
     Neuzeichnen();
@@ -264,15 +272,28 @@ void ZiehungenFenster::AlleAnzeigen() {
 bool ZiehungenFenster::TasteVerarbeiten(int taste) {
     Blaettern b;
     switch (taste) {
-        case Qt::Key_PageUp: b = Blaettern::SeiteZurueck; break;
-        case Qt::Key_PageDown: b = Blaettern::SeiteVor; break;
-        case Qt::Key_Home: b = Blaettern::Anfang; break;
-        case Qt::Key_End: b = Blaettern::Ende; break;
+        case Qt::Key_PageUp:
+            b = Blaettern::SeiteZurueck;
+            break;
+        case Qt::Key_PageDown:
+            b = Blaettern::SeiteVor;
+            break;
+        case Qt::Key_Home:
+            b = Blaettern::Anfang;
+            break;
+        case Qt::Key_End:
+            b = Blaettern::Ende;
+            break;
         case Qt::Key_Left:
-        case Qt::Key_Up: b = Blaettern::Zurueck; break;
+        case Qt::Key_Up:
+            b = Blaettern::Zurueck;
+            break;
         case Qt::Key_Right:
-        case Qt::Key_Down: b = Blaettern::Vor; break;
-        default: return false;
+        case Qt::Key_Down:
+            b = Blaettern::Vor;
+            break;
+        default:
+            return false;
     }
     vbReihen_->setValue(Geblaettert(vbReihen_->value(), b, vbReihen_->maximum()));
     return true;
@@ -280,10 +301,19 @@ bool ZiehungenFenster::TasteVerarbeiten(int taste) {
 
 bool ZiehungenFenster::eventFilter(QObject* o, QEvent* e) {
     // The paging keys work wherever the focus is, as the window sees keys before its controls.
-    if (e->type() == QEvent::KeyPress && !static_cast<QKeyEvent*>(e)->modifiers() &&
+    if (e->type() == QEvent::KeyPress &&
+        !(static_cast<QKeyEvent*>(e)->modifiers() & ~Qt::KeypadModifier) &&
         TasteVerarbeiten(static_cast<QKeyEvent*>(e)->key()))
         return true;
     return QWidget::eventFilter(o, e);
+}
+
+void ZiehungenFenster::closeEvent(QCloseEvent* e) {
+    // Closing in the middle of the print text would pull the history from under it.
+    if (druckt_ && !ProgrammEndet())
+        e->ignore();
+    else
+        QWidget::closeEvent(e);
 }
 
 void ZiehungenFenster::keyPressEvent(QKeyEvent* e) {

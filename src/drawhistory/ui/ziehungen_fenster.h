@@ -49,6 +49,7 @@ class ZiehungenFenster : public QWidget {
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
   private:
     QWidget* SteuerungBauen();
@@ -61,6 +62,7 @@ class ZiehungenFenster : public QWidget {
     std::string bereichText_;
     Zeilenwahl wahl_;
     Seite seite_;
+    bool druckt_ = false;  // the print text is being built
 
     std::array<QPushButton*, 3> bToolbar_{};
     std::array<QComboBox*, 2> cGruppen_{};

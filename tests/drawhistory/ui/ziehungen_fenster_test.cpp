@@ -61,8 +61,9 @@ TEST(ZiehungenFenster, BlaetternGruppenAlleUndDrucken) {
 
     w.findChild<QPushButton*>("bToolbar_0")->click();
     const QString druck = ui::DruckerInstanz()->Dokument()->toPlainText();
-    EXPECT_TRUE(druck.contains(QStringLiteral("\n* Ziehungen anzeigen: klein.ZX7\n"
-                                              "* Bereich - 05/2005-02/1999  Wo:01-53 \n")))
+    EXPECT_TRUE(
+        druck.contains(QStringLiteral("\n* Ziehungen anzeigen: klein.ZX7\n"
+                                      "* Bereich - 05/2005-02/1999  Wo:01-53 \n")))
         << druck.toStdString();
     EXPECT_FALSE(druck.contains(QStringLiteral("05/2005-M"))) << "outside the range";
 }
