@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,8 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "app/ui/fenster.h"
+#include "evaluation/ui/auswertung_testhilfe.h"
 #include "output/ui/drucker.h"
 #include "support/lotto_beispiele.h"
 
@@ -66,4 +69,23 @@ TEST(ZiehungenFenster, BlaetternGruppenAlleUndDrucken) {
                                       "* Bereich - 05/2005-02/1999  Wo:01-53 \n")))
         << druck.toStdString();
     EXPECT_FALSE(druck.contains(QStringLiteral("05/2005-M"))) << "outside the range";
+}
+
+TEST(ZiehungenFenster, AusDerAuswertungGeoeffnetUndWiederGeoeffnet) {
+    test::Arbeitsordner o;
+    test::DateiSchreiben(
+        o / "k.AS7", " 22 1999 00 01 07 13 20 33 44 09\r\n 23 1999 00 02 07 08 09 10 11 50\r\n");
+    ui::BekannteFensterAnmelden();
+    auto lotto = test::FensterMit(o / "k.AS7");
+    QAction* menue = lotto->findChild<QAction*>("mZiehungenAnzeigen");
+    menue->trigger();
+    auto* w = qobject_cast<ui::ZiehungenFenster*>(ui::FensterSuchen("fZiehungen"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->findChild<QScrollBar*>("vbReihen")->maximum(), 1);
+    // Opened again after a change: it shows the evaluation window's history of now.
+    lotto->DatenAendern().ImBereich[1] = 0;
+    menue->trigger();
+    EXPECT_EQ(ui::FensterSuchen("fZiehungen"), w);
+    EXPECT_EQ(w->findChild<QScrollBar*>("vbReihen")->maximum(), 0);
+    w->close();
 }
