@@ -21,7 +21,11 @@ const char* Verwendung() {
            "                                  (.ZS4, .ZS3, .ASC, .AS4, .ZXT) oder als .RTF\n"
            "  hinzufuegen DATEI Z1 Z2 Z3 Z4 Z5 Z6 [--zusatzzahl Z] [--kennung K]\n"
            "              [--woche W --jahr J]  Ziehung anfügen, sortieren und speichern\n"
-           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n";
+           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n"
+           "  importieren QUELLE ZIEL [--kennung-mittwoch M] [--kennung-sonst S]\n"
+           "                                  Ziehungen aus CSV oder JSON übernehmen\n"
+           "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
+           "                                  [--kennung K]\n";
 }
 
 }  // namespace zahlix::cli
