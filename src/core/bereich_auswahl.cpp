@@ -40,7 +40,7 @@ int BereichMarkieren(Lottodatei& d, Bereichswerte& b) {
     for (int i = 0; i < n; ++i) {
         const int woche = WocheAus(d.WocheKennung[i]);
         const int wert = Wochenwert(Jahr(d, i), woche);
-        const bool drin = HatZahlen(d, i) && (b.letzte > 0 || (wert >= von && wert <= bis)) &&
+        const bool drin = HatZahlen(d, i) && wert >= von && wert <= bis &&
                           woche >= b.wochenImJahrVon && woche <= b.wochenImJahrBis &&
                           KennungPasst(b.kennung, KennungAus(d.WocheKennung[i]));
         d.ImBereich[i] = drin ? -1 : 0;
@@ -78,7 +78,9 @@ bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler
         fehler = "Der Beginn des Bereichs liegt nach seinem Ende.";
         return false;
     }
-    if (!KennungGueltigerText(w.kennung)) {
+    std::string k = w.kennung;
+    if (!k.empty() && k[0] >= 'a' && k[0] <= 'z') k[0] = static_cast<char>(k[0] - 'a' + 'A');
+    if (!KennungGueltigerText(k)) {
         fehler = "Die Kennung ist eine Ziffer 0 bis 9, ein Buchstabe A bis Z oder \".\".";
         return false;
     }
@@ -101,8 +103,6 @@ bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler
         b.wocheBis = static_cast<int16_t>(std::clamp(WocheAus(d.WocheKennung[letzter]), 1, 53));
         b.jahrBis = static_cast<int16_t>(std::max(Jahr(d, letzter), Jahr(d, 0)));
     }
-    std::string k = w.kennung;
-    if (!k.empty() && k[0] >= 'a' && k[0] <= 'z') k[0] = static_cast<char>(k[0] - 'a' + 'A');
     b.kennung = k;
     b.letzte = static_cast<int16_t>(w.letzte);
 

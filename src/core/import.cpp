@@ -20,6 +20,7 @@ using namespace std::chrono;
 struct Eintrag {
     int16_t wocheKennung, jahrCode;
     Bitworte worte;
+    int datum;  // JJJJMMTT
 };
 
 bool GleicheZahlen(const Bitworte& a, const Bitworte& b) {
@@ -66,6 +67,7 @@ Eintrag AlsEintrag(const Importziehung& z, int kennung) {
     e.jahrCode = JahrCodeAusJahr(wochenjahr);
     e.worte = ZahlenPacken(z.zahlen);
     e.worte[3] = static_cast<int16_t>(e.worte[3] | (z.zusatzzahl << 8));
+    e.datum = z.jahr * 10000 + z.monat * 100 + z.tag;
     return e;
 }
 
@@ -149,6 +151,9 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
 
     ergebnis.neu = static_cast<int>(neue.size());
     if (neue.empty()) return ergebnis;
+    // In date order, so a week's draws follow each other as drawn whatever the source's order.
+    std::stable_sort(neue.begin(), neue.end(),
+                     [](const Eintrag& a, const Eintrag& b) { return a.datum < b.datum; });
     for (size_t k = 0; k < neue.size(); ++k) {
         const int i = n + static_cast<int>(k);
         d.WocheKennung[i] = neue[k].wocheKennung;

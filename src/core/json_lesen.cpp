@@ -154,7 +154,8 @@ class Leser {
         w.art = JsonWert::Art::Objekt;
         return Folge('}', tiefe, [&] {
             Leerraum();
-            if (pos_ >= t_.size() || t_[pos_] != '"') return Fehler("Name in Anführungszeichen erwartet");
+            if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
+            if (t_[pos_] != '"') return Fehler("Name in Anführungszeichen erwartet");
             w.felder.emplace_back();
             if (!Text(w.felder.back().first)) return false;
             Leerraum();
