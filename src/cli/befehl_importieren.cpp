@@ -18,8 +18,10 @@ namespace {
 std::string OhneCr(const std::string& s) {
     std::string r;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\r') r.push_back(s[i]);
-        else if (i + 1 >= s.size() || s[i + 1] != '\n') r.push_back('\n');
+        if (s[i] != '\r')
+            r.push_back(s[i]);
+        else if (i + 1 >= s.size() || s[i + 1] != '\n')
+            r.push_back('\n');
     }
     return r;
 }
@@ -37,8 +39,9 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err) {
         if (t == "--kennung-mittwoch" || t == "--kennung-sonst") {
             int* code = t == "--kennung-mittwoch" ? &o.kennungMittwoch : &o.kennungSonst;
             if (i + 1 >= a.size() || !KennungOptionLesen(a[i + 1], *code)) {
-                err << t << " erwartet eine Ziffer, einen Buchstaben, \".\" (ohne Kennung) oder "
-                           "\"-\" (nicht übernehmen).\n";
+                err << t
+                    << " erwartet eine Ziffer, einen Buchstaben, \".\" (ohne Kennung) oder "
+                       "\"-\" (nicht übernehmen).\n";
                 return kAufruffehler;
             }
             ++i;

@@ -10,7 +10,9 @@ namespace zahlix {
 
 namespace {
 
-int Wochenwert(int jahr, int woche) { return jahr * 64 + woche; }
+int Wochenwert(int jahr, int woche) {
+    return jahr * 64 + woche;
+}
 
 int Jahr(const Lottodatei& d, int i) {
     const int j = JahrAusJahrCode(d.JahrCode[i]);
@@ -68,9 +70,9 @@ int BereichMarkieren(Lottodatei& d, Bereichswerte& b) {
 }
 
 bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler) {
-    if (w.zeitraum && (w.wocheVon < 1 || w.wocheVon > 53 || w.wocheBis < 1 || w.wocheBis > 53 ||
-                       w.jahrVon < 1900 || w.jahrVon > 2099 || w.jahrBis < 1900 ||
-                       w.jahrBis > 2099)) {
+    if (w.zeitraum &&
+        (w.wocheVon < 1 || w.wocheVon > 53 || w.wocheBis < 1 || w.wocheBis > 53 ||
+         w.jahrVon < 1900 || w.jahrVon > 2099 || w.jahrBis < 1900 || w.jahrBis > 2099)) {
         fehler = "Die Wochen müssen zwischen 1 und 53, die Jahre zwischen 1900 und 2099 liegen.";
         return false;
     }

@@ -19,7 +19,8 @@ struct Bereichswahl {
 
 // Sets d.ImBereich from b: -1 for every draw inside the week bounds, the weeks-in-year bounds
 // and the identifier; with b.letzte only the last N of these, and then the week bounds of b
-// narrow to the first and last draw chosen (so the line reads back the same). Entries without numbers are never in range. Returns the number of draws in range.
+// narrow to the first and last draw chosen (so the line reads back the same). Entries without
+// numbers are never in range. Returns the number of draws in range.
 int BereichMarkieren(Lottodatei& d, Bereichswerte& b);
 
 // Checks w and applies it to d and the shared range values, and renders d.Titel. A choice

@@ -7,8 +7,8 @@
 
 #include "app/kalender.h"
 #include "app/port.h"
-#include "core/zahlformat.h"
 #include "core/zahlen.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 

@@ -21,8 +21,8 @@ struct Importoptionen {
 
 struct Importergebnis {
     bool ok = true;
-    int neu = 0;        // draws added
-    int vorhanden = 0;  // draws already there (same week, year, identifier and numbers)
+    int neu = 0;         // draws added
+    int vorhanden = 0;   // draws already there (same week, year, identifier and numbers)
     std::string fehler;  // why nothing was taken (German, lines ended by CR LF)
     std::string titel;   // title for the message box of fehler
 };

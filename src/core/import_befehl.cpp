@@ -30,7 +30,7 @@ bool OptionenLesen(const std::string& text, Importoptionen& o) {
 }  // namespace
 
 std::optional<std::vector<Importziehung>> ImportdateiLesen(const std::string& name,
-                                                          std::string& fehler) {
+                                                           std::string& fehler) {
     std::string bytes, systemfehler;
     if (!GanzEinlesen(PfadVonName(name), bytes, systemfehler)) {
         fehler = "Die Datei " + name + " konnte nicht gelesen werden:\r\n" + systemfehler;
@@ -38,8 +38,8 @@ std::optional<std::vector<Importziehung>> ImportdateiLesen(const std::string& na
     }
     auto ziehungen = ImportquelleLesen(bytes, fehler);
     if (!ziehungen)
-        fehler = "Die Datei " + name + " wurde nicht übernommen, es wurde nichts geändert.\r\n" +
-                 fehler;
+        fehler =
+            "Die Datei " + name + " wurde nicht übernommen, es wurde nichts geändert.\r\n" + fehler;
     return ziehungen;
 }
 
@@ -57,8 +57,8 @@ bool LottodateiHinzufuegen(Lottodatei& d) {
     Importoptionen o = KennungenVorschlagen(d, *quelle);
     const std::string frage = Gruppiert(static_cast<int64_t>(quelle->size())) +
                               " Ziehungen gelesen. Die Ziehungen vom Mittwoch " +
-                              KennungBeschreibung(o.kennungMittwoch) +
-                              ", die der übrigen Tage " + KennungBeschreibung(o.kennungSonst) +
+                              KennungBeschreibung(o.kennungMittwoch) + ", die der übrigen Tage " +
+                              KennungBeschreibung(o.kennungSonst) +
                               ".\r\nSo übernehmen? (Nein: andere Kennungen angeben)";
     if (Meldung(frage, flags::Frage + flags::JaNein, kTitel) != kJa) {
         for (;;) {

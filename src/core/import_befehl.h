@@ -12,7 +12,7 @@ namespace zahlix {
 // The draws of a CSV or JSON file; nothing and a German message (naming the file, the line,
 // or the system's error) on failure.
 std::optional<std::vector<Importziehung>> ImportdateiLesen(const std::string& name,
-                                                          std::string& fehler);
+                                                           std::string& fehler);
 
 // Asks for a CSV or JSON file with the file dialog, reads it, confirms the identifiers (the
 // proposal of KennungenVorschlagen; "Nein" lets the user type others), merges and shows the

@@ -30,7 +30,7 @@ std::optional<int> Ziffern(std::string_view s) {
 std::vector<std::string_view> Felder(std::string_view zeile) {
     const char trenner = zeile.find(';') != std::string_view::npos    ? ';'
                          : zeile.find('\t') != std::string_view::npos ? '\t'
-                                                                       : ',';
+                                                                      : ',';
     std::vector<std::string_view> felder;
     for (;;) {
         const size_t p = zeile.find(trenner);
@@ -184,7 +184,7 @@ bool ImportDatumLesen(std::string_view text, int& jahr, int& monat, int& tag) {
 }
 
 std::optional<std::vector<Importziehung>> ImportquelleLesen(std::string_view bytes,
-                                                             std::string& fehler) {
+                                                            std::string& fehler) {
     const std::string text = TextDekodieren(bytes);
     const size_t start = text.find_first_not_of(" \t\r\n");
     if (start != std::string::npos && (text[start] == '{' || text[start] == '['))

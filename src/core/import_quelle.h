@@ -28,6 +28,6 @@ bool ImportDatumLesen(std::string_view text, int& jahr, int& monat, int& tag);
 // ";", "," or tab, one optional header line first, empty lines ignored. A line or entry that
 // cannot be read gives nothing and a German message naming it in fehler.
 std::optional<std::vector<Importziehung>> ImportquelleLesen(std::string_view bytes,
-                                                             std::string& fehler);
+                                                            std::string& fehler);
 
 }  // namespace zahlix

@@ -54,20 +54,32 @@ class Leser {
         w.zeile = zeile_;
         if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
         switch (t_[pos_]) {
-            case '{': return Objekt(w, tiefe);
-            case '[': return Liste(w, tiefe);
-            case '"': w.art = JsonWert::Art::Text; return Text(w.text);
-            case 't': w.art = JsonWert::Art::Wahr; return Wort("true");
-            case 'f': w.art = JsonWert::Art::Falsch; return Wort("false");
-            case 'n': w.art = JsonWert::Art::Null; return Wort("null");
-            default: return Zahl(w);
+            case '{':
+                return Objekt(w, tiefe);
+            case '[':
+                return Liste(w, tiefe);
+            case '"':
+                w.art = JsonWert::Art::Text;
+                return Text(w.text);
+            case 't':
+                w.art = JsonWert::Art::Wahr;
+                return Wort("true");
+            case 'f':
+                w.art = JsonWert::Art::Falsch;
+                return Wort("false");
+            case 'n':
+                w.art = JsonWert::Art::Null;
+                return Wort("null");
+            default:
+                return Zahl(w);
         }
     }
 
     bool Zahl(JsonWert& w) {
         const size_t start = pos_;
-        while (pos_ < t_.size() && (std::string_view("+-.eE").find(t_[pos_]) != std::string_view::npos ||
-                                    (t_[pos_] >= '0' && t_[pos_] <= '9')))
+        while (pos_ < t_.size() &&
+               (std::string_view("+-.eE").find(t_[pos_]) != std::string_view::npos ||
+                (t_[pos_] >= '0' && t_[pos_] <= '9')))
             ++pos_;
         w.art = JsonWert::Art::Zahl;
         w.text = std::string(t_.substr(start, pos_ - start));
@@ -83,10 +95,14 @@ class Leser {
         for (int i = 0; i < 4; ++i) {
             const char c = t_[pos_++];
             cp <<= 4;
-            if (c >= '0' && c <= '9') cp |= static_cast<uint32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f') cp |= static_cast<uint32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') cp |= static_cast<uint32_t>(c - 'A' + 10);
-            else return Fehler("ungültiges \\u");
+            if (c >= '0' && c <= '9')
+                cp |= static_cast<uint32_t>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                cp |= static_cast<uint32_t>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                cp |= static_cast<uint32_t>(c - 'A' + 10);
+            else
+                return Fehler("ungültiges \\u");
         }
         return true;
     }
@@ -104,11 +120,21 @@ class Leser {
             if (pos_ >= t_.size()) break;
             const char e = t_[pos_++];
             switch (e) {
-                case 'n': s.push_back('\n'); break;
-                case 't': s.push_back('\t'); break;
-                case 'r': s.push_back('\r'); break;
-                case 'b': s.push_back('\b'); break;
-                case 'f': s.push_back('\f'); break;
+                case 'n':
+                    s.push_back('\n');
+                    break;
+                case 't':
+                    s.push_back('\t');
+                    break;
+                case 'r':
+                    s.push_back('\r');
+                    break;
+                case 'b':
+                    s.push_back('\b');
+                    break;
+                case 'f':
+                    s.push_back('\f');
+                    break;
                 case 'u': {
                     uint32_t cp = 0;
                     if (!Hex4(cp)) return false;
@@ -117,7 +143,9 @@ class Leser {
                     Utf8Anhaengen(s, static_cast<char32_t>(cp));
                     break;
                 }
-                default: s.push_back(e); break;
+                default:
+                    s.push_back(e);
+                    break;
             }
         }
         return Fehler("Text ohne schließendes Anführungszeichen");

@@ -1,10 +1,11 @@
 // Choosing the evaluation range: which draws it marks, its line, and refusals that change nothing.
+#include "core/bereich_auswahl.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 
-#include "core/bereich_auswahl.h"
 #include "core/import.h"
 
 using namespace zahlix;
@@ -44,10 +45,14 @@ TEST(BereichAuswahl, WahlMarkiertZiehungenUndSchreibtDieBereichszeile) {
     } faelle[] = {
         {{}, "xxxxxxxxxxxxxxxxxxxx", "01/2005-10/2005  Wo:01-53 "},
         {{true, 3, 2005, 4, 2005, "", 0}, "....xxxx............", "03/2005-04/2005  Wo:01-53 "},
-        {{false, 1, 1900, 53, 2099, "s", 0}, ".x.x.x.x.x.x.x.x.x.x", "01/2005-10/2005  Wo:01-53  Ke:S"},
-        {{false, 1, 1900, 53, 2099, "", 3}, ".................xxx",
+        {{false, 1, 1900, 53, 2099, "s", 0},
+         ".x.x.x.x.x.x.x.x.x.x",
+         "01/2005-10/2005  Wo:01-53  Ke:S"},
+        {{false, 1, 1900, 53, 2099, "", 3},
+         ".................xxx",
          "09/2005-10/2005  Wo:01-53  Letzte 3"},
-        {{true, 1, 2005, 5, 2005, "M", 2}, "......x.x...........",
+        {{true, 1, 2005, 5, 2005, "M", 2},
+         "......x.x...........",
          "04/2005-05/2005  Wo:01-53  Ke:M Letzte 2"},
     };
     for (const auto& f : faelle) {

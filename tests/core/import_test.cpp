@@ -1,11 +1,12 @@
 // Importing draw archives: the readers' table of valid and bad inputs, the merging rules,
 // damaged files, and the real archive against the predefined history.
+#include "core/import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/import.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "support/testdaten.h"
@@ -26,7 +27,9 @@ Importergebnis Importieren(Lottodatei& d, const std::string& text, Importoptione
     return ZiehungenZusammenfuehren(d, *q, o);
 }
 
-std::string As7(const Lottodatei& d) { return *LottodateiKodieren(d, Lottoformat::AS7); }
+std::string As7(const Lottodatei& d) {
+    return *LottodateiKodieren(d, Lottoformat::AS7);
+}
 
 Lottodatei Neu() {
     Lottodatei d;
@@ -142,7 +145,8 @@ TEST(Import, BeschaedigteDateienLaufenNieHalbEin) {
     const std::string json =
         "{\"data\":[{\"id\":1,\"date\":\"09.10.1955\",\"Lottozahl\":[3,12,13,16,23,41]},\n"
         "{\"id\":2,\"date\":\"16.10.1955\",\"Lottozahl\":[3,12,18,30,32,49],\"Superzahl\":1}]}";
-    const std::string csv = "Datum;Zahlen\n09.10.1955;3;12;13;16;23;41\n16.10.1955;3;12;18;30;32;49\n";
+    const std::string csv =
+        "Datum;Zahlen\n09.10.1955;3;12;13;16;23;41\n16.10.1955;3;12;18;30;32;49\n";
     for (const std::string& gut : {json, csv}) {
         std::vector<std::string> kaputt;
         for (size_t n = 0; n < gut.size(); n += 3) kaputt.push_back(gut.substr(0, n));
@@ -167,9 +171,11 @@ TEST(Import, ArchivGibtDieVordefinierteHistorieUndZweimalNichtsNeues) {
     ZAHLIX_BRAUCHT_DATEI(samstag, "Samstaglotto.AS7");
     const std::string json = test::DateiLesen(archiv);
     Lottodatei d = Neu();
-    EXPECT_EQ(ImportErgebnisZeile(Importieren(d, json)), " 5.031 neue Ziehungen, 0 schon vorhanden.");
+    EXPECT_EQ(ImportErgebnisZeile(Importieren(d, json)),
+              " 5.031 neue Ziehungen, 0 schon vorhanden.");
     EXPECT_EQ(As7(d), test::DateiLesen(as7));
-    EXPECT_EQ(ImportErgebnisZeile(Importieren(d, json)), " 0 neue Ziehungen, 5.031 schon vorhanden.");
+    EXPECT_EQ(ImportErgebnisZeile(Importieren(d, json)),
+              " 0 neue Ziehungen, 5.031 schon vorhanden.");
 
     // The Saturday file carries no identifiers: the proposal takes only the weekend draws.
     Lottodatei s;
