@@ -7,6 +7,7 @@
 
 #include "app/kalender.h"
 #include "app/port.h"
+#include "core/lottodatei_format.h"
 #include "core/zahlen.h"
 #include "core/zahlformat.h"
 
@@ -108,7 +109,10 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
     if (n == 1 && d.Bitwort1[0] == 0 && d.Bitwort2[0] == 0 && d.Bitwort3[0] == 0 &&
         d.Bitwort4[0] == 0)
         n = 0;
-    const int groesste = std::clamp<int>(d.GroessteZahl, 1, 49);
+    // A text file stores no largest number; its reader takes the largest number it meets, so
+    // a .AS7 history grows with what it imports, as it would on loading.
+    const bool waechst = FormatAusName(d.Dateiname) == Lottoformat::AS7;
+    const int groesste = waechst ? 49 : std::clamp<int>(d.GroessteZahl, 1, 49);
 
     // Per week, year and identifier: the numbers, and whether the draw was there before.
     // Only those can conflict: the archives themselves hold weeks with two draws of one kind
@@ -120,6 +124,7 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
 
     Importergebnis ergebnis;
     std::vector<Eintrag> neue;
+    int hoechste = 0;
     for (const Importziehung& z : quelle) {
         EreignissePumpen();
         if (std::string f = ZahlenPruefen(z, groesste); !f.empty()) return Abbruch(f);
@@ -140,6 +145,7 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
                            KennungOptionText(kennung) + " ist schon mit anderen Zahlen vorhanden.");
         gleicheWoche.push_back({e.worte, false});
         neue.push_back(e);
+        hoechste = std::max(hoechste, *std::max_element(z.zahlen.begin(), z.zahlen.end()));
     }
     if (n + static_cast<long>(neue.size()) > kMaxZiehungen) {
         Importergebnis voll;
@@ -166,6 +172,7 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
     d.Leeren(anzahl);
     StabilSortieren(d, anzahl);
     d.LetzterIndex = static_cast<int16_t>(anzahl - 1);
+    if (waechst && hoechste > d.GroessteZahl) d.GroessteZahl = static_cast<int16_t>(hoechste);
     d.Geaendert = true;
     return ergebnis;
 }

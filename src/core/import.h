@@ -27,7 +27,8 @@ struct Importergebnis {
     std::string titel;   // title for the message box of fehler
 };
 
-// Checks every draw against d.GroessteZahl, skips the draws already present and refuses the
+// Checks every draw against d.GroessteZahl (a .AS7 history takes numbers up to 49 and its
+// largest number grows with them, as its reader would set it), skips the draws already present and refuses the
 // whole import on a bad draw, on a draw whose week, year and identifier are present with other
 // numbers, and beyond 32000 draws. New draws are appended with ImBereich -1 and the history is
 // sorted stably by year and week; Geaendert is set when something was added. A lone entry
