@@ -184,12 +184,13 @@ class Leser {
             Leerraum();
             if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
             if (t_[pos_] != '"') return Fehler("Name in Anführungszeichen erwartet");
-            w.felder.emplace_back();
-            if (!Text(w.felder.back().first)) return false;
+            w.namen.emplace_back();
+            w.werte.emplace_back();
+            if (!Text(w.namen.back())) return false;
             Leerraum();
             if (pos_ >= t_.size() || t_[pos_] != ':') return Fehler("\":\" erwartet");
             ++pos_;
-            return Wert(w.felder.back().second, tiefe + 1);
+            return Wert(w.werte.back(), tiefe + 1);
         });
     }
 
@@ -202,8 +203,8 @@ class Leser {
 }  // namespace
 
 const JsonWert* JsonWert::Feld(std::string_view name) const {
-    for (const auto& [n, w] : felder)
-        if (n == name) return &w;
+    for (size_t i = 0; i < namen.size(); ++i)
+        if (namen[i] == name) return &werte[i];
     return nullptr;
 }
 

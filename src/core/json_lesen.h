@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace zahlix {
@@ -16,7 +15,10 @@ struct JsonWert {
     double zahl = 0;
     std::string text;  // strings, and the literal spelling of a number
     std::vector<JsonWert> liste;
-    std::vector<std::pair<std::string, JsonWert>> felder;
+    // An object's members: names[i] names werte[i]. Two vectors, because a pair would need
+    // the value type complete here.
+    std::vector<std::string> namen;
+    std::vector<JsonWert> werte;
     int zeile = 1;
 
     // The member of an object with that name, or nullptr.
