@@ -76,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                       1,
                       2005,
                       'M'},
-        VorschlagFall{"EinzigeZiehung", {{20, 2010, 'A'}}, 21, 2010, 0}),
+        VorschlagFall{"EinzigeZiehung", {{20, 2010, 'A'}}, 21, 2010, 0},
+        // The week count stops at the last draw, even when it repeats week and identifier.
+        VorschlagFall{"LetzteDoppelt", {{10, 2005, 'S'}, {11, 2005, 'S'}, {11, 2005, 'S'}}, 12,
+                      2005, 'S'}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(Vorschlag, PlatzhalterEinerNeuenDateiWirdErsetzt) {
