@@ -5,8 +5,8 @@
 #include <numeric>
 #include <unordered_map>
 
-#include "app/kalender.h"
 #include "app/port.h"
+#include "core/isowoche.h"
 #include "core/lottodatei_format.h"
 #include "core/zahlen.h"
 #include "core/zahlformat.h"
@@ -56,16 +56,12 @@ std::string ZahlenPruefen(const Importziehung& z, int groesste) {
     return {};
 }
 
-// Week and year of the ISO week holding the day; the week-year is that of its Thursday.
 Eintrag AlsEintrag(const Importziehung& z, int kennung) {
-    const year_month_day datum{year{z.jahr}, month{static_cast<unsigned>(z.monat)},
-                               day{static_cast<unsigned>(z.tag)}};
-    const sys_days tag{datum};
-    const int wochentag = static_cast<int>((weekday{tag}.c_encoding() + 6) % 7);  // Monday 0
-    const int wochenjahr = static_cast<int>(year_month_day{tag + days{3 - wochentag}}.year());
+    const KalenderWoche kw = KalenderWocheVon(year{z.jahr} / month{static_cast<unsigned>(z.monat)} /
+                                              day{static_cast<unsigned>(z.tag)});
     Eintrag e{};
-    e.wocheKennung = WocheKennungAus(IsoWoche(datum), kennung);
-    e.jahrCode = JahrCodeAusJahr(wochenjahr);
+    e.wocheKennung = WocheKennungAus(kw.woche, kennung);
+    e.jahrCode = JahrCodeAusJahr(kw.jahr);
     e.worte = ZahlenPacken(z.zahlen);
     e.worte[3] = static_cast<int16_t>(e.worte[3] | (z.zusatzzahl << 8));
     e.datum = z.jahr * 10000 + z.monat * 100 + z.tag;
