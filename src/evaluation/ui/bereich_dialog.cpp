@@ -44,6 +44,8 @@ BereichDialog::BereichDialog(Lottodatei& d, QWidget* eltern) : QDialog(eltern), 
     tJahrVon_ = Feld(this, "tJahrVon", 1900, 2099, w.jahrVon);
     tWocheBis_ = Feld(this, "tWocheBis", 1, 53, w.wocheBis);
     tJahrBis_ = Feld(this, "tJahrBis", 1900, 2099, w.jahrBis);
+    for (QSpinBox* s : {tWocheVon_, tWocheBis_}) s->setPrefix(QStringLiteral("Woche "));
+    for (QSpinBox* s : {tJahrVon_, tJahrBis_}) s->setPrefix(QStringLiteral("Jahr "));
     tLetzte_ = Feld(this, "tLetzte", 1, kMaxZiehungen, w.letzte > 0 ? w.letzte : 100);
     kKennung_ = new QCheckBox(QStringLiteral("Nur Ziehungen mit &Kennung:"), this);
     kKennung_->setObjectName("kKennung");
