@@ -76,7 +76,10 @@ bool IstOption(const std::string& arg, const std::string& name) {
 
 }  // namespace
 
-int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, std::ostream& err) {
+int AufrufLesen(const Argumente& alle, bool mitFilter, Auswertungsaufruf& aufruf,
+                std::ostream& err) {
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, aufruf.bereich, err); r != kErfolg) return r;
     if (a.empty()) {
         err << "Es fehlt der Name der Lottodatei.\n" << Verwendung();
         return kAufruffehler;
@@ -129,6 +132,7 @@ int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
     if (Programm().startverzeichnis.empty())
         StartverzeichnisSetzen(std::filesystem::current_path(ec));
     if (int r = WieImFensterOeffnen(aufruf.datei, d, err); r != kErfolg) return r;
+    if (int r = BereichAnwenden(aufruf.bereich, d, err); r != kErfolg) return r;
     const auto zahlen = ZahlenLesen(aufruf.zahlen, std::clamp<int>(d.GroessteZahl, 1, 49), err);
     if (!zahlen) return kAufruffehler;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/befehle.h"
+#include "cli/bereich_optionen.h"
 #include "core/lottodatei.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/bericht.h"
@@ -25,13 +26,16 @@ struct Auswertungsaufruf {
     int filter = 10;
     Zusatzzahlwertung zusatz{1, 1, 1};
     std::vector<std::string> zahlen;  // checked against the file's largest number later
+    Bereichsoptionen bereich;
 };
 
-// DATEI [--filter F] [--zusatzzahl LISTE] ZAHL...; --filter only when mitFilter.
+// DATEI [--filter F] [--zusatzzahl LISTE] [range options] ZAHL...; --filter only when
+// mitFilter.
 // Returns kErfolg or kAufruffehler (message on err).
 int AufrufLesen(const Argumente& a, bool mitFilter, Auswertungsaufruf& aufruf, std::ostream& err);
 
-// Loads the file, checks the numbers against it and evaluates every draw. Returns kErfolg,
+// Loads the file, applies the range options, checks the numbers and evaluates the draws in
+// range. Returns kErfolg,
 // kAufruffehler (bad numbers) or kDatenfehler (file), with a message on err.
 int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
                          Auswertungsanzeige& anzeige, std::ostream& err);

@@ -24,6 +24,7 @@ int Exportieren(const Argumente& a, std::ostream& out, std::ostream& err);
 int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err);
 int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err);
 int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err);
+int Importieren(const Argumente& a, std::ostream& out, std::ostream& err);
 
 // The usage text printed for a missing or unknown command.
 const char* Verwendung();

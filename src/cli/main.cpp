@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
         {"hinzufuegen", Hinzufuegen},
         {"loeschen-letzte", LoeschenLetzte},
         {"ziehungen", Ziehungen},
+        {"importieren", Importieren},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

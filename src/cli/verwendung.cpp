@@ -23,7 +23,11 @@ const char* Verwendung() {
            "              [--woche W --jahr J]  Ziehung anfügen, sortieren und speichern\n"
            "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n"
            "  ziehungen DATEI [--gruppen I II] [--zusatzzahl ohne|mit|nur] [--alle]\n"
-           "                                  Ziehungen mit Gruppenspalten als Drucktext\n";
+           "                                  Ziehungen mit Gruppenspalten als Drucktext\n"
+           "  importieren QUELLE ZIEL [--kennung-mittwoch M] [--kennung-sonst S]\n"
+           "                                  Ziehungen aus CSV oder JSON übernehmen\n"
+           "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
+           "                                  [--kennung K]\n";
 }
 
 }  // namespace zahlix::cli

@@ -72,6 +72,7 @@ void Bereichswerte::EinschraenkungenAufheben() {
     jahresliste.clear();
     gruppe = false;
     zahlen = false;
+    letzte = 0;
 }
 
 Bereichswerte& Auswertebereich() {
@@ -98,6 +99,7 @@ std::string BereichText(const Bereichswerte& b) {
         if (!b.kennung.empty()) t += " Ke:" + b.kennung;
         if (!b.wochenliste.empty()) t += " W=" + b.wochenliste;
         if (!b.jahresliste.empty()) t += " J=" + b.jahresliste;
+        if (b.letzte > 0) t += " Letzte " + std::to_string(b.letzte);
     }
     if (b.gruppe) t += " Gruppe";
     if (b.zahlen) t += " Zahlen";
@@ -137,17 +139,23 @@ void BereichTextLesen(const std::string& text, Bereichswerte& b) {
     b.jahresliste.clear();
     if (rest.starts_with(" Ke:")) {
         rest.remove_prefix(4);
-        const auto k = BisMarke(rest, {" W=", " J="});
+        const auto k = BisMarke(rest, {" W=", " J=", " Letzte "});
         b.kennung = std::string(k);
         rest.remove_prefix(k.size());
     }
     if (rest.starts_with(" W=")) {
         rest.remove_prefix(3);
-        const auto w = BisMarke(rest, {" J="});
+        const auto w = BisMarke(rest, {" J=", " Letzte "});
         b.wochenliste = std::string(w);
         rest.remove_prefix(w.size());
     }
-    if (rest.starts_with(" J=")) b.jahresliste = std::string(rest.substr(3));
+    if (rest.starts_with(" J=")) {
+        rest.remove_prefix(3);
+        const auto j = BisMarke(rest, {" Letzte "});
+        b.jahresliste = std::string(j);
+        rest.remove_prefix(j.size());
+    }
+    b.letzte = rest.starts_with(" Letzte ") ? Zahlwert(rest, 9, 5) : int16_t{0};
 }
 
 void BereichTextLesen(const std::string& text) { BereichTextLesen(text, Auswertebereich()); }

@@ -17,6 +17,7 @@ struct Bereichswerte {
     bool systemdatei = false;
     int16_t ersteReihe = 0, letzteReihe = 0;
     std::string reihenliste;  // " R="
+    int16_t letzte = 0;       // only the last N draws (" Letzte N"); 0 = no such limit
 
     // Weeks-in-year 1..53, no mark, no identifier, no lists, no flags (bounds kept).
     void EinschraenkungenAufheben();

@@ -7,6 +7,7 @@
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "core/bereich.h"
+#include "core/bereich_auswahl.h"
 #include "core/zahlformat.h"
 
 namespace zahlix {
@@ -34,6 +35,14 @@ void BereichsEndeSetzen(Lottodatei& d) {
     const int jahr = JahrAusJahrCode(d.JahrCode[L]);
     b.jahrBis = static_cast<int16_t>(jahr == 0 ? 1900 : jahr);
     b.systemdatei = false;
+    // A range of one identifier or of the last N draws keeps its meaning for the changed table;
+    // the last N are counted from the start again, so deleting a draw does not shrink them.
+    if (b.letzte > 0) {
+        b.wocheVon = static_cast<int16_t>(std::clamp(WocheAus(d.WocheKennung[0]), 1, 53));
+        const int erstes = JahrAusJahrCode(d.JahrCode[0]);
+        b.jahrVon = static_cast<int16_t>(erstes == 0 ? 1900 : erstes);
+    }
+    if ((!b.kennung.empty() || b.letzte > 0) && BereichMarkieren(d, b) == 0) BereichAufheben(d);
     d.Titel = BereichText();
 }
 

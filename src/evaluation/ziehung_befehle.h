@@ -17,7 +17,8 @@ inline constexpr const char* kModulAuswertung = "Lotto-Auswertung";
 bool ZiehungHinzufuegenMoeglich(const Lottodatei& d, std::span<const int> markiert);
 
 // Sets the range end to the week and year of the last draw (week clamped to 1..53, year 0 read
-// as 1900), clears the system flag and renders Titel from the range.
+// as 1900), clears the system flag and renders Titel from the range. A range restricted to one
+// identifier or the last N draws is marked anew.
 void BereichsEndeSetzen(Lottodatei& d);
 
 // After a dialog changed the table: sorts (with the question when the quick sort gives up),

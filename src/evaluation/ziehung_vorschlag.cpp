@@ -14,19 +14,6 @@ bool OhneZahlen(const Lottodatei& d, int i) {
 
 }  // namespace
 
-KalenderWoche KalenderWocheVon(std::chrono::year_month_day tag) {
-    using namespace std::chrono;
-    const sys_days tage{tag};
-    const weekday wt{tage};
-    // The Thursday of the same week decides the week's year.
-    const int abMontag = static_cast<int>(wt.iso_encoding()) - 1;
-    const sys_days donnerstag = tage - days{abMontag} + days{3};
-    const year_month_day d{donnerstag};
-    const sys_days erster{d.year() / January / 1};
-    const int woche = static_cast<int>((donnerstag - erster).count()) / 7 + 1;
-    return {woche, static_cast<int>(d.year())};
-}
-
 bool WocheVor(int& woche, int& jahr) {
     if (woche >= 53) {
         if (jahr >= kLetztesJahr) return false;

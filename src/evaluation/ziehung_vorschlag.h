@@ -3,6 +3,7 @@
 // forth, as the "Neue Ziehung" dialog offers them.
 #include <chrono>
 
+#include "core/isowoche.h"
 #include "core/lottodatei.h"
 
 namespace zahlix {
@@ -29,12 +30,5 @@ Folgeziehung FolgeziehungVorschlagen(const Lottodatei& d);
 bool WocheVor(int& woche, int& jahr);
 // One week back; week 1 is preceded by week 53 of the previous year. Stops at week 1 of 1900.
 bool WocheZurueck(int& woche, int& jahr);
-
-struct KalenderWoche {
-    int woche;
-    int jahr;
-};
-// ISO 8601 week (weeks begin on Monday; week 1 holds the year's first Thursday).
-KalenderWoche KalenderWocheVon(std::chrono::year_month_day tag);
 
 }  // namespace zahlix

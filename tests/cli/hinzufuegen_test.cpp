@@ -127,6 +127,33 @@ TEST(CliHinzufuegen, FehlerLassenDieDateiUnveraendert) {
     EXPECT_FALSE(fs::exists(ordner / "Datensicherungen" / "t.ZX7"));
 }
 
+TEST(CliHinzufuegen, VolleHistorieBleibtUnveraendert) {
+    test::Arbeitsordner ordner;
+    Lottodatei d;  // 32000 draws, four a week from 1900 on
+    const Bitworte zahlen = ZahlenPacken(std::array{1, 2, 3, 4, 5, 6});
+    for (int i = 0; i < 32000; ++i) {
+        d.WocheKennung[i] = WocheKennungAus(1 + i / 4 % 52, static_cast<char>('A' + i % 4));
+        d.JahrCode[i] = JahrCodeAusJahr(1900 + i / 208);
+        d.ZahlenSetzen(i, zahlen);
+    }
+    d.LetzterIndex = 31999;
+    Speichern(ordner / "voll.ZX7", d);
+    d.Leeren(31999);
+    d.LetzterIndex = 31998;
+    Speichern(ordner / "fast.ZX7", d);
+    const std::string vorher = test::DateiLesen(ordner / "voll.ZX7");
+
+    const CliLauf l = Cli(ordner, "hinzufuegen voll.ZX7 7 8 9 10 11 12");
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.fehler, "Es kann keine Ziehung mehr hinzugefügt werden!\n");
+    EXPECT_EQ(test::DateiLesen(ordner / "voll.ZX7"), vorher);
+    EXPECT_FALSE(fs::exists(ordner / "Datensicherungen" / "voll.ZX7"));
+
+    const CliLauf f = Cli(ordner, "hinzufuegen fast.ZX7 7 8 9 10 11 12");
+    ASSERT_EQ(f.status, 0) << f.fehler;
+    EXPECT_EQ(Laden(ordner / "fast.ZX7").Anzahl(), 32000);
+}
+
 TEST(CliLoeschenLetzte, BisZurLeerenDatei) {
     test::Arbeitsordner ordner;
     Speichern(ordner / "t.ZX7", Wochen(2));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/atomare_datei.h"
+#include "core/textdatei.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -55,6 +56,22 @@ TEST(Endung4, GrossUndKurz) {
     EXPECT_EQ(Endung4("bericht.rtf"), ".RTF");
     EXPECT_EQ(Endung4("C:\\Ordner.x\\a.Zs4"), ".ZS4");
     EXPECT_EQ(Endung4("ab"), "AB");
+}
+
+TEST(Einlesen, UeberGrosseDateiWirdUngelesenAbgelehnt) {
+    // Sparse files: a reader that ignored the limit would allocate and read them.
+    test::Arbeitsordner ordner;
+    const auto gross = [&](const char* name, std::uintmax_t groesse) {
+        test::DateiSchreiben(ordner / name, "");
+        std::filesystem::resize_file(ordner / name, groesse + 1);
+        return ordner / name;
+    };
+    std::string inhalt = "bisher", fehler;
+    EXPECT_FALSE(DateiEinlesen(gross("text.txt", kGroessteTextdatei), inhalt, fehler));
+    EXPECT_EQ(fehler, "Die Datei text.txt ist zu groß für den Texteditor.");
+    EXPECT_FALSE(GanzEinlesen(gross("ganz.txt", 64u << 20), inhalt, fehler));
+    EXPECT_EQ(fehler, "Die Datei ist zu groß (mehr als 64 MB).");
+    EXPECT_EQ(inhalt, "bisher");
 }
 
 TEST(DateiAtomarSchreiben, ErsetztVollstaendigOderGarNicht) {

@@ -18,6 +18,9 @@ TEST(Zahlformat, BreitenUndAbschneiden) {
         {ZahlGruppiert10(5), "         5"}, {ZahlGruppiert10(2000000000), "00.000.000"},
         {ZahlGruppiert10(8145060), " 8.145.060"},
         {Str(5), " 5"},               {Str(-5), "-5"},             {Str(0), " 0"},
+        // Lengths divisible by three get no leading dot.
+        {Gruppiert(100), "100"}, {Gruppiert(123456), "123.456"},
+        {Gruppiert(100000000), "100.000.000"}, {Gruppiert(-123456), "-123.456"},
     };
     for (const auto& f : faelle) EXPECT_EQ(f.ist, f.soll);
 }

@@ -162,6 +162,25 @@ TEST(ReihenAuswerten, AlleZahlenUndKaputteZiehungen) {
     EXPECT_EQ(d.Trefferwert[0], 6);
 }
 
+TEST(ReihenAuswerten, ZiehungMitAllenZahlenZaehltSechsTreffer) {
+    // A damaged draw holding all 49 numbers is a full hit for any selection of six or more,
+    // never a bonus class, in both engines and through either popcount path.
+    Lottodatei d;
+    std::vector<int> alle(49);
+    for (int n = 0; n < 49; ++n) alle[n] = n + 1;
+    ZiehungSetzen(d, 0, alle, 7);
+    for (auto auswerten : {ReihenAuswerten, ReihenAuswertenTabellen}) {
+        for (int k : {5, 6, 7, 15, 16, 49}) {
+            Lottodatei kopie = d;
+            Klassenzaehler z{};
+            auswerten(ZahlenPacken({alle.begin(), alle.begin() + k}), kopie, z, kAlleAn);
+            const int erwartet = std::min(k, 6);
+            EXPECT_EQ(kopie.Trefferwert[0], erwartet) << k;
+            EXPECT_EQ(z[static_cast<size_t>(erwartet)], 1) << k;
+        }
+    }
+}
+
 TEST(ReihenAuswerten, GleichWieTabellenwegAufZufallsdaten) {
     Lottodatei d;
     Zufallsziehungen(d, 5000, 20261206);

@@ -133,6 +133,27 @@ TEST(Sortieren, UngewoehnlicheWochenUndJahrCodes) {
     EXPECT_EQ(Folge(langsam), StabileFolge(vorher));
 }
 
+TEST(Sortieren, BeschaedigteJahrCodesSortierenStabilUndBrechenNachSiebenAb) {
+    // A far-off year code sends the quick sort to its comparison path, with the same rules:
+    // 30 weeks of exactly seven draws each, shuffled, come out in stable order.
+    Lottodatei d = Zufallstabelle(212, 11);
+    for (int i = 0; i < 210; ++i) {
+        d.WocheKennung[i] = WocheKennungAus(1 + (i * 29) % 30, 'S');
+        d.JahrCode[i] = JahrCodeAusJahr(2000);
+    }
+    d.JahrCode[210] = 0x7F10;
+    d.WocheKennung[211] = d.WocheKennung[0];  // an eighth draw of week 1, sorted only below
+    d.JahrCode[211] = d.JahrCode[0];
+    Lottodatei sieben = d;
+    sieben.LetzterIndex = 210;
+    const Lottodatei vorher = sieben;
+    ASSERT_FALSE(ZiehungenSortierenSchnell(sieben, 210));
+    EXPECT_EQ(Folge(sieben), StabileFolge(vorher));
+    const Lottodatei acht = d;
+    EXPECT_TRUE(ZiehungenSortierenSchnell(d, 211));
+    EXPECT_EQ(Folge(d), Folge(acht));
+}
+
 TEST(Sortieren, KleineTabellenUndTeilbereich) {
     Lottodatei eine = Zufallstabelle(1, 6);
     EXPECT_FALSE(ZiehungenSortierenSchnell(eine, 0));
@@ -187,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Sortieren, JahrVor1900WirdMitMeldungAbgelehnt) {
     SkriptPort port;
     Lottodatei d = Zufallstabelle(20, 10);
+    d.JahrCode[5] = JahrCodeAusJahr(1900);  // 1900 itself is accepted
     d.JahrCode[12] = JahrCodeAusJahr(1850);
     d.WocheKennung[12] = WocheKennungAus(3, 'S');
     const Lottodatei vorher = d;

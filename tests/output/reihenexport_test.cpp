@@ -47,6 +47,8 @@ TEST(ZahlenreihenFinden, GrenzfaelleEinzelnerZeilen) {
         {"Zahlen     : 05 :", {{5}}},  // a numbers line may hold one number
         {"Zahlen     : 05 50 :", {}},
         {"Zahlen     : 05 06", {}},  // never closed
+        {"Zahlen     : 05 06 : 07", {}},  // text after the closing mark
+        {"Zahlen     : 05 06 : \t", {{5, 6}}},
         {"Zahlen     :  03  12  17  25  38  44 :", {{3, 12, 17, 25, 38, 44}}},
         {"Zahlen     : 01 :\r\n            1 2 3 4 5 6", {{1}, {1, 2, 3, 4, 5, 6}}},
         {"", {}},
@@ -130,6 +132,18 @@ TEST(ReihenExport, SchluesselLaufenNach127ReihenUm) {
     ASSERT_EQ(bytes.size(), 300u * 8);
     EXPECT_EQ(static_cast<unsigned char>(bytes[126 * 8 + 7]), 127);
     EXPECT_EQ(static_cast<unsigned char>(bytes[127 * 8 + 7]), 1);
+}
+
+TEST(ReihenExport, Zs4KopfZaehltUeberZweiWorte) {
+    for (int zahl : {300, 65536 + 300}) {
+        const std::vector<Zahlenreihe> reihen(static_cast<size_t>(zahl), {1, 2, 3, 4, 5, 6});
+        int anzahl = 0;
+        const std::string b = ReihenKodieren(reihen, Exportformat::ZS4, anzahl);
+        ASSERT_EQ(anzahl, zahl);
+        ASSERT_EQ(b.size(), 10u + 10u * static_cast<size_t>(zahl));
+        const auto byte = [&](size_t i) { return static_cast<int>(static_cast<unsigned char>(b[i])); };
+        EXPECT_EQ(byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24, zahl);
+    }
 }
 
 // The file dialog's preview decodes what the export writes.

@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "0102}}nach}",
                  "vornach"},
         LeseFall{"unbekanntes_ignorierbares", "{\\rtf1 a{\\*\\neuesding geheim}b}", "ab"},
+        LeseFall{"stern_nach_text", "{\\rtf1 {a\\*b}c}", "abc"},  // no destination mark there
+        LeseFall{"hex_gross", "{\\rtf1 Gr\\'F6\\'DFe \\'E4}", "Größe ä"},
         LeseFall{"feld_mit_ergebnis",
                  "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}} fertig}",
                  "Link fertig"},

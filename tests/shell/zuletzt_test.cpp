@@ -70,6 +70,7 @@ TEST_F(Zuletzt, FehlendeOderUnlesbareDateiGibtLeereListe) {
 TEST_F(Zuletzt, SeltsameZeilenWerdenEinzelnUebergangen) {
     std::string text = "gut1.ZX7\r\n";
     text += std::string("bin\x01\x02\x7f", 6) + "\r\n";
+    text += "senkrecht\x0b.ZX7\r\neinheit\x1f.ZX7\r\n";  // each control character on its own
     text += std::string(40000, 'x') + "\r\n";
     text += "gut2.ZX7\nohne CR.ZX7\rnur CR.ZX7\r\n";
     text += std::string("mit\0null", 8) + "\r\n";

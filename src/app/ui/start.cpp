@@ -5,6 +5,7 @@
 
 #include "app/anwendungsdateien.h"
 #include "app/programm.h"
+#include "app/vorlagen.h"
 #include "app/ui/fenster.h"
 #include "app/ui/info_fenster.h"
 #include "app/ui/qt_port.h"
@@ -30,6 +31,7 @@ std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmver
     const auto start = std::filesystem::current_path();
     AnwendungsdateienSetzen(start, programmverzeichnis);
     StartverzeichnisSetzen(start);
+    VordefinierteDateienBereitstellen(start, programmverzeichnis);
 
     OptionenLaden(Dateien().optionen);
 

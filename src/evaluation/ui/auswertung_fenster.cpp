@@ -133,6 +133,9 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     auto* rechts = new QVBoxLayout;
     bzTreffertitel_ = Titel(QStringLiteral("Reihen mit Treffer"), this, "bzTreffertitel");
     rechts->addWidget(bzTreffertitel_);
+    bzBereich_ = new QLabel(this);
+    bzBereich_->setObjectName("bzBereich");
+    rechts->addWidget(bzBereich_);
     auto* liste = new QHBoxLayout;
     liste->setSpacing(0);
     bdTreffer_ = new TrefferlisteWidget(this);

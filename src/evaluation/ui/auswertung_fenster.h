@@ -67,6 +67,8 @@ class AuswertungFenster : public QWidget {
     void DateiSpeichernUnter();
     void ToolbarSpeichern();
     void NeueDatei();
+    // Tool bar "Bereich" and "Auswertebereich einstellen": the range dialog.
+    void BereichEinstellen();
     // The close prompt; false when the window must stay (never, today: the prompt has no Cancel).
     bool SchliessenFragen();
 
@@ -142,6 +144,7 @@ class AuswertungFenster : public QWidget {
     std::array<QLabel*, 4> bzFarbfeld_{};
     QLabel* bzTitel_[2]{};
     QLabel* bzTreffertitel_ = nullptr;
+    QLabel* bzBereich_ = nullptr;  // "Bereich - " and the range line
     TrefferlisteWidget* bdTreffer_ = nullptr;
     QScrollBar* vbTreffer_ = nullptr;
     QLabel* bzHilfe_ = nullptr;

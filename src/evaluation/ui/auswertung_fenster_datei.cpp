@@ -67,6 +67,10 @@ bool AuswertungFenster::SchliessenFragen() {
 void AuswertungFenster::TitelAnzeigen() {
     const std::string name = std::filesystem::path(daten_->Dateiname).filename().string();
     setWindowTitle(QStringLiteral("Lotto-Auswertung: ") + QString::fromStdString(name));
+    // Every change of the table or the range passes here, so the range line stays current.
+    const QString bereich = QStringLiteral("Bereich - ") + QString::fromStdString(daten_->Titel);
+    bzTitel_[1]->setToolTip(bereich);
+    if (bzBereich_) bzBereich_->setText(bereich);
 }
 
 }  // namespace zahlix::ui

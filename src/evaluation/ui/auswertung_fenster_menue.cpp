@@ -8,6 +8,9 @@
 #include <QToolButton>
 
 #include "app/ui/fenster.h"
+#include "core/bereich_auswahl.h"
+#include "core/import_befehl.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "evaluation/ui/edit_ziehung_dialog.h"
 #include "evaluation/ui/neue_ziehung_dialog.h"
@@ -81,7 +84,10 @@ void AuswertungFenster::MenuesBauen() {
             &QAction::triggered, this, &AuswertungFenster::NeueDatei);
     connect(Aktion(mDatei_, "mDateiOeffnen", u("Ö&ffnen..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &AuswertungFenster::DateiOeffnen);
-    SpaeterDeaktivieren(Aktion(mDatei_, "mDateiHinzufuegen", u("Datei &hinzufügen...")));
+    connect(Aktion(mDatei_, "mDateiHinzufuegen", u("Datei &hinzufügen...")), &QAction::triggered,
+            this, [this] {
+                if (!Beschaeftigt() && LottodateiHinzufuegen(*daten_)) DatenNeuAnzeigen();
+            });
     connect(Aktion(mDatei_, "mDateiSpeichern", u("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &AuswertungFenster::DateiSpeichern);
     connect(Aktion(mDatei_, "mDateiSpeichernUnter", u("Speichern &unter...")), &QAction::triggered,
@@ -122,12 +128,17 @@ void AuswertungFenster::MenuesBauen() {
                 if (!Beschaeftigt() && LetzteZiehungLoeschen(*daten_)) DatenNeuAnzeigen();
             });
     mBearbeiten_->addSeparator();
-    SpaeterDeaktivieren(
-        Aktion(mBearbeiten_, "mAuswertebereichEinstellen", u("Auswertebereich &einstellen...")));
+    connect(
+        Aktion(mBearbeiten_, "mAuswertebereichEinstellen", u("Auswertebereich &einstellen...")),
+        &QAction::triggered, this, &AuswertungFenster::BereichEinstellen);
     SpaeterDeaktivieren(Aktion(mBearbeiten_, "mAuswertebereichIstTrefferanzeige",
                                u("Auswertebereich = &Trefferanzeige")));
-    SpaeterDeaktivieren(
-        Aktion(mBearbeiten_, "mAuswertebereichAufheben", u("Auswertebereich &aufheben")));
+    connect(Aktion(mBearbeiten_, "mAuswertebereichAufheben", u("Auswertebereich &aufheben")),
+            &QAction::triggered, this, [this] {
+                if (Beschaeftigt()) return;
+                BereichAufheben(*daten_);
+                DatenNeuAnzeigen();
+            });
     SpaeterDeaktivieren(Aktion(mBearbeiten_, "mKennungSetzen", u("&Kennung setzen...")));
     mBearbeiten_->addSeparator();
     connect(Aktion(mBearbeiten_, "mZwieschenspeicerBearbeiten", u("&Zwischenspeicher bearbeiten"),
@@ -262,7 +273,7 @@ void AuswertungFenster::MenuesBauen() {
     connect(bToolbar_[3], &QToolButton::clicked, this, &AuswertungFenster::ZahlenauswahlLoeschen);
     connect(bToolbar_[8], &QToolButton::clicked, this, &AuswertungFenster::NeueDatei);
     connect(bToolbar_[2], &QToolButton::clicked, this, &AuswertungFenster::AuswertungDrucken);
-    bToolbar_[4]->setEnabled(false);  // the range command has no dialog of its own
+    connect(bToolbar_[4], &QToolButton::clicked, this, &AuswertungFenster::BereichEinstellen);
     unter(5, mBearbeiten_);
     unter(6, mStatistiken_);
     unter(7, mErmittlungen_);
@@ -308,6 +319,10 @@ void AuswertungFenster::ZiehungHinzufuegen() {
             bzHilfe_->repaint();
         });
     if (geaendert) DatenNeuAnzeigen();
+}
+
+void AuswertungFenster::BereichEinstellen() {
+    if (!Beschaeftigt() && AuswertebereichEinstellen(this, *daten_)) DatenNeuAnzeigen();
 }
 
 void AuswertungFenster::AnalyseeintraegeFreigeben() {

@@ -7,7 +7,6 @@
 
 #include "app/anwendungsdateien.h"
 #include "app/fensterplatz.h"
-#include "app/kalender.h"
 #include "app/programm.h"
 #include "support/testdaten.h"
 
@@ -58,32 +57,6 @@ TEST(Rahmenposition, ZentriertNieNegativ) {
     EXPECT_EQ(RahmenOben(13500, 12000), 750);
     EXPECT_EQ(RahmenLinks(10000, 15000), 0);
     EXPECT_EQ(RahmenOben(10000, 15000), 0);
-}
-
-TEST(Kalender, IsoWochenAnJahresgrenzen) {
-    struct Fall {
-        year_month_day tag;
-        int woche;
-    };
-    const std::vector<Fall> faelle = {
-        {2026y / December / 6, 49},  // Sunday: still the week that began on Monday
-        {2026y / December / 7, 50},
-        {2026y / January / 1, 1},     // Thursday: the year's week 1
-        {2026y / December / 31, 53},  // a year starting on Thursday has 53 weeks
-        {2027y / January / 3, 53},    // belongs to the last week of 2026
-        {2027y / January / 4, 1},
-        {2021y / January / 3, 53},   // 2020 was a leap year starting on Wednesday
-        {2024y / December / 30, 1},  // Monday of week 1 of 2025
-        {2023y / January / 1, 52},
-        {2000y / February / 29, 9},
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(IsoWoche(f.tag), f.woche)
-            << static_cast<int>(f.tag.year()) << "-" << static_cast<unsigned>(f.tag.month()) << "-"
-            << static_cast<unsigned>(f.tag.day());
-    EXPECT_EQ(WochenPanelText(2026y / December / 6), "49. Woche");
-    EXPECT_EQ(WochenPanelText(2026y / January / 5), "2. Woche");
-    EXPECT_EQ(DatumText(2026y / March / 7), "07.03.2026");
 }
 
 class Dateisuche : public ::testing::Test {

@@ -1,0 +1,41 @@
+#pragma once
+// fAuswertebereich: chooses the evaluation range of the open history — all draws, a span of
+// weeks, or the last N draws, each optionally only of one identifier. The choice is applied by
+// the range logic; a range without any draw is refused there and the dialog stays open.
+#include <QDialog>
+#include <functional>
+
+#include "core/bereich_auswahl.h"
+#include "core/lottodatei.h"
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+
+namespace zahlix::ui {
+
+class BereichDialog : public QDialog {
+    Q_OBJECT
+  public:
+    BereichDialog(Lottodatei& d, QWidget* eltern = nullptr);
+
+    // Runs the dialog; exec() unless a test replaced it to drive the dialog without blocking.
+    static std::function<void(BereichDialog&)>& Ausfuehrer();
+
+  private:
+    void Ok();
+    void Freigeben();
+    Bereichswahl Wahl() const;
+
+    Lottodatei& d_;
+    QRadioButton *oAlle_, *oZeitraum_, *oLetzte_;
+    QSpinBox *tWocheVon_, *tJahrVon_, *tWocheBis_, *tJahrBis_, *tLetzte_;
+    QCheckBox* kKennung_;
+    QLineEdit* tKennung_;
+};
+
+// Shows the dialog on d; true when a new range was set (ImBereich, range values, Titel).
+bool AuswertebereichEinstellen(QWidget* eltern, Lottodatei& d);
+
+}  // namespace zahlix::ui
