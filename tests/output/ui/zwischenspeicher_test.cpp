@@ -105,9 +105,7 @@ TEST(Zwischenspeicher, UmschaltOderStrgKlickAufErsetzenNummeriert) {
     auto* knopf = w.findChild<QPushButton*>("bToolbar_9");
     QTest::mouseClick(knopf, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(Text(w), "Tipps\n  1: 03 12 17 25 38 44\n  2: 01 02 03 04 05 06\n");
-    EXPECT_EQ(port.MeldungsTexte().back(), " 2 Zeilen wurden neu geschrieben.");
-    Klick(w, 7);
-    EXPECT_EQ(Text(w), "Tipps\n3 12 17 25 38 44\n1,2,3,4,5,6\n");
+    Setzen(w, "Tipps\n3 12 17 25 38 44\n1,2,3,4,5,6\n", 0);
     QTest::mouseClick(knopf, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(Text(w), "Tipps\n 03 12 17 25 38 44\n 01 02 03 04 05 06\n");
     EXPECT_TRUE(port.eingabeAnfragen.empty());
