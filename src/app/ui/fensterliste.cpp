@@ -2,6 +2,7 @@
 // linker would drop a registrar sitting alone in the window's own file.
 #include "app/ui/fenster.h"
 #include "evaluation/ui/auswertung_fenster.h"
+#include "help/ui/hilfe_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 
@@ -12,6 +13,7 @@ void BekannteFensterAnmelden() {
                     [] { return static_cast<QWidget*>(ZwischenspeicherInstanz()); });
     FensterAnmelden("fDrucker", [] { return static_cast<QWidget*>(DruckerInstanz()); });
     FensterAnmelden("fZX", [] { return AuswertungFensterErzeugen(); });
+    FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui
