@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "help/chronik.h"
+#include "help/hilfeschluessel.h"
 #include "support/testdaten.h"
 
 namespace zahlix {
@@ -102,6 +103,20 @@ TEST(Hilfedatei, FehlendUndBeschaedigtMitMeldung) {
     const auto h = HilfedateiLaden(ordner / "ZX2005.ZXH", fehler);
     ASSERT_TRUE(h);
     EXPECT_EQ(h->Thema("Menü.Datei.X"), "Menü.Datei.X\n«Y»\n");
+}
+
+}  // namespace
+}  // namespace zahlix
+
+namespace zahlix {
+namespace {
+
+TEST(Hilfeschluessel, MenueUndFenster) {
+    EXPECT_EQ(MenueHilfethema("&Datei", "Ö&ffnen..."), "Menü.Datei.Öffnen");
+    EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"), "Menü.Start.Zahlix beenden");
+    EXPECT_EQ(MenueHilfethema("&Hilfe", "Info && Version"), "Menü.Hilfe.Info & Version");
+    EXPECT_EQ(FensterHilfethema("fZX"), "Lotto-Auswertung");
+    EXPECT_EQ(FensterHilfethema("fUnbekannt"), "Zahlix");
 }
 
 }  // namespace
