@@ -1,0 +1,195 @@
+// The help windows in the running frame: F1, links, history, menus, dialog help, editing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/anwendungsdateien.h"
+#include "app/programm.h"
+#include "app/skript_port.h"
+#include "app/ui/fenster.h"
+#include "app/ui/start.h"
+#include "help/hilfetext.h"
+#include "help/ui/hilfetaste.h"
+#include "shell/optionen.h"
+#include "shell/ui/dialoghilfe.h"
+#include "shell/ui/rahmen.h"
+#include "support/testdaten.h"
+
+namespace zahlix {
+namespace {
+
+class HilfeTest : public ::testing::Test {
+  protected:
+    HilfeTest() : vorher(std::filesystem::current_path()) {
+        std::filesystem::current_path(ordner.pfad());
+        test::DateiSchreiben(ordner / kHilfedatei,
+                             test::DateiLesen(test::Quelle("../data/ZX2005.ZXH")));
+        Optionen() = OptionenStandard();
+        Programm() = Programmwerte{};
+        Hilfethema().clear();
+        ui::BekannteFensterAnmelden();
+        ui::HilfetasteInstallieren();
+        rahmen = ui::StartAusfuehren({}, false);
+        Verarbeiten();
+    }
+    ~HilfeTest() override {
+        rahmen.reset();
+        Verarbeiten();
+        std::filesystem::current_path(vorher);
+    }
+    static void Verarbeiten() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    static QTextEdit* Anzeige(QWidget* w) { return w->findChild<QTextEdit*>("rtHilfe2"); }
+    static QString Thema(QWidget* w) { return Anzeige(w)->toPlainText().section('\n', 0, 0); }
+    // A click on the middle of the link to key in the shown topic.
+    static void LinkKlicken(QWidget* w, const QString& schluessel) {
+        QTextEdit* t = Anzeige(w);
+        const qsizetype pos = t->toPlainText().indexOf(QChar(0xAB) + schluessel);
+        ASSERT_GE(pos, 0) << schluessel.toStdString();
+        QTextCursor c(t->document());
+        c.setPosition(static_cast<int>(pos + 3));
+        t->ensureCursorVisible();
+        t->setTextCursor(c);
+        t->ensureCursorVisible();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->cursorRect(c).center());
+    }
+
+    test::Arbeitsordner ordner;
+    std::filesystem::path vorher;
+    SkriptPort port;
+    std::unique_ptr<ui::Rahmen> rahmen;
+};
+
+TEST_F(HilfeTest, F1ZeigtDasThemaDesFenstersLinksUndChronikFuehrenWeiter) {
+    QWidget* auswertung = ui::FensterSuchen("fZX");
+    ASSERT_NE(auswertung, nullptr);
+    auswertung->setFocus();
+    QTest::keyClick(auswertung, Qt::Key_F1);
+    QWidget* hilfe = ui::FensterSuchen("fHilfe");
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_EQ(Thema(hilfe), "Lotto-Auswertung");
+    EXPECT_EQ(hilfe->windowTitle(), "Hilfe: Lotto-Auswertung");
+
+    LinkKlicken(hilfe, QString::fromUtf8("Menü.Datei.Öffnen"));
+    EXPECT_EQ(Thema(hilfe), QString::fromUtf8("Menü.Datei.Öffnen"));
+    // Tab selects the next link, Enter follows it.
+    QTest::keyClick(Anzeige(hilfe), Qt::Key_Tab);
+    const QString gewaehlt = Anzeige(hilfe)->textCursor().selectedText();
+    EXPECT_EQ(gewaehlt, QString::fromUtf8("Dialog.Dateiname abfragen"));
+    QTest::keyClick(Anzeige(hilfe), Qt::Key_Return);
+    EXPECT_EQ(Thema(hilfe), gewaehlt);
+
+    auto* zurueck = hilfe->findChild<QPushButton*>("bZurueck");
+    auto* vorwaerts = hilfe->findChild<QPushButton*>("bVorwaerts");
+    EXPECT_FALSE(vorwaerts->isEnabled());
+    zurueck->click();
+    zurueck->click();
+    EXPECT_EQ(Thema(hilfe), "Lotto-Auswertung");
+    EXPECT_FALSE(zurueck->isEnabled());
+    EXPECT_EQ(vorwaerts->toolTip(), QString::fromUtf8("Hilfethema: Menü.Datei.Öffnen"));
+
+    // F1 in an open menu shows the entry's topic.
+    auto* menue = rahmen->findChild<QMenu*>("mHilfe");
+    menue->popup(QPoint(10, 10));
+    menue->setActiveAction(menue->actions().at(0));
+    QTest::keyClick(menue, Qt::Key_F1);
+    EXPECT_EQ(Thema(hilfe), QString::fromUtf8("Menü.Hilfe.Hilfe anzeigen"));
+    EXPECT_FALSE(menue->isVisible());
+
+    Hilfethema() = "Gibt es nicht";
+    ui::HilfeZeigen();
+    EXPECT_EQ(Anzeige(hilfe)->toPlainText(), "Hilfethema nicht gefunden");
+    EXPECT_EQ(hilfe->windowTitle(), QString::fromUtf8("Hilfe: Menü.Hilfe.Hilfe anzeigen"));
+}
+
+TEST_F(HilfeTest, JederMenueeintragUndJedesSymbolHatSeinThema) {
+    std::string fehler;
+    const auto hilfe = HilfedateiLaden(ordner / kHilfedatei, fehler);
+    ASSERT_TRUE(hilfe) << fehler;
+    QWidget* auswertung = ui::FensterSuchen("fZX");
+    ASSERT_NE(auswertung, nullptr);
+    QList<QMenu*> menues;
+    QMetaObject::invokeMethod(auswertung, "Menues", Qt::DirectConnection,
+                              Q_RETURN_ARG(QList<QMenu*>, menues));
+    for (QMenu* m : rahmen->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        menues << m;
+    menues << auswertung->findChild<QMenu*>("mZahlenfeld");
+    int geprueft = 0;
+    for (QMenu* m : menues) {
+        ASSERT_NE(m, nullptr);
+        // Statistic and analysis topics come with their windows.
+        const QString titel = QString(m->title()).remove('&');
+        if ((titel == "Statistik" && !ui::FensterAngemeldet("fStatistik")) ||
+            (titel == "Analyse" && !ui::FensterAngemeldet("fErmittlung")))
+            continue;
+        for (QAction* a : m->actions()) {
+            const QString k = ui::MenueHilfethema(m, a);
+            if (k.isEmpty()) continue;
+            ++geprueft;
+            EXPECT_NE(hilfe->Suchen(k.toStdString()), std::string::npos) << k.toStdString();
+        }
+    }
+    EXPECT_GT(geprueft, 60);
+    QList<QAbstractButton*> symbole = auswertung->findChildren<QAbstractButton*>(
+        QRegularExpression("^bToolbar_\\d+$"));
+    for (QAction* a : rahmen->findChild<QToolBar*>("Toolbar1")->actions())
+        if (auto* b = qobject_cast<QAbstractButton*>(
+                rahmen->findChild<QToolBar*>("Toolbar1")->widgetForAction(a)))
+            symbole << b;
+    ASSERT_GE(symbole.size(), 20);
+    for (QAbstractButton* b : symbole) {
+        const std::string k = "Symbol." + QString(b->text()).remove('&').toStdString();
+        EXPECT_NE(hilfe->Suchen(k), std::string::npos) << k;
+    }
+}
+
+TEST_F(HilfeTest, DialogHilfeZeigtDasThemaDesDialogs) {
+    ui::HilfeZu("Dialog.Optionen");
+    QWidget* dialoghilfe = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "fDialogHilfe" && w->isVisible()) dialoghilfe = w;
+    ASSERT_NE(dialoghilfe, nullptr);
+    EXPECT_EQ(Thema(dialoghilfe), "Dialog.Optionen");
+    EXPECT_TRUE(dialoghilfe->isModal());
+    dialoghilfe->findChild<QPushButton*>("bSchliessen")->click();
+    EXPECT_FALSE(dialoghilfe->isVisible());
+}
+
+TEST_F(HilfeTest, BearbeitenSpeichertAtomarUndFehlendeDateiWirdGemeldet) {
+    Hilfethema() = "Einführung";
+    ui::HilfeZeigen();
+    QWidget* hilfe = ui::FensterSuchen("fHilfe");
+    ASSERT_NE(hilfe, nullptr);
+    QTest::keyClick(Anzeige(hilfe), Qt::Key_O, Qt::ControlModifier);
+    auto* arbeitskopie = hilfe->findChild<QPlainTextEdit*>("rtHilfe1");
+    ASSERT_TRUE(arbeitskopie->isVisible());
+    port.eingaben = {"Zahlix führt", "Zahlix verwaltet..Zeile zwei"};
+    QTest::keyClick(arbeitskopie, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(port.MeldungsTexte().back(), "1 gefunden und ersetzt");
+    port.tasten = {Taste::Erste};
+    QTest::keyClick(arbeitskopie, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(arbeitskopie->isVisible());
+    EXPECT_TRUE(Anzeige(hilfe)->toPlainText().contains("Zahlix verwaltet\nZeile zwei"));
+    const std::string datei = test::DateiLesen(ordner / kHilfedatei);
+    EXPECT_NE(datei.find("Zahlix verwaltet\r\nZeile zwei"), std::string::npos);
+
+    std::filesystem::remove(ordner / kHilfedatei);
+    QTest::keyClick(Anzeige(hilfe), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(arbeitskopie, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(Anzeige(hilfe)->toPlainText().startsWith("Hilfe nicht verfügbar"));
+    EXPECT_TRUE(Anzeige(hilfe)->toPlainText().contains("wurde nicht gefunden"));
+}
+
+}  // namespace
+}  // namespace zahlix
