@@ -30,7 +30,7 @@ DialogHilfe::DialogHilfe(QWidget* parent) : QDialog(parent) {
         Hilfethema() = k.toStdString();
         HilfethemaZeigen();
     });
-    resize(680, 420);
+    resize(sizeHint().width(), anzeige_->fontMetrics().lineSpacing() * 26);
 }
 
 void DialogHilfe::HilfethemaZeigen() {

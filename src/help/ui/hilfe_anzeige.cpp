@@ -1,6 +1,8 @@
 #include "help/ui/hilfe_anzeige.h"
 
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -75,6 +77,13 @@ void HilfeAnzeige::Hervorheben(const QString& text) {
     QTextCursor anfang(document());
     setTextCursor(anfang);
     setUpdatesEnabled(true);
+}
+
+QSize HilfeAnzeige::sizeHint() const {
+    const int breite = fontMetrics().horizontalAdvance(QString(92, QLatin1Char('M')));
+    return {breite + 2 * frameWidth() + 2 * static_cast<int>(document()->documentMargin()) +
+                style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+            fontMetrics().lineSpacing() * 22};
 }
 
 QString HilfeAnzeige::LinkBei(int position) const {

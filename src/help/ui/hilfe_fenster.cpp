@@ -45,7 +45,6 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QWidget(parent) {
     setProperty("zahlixQuickInfo", QString::fromUtf8(kQuickInfo));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Hilfe"));
-    resize(760, 560);
 
     auto* haupt = new QVBoxLayout(this);
     auto* leiste = new QHBoxLayout;
@@ -144,6 +143,7 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QWidget(parent) {
     speichern->setContext(Qt::WidgetWithChildrenShortcut);
     connect(speichern, &QShortcut::activated, this, [this] { Speichern(); });
 
+    resize(sizeHint());
     Laden();
     const std::string start = Hilfethema().empty() ? "Einführung" : Hilfethema();
     ThemaZeigen(Q(start));
@@ -181,6 +181,9 @@ void HilfeFenster::MenuesFuellen() {
         });
     }
     cSuchen_->setCurrentIndex(-1);
+    // A group without topics cannot be opened.
+    for (QMenu* m : menues_)
+        if (m) m->menuAction()->setEnabled(!m->isEmpty());
 }
 
 void HilfeFenster::ListeUmschalten() {
