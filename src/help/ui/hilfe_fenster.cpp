@@ -228,6 +228,12 @@ void HilfeFenster::ChronikAnzeigen() {
         cChronik_->setCurrentIndex(static_cast<int>(chronik_.Gewaehlt()));
     }
     const std::string schluessel = chronik_.Aktuell();
+    {
+        // The list of all topics names the topic on display as well.
+        const QSignalBlocker sperre(cSuchen_);
+        cSuchen_->setCurrentIndex(cSuchen_->findText(Q(schluessel)));
+        if (cSuchen_->currentIndex() < 0) cSuchen_->setEditText(Q(schluessel));
+    }
     const QString vorher = windowTitle();
     setWindowTitle(QStringLiteral("Hilfe: ") + Q(schluessel));
     if (!fehler_.isEmpty()) {
