@@ -9,8 +9,7 @@
 namespace {
 
 std::filesystem::path Hilfedatei() {
-    // The shipped file beside the sources; __FILE__ is absolute in this build.
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "ZX2005.ZXH";
+    return ZAHLIX_HILFEDATEI;  // the shipped file in the source tree
 }
 
 void BM_HilfeLaden(benchmark::State& state) {
