@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "help/chronik.h"
 #include "help/hilfeschluessel.h"
 #include "support/testdaten.h"
@@ -17,23 +19,13 @@ const char* const kDatei =
 
 TEST(Hilfetext, IndexGruppenUndTitel) {
     const Hilfetext h(kDatei);
-    struct Fall {
-        const char* schluessel;
-        int gruppe;
-        const char* titel;
-    };
-    const Fall faelle[] = {{"Lotto", kGruppeModul, "Lotto"},
-                           {"Lotto-Auswertung", kGruppeModul, "Lotto-Auswertung"},
-                           {"Menü.Datei.Öffnen", kGruppeMenue0 + 1, "Öffnen"},
-                           {"Dialog.Optionen", kGruppeDialog, "Optionen"},
-                           {"Fremd.Etwas", kGruppeKeine, "Etwas"},
-                           {"Menü.Unbekannt.X", kGruppeKeine, "X"}};
-    ASSERT_EQ(h.Index().size(), std::size(faelle));
-    for (std::size_t i = 0; i < std::size(faelle); ++i) {
-        EXPECT_EQ(h.Index()[i].schluessel, faelle[i].schluessel);
-        EXPECT_EQ(h.Index()[i].gruppe, faelle[i].gruppe) << faelle[i].schluessel;
-        EXPECT_EQ(h.Index()[i].titel, faelle[i].titel);
-    }
+    // Key, group and caption of each index line; empty lines are skipped.
+    std::vector<std::string> ist;
+    for (const Indexeintrag& e : h.Index())
+        ist.push_back(e.schluessel + "|" + std::to_string(e.gruppe) + "|" + e.titel);
+    EXPECT_EQ(ist, (std::vector<std::string>{"Lotto|0|Lotto", "Lotto-Auswertung|0|Lotto-Auswertung",
+                                             "Menü.Datei.Öffnen|6|Öffnen", "Dialog.Optionen|2|Optionen",
+                                             "Fremd.Etwas|-1|Etwas", "Menü.Unbekannt.X|-1|X"}));
     EXPECT_EQ(IndexeintragDeuten("Menü.Statistik.Wie oft * Wann zuletzt").titel,
               "Wie oft * Wann zuletzt");
 }
@@ -46,9 +38,9 @@ TEST(Hilfetext, ThemaNurBeiGanzerZeileUndMitVerweis) {
               "Lotto\nKurz «Lotto-Auswertung» und «Einführung».\n-> Einführung\nStart «offen\n");
     EXPECT_EQ(h.Thema("Lott"), std::nullopt);
     EXPECT_EQ(h.Thema(""), std::nullopt);
-    EXPECT_EQ(h.Thema("Schleife"), "Schleife\nA\n-> Schleife\nA\n-> Schleife\nA\n-> Schleife\nA\n"
-                                   "-> Schleife\nA\n-> Schleife\nA\n-> Schleife\nA\n-> Schleife\n"
-                                   "A\n-> Schleife\nA\n");
+    // A topic that refers to itself stops after a few rounds.
+    const std::string schleife = *h.Thema("Schleife");
+    EXPECT_EQ(std::count(schleife.begin(), schleife.end(), '>'), 8) << schleife;
     EXPECT_EQ(h.NummerSchluessel(1), "Lotto");
     EXPECT_EQ(h.NummerSchluessel(12), "Menü.Datei.Öffnen");
     EXPECT_EQ(h.NummerSchluessel(2), "Einführung");
@@ -70,13 +62,6 @@ TEST(Hilfetext, LinkAmCursorUndTab) {
     EXPECT_EQ(Links("a «x» b «y»"), (std::vector<std::string>{"x", "y"}));
 }
 
-TEST(Hilfetext, ErsetzenMitZeilenumbruch) {
-    std::string t = "ab ab";
-    EXPECT_EQ(AllesErsetzen(t, "ab", "x..y..z"), 2u);
-    EXPECT_EQ(t, "x\ny..z x\ny..z");
-    EXPECT_EQ(AllesErsetzen(t, "", "q"), 0u);
-}
-
 TEST(Hilfechronik, DoppelteWandernAnsEnde) {
     Hilfechronik c;
     for (const char* k : {"A", "B", "C", "", "A"}) c.Anzeigen(k);
@@ -90,11 +75,9 @@ TEST(Hilfechronik, DoppelteWandernAnsEnde) {
     EXPECT_EQ(c.Naechster(), "C");
 }
 
-TEST(Hilfedatei, FehlendUndBeschaedigtMitMeldung) {
+TEST(Hilfedatei, BeschaedigtMitMeldungWindows1252Gelesen) {
     test::Arbeitsordner ordner;
     std::string fehler;
-    EXPECT_FALSE(HilfedateiLaden(ordner / "ZX2005.ZXH", fehler));
-    EXPECT_NE(fehler.find("nicht gefunden"), std::string::npos) << fehler;
     test::DateiSchreiben(ordner / "ZX2005.ZXH", std::string("\0\x01\x02zzz", 6));
     EXPECT_FALSE(HilfedateiLaden(ordner / "ZX2005.ZXH", fehler));
     EXPECT_NE(fehler.find("beschädigt"), std::string::npos) << fehler;
@@ -115,8 +98,6 @@ TEST(Hilfeschluessel, MenueUndFenster) {
     EXPECT_EQ(MenueHilfethema("&Datei", "Ö&ffnen..."), "Menü.Datei.Öffnen");
     EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"), "Menü.Start.Zahlix beenden");
     EXPECT_EQ(MenueHilfethema("&Hilfe", "Info && Version"), "Menü.Hilfe.Info & Version");
-    EXPECT_EQ(FensterHilfethema("fZX"), "Lotto-Auswertung");
-    EXPECT_EQ(FensterHilfethema("fUnbekannt"), "Zahlix");
 }
 
 }  // namespace
