@@ -10,6 +10,7 @@
 #include "app/anwendungsdateien.h"
 #include "app/ui/fenster.h"
 #include "help/hilfeschluessel.h"
+#include "help/hilfetext.h"
 #include "help/ui/dialog_hilfe.h"
 #include "shell/ui/rahmen.h"
 
@@ -36,9 +37,10 @@ class Hilfetaste : public QObject {
         const auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() != Qt::Key_F1 || k->modifiers() != Qt::NoModifier) return false;
         if (auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            const QString thema = MenueHilfethema(menue, menue->activeAction());
-            if (thema.isEmpty()) return true;
+            if (!menue->activeAction() || menue->activeAction()->isSeparator()) return true;
+            QString thema = MenueHilfethema(menue, menue->activeAction());
             while (QWidget* p = QApplication::activePopupWidget()) p->close();
+            if (thema.isEmpty()) thema = AktivesHilfethema();
             Hilfethema() = thema.toStdString();
             HilfeZeigen();
             return true;
@@ -90,6 +92,11 @@ void HilfeZumAktivenFenster() {
 
 QString MenueHilfethema(const QMenu* menue, const QAction* eintrag) {
     if (!menue || !eintrag || eintrag->isSeparator() || eintrag->menu()) return {};
+    // Entries of other pop-ups are explained in their window's topic.
+    const QString titel = QString(menue->title()).remove(QLatin1Char('&'));
+    bool eigeneThemen = titel == QStringLiteral("Zahlenfeld");
+    for (const char* m : kHilfemenues) eigeneThemen = eigeneThemen || titel == QString::fromUtf8(m);
+    if (!eigeneThemen) return {};
     return QString::fromStdString(zahlix::MenueHilfethema(menue->title().toStdString(),
                                                          eintrag->text().toStdString()));
 }

@@ -19,7 +19,8 @@ QString HilfethemaFuer(const QWidget* w);
 QString AktivesHilfethema();
 // Shows AktivesHilfethema() in the help window.
 void HilfeZumAktivenFenster();
-// The topic of a menu entry, "" for separators and sub-menus.
+// The topic of an entry of one of the nine main menus or of the number grid's pop-up; "" for
+// separators, sub-menus and other pop-ups.
 QString MenueHilfethema(const QMenu* menue, const QAction* eintrag);
 // Installs F1 for the whole application (once).
 void HilfetasteInstallieren();
