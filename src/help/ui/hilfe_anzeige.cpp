@@ -80,7 +80,7 @@ void HilfeAnzeige::Hervorheben(const QString& text) {
 }
 
 QSize HilfeAnzeige::sizeHint() const {
-    const int breite = fontMetrics().horizontalAdvance(QString(92, QLatin1Char('M')));
+    const int breite = fontMetrics().horizontalAdvance(QString(96, QLatin1Char('M')));
     return {breite + 2 * frameWidth() + 2 * static_cast<int>(document()->documentMargin()) +
                 style()->pixelMetric(QStyle::PM_ScrollBarExtent),
             fontMetrics().lineSpacing() * 22};

@@ -16,7 +16,7 @@ class HilfeAnzeige : public QTextEdit {
     bool ThemaZeigen(const Hilfetext& hilfe, const std::string& schluessel);
     // Shows text with its first line as heading and every «link» coloured.
     void Hervorheben(const QString& text);
-    // Room for the help file's lines of up to 92 columns without a soft break.
+    // Room for the help file's lines of up to 96 columns without a soft break.
     QSize sizeHint() const override;
 
   signals:
