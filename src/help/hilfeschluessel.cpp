@@ -4,10 +4,14 @@ namespace zahlix {
 
 const std::vector<std::pair<std::string, std::string>>& FensterHilfethemen() {
     static const std::vector<std::pair<std::string, std::string>> themen = {
-        {"fZX", "Lotto-Auswertung"},    {"fZwischenspeicher", "Zwischenspeicher"},
-        {"fDrucker", "Druckausgabe"},   {"fStatistik", "Statistik"},
-        {"fErmittlung", "Lotto-Analyse"}, {"fZiehungen", "Ziehungen"},
-        {"fHilfe", "Hilfe"},            {"fZXT", "Zahlix"},
+        {"fZX", "Lotto-Auswertung"},
+        {"fZwischenspeicher", "Zwischenspeicher"},
+        {"fDrucker", "Druckausgabe"},
+        {"fStatistik", "Statistik"},
+        {"fErmittlung", "Lotto-Analyse"},
+        {"fZiehungen", "Ziehungen"},
+        {"fHilfe", "Hilfe"},
+        {"fZXT", "Zahlix"},
     };
     return themen;
 }

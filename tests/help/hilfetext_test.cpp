@@ -23,9 +23,10 @@ TEST(Hilfetext, IndexGruppenUndTitel) {
     std::vector<std::string> ist;
     for (const Indexeintrag& e : h.Index())
         ist.push_back(e.schluessel + "|" + std::to_string(e.gruppe) + "|" + e.titel);
-    EXPECT_EQ(ist, (std::vector<std::string>{"Lotto|0|Lotto", "Lotto-Auswertung|0|Lotto-Auswertung",
-                                             "Menü.Datei.Öffnen|6|Öffnen", "Dialog.Optionen|2|Optionen",
-                                             "Fremd.Etwas|-1|Etwas", "Menü.Unbekannt.X|-1|X"}));
+    EXPECT_EQ(ist,
+              (std::vector<std::string>{"Lotto|0|Lotto", "Lotto-Auswertung|0|Lotto-Auswertung",
+                                        "Menü.Datei.Öffnen|6|Öffnen", "Dialog.Optionen|2|Optionen",
+                                        "Fremd.Etwas|-1|Etwas", "Menü.Unbekannt.X|-1|X"}));
     EXPECT_EQ(IndexeintragDeuten("Menü.Statistik.Wie oft * Wann zuletzt").titel,
               "Wie oft * Wann zuletzt");
 }
@@ -82,7 +83,8 @@ TEST(Hilfedatei, BeschaedigtMitMeldungWindows1252Gelesen) {
     EXPECT_FALSE(HilfedateiLaden(ordner / "ZX2005.ZXH", fehler));
     EXPECT_NE(fehler.find("beschädigt"), std::string::npos) << fehler;
     // Windows-1252 and CR LF are read as well.
-    test::DateiSchreiben(ordner / "ZX2005.ZXH", "Men\xFC.Datei.X\r\n~~Men\xFC.Datei.X\r\n\xABY\xBB\r\n");
+    test::DateiSchreiben(ordner / "ZX2005.ZXH",
+                         "Men\xFC.Datei.X\r\n~~Men\xFC.Datei.X\r\n\xABY\xBB\r\n");
     const auto h = HilfedateiLaden(ordner / "ZX2005.ZXH", fehler);
     ASSERT_TRUE(h);
     EXPECT_EQ(h->Thema("Menü.Datei.X"), "Menü.Datei.X\n«Y»\n");
@@ -96,7 +98,8 @@ namespace {
 
 TEST(Hilfeschluessel, MenueUndFenster) {
     EXPECT_EQ(MenueHilfethema("&Datei", "Ö&ffnen..."), "Menü.Datei.Öffnen");
-    EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"), "Menü.Start.Zahlix beenden");
+    EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"),
+              "Menü.Start.Zahlix beenden");
     EXPECT_EQ(MenueHilfethema("&Hilfe", "Info && Version"), "Menü.Hilfe.Info & Version");
 }
 

@@ -14,8 +14,9 @@ namespace zahlix::ui {
 DialogHilfe::DialogHilfe(QWidget* parent) : QDialog(parent) {
     setObjectName("fDialogHilfe");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8("Dialoghilfe - Die vollständige Hilfe erreichen Sie von "
-                                     "einem Hauptmodul über das Menü 'Hilfe'"));
+    setWindowTitle(
+        QString::fromUtf8("Dialoghilfe - Die vollständige Hilfe erreichen Sie von "
+                          "einem Hauptmodul über das Menü 'Hilfe'"));
     auto* haupt = new QVBoxLayout(this);
     anzeige_ = new HilfeAnzeige(this);
     anzeige_->setObjectName("rtHilfe2");

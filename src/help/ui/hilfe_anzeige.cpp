@@ -98,7 +98,8 @@ QString HilfeAnzeige::LinkBei(int position) const {
 void HilfeAnzeige::NaechsterLinkWaehlen() {
     const QString text = toPlainText();
     const QByteArray ganz = text.toUtf8();
-    const int ab = textCursor().hasSelection() ? textCursor().selectionEnd() : textCursor().position();
+    const int ab =
+        textCursor().hasSelection() ? textCursor().selectionEnd() : textCursor().position();
     const auto link =
         NaechsterLink(std::string_view(ganz.constData(), static_cast<std::size_t>(ganz.size())),
                       static_cast<std::size_t>(text.left(ab).toUtf8().size()));

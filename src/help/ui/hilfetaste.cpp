@@ -97,8 +97,8 @@ QString MenueHilfethema(const QMenu* menue, const QAction* eintrag) {
     bool eigeneThemen = titel == QStringLiteral("Zahlenfeld");
     for (const char* m : kHilfemenues) eigeneThemen = eigeneThemen || titel == QString::fromUtf8(m);
     if (!eigeneThemen) return {};
-    return QString::fromStdString(zahlix::MenueHilfethema(menue->title().toStdString(),
-                                                         eintrag->text().toStdString()));
+    return QString::fromStdString(
+        zahlix::MenueHilfethema(menue->title().toStdString(), eintrag->text().toStdString()));
 }
 
 void HilfetasteInstallieren() {
