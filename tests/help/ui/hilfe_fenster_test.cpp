@@ -51,7 +51,9 @@ class HilfeTest : public ::testing::Test {
         QCoreApplication::processEvents();
     }
     static QTextEdit* Anzeige(QWidget* w) { return w->findChild<QTextEdit*>("rtHilfe2"); }
-    static QString Thema(QWidget* w) { return Anzeige(w)->toPlainText().section('\n', 0, 0); }
+    static std::string Thema(QWidget* w) {
+        return Anzeige(w)->toPlainText().section('\n', 0, 0).toStdString();
+    }
 
     test::Arbeitsordner ordner;
     std::filesystem::path vorher;
@@ -67,20 +69,20 @@ TEST_F(HilfeTest, F1ZeigtDasThemaDesFenstersLinksUndChronikFuehrenWeiter) {
     QWidget* hilfe = ui::FensterSuchen("fHilfe");
     ASSERT_NE(hilfe, nullptr);
     EXPECT_EQ(Thema(hilfe), "Lotto-Auswertung");
-    EXPECT_EQ(hilfe->windowTitle(), "Hilfe: Lotto-Auswertung");
+    EXPECT_EQ(hilfe->windowTitle().toStdString(), "Hilfe: Lotto-Auswertung");
 
     // A click into a link shows its topic.
     QTextEdit* t = Anzeige(hilfe);
     QTextCursor c(t->document());
-    c.setPosition(static_cast<int>(t->toPlainText().indexOf(QString::fromUtf8("«Menü.Datei"))) + 3);
+    c.setPosition(static_cast<int>(t->toPlainText().indexOf("«Menü.Datei")) + 3);
     QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->cursorRect(c).center());
-    EXPECT_EQ(Thema(hilfe), QString::fromUtf8("Menü.Datei.Öffnen"));
+    EXPECT_EQ(Thema(hilfe), "Menü.Datei.Öffnen");
     // Tab selects the next link, Enter follows it.
     QTest::keyClick(t, Qt::Key_Tab);
     const QString gewaehlt = t->textCursor().selectedText();
-    EXPECT_EQ(gewaehlt, QString::fromUtf8("Dialog.Dateiname abfragen"));
+    EXPECT_EQ(gewaehlt.toStdString(), "Dialog.Dateiname abfragen");
     QTest::keyClick(t, Qt::Key_Return);
-    EXPECT_EQ(Thema(hilfe), gewaehlt);
+    EXPECT_EQ(Thema(hilfe), gewaehlt.toStdString());
 
     auto* zurueck = hilfe->findChild<QPushButton*>("bZurueck");
     auto* vorwaerts = hilfe->findChild<QPushButton*>("bVorwaerts");
@@ -89,20 +91,20 @@ TEST_F(HilfeTest, F1ZeigtDasThemaDesFenstersLinksUndChronikFuehrenWeiter) {
     zurueck->click();
     EXPECT_EQ(Thema(hilfe), "Lotto-Auswertung");
     EXPECT_FALSE(zurueck->isEnabled());
-    EXPECT_EQ(vorwaerts->toolTip(), QString::fromUtf8("Hilfethema: Menü.Datei.Öffnen"));
+    EXPECT_EQ(vorwaerts->toolTip().toStdString(), "Hilfethema: Menü.Datei.Öffnen");
 
     // F1 in an open menu shows the entry's topic.
     auto* menue = rahmen->findChild<QMenu*>("mHilfe");
     menue->popup(QPoint(10, 10));
     menue->setActiveAction(menue->actions().at(0));
     QTest::keyClick(menue, Qt::Key_F1);
-    EXPECT_EQ(Thema(hilfe), QString::fromUtf8("Menü.Hilfe.Hilfe anzeigen"));
+    EXPECT_EQ(Thema(hilfe), "Menü.Hilfe.Hilfe anzeigen");
     EXPECT_FALSE(menue->isVisible());
 
     Hilfethema() = "Gibt es nicht";
     ui::HilfeZeigen();
-    EXPECT_EQ(Anzeige(hilfe)->toPlainText(), "Hilfethema nicht gefunden");
-    EXPECT_EQ(hilfe->windowTitle(), QString::fromUtf8("Hilfe: Menü.Hilfe.Hilfe anzeigen"));
+    EXPECT_EQ(Anzeige(hilfe)->toPlainText().toStdString(), "Hilfethema nicht gefunden");
+    EXPECT_EQ(hilfe->windowTitle().toStdString(), "Hilfe: Menü.Hilfe.Hilfe anzeigen");
 }
 
 TEST_F(HilfeTest, JederMenueeintragUndJedesSymbolHatSeinThema) {
