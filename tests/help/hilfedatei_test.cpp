@@ -98,8 +98,13 @@ TEST(MitgelieferteHilfe, JedesThemaHatTextUndStehtImIndex) {
                     thema->find_first_not_of(" \n", kopf) != std::string::npos)
             << "topic without body: " << e.schluessel;
     }
-    for (const std::string& thema : h.Themen())
+    // A second topic of the same key could never be shown.
+    EXPECT_EQ(index.size(), h.Index().size()) << "a key stands twice in the index";
+    std::set<std::string> themen;
+    for (const std::string& thema : h.Themen()) {
+        EXPECT_TRUE(themen.insert(thema).second) << "topic twice: " << thema;
         EXPECT_TRUE(index.count(thema)) << "topic missing from the index: " << thema;
+    }
 }
 
 }  // namespace
