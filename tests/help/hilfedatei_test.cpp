@@ -54,7 +54,9 @@ std::set<std::string> SchluesselInQuellen(const std::filesystem::path& src) {
             const auto literale = Literale(zeile);
             for (const auto& [pos, l] : literale)
                 for (const char* p : praefixe)
-                    if (l.rfind(p, 0) == 0 && l.size() > std::string_view(p).size())
+                    // "Menü.Statistik." and the like are prefixes the code completes.
+                    if (l.rfind(p, 0) == 0 && l.size() > std::string_view(p).size() &&
+                        l.back() != '.')
                         schluessel.insert(l);
             for (const char* h : helfer) {
                 const std::size_t an = zeile.find(h);
