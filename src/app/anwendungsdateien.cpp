@@ -50,13 +50,20 @@ Anwendungsdateien& Dateien() {
 void AnwendungsdateienSetzen(const fs::path& start, const fs::path& programmverzeichnis) {
     auto& d = Dateien();
     d.optionen = start / kOptionsdatei;
-    std::string hilfe = DateiFinden(start, kHilfedatei);
-    if (!hilfe.empty()) {
-        d.hilfe = start / hilfe;
-        return;
+    // The help file that ships with this program wins over an old copy in the start folder.
+    d.hilfe = start / kHilfedatei;
+    if (!programmverzeichnis.empty()) {
+        for (const fs::path& ordner :
+             {programmverzeichnis, programmverzeichnis / ".." / "share" / "zahlix", start}) {
+            const std::string hilfe = DateiFinden(ordner, kHilfedatei);
+            if (!hilfe.empty()) {
+                d.hilfe = (ordner / hilfe).lexically_normal();
+                return;
+            }
+        }
     }
-    hilfe = programmverzeichnis.empty() ? "" : DateiFinden(programmverzeichnis, kHilfedatei);
-    d.hilfe = hilfe.empty() ? start / kHilfedatei : programmverzeichnis / hilfe;
+    if (const std::string hilfe = DateiFinden(start, kHilfedatei); !hilfe.empty())
+        d.hilfe = start / hilfe;
 }
 
 const std::array<VordefinierteLotterie, 5>& VordefinierteLotterien() {

@@ -18,8 +18,9 @@ struct Anwendungsdateien {
 
 Anwendungsdateien& Dateien();
 
-// Sets the file names for a start in `start`. The help file is taken from there when it
-// exists (any spelling), else from `programmverzeichnis` (it ships beside the executable).
+// Sets the file names for a start in `start`. The help file ships beside the executable
+// (`programmverzeichnis`), installed in `programmverzeichnis`/../share/zahlix; else it is taken
+// from the start folder (any spelling).
 void AnwendungsdateienSetzen(const std::filesystem::path& start,
                              const std::filesystem::path& programmverzeichnis);
 

@@ -3,6 +3,7 @@
 #include "app/ui/fenster.h"
 #include "drawhistory/ui/ziehungen_fenster.h"
 #include "evaluation/ui/auswertung_fenster.h"
+#include "help/ui/hilfe_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 
@@ -14,6 +15,7 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fDrucker", [] { return static_cast<QWidget*>(DruckerInstanz()); });
     FensterAnmelden("fZX", [] { return AuswertungFensterErzeugen(); });
     FensterAnmelden("fZiehungen", [] { return ZiehungenFensterErzeugen(); });
+    FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

@@ -10,6 +10,7 @@
 #include "app/ui/info_fenster.h"
 #include "app/ui/qt_port.h"
 #include "app/ui/symbole.h"
+#include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 
@@ -56,6 +57,7 @@ int ProgrammStarten(QApplication& app) {
     QtPort port;
     PortInstallieren(&port);
     BekannteFensterAnmelden();
+    HilfetasteInstallieren();
 
     auto rahmen = StartAusfuehren(
         std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), true);

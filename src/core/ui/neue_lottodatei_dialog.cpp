@@ -79,7 +79,7 @@ NeueLottodateiDialog::NeueLottodateiDialog(QWidget* eltern) : QDialog(eltern) {
         connect(s, &QScrollBar::valueChanged, this, &NeueLottodateiDialog::LabelsAnzeigen);
     LabelsAnzeigen();
 
-    const DialogKnoepfe knopfzeile = DialogKnoepfeBauen(this, "Lotto-Auswertung.Neue Lottodatei");
+    const DialogKnoepfe knopfzeile = DialogKnoepfeBauen(this, "Dialog.Neue Lottodatei");
     QDialogButtonBox* knoepfe = knopfzeile.leiste;
     QPushButton* ok = knopfzeile.ok;
     QPushButton* abbrechen = knopfzeile.abbrechen;

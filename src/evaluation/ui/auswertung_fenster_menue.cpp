@@ -15,6 +15,7 @@
 #include "evaluation/ui/edit_ziehung_dialog.h"
 #include "evaluation/ui/neue_ziehung_dialog.h"
 #include "evaluation/ziehung_befehle.h"
+#include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 
@@ -226,7 +227,7 @@ void AuswertungFenster::MenuesBauen() {
     mHilfe_ = new QMenu(u("&Hilfe"), this);
     mHilfe_->setObjectName("mHilfe");
     connect(Aktion(mHilfe_, "mHilfeAnzeigen", u("&Hilfe anzeigen")), &QAction::triggered, this,
-            [] { HilfeZeigen(); });
+            [] { HilfeZumAktivenFenster(); });
 
     mZahlenfeld_ = new QMenu(u("&Zahlenfeld"), this);
     mZahlenfeld_->setObjectName("mZahlenfeld");

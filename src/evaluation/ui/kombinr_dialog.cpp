@@ -36,7 +36,7 @@ KombiNrDialog::KombiNrDialog(QWidget* eltern) : QDialog(eltern) {
     prompt_->setBuddy(tKombiNr_);
 
     const DialogKnoepfe knopfzeile =
-        DialogKnoepfeBauen(this, "Lotto-Auswertung.Kombination anzeigen");
+        DialogKnoepfeBauen(this, "Dialog.Abfrage der Kombi-Nr");
     QDialogButtonBox* knoepfe = knopfzeile.leiste;
     connect(knopfzeile.ok, &QPushButton::clicked, this, &KombiNrDialog::Ok);
     connect(knopfzeile.abbrechen, &QPushButton::clicked, this, &KombiNrDialog::Abbrechen);

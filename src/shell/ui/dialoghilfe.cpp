@@ -2,6 +2,7 @@
 
 #include "app/anwendungsdateien.h"
 #include "app/ui/fenster.h"
+#include "help/ui/dialog_hilfe.h"
 
 namespace zahlix::ui {
 
@@ -17,7 +18,8 @@ void QuickInfoWaehrendSichtbar::Verborgen() {
 
 void HilfeZu(const char* thema) {
     Hilfethema() = thema;
-    HilfeZeigen();
+    // The help window behind a modal dialog could not be reached: the dialog help opens above.
+    DialogHilfeZeigen();
 }
 
 DialogKnoepfe DialogKnoepfeBauen(QWidget* dialog, const char* hilfethema) {

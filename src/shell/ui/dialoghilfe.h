@@ -19,7 +19,7 @@ class QuickInfoWaehrendSichtbar {
     bool gemerkt_ = false;
 };
 
-// Opens the help window at thema.
+// Opens the dialog help at thema.
 void HilfeZu(const char* thema);
 
 // The "OK" / "&Abbrechen" / "&Hilfe" row of a modal dialog (objectNames bOK, bAbbrechen,

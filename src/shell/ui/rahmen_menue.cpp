@@ -16,6 +16,7 @@
 #include "app/programm.h"
 #include "app/ui/fenster.h"
 #include "app/ui/info_fenster.h"
+#include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 
@@ -77,7 +78,7 @@ void Rahmen::MenuesAufbauen() {
 
     QMenu* hilfe = neu("mHilfe", "&Hilfe");
     connect(Eintrag(hilfe, "mHilfeAnzeigen", "&Hilfe anzeigen"), &QAction::triggered, this,
-            [] { HilfeZeigen(); });
+            [] { HilfeZumAktivenFenster(); });
     mQuickInfo_ = Eintrag(hilfe, "mQuickInfo", "&Zahlix-Info");
     mQuickInfo_->setCheckable(true);
     connect(mQuickInfo_, &QAction::triggered, this, &Rahmen::MenueQuickInfo);

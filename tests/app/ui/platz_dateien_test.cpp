@@ -103,15 +103,21 @@ TEST_F(Dateisuche, StartdateiAusOptionOderStandard) {
     EXPECT_EQ(StartdateiErmitteln(ordner.pfad(), "Eigene.ZX7"), "eigene.zx7");
 }
 
-TEST_F(Dateisuche, HilfedateiImStartordnerSonstBeimProgramm) {
+TEST_F(Dateisuche, HilfedateiBeimProgrammSonstInstalliertSonstImStartordner) {
     test::Arbeitsordner programm;
-    test::DateiSchreiben(programm / "ZX2005.ZXH", "Hilfe");
-    AnwendungsdateienSetzen(ordner.pfad(), programm.pfad());
-    EXPECT_EQ(Dateien().optionen, ordner.pfad() / "ZX2005.ZXI");
-    EXPECT_EQ(Dateien().hilfe, programm.pfad() / "ZX2005.ZXH");
-
     Anlegen("zx2005.zxh");
-    AnwendungsdateienSetzen(ordner.pfad(), programm.pfad());
+    std::filesystem::create_directories(programm / "bin");
+    std::filesystem::create_directories(programm / "share" / "zahlix");
+    test::DateiSchreiben(programm / "share" / "zahlix" / "ZX2005.ZXH", "Hilfe");
+    AnwendungsdateienSetzen(ordner.pfad(), programm / "bin");
+    EXPECT_EQ(Dateien().optionen, ordner.pfad() / "ZX2005.ZXI");
+    EXPECT_EQ(Dateien().hilfe, programm / "share" / "zahlix" / "ZX2005.ZXH");
+
+    test::DateiSchreiben(programm / "bin" / "ZX2005.ZXH", "Hilfe");
+    AnwendungsdateienSetzen(ordner.pfad(), programm / "bin");
+    EXPECT_EQ(Dateien().hilfe, programm / "bin" / "ZX2005.ZXH");
+
+    AnwendungsdateienSetzen(ordner.pfad(), ordner.pfad() / "fehlt");
     EXPECT_EQ(Dateien().hilfe, ordner.pfad() / "zx2005.zxh");
 
     test::Arbeitsordner leer;
