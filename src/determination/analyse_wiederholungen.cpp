@@ -135,7 +135,7 @@ void Zerlegung(Kontext& k) {
 
     std::string text = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl);
     text += "* Zerlegung in" + Str(m) + "er Kombinationen:" + Str(gesamt) +
-            " Kombinationen, Anz = wie oft alle ihre Zahlen gezogen wurden" + kCrLf + kCrLf;
+            ", Anz = wie oft alle ihre Zahlen kamen" + kCrLf + kCrLf;
     for (size_t i = 0; i < normal.size(); ++i) {
         k.ergebnis.liste.push_back(normal[i].eintrag);
         k.ergebnis.listeSortiert.push_back(sortiert[i].eintrag);
