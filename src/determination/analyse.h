@@ -97,8 +97,8 @@ struct AnalyseEingaben {
     std::array<bool, 49> markiert{};  // chosen in the number field
     std::array<bool, 49> gesperrt{};  // locked (disabled) numbers
     // "Berücksichtige": kNurTreffer(0..6) — 3T, 4T, 5T, 6T and the bonus switches 3+, 4+, 5+.
-    // Glücks- and Pechzahlen count only pairs of draws of a ticked hit class among 3T..6T
-    // (none ticked counts all); the three bonus switches go to ReihenAuswerten.
+    // Only the three bonus switches (4..6) reach the analyses, as the Zusatzzahlwertung of
+    // every evaluation; (0..3) are the window's own.
     std::array<bool, 7> beruecksichtige{true, true, true, true, true, true, true};
 
     // Repeated analyses.
