@@ -99,6 +99,7 @@ void Zufallsreihen(Kontext& k) {
             int beste = -1, versuch = 0;
             while (versuch < versuche && beste < 10 && !k.Stopp()) {
                 ++versuch;
+                k.Fortschritt([&] { return " Suche Gewinnzahlen... Versuch" + Str(versuch); });
                 const uint64_t r = Zufallsreihe(k, anzahl);
                 const int erfuellt = Bildtest(k.e, k.Bewerten(r));
                 if (erfuellt > beste) beste = erfuellt, reihe = r;

@@ -42,7 +42,10 @@ void Garantie(Kontext& k) {
     std::string liste;
     const int64_t gesamt = Bin(n, a);
     TeilmengenDurchlaufen(alle, a, [&](const int* p) {
-        if ((++geprueft & 4095) == 0 && k.Stopp()) return false;
+        if ((++geprueft & 4095) == 0) {
+            if (k.Stopp()) return false;
+            k.Fortschritt([&] { return " Prüfe Garantiestufe..." + Str(geprueft) + " von" + Str(gesamt); });
+        }
         bool ok = false;
         TeilmengenDurchlaufen(innen, b, [&](const int* q) {
             int r[6];
