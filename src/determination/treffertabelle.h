@@ -50,7 +50,7 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
                                                 const std::function<bool()>& stopp = {});
 
 // The same table the literal way: ReihenAuswerten for every assumed draw in lexicographic
-// order. The reference of the tests, and the way for damaged rows (more than six numbers).
+// order. The reference the fast method is tested against.
 Treffertabellenergebnis TreffertabelleWoertlich(const Lottodatei& d, std::span<const int> zahlen,
                                                 int index, const Zusatzzahlwertung& zusatz,
                                                 const std::function<bool()>& stopp = {});

@@ -66,6 +66,8 @@ class SchnelleTabelle {
         bonusJmin_ = 7;
         for (int h = 5; h >= std::max(3, jmin_); --h)
             if (schalter_[h]) bonusJmin_ = h;
+        // A row whose bonus number is among its own numbers can reach any switched class.
+        for (int h = std::max(3, jmin_); h <= std::min(5, k); ++h) bonusEigene_ = bonusEigene_ || schalter_[h];
         bonusJmax_ = std::min(k - 1, 6);
         if (bonusJmin_ > bonusJmax_) bonusJmin_ = 7, bonusJmax_ = 2;
         for (int s = 3; s <= 6; ++s) {
@@ -77,18 +79,23 @@ class SchnelleTabelle {
         }
     }
 
-    // Counts the subsets of every row; false for a row the method cannot take (more than six
-    // numbers, or its bonus number among its own numbers), which the literal method handles.
-    bool ZeilenZaehlen(const std::vector<Zeile>& zeilen, const std::array<int, 50>& position) {
+    // Counts the subsets of every row. A row the counting cannot take (more than six system
+    // numbers, so the engine caps its hits, or its bonus number among its own numbers) is kept
+    // aside and evaluated directly for every assumed draw.
+    void ZeilenZaehlen(const std::vector<Zeile>& zeilen, const std::array<int, 50>& position) {
         for (const Zeile& z : zeilen) {
-            if (std::popcount(z.maske) > 6) return false;
-            int p[6], r = 0;
+            uint64_t stellen = 0;
             for (uint64_t m = z.maske; m != 0; m &= m - 1) {
                 const int pos = position[static_cast<size_t>(std::countr_zero(m) + 1)];
-                if (pos >= 0) p[r++] = pos;
+                if (pos >= 0) stellen |= uint64_t{1} << pos;
             }
-            const int b = z.zusatz > 0 && bonusJmin_ <= bonusJmax_ ? position[static_cast<size_t>(z.zusatz)] : -1;
-            if (b >= 0 && Enthaelt(z.maske, z.zusatz)) return false;
+            const int b = z.zusatz > 0 ? position[static_cast<size_t>(z.zusatz)] : -1;
+            if (std::popcount(stellen) > 6 || (b >= 0 && bonusEigene_ && Enthaelt(z.maske, z.zusatz))) {
+                sonder_.push_back({stellen, b});
+                continue;
+            }
+            int p[6], r = 0;
+            for (uint64_t m = stellen; m != 0; m &= m - 1) p[r++] = std::countr_zero(m);
             for (uint32_t sub = 1; sub < (1u << r); ++sub) {
                 const int j = std::popcount(sub);
                 if (j < 3) continue;
@@ -112,7 +119,6 @@ class SchnelleTabelle {
                 }
             }
         }
-        return true;
     }
 
     // Walks the assumed draws whose first number lies in [ersteVon, ersteBis) in lexicographic
@@ -255,7 +261,15 @@ class SchnelleTabelle {
             const Wort n4 = static_cast<Wort>(s4 - 5 * s5 + 15 * s6 - w4 * (b4 - 5 * b5 + 15 * b6));
             const Wort n3 = static_cast<Wort>(s3 - 4 * s4 + 10 * s5 - 20 * s6 -
                                               w3 * (b3 - 4 * b4 + 10 * b5 - 20 * b6));
-            if (!lauf.speicher->Zaehlen(BildSchluessel(n6, n5, n4, n3) & maske_)) return false;
+            Wort k[10] = {0, 0, 0, n3, n4, n5, n6, 0, 0, 0};
+            const uint64_t a = praefix | (uint64_t{1} << x);
+            for (const Sonderzeile& z : sonder_) {
+                // As the engine does it: hits capped at six, bonus class for 3..5 hits.
+                const int h = std::min(std::popcount(a & z.stellen), 6);
+                const bool plus = h >= 3 && h <= 5 && schalter_[h] && z.zusatz >= 0 && ((a >> z.zusatz) & 1);
+                ++k[plus ? h + 4 : h];
+            }
+            if (!lauf.speicher->Zaehlen(BildSchluessel(k[6], k[5], k[4], k[3]) & maske_)) return false;
         }
         return true;
     }
@@ -263,9 +277,15 @@ class SchnelleTabelle {
     int n_, k_, jmin_, jmax_, bonusJmin_, bonusJmax_;
     uint64_t maske_;
     Wort schalter_[6]{};
+    bool bonusEigene_ = false;
     std::array<std::vector<int32_t>, 7> basis_;
     std::array<std::vector<Wort>, 7> zahl_, bonus_;
     std::unordered_map<uint64_t, std::vector<int>> bonus7_;
+    struct Sonderzeile {
+        uint64_t stellen;  // system positions of the row
+        int zusatz;        // position of its bonus number, -1 when outside the system
+    };
+    std::vector<Sonderzeile> sonder_;
 };
 
 }  // namespace
@@ -292,8 +312,7 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
     for (int i = 0; i < n; ++i) position[static_cast<size_t>(m[static_cast<size_t>(i)])] = i;
     auto schnell = std::make_unique<SchnelleTabelle>(n, t.k, zusatz, TreffertabelleSpalten(index),
                                                      SpaltenMaske(index));
-    if (!schnell->ZeilenZaehlen(ZeilenImBereich(d), position))
-        return TreffertabelleWoertlich(d, m, index, zusatz, stopp);
+    schnell->ZeilenZaehlen(ZeilenImBereich(d), position);
 
     std::atomic<bool> halt{false}, gestoppt{false};
     auto speicher = std::make_unique<Bildspeicher>();

@@ -29,6 +29,11 @@ Lottodatei Zufallshistorie(int anzahl, unsigned seed) {
     }
     Lottodatei d = test::HistorieAus(z);
     for (int i = 0; i < anzahl; i += 7) d.ImBereich[static_cast<size_t>(i)] = 0;
+    // Damaged rows the engine still takes: eight numbers, and a bonus among the numbers.
+    Bitworte w = ZahlenPacken(std::vector{1, 2, 3, 4, 5, 6, 7, 8});
+    d.ZahlenSetzen(3, {w[0], w[1], w[2], static_cast<int16_t>(w[3] | (9 << 8))});
+    w = ZahlenPacken(std::vector{2, 3, 5, 7, 9, 11});
+    d.ZahlenSetzen(10, {w[0], w[1], w[2], static_cast<int16_t>(w[3] | (5 << 8))});
     return d;
 }
 
