@@ -5,6 +5,7 @@
 
 #include "determination/analyse.h"
 #include "support/lotto_beispiele.h"
+#include "support/testdaten.h"
 
 using namespace zahlix;
 
@@ -182,4 +183,13 @@ TEST(Analyse, StoppBeendetDieTreffertabelleMitDemBisherigen) {
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.front(), " Erstelle Treffertabelle...");
     EXPECT_EQ(t.status, " Treffertabelle wurde erstellt");
+}
+
+TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
+    const std::string hilfe = test::DateiLesen(test::Quelle("../data/ZX2005.ZXH"));
+    for (const auto& eintrag : Analysekatalog()) {
+        const std::string schluessel = AnalyseHilfethema(eintrag.art);
+        EXPECT_TRUE(Enthaelt(hilfe, "\r\n~~" + schluessel + "\r\n")) << schluessel;
+        EXPECT_EQ(AnalyseAusListentext(eintrag.listentext), eintrag.art);
+    }
 }
