@@ -29,10 +29,10 @@ struct Trefferbild {
 struct Treffertabellenergebnis {
     int index = 0;
     int k = 0;
-    int64_t kombinationen = 0;          // C(n, k), 0 for n < k
-    std::vector<Trefferbild> bilder;    // descending by 6T, 5T, 4T, 3T
-    bool unvollstaendig = false;        // stopped at kMaxTrefferbilder pictures
-    bool abgebrochen = false;           // the stop callback ended it
+    int64_t kombinationen = 0;        // C(n, k), 0 for n < k
+    std::vector<Trefferbild> bilder;  // descending by 6T, 5T, 4T, 3T
+    bool unvollstaendig = false;      // stopped at kMaxTrefferbilder pictures
+    bool abgebrochen = false;         // the stop callback ended it
 };
 
 // The classes an entry compares, as the highest and lowest hit count (6..3).

@@ -19,10 +19,10 @@
 #include <thread>
 #include <unordered_map>
 
+#include "determination/analyse.h"
 #include "determination/trefferbilder.h"
 #include "determination/treffertabelle.h"
 #include "determination/zeilen.h"
-#include "determination/analyse.h"
 
 namespace zahlix {
 
@@ -33,10 +33,13 @@ struct Binomialtabelle {
     Binomialtabelle() {
         for (int a = 0; a < 50; ++a) {
             c[a][0] = 1;
-            for (int b = 1; b < 8 && b <= a; ++b) c[a][b] = c[a - 1][b - 1] + (b < a ? c[a - 1][b] : 0);
+            for (int b = 1; b < 8 && b <= a; ++b)
+                c[a][b] = c[a - 1][b - 1] + (b < a ? c[a - 1][b] : 0);
         }
     }
-    int64_t operator()(int a, int b) const { return a < 0 || b < 0 || b > 7 || a > 49 ? 0 : c[a][b]; }
+    int64_t operator()(int a, int b) const {
+        return a < 0 || b < 0 || b > 7 || a > 49 ? 0 : c[a][b];
+    }
 };
 
 const Binomialtabelle& C() {
@@ -67,7 +70,8 @@ class SchnelleTabelle {
         for (int h = 5; h >= std::max(3, jmin_); --h)
             if (schalter_[h]) bonusJmin_ = h;
         // A row whose bonus number is among its own numbers can reach any switched class.
-        for (int h = std::max(3, jmin_); h <= std::min(5, k); ++h) bonusEigene_ = bonusEigene_ || schalter_[h];
+        for (int h = std::max(3, jmin_); h <= std::min(5, k); ++h)
+            bonusEigene_ = bonusEigene_ || schalter_[h];
         bonusJmax_ = std::min(k - 1, 6);
         if (bonusJmin_ > bonusJmax_) bonusJmin_ = 7, bonusJmax_ = 2;
         for (int s = 3; s <= 6; ++s) {
@@ -90,7 +94,8 @@ class SchnelleTabelle {
                 if (pos >= 0) stellen |= uint64_t{1} << pos;
             }
             const int b = z.zusatz > 0 ? position[static_cast<size_t>(z.zusatz)] : -1;
-            if (std::popcount(stellen) > 6 || (b >= 0 && bonusEigene_ && Enthaelt(z.maske, z.zusatz))) {
+            if (std::popcount(stellen) > 6 ||
+                (b >= 0 && bonusEigene_ && Enthaelt(z.maske, z.zusatz))) {
                 sonder_.push_back({stellen, b});
                 continue;
             }
@@ -125,7 +130,8 @@ class SchnelleTabelle {
     // order into the store. Returns false when the store filled up, `halt` was set, or the stop
     // callback ended the walk (then `gestoppt` and `halt` are set).
     bool Aufzaehlen(Bildspeicher& speicher, const std::function<bool()>& stopp,
-                    std::atomic<bool>& halt, std::atomic<bool>& gestoppt, int ersteVon, int ersteBis) {
+                    std::atomic<bool>& halt, std::atomic<bool>& gestoppt, int ersteVon,
+                    int ersteBis) {
         Lauf lauf{&speicher, &stopp, &halt, &gestoppt, {}, 0};
         Teilmengen& leer = lauf.ebenen[0];
         leer.anzahl.fill(0);
@@ -189,13 +195,16 @@ class SchnelleTabelle {
                 const std::array<int32_t, 35>& colex, int anzahl, int y) const {
         Wort s = 0;
         for (int i = 0; i < anzahl; ++i)
-            s = static_cast<Wort>(s + zaehler[static_cast<size_t>(basis[static_cast<size_t>(colex[static_cast<size_t>(i)])] + y)]);
+            s = static_cast<Wort>(
+                s + zaehler[static_cast<size_t>(
+                        basis[static_cast<size_t>(colex[static_cast<size_t>(i)])] + y)]);
         return s;
     }
 
     // Chooses the number at position tiefe of the assumed draw; the prefix's subsets are in
     // lauf.ebenen[tiefe], s holds its subset sums.
-    bool Ebene(Lauf& lauf, int tiefe, int letzte, uint64_t praefix, const Summen& s, int von, int bis) {
+    bool Ebene(Lauf& lauf, int tiefe, int letzte, uint64_t praefix, const Summen& s, int von,
+               int bis) {
         const Teilmengen& t = lauf.ebenen[static_cast<size_t>(tiefe)];
         if (tiefe == k_ - 1) return Innen(lauf, letzte, praefix, t, s);
         Teilmengen& u = lauf.ebenen[static_cast<size_t>(tiefe + 1)];
@@ -203,9 +212,12 @@ class SchnelleTabelle {
         for (int y = std::max(von, letzte + 1); y < bis; ++y) {
             Summen neu = s;
             for (int j = jmin_; j <= jmax_; ++j)
-                neu.haupt[j] = static_cast<Wort>(neu.haupt[j] + Spalte(zahl_[j], basis_[j], t.colex[j - 1], t.anzahl[j - 1], y));
+                neu.haupt[j] = static_cast<Wort>(
+                    neu.haupt[j] + Spalte(zahl_[j], basis_[j], t.colex[j - 1], t.anzahl[j - 1], y));
             for (int q = bonusJmin_ + 1; q <= std::min(bonusJmax_ + 1, 6); ++q)
-                neu.bonus[q] = static_cast<Wort>(neu.bonus[q] + Spalte(bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], y));
+                neu.bonus[q] =
+                    static_cast<Wort>(neu.bonus[q] + Spalte(bonus_[q], basis_[q], t.colex[q - 1],
+                                                            t.anzahl[q - 1], y));
             // The subsets of the prefix plus y: the old ones and each old one with y.
             u.anzahl.fill(0);
             for (int g = 0; g <= tiefe && g < 7; ++g) {
@@ -224,7 +236,8 @@ class SchnelleTabelle {
     void Addieren(Wort* acc, const std::vector<Wort>& zaehler, const std::vector<int32_t>& basis,
                   const std::array<int32_t, 35>& colex, int anzahl, int von) const {
         for (int i = 0; i < anzahl; ++i) {
-            const Wort* p = zaehler.data() + basis[static_cast<size_t>(colex[static_cast<size_t>(i)])];
+            const Wort* p =
+                zaehler.data() + basis[static_cast<size_t>(colex[static_cast<size_t>(i)])];
             for (int x = von; x < n_; ++x) acc[x] = static_cast<Wort>(acc[x] + p[x]);
         }
     }
@@ -245,7 +258,8 @@ class SchnelleTabelle {
         for (int q = 4; q <= 7; ++q) {
             const bool an = q >= bonusJmin_ + 1 && q <= bonusJmax_ + 1;
             std::fill(bacc[q] + von, bacc[q] + n_, an ? s.bonus[q] : Wort{0});
-            if (an && q <= 6) Addieren(bacc[q], bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], von);
+            if (an && q <= 6)
+                Addieren(bacc[q], bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], von);
         }
         if (bonusJmax_ + 1 == 7 && !bonus7_.empty()) {
             // The 7-sets (a row's six numbers and its bonus number) are few: kept by prefix.
@@ -266,10 +280,12 @@ class SchnelleTabelle {
             for (const Sonderzeile& z : sonder_) {
                 // As the engine does it: hits capped at six, bonus class for 3..5 hits.
                 const int h = std::min(std::popcount(a & z.stellen), 6);
-                const bool plus = h >= 3 && h <= 5 && schalter_[h] && z.zusatz >= 0 && ((a >> z.zusatz) & 1);
+                const bool plus =
+                    h >= 3 && h <= 5 && schalter_[h] && z.zusatz >= 0 && ((a >> z.zusatz) & 1);
                 ++k[plus ? h + 4 : h];
             }
-            if (!lauf.speicher->Zaehlen(BildSchluessel(k[6], k[5], k[4], k[3]) & maske_)) return false;
+            if (!lauf.speicher->Zaehlen(BildSchluessel(k[6], k[5], k[4], k[3]) & maske_))
+                return false;
         }
         return true;
     }
@@ -323,7 +339,8 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
     if (t.kombinationen >= 200000 && std::thread::hardware_concurrency() >= 2) {
         int64_t vorn = 0;
         teilung = 0;
-        while (teilung < erstes && 2 * vorn < t.kombinationen) vorn += C()(n - 1 - teilung++, t.k - 1);
+        while (teilung < erstes && 2 * vorn < t.kombinationen)
+            vorn += C()(n - 1 - teilung++, t.k - 1);
     }
     bool vollstaendig;
     if (teilung >= erstes) {
@@ -334,7 +351,8 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
         bool hintenVollstaendig = false;
         const std::function<bool()> keinStopp;
         std::thread helfer([&] {
-            hintenVollstaendig = schnell->Aufzaehlen(*hinten, keinStopp, halt, gestoppt, teilung, erstes);
+            hintenVollstaendig =
+                schnell->Aufzaehlen(*hinten, keinStopp, halt, gestoppt, teilung, erstes);
             fertig.store(true);
         });
         vollstaendig = schnell->Aufzaehlen(*speicher, stopp, halt, gestoppt, 0, teilung);

@@ -30,10 +30,13 @@ TEST(CliAnalyse, TreffertabelleWieWoertlichAufEchtenDaten) {
     ASSERT_EQ(l.status, 0) << l.fehler;
     Lottodatei d;
     ASSERT_EQ(LottodateiLaden(pfad.string(), d), 0);
-    const auto t = TreffertabelleWoertlich(d, std::vector<int>{2, 5, 11, 17, 23, 30, 38, 44, 49}, 8, {1, 1, 1});
+    const auto t = TreffertabelleWoertlich(d, std::vector<int>{2, 5, 11, 17, 23, 30, 38, 44, 49}, 8,
+                                           {1, 1, 1});
     const std::string kopf = "* Lotto-Analyse: Treffertabelle - L.AS7\r\n";
-    EXPECT_EQ(l.aus, TreffertabelleText(t, "Lotto-Analyse: Treffertabelle - L.AS7",
-                                        l.aus.substr(kopf.size() + 12, l.aus.find("\r\n", kopf.size()) - kopf.size() - 12)));
+    EXPECT_EQ(l.aus,
+              TreffertabelleText(t, "Lotto-Analyse: Treffertabelle - L.AS7",
+                                 l.aus.substr(kopf.size() + 12,
+                                              l.aus.find("\r\n", kopf.size()) - kopf.size() - 12)));
 }
 
 TEST(CliAnalyse, OhneZahlenSindAlleGezogenenDasSystem) {
@@ -47,7 +50,9 @@ TEST(CliAnalyse, OhneZahlenSindAlleGezogenenDasSystem) {
     for (std::string z; std::getline(zeilen, z);) {
         std::istringstream spalten(z);
         std::string s6, s5, s4, s3, anzahl, anteil;
-        if (spalten >> s6 >> s5 >> s4 >> s3 >> anzahl >> anteil && anteil.ends_with("%") && s3 != "3T") summe += std::stoll(anzahl);
+        if (spalten >> s6 >> s5 >> s4 >> s3 >> anzahl >> anteil && anteil.ends_with("%") &&
+            s3 != "3T")
+            summe += std::stoll(anzahl);
     }
     EXPECT_EQ(summe, 56);
 }

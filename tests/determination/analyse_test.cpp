@@ -1,9 +1,10 @@
+#include "determination/analyse.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "determination/analyse.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
@@ -31,7 +32,9 @@ AnalyseEingaben Eingaben(Analyseart art, std::vector<int> markiert = {}) {
     return e;
 }
 
-bool Enthaelt(const std::string& text, const std::string& teil) { return text.find(teil) != std::string::npos; }
+bool Enthaelt(const std::string& text, const std::string& teil) {
+    return text.find(teil) != std::string::npos;
+}
 
 }  // namespace
 
@@ -65,7 +68,8 @@ TEST(Analyse, ZufallIstAusSaatUndErmittlungReproduzierbar) {
     EXPECT_EQ(a.vorschlag.size(), 6u);
     e.art = Analyseart::Zufallszahlen;
     std::vector<std::vector<int>> reihen;
-    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung) reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
+    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung)
+        reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
     EXPECT_NE(reihen[0], reihen[1]);
     // "Markierte" with more marks than numbers per row: the row comes from the marks only.
     e.verwende = 2, e.anzahlZahlen = 3;
@@ -84,7 +88,8 @@ TEST(Analyse, WiederholungenZaehlenGemeinsameZahlen) {
     e.grenze = 1, e.vergleich = Vergleich::Groesser, e.start = 2002;  // the two 1 2 3 4 lie in 2001
     EXPECT_TRUE(AnalyseAusfuehren(Kleine(), e).liste.empty());
     e.start = 2001;
-    EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste, std::vector<std::string>{" 01 02 03 04      2"});
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste,
+              std::vector<std::string>{" 01 02 03 04      2"});
 }
 
 TEST(Analyse, ZerlegungUndAbstandUndVerteilung) {
@@ -145,13 +150,16 @@ TEST(Analyse, PrognoseNimmtDieFolgezahlenDerLetztenZiehung) {
     // After 1..6 always came 11..16, after 11..16 always 1..6; the last draw is 1..6.
     std::vector<test::Ziehung> z;
     for (int i = 0; i < 7; ++i)
-        z.push_back({i + 1, 2001, 0, i % 2 == 0 ? std::array{1, 2, 3, 4, 5, 6} : std::array{11, 12, 13, 14, 15, 16}, 0});
+        z.push_back({i + 1, 2001, 0,
+                     i % 2 == 0 ? std::array{1, 2, 3, 4, 5, 6} : std::array{11, 12, 13, 14, 15, 16},
+                     0});
     auto e = Eingaben(Analyseart::Prognosen);
     e.prognoseMethode = 2;  // Summen-Methode ohne Zusatzzahl
     const auto oft = AnalyseAusfuehren(test::HistorieAus(z), e);
     EXPECT_EQ(oft.vorschlag, (std::vector<int>{11, 12, 13, 14, 15, 16}));
     e.prognoseart = 2;  // the rarest followers: none of 11..16
-    for (int n : AnalyseAusfuehren(test::HistorieAus(z), e).vorschlag) EXPECT_TRUE(n < 11 || n > 16) << n;
+    for (int n : AnalyseAusfuehren(test::HistorieAus(z), e).vorschlag)
+        EXPECT_TRUE(n < 11 || n > 16) << n;
 }
 
 TEST(Analyse, SummenUndKombinationszahlenZaehlenZiehungenImBereich) {
