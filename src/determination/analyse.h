@@ -166,11 +166,11 @@ struct AnalyseErgebnis {
 };
 
 struct AnalyseRueckrufe {
-    // Asked once per step; true ends the run (the partial result is kept). Runs on the
-    // calling thread, so a window running the analysis itself may pump events here
-    // (EreignissePumpen throttles itself).
+    // Asked about every 20 ms while a run goes on; true ends the run (the partial result is
+    // kept, `abgebrochen` set). Always called on the calling thread, also while the hit table
+    // uses a second core, so a window running the analysis itself may pump events here.
     std::function<bool()> stopp;
-    // Status-line progress, at most every ~100 ms; may be called from the calling thread only.
+    // Status-line progress, at most every ~100 ms, on the calling thread.
     std::function<void(const std::string&)> status;
 };
 
