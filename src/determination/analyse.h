@@ -59,8 +59,8 @@ std::string AnalyseHilfethema(Analyseart art);
 const std::array<const char*, 14>& TreffertabellenEintraege();
 const std::array<const char*, 6>& PrognoseMethoden();  // cPrognoseart
 const std::array<const char*, 12>& Sternzeichen();     // without the "&"
-// The hit-table index's k (3..7) and its compared classes as a count 1..4 from 6T downwards
-// ("Für 5 Treffer mit 4 Treffer": k 5, columns 5T and 4T).
+// The number k (3..7) of assumed hits of a hit-table index ("Für 5 Treffer mit 4 Treffer": 5);
+// the classes an index compares are TreffertabelleSpalten in determination/treffertabelle.h.
 int TreffertabelleK(int index);
 
 // Window texts the logic defines because both faces need them.
