@@ -25,6 +25,8 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err);
 int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err);
 int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err);
 int Importieren(const Argumente& a, std::ostream& out, std::ostream& err);
+int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err);
+int Analyse(const Argumente& a, std::ostream& out, std::ostream& err);
 
 // The usage text printed for a missing or unknown command.
 const char* Verwendung();

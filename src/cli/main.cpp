@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
         {"loeschen-letzte", LoeschenLetzte},
         {"ziehungen", Ziehungen},
         {"importieren", Importieren},
+        {"treffertabelle", Treffertabelle},
+        {"analyse", Analyse},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

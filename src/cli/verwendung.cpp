@@ -26,6 +26,10 @@ const char* Verwendung() {
            "                                  Ziehungen mit Gruppenspalten als Drucktext\n"
            "  importieren QUELLE ZIEL [--kennung-mittwoch M] [--kennung-sonst S]\n"
            "                                  Ziehungen aus CSV oder JSON übernehmen\n"
+           "  treffertabelle DATEI INDEX [--zahlen Z1,Z2,...] [--zusatzzahl LISTE]\n"
+           "                                  Treffertabelle (INDEX 0 bis 13) der Reihen als System\n"
+           "  analyse DATEI ART [--zahlen Z1,...] [--seed S] [Optionen der Analyse]\n"
+           "                                  Ergebnis einer Lotto-Analyse (ART wie in der Liste)\n"
            "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
            "                                  [--kennung K]\n";
 }

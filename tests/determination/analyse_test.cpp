@@ -1,0 +1,222 @@
+#include "determination/analyse.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/lotto_beispiele.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+
+namespace {
+
+// Five draws: 1 2 3 appear together three times, 1 2 3 4 twice; bonus 7 once.
+Lottodatei Kleine() {
+    return test::HistorieAus({
+        {1, 2001, 0, {1, 2, 3, 4, 20, 30}, 7},
+        {2, 2001, 0, {1, 2, 3, 4, 21, 31}, 0},
+        {3, 2002, 0, {1, 2, 3, 10, 22, 32}, 0},
+        {4, 2002, 0, {5, 6, 7, 8, 9, 10}, 0},
+        {5, 2003, 0, {11, 13, 16, 20, 27, 45}, 0},
+    });
+}
+
+AnalyseEingaben Eingaben(Analyseart art, std::vector<int> markiert = {}) {
+    AnalyseEingaben e;
+    e.art = art;
+    e.fenstertitel = "Lotto-Analyse: Test";
+    e.bereichText = "01/2001-05/2003";
+    for (int n : markiert) e.markiert[static_cast<size_t>(n - 1)] = true;
+    return e;
+}
+
+bool Enthaelt(const std::string& text, const std::string& teil) {
+    return text.find(teil) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Analyse, VerweigertUnpassendeEingabenMitIhrerMeldung) {
+    struct Fall {
+        AnalyseEingaben e;
+        std::string meldung;
+    };
+    std::vector<Fall> faelle{
+        {Eingaben(Analyseart::Zahlenabstand, {1, 2, 3, 4, 5, 6, 7}), kMeldungSechsZahlen},
+        {Eingaben(Analyseart::Zerlegungspruefung, {1, 2, 3, 4}), "mindestens 5 zu zerlegende"},
+        {Eingaben(Analyseart::Garantiestufe), "Garantiestufe"},
+        {Eingaben(Analyseart::Zufallszahlen), kMeldungNichtGenugFreie},
+    };
+    faelle[1].e.zerlegung = 4;
+    faelle[2].e.garantieA = 3, faelle[2].e.garantieB = 4;
+    faelle[3].e.gesperrt.fill(true);
+    faelle[3].e.gesperrt[0] = false;  // one free number for a row of six
+    for (const auto& f : faelle) {
+        const auto r = AnalyseAusfuehren(Kleine(), f.e);
+        EXPECT_TRUE(r.text.empty());
+        EXPECT_TRUE(Enthaelt(r.meldung, f.meldung)) << r.meldung;
+    }
+}
+
+TEST(Analyse, ZufallIstAusSaatUndErmittlungReproduzierbar) {
+    auto e = Eingaben(Analyseart::Glueckszahlen);
+    e.seed = 42;
+    const auto a = AnalyseAusfuehren(Kleine(), e), b = AnalyseAusfuehren(Kleine(), e);
+    EXPECT_EQ(a.text, b.text);
+    EXPECT_EQ(a.vorschlag.size(), 6u);
+    e.art = Analyseart::Zufallszahlen;
+    std::vector<std::vector<int>> reihen;
+    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung)
+        reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
+    EXPECT_NE(reihen[0], reihen[1]);
+    // "Markierte" with more marks than numbers per row: the row comes from the marks only.
+    e.verwende = 2, e.anzahlZahlen = 3;
+    for (int n : {20, 21, 22, 30}) e.markiert[static_cast<size_t>(n - 1)] = true;
+    for (int z : AnalyseAusfuehren(Kleine(), e).vorschlag) EXPECT_TRUE(z >= 20 && z <= 30) << z;
+}
+
+TEST(Analyse, WiederholungenZaehlenGemeinsameZahlen) {
+    auto e = Eingaben(Analyseart::Dreierwiederholungen);
+    e.grenze = 32768 + 3;  // masked to 3
+    e.vergleich = Vergleich::Gleich;
+    auto r = AnalyseAusfuehren(Kleine(), e);
+    ASSERT_EQ(r.liste.size(), 1u);
+    EXPECT_EQ(r.liste[0], " 01 02 03      3");
+    e.art = Analyseart::Viererwiederholungen;
+    e.grenze = 1, e.vergleich = Vergleich::Groesser, e.start = 2002;  // the two 1 2 3 4 lie in 2001
+    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), e).liste.empty());
+    e.start = 2001;
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste,
+              std::vector<std::string>{" 01 02 03 04      2"});
+}
+
+TEST(Analyse, ZerlegungUndAbstandUndVerteilung) {
+    auto z = Eingaben(Analyseart::Zerlegungspruefung, {1, 2, 3, 10});
+    z.zerlegung = 3;
+    const auto r = AnalyseAusfuehren(Kleine(), z);
+    ASSERT_EQ(r.liste.size(), 4u);
+    EXPECT_EQ(r.listeSortiert[0], " 01 02 03      3");
+    EXPECT_EQ(r.liste[3], " 02 03 10      1");
+
+    // Gaps 9 1 3 7 18 of 3 12 13 16 23 41: the fifth draw has gaps 2 3 4 7 18.
+    auto a = Eingaben(Analyseart::Zahlenabstand, {3, 12, 13, 16, 23, 41});
+    a.abstaende = 2;
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), a).liste.size(), 1u);
+    a.abstaende = 3;
+    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), a).liste.empty());
+
+    auto v = Eingaben(Analyseart::Trefferverteilung, {1, 2, 3, 7});
+    const auto t = AnalyseAusfuehren(Kleine(), v);
+    // 2001: one 3+ (bonus 7) and one 3T; 2002: 3T and 1T; 2003: 0T.
+    EXPECT_EQ(t.liste, (std::vector<std::string>{"  2001  0  0  0  1  1  0  0  0  0  0",
+                                                 "  2002  0  1  0  1  0  0  0  0  0  0",
+                                                 "  2003  1  0  0  0  0  0  0  0  0  0"}));
+}
+
+TEST(Analyse, GarantiestufeFindetFehlendeKombinationen) {
+    // System numbers 1..7 with the single row 1..6: the 3-subsets with 7 miss 3 hits.
+    Lottodatei d = test::HistorieAus({{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}});
+    auto e = Eingaben(Analyseart::Garantiestufe);
+    e.bereichText = "Systemreihe     1 -     1";
+    e.gesperrt.fill(true);
+    for (int n = 0; n < 7; ++n) e.gesperrt[static_cast<size_t>(n)] = false;
+    e.garantieA = 3, e.garantieB = 3;
+    auto r = AnalyseAusfuehren(d, e);
+    EXPECT_EQ(r.liste.size(), 15u);
+    EXPECT_TRUE(Enthaelt(r.text, "15 von 35")) << r.text;
+    e.garantieB = 2;  // every 3 of 1..7 holds two of 1..6
+    r = AnalyseAusfuehren(d, e);
+    EXPECT_TRUE(r.liste.empty());
+    EXPECT_TRUE(Enthaelt(r.text, "erfüllt")) << r.text;
+}
+
+TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
+    std::vector<int> fuenfzehn;
+    for (int n = 1; n <= 15; ++n) fuenfzehn.push_back(n);
+    auto e = Eingaben(Analyseart::Zufallszahlen, fuenfzehn);
+    e.verwende = 2, e.anzahlZahlen = 15;
+    auto r = AnalyseAusfuehren(Kleine(), e);
+    EXPECT_TRUE(Enthaelt(r.text, "  15\r\n             :\r\n")) << r.text;
+    EXPECT_TRUE(Enthaelt(r.text, "Zuletzt   "));
+    e.bereichText = "Systemreihe     1 -     5";
+    r = AnalyseAusfuehren(Kleine(), e);
+    EXPECT_FALSE(Enthaelt(r.text, "Zuletzt"));
+    EXPECT_TRUE(r.text.ends_with("\r\n" + std::string(80, '-') + "\r\n"));
+}
+
+TEST(Analyse, PrognoseNimmtDieFolgezahlenDerLetztenZiehung) {
+    // After 1..6 always came 11..16, after 11..16 always 1..6; the last draw is 1..6.
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 7; ++i)
+        z.push_back({i + 1, 2001, 0,
+                     i % 2 == 0 ? std::array{1, 2, 3, 4, 5, 6} : std::array{11, 12, 13, 14, 15, 16},
+                     0});
+    auto e = Eingaben(Analyseart::Prognosen);
+    e.prognoseMethode = 2;  // Summen-Methode ohne Zusatzzahl
+    const auto oft = AnalyseAusfuehren(test::HistorieAus(z), e);
+    EXPECT_EQ(oft.vorschlag, (std::vector<int>{11, 12, 13, 14, 15, 16}));
+    e.prognoseart = 2;  // the rarest followers: none of 11..16
+    for (int n : AnalyseAusfuehren(test::HistorieAus(z), e).vorschlag)
+        EXPECT_TRUE(n < 11 || n > 16) << n;
+}
+
+TEST(Analyse, SummenUndKombinationszahlenZaehlenZiehungenImBereich) {
+    auto s = Eingaben(Analyseart::Summenzahlen);
+    s.summeVon = 60, s.summeBis = 70;  // sums 60, 62 and 70
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), s).liste.size(), 3u);
+    s.summeVon = 71;
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), s).meldung, "über seinem Ende"));
+    auto k = Eingaben(Analyseart::Kombinationszahlen);
+    k.kombiVon = 1, k.kombiBis = 7;  // 1 2 3 4 20 30 has a larger number
+    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), k).liste.empty());
+    k.kombiBis = 13983816;
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), k).liste.size(), 5u);
+}
+
+TEST(Analyse, StoppBeendetDieTreffertabelleMitDemBisherigen) {
+    Lottodatei d = Kleine();
+    auto e = Eingaben(Analyseart::Treffertabelle);
+    e.treffertabelle = 9;
+    AnalyseRueckrufe r;
+    r.stopp = [] { return true; };
+    std::vector<std::string> status;
+    r.status = [&](const std::string& t) { status.push_back(t); };
+    // 45 numbers: far more assumed draws than one stop interval.
+    for (int n = 46; n <= 49; ++n) e.gesperrt[static_cast<size_t>(n - 1)] = true;
+    const auto t = AnalyseAusfuehren(d, e, r);
+    EXPECT_TRUE(t.abgebrochen);
+    EXPECT_FALSE(t.fuerZwischenspeicher);
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.front(), " Erstelle Treffertabelle...");
+    EXPECT_EQ(t.status, " Treffertabelle wurde erstellt");
+}
+
+TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
+    const std::string hilfe = test::DateiLesen(test::Quelle("../data/ZX2005.ZXH"));
+    for (const auto& eintrag : Analysekatalog()) {
+        const std::string schluessel = AnalyseHilfethema(eintrag.art);
+        EXPECT_TRUE(Enthaelt(hilfe, "\r\n~~" + schluessel + "\r\n")) << schluessel;
+        EXPECT_EQ(AnalyseAusListentext(eintrag.listentext), eintrag.art);
+    }
+}
+
+TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
+    auto g = Eingaben(Analyseart::Gewinnzahlen);
+    g.versucheGewinnzahlen = 50;
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
+                         "10 von 10 Bedingungen erfüllt nach 1 Versuchen"));
+    g.gewinnVon[6] = 1;  // a row with six hits in one of five draws: never within 50 tries
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
+                         "9 von 10 Bedingungen erfüllt nach 50 Versuchen"));
+
+    auto h = Eingaben(Analyseart::Horoskop);
+    h.sternzeichen = 4, h.tag = 6, h.monat = 12, h.jahr = 2026;
+    const auto loewe = AnalyseAusfuehren(Kleine(), h);
+    h.seed = 99;  // the seed plays no part
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+    EXPECT_TRUE(Enthaelt(loewe.text, "Löwe am 06.12.2026 (nur zur Unterhaltung)"));
+    h.tag = 7;
+    EXPECT_NE(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+}
