@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
         {"exportieren", Exportieren},
         {"hinzufuegen", Hinzufuegen},
         {"loeschen-letzte", LoeschenLetzte},
+        {"statistik", Statistik},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

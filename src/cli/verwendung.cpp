@@ -21,7 +21,10 @@ const char* Verwendung() {
            "                                  (.ZS4, .ZS3, .ASC, .AS4, .ZXT) oder als .RTF\n"
            "  hinzufuegen DATEI Z1 Z2 Z3 Z4 Z5 Z6 [--zusatzzahl Z] [--kennung K]\n"
            "              [--woche W --jahr J]  Ziehung anfügen, sortieren und speichern\n"
-           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n";
+           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n"
+           "  statistik DATEI [TYP] [--zahl1 X] [--zahl2 Y] [--art A] [--gruppe G]\n"
+           "            [--zusatzzahl ohne|mit|nur] [--wert W] [--grafik 0..4] [--svg DATEI]\n"
+           "                                  Statistik als Druckausgabe (ohne TYP: die Arten)\n";
 }
 
 }  // namespace zahlix::cli
