@@ -72,8 +72,14 @@ void KombinationBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, 
             break;
         }
         const uint64_t s = z[static_cast<size_t>(i)].Menge(p.zusatz);
-        for (int k = 1; k <= e.n; ++k)
-            if (maske[k] && (s & maske[k]) == maske[k]) ev.Treffer(k, i);
+        if ((s & fest) != fest) continue;
+        // Every row's combination holds its own number k, so only the numbers drawn matter.
+        int zahlen[50];
+        const int c = Entpacken(s, zahlen);
+        for (int j = 0; j < c; ++j) {
+            const int k = zahlen[j];
+            if (k <= e.n && maske[k] && (s & maske[k]) == maske[k]) ev.Treffer(k, i);
+        }
     }
     ev.Eintragen(e, m);
     // A row without a combination (the chosen number itself) stays empty.
