@@ -8,7 +8,7 @@ namespace zahlix::statistik {
 
 namespace {
 
-constexpr int kOben = 360;     // room for the title
+constexpr int kOben = 420;     // room for the title
 constexpr int kUnten = 100;    // the zero line of non-negative values lies this far up
 constexpr int kZelle = 360;    // colour field cells
 constexpr int kFeldX = 2600, kFeldY = 200;
@@ -63,7 +63,7 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
             if (s < 0 && !negativ) break;
             const int y = null - s * hoehe(wert);
             g.elemente.push_back(Linie(0, y, g.breite, y, kGrau));
-            g.elemente.push_back(Text(30, y - 200, std::to_string(s * wert), kSchwarz));
+            g.elemente.push_back(Text(30, y + 15, std::to_string(s * wert), kSchwarz));
         }
     }
     for (int k = 10; k < n; k += 10) {

@@ -4,6 +4,7 @@
 #include "evaluation/ui/auswertung_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
+#include "statistics/ui/statistik_fenster.h"
 
 namespace zahlix::ui {
 
@@ -12,6 +13,7 @@ void BekannteFensterAnmelden() {
                     [] { return static_cast<QWidget*>(ZwischenspeicherInstanz()); });
     FensterAnmelden("fDrucker", [] { return static_cast<QWidget*>(DruckerInstanz()); });
     FensterAnmelden("fZX", [] { return AuswertungFensterErzeugen(); });
+    FensterAnmelden("fStatistik", [] { return StatistikFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui
