@@ -183,6 +183,9 @@ Grafik GrafikBauen(const Werte& werte, int n, const Grafikwahl& wahl, int breite
     }
     std::string titel;
     if (wahl.art == 3) {
+        // The field has fixed cells; a smaller picture is scaled down when painted.
+        g.breite = std::max(breite, 5700);
+        g.hoehe = std::max(hoehe, 5700);
         Farbfeld(g, v, n, wahl.farbe, mittel);
         titel = "Abweichung vom Mittelwert  (" + Zahl2(mittel) + ")";
     } else {
@@ -196,7 +199,7 @@ Grafik GrafikBauen(const Werte& werte, int n, const Grafikwahl& wahl, int breite
         }
         titel += Zahl2(mittel) + ")";
     }
-    g.elemente.push_back(Text(breite / 2, 40, titel, kSchwarz, true));
+    g.elemente.push_back(Text(g.breite / 2, 40, titel, kSchwarz, true));
     return g;
 }
 

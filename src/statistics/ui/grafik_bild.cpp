@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/port.h"
@@ -85,17 +86,23 @@ void GrafikFlaeche::Setzen(statistik::Grafik g) {
 void GrafikFlaeche::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
+    // A graph larger than the picture (the colour field's fixed cells) is scaled to fit.
+    const double f = Massstab();
+    p.scale(f, f);
     GrafikMalen(p, grafik_);
 }
 
-void GrafikFlaeche::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton)
-        emit Gezogen(static_cast<int>(e->position().x() * 15), static_cast<int>(e->position().y() * 15));
+double GrafikFlaeche::Massstab() const {
+    if (grafik_.breite <= 0 || grafik_.hoehe <= 0) return 1.0;
+    return std::min({1.0, width() * 15.0 / grafik_.breite, height() * 15.0 / grafik_.hoehe});
 }
 
+void GrafikFlaeche::mousePressEvent(QMouseEvent* e) { mouseMoveEvent(e); }
+
 void GrafikFlaeche::mouseMoveEvent(QMouseEvent* e) {
-    if (e->buttons() & Qt::LeftButton)
-        emit Gezogen(static_cast<int>(e->position().x() * 15), static_cast<int>(e->position().y() * 15));
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    const double f = 15.0 / Massstab();
+    emit Gezogen(static_cast<int>(e->position().x() * f), static_cast<int>(e->position().y() * f));
 }
 
 void GrafikFlaeche::resizeEvent(QResizeEvent*) { emit GroesseGeaendert(); }

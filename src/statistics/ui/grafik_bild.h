@@ -35,6 +35,7 @@ class GrafikFlaeche : public QWidget {
     void contextMenuEvent(QContextMenuEvent* e) override;
 
   private:
+    double Massstab() const;  // below 1 when the graph is larger than the picture
     statistik::Grafik grafik_;
 };
 

@@ -28,7 +28,7 @@ class StatistikFenster : public QWidget {
   public:
     explicit StatistikFenster(QWidget* eltern = nullptr);
     ~StatistikFenster() override;
-    QSize sizeHint() const override { return {800, 560}; }
+    QSize sizeHint() const override { return {860, 580}; }
 
     // Window procedures.
     void Ermitteln();          // starts, or asks a running statistic to stop

@@ -225,7 +225,7 @@ void StatistikFenster::GrafikGezogen(int x, int y) {
     int art = 0;
     for (int i = 0; i < 4; ++i)
         if (oGrafikArt_[static_cast<size_t>(i)]->isChecked()) art = i;
-    const int zeile = ZeileAnPunkt(art, lauf_.ergebnis.n, bdGrafik_->width() * 15, x, y);
+    const int zeile = ZeileAnPunkt(art, lauf_.ergebnis.n, bdGrafik_->Grafik().breite, x, y);
     if (zeile < 0) return;
     QListWidget* l = cListe_->currentIndex() == 0
                          ? lNormal_
