@@ -14,6 +14,7 @@
 #include "evaluation/ziehung_befehle.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
+#include "statistics/ui/zahlenfeldgrafik_anzeige.h"
 
 namespace zahlix::ui {
 
@@ -243,6 +244,7 @@ void AuswertungFenster::MenuesBauen() {
         connect(a, &QAction::triggered, this, [this, a] {
             bzGrafik_->setText(a->text());
             Animation();
+            ZahlenfeldgrafikAktualisieren(this, *daten_);
         });
     }
     connect(bzGrafik_, &QPushButton::clicked, this, [this] {
