@@ -55,3 +55,50 @@ BENCHMARK(BM_Statistik)->ArgsProduct({benchmark::CreateDenseRange(1, 16, 1), {32
 static void BM_StatistikAlle(benchmark::State& state) { Lauf(state, true); }
 BENCHMARK(BM_StatistikAlle)->ArgsProduct({{5, 6, 10, 11}, {32000}})
     ->Unit(benchmark::kMillisecond);
+
+#ifdef ZAHLIX_BENCH_GUI
+#include <QApplication>
+#include <QListWidget>
+#include <QMetaObject>
+
+#include "statistics/ui/grafik_bild.h"
+#include "statistics/ui/statistik_fenster.h"
+
+namespace {
+
+QApplication& StatistikApp() {
+    static int argc = 1;
+    static char name[] = "zahlix-bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = [] {
+        auto* da = qobject_cast<QApplication*>(QCoreApplication::instance());
+        return da ? da : new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+}  // namespace
+
+// "&Ermitteln" of "Zahlen wie oft" in the window until its lists and graph are painted.
+static void BM_StatistikFenster(benchmark::State& state) {
+    StatistikApp();
+    zahlix::Lottodatei d = Historie32000();
+    d.Leeren(static_cast<int>(state.range(0)));
+    zahlix::DatenUebergeben(d);
+    zahlix::ui::StatistikFenster w;
+    w.resize(860, 580);
+    w.show();
+    QMetaObject::invokeMethod(&w, "ArtWaehlen", Q_ARG(QString, QStringLiteral("Zahlen wie oft")));
+    QApplication::processEvents();
+    auto* grafik = w.findChild<zahlix::ui::GrafikFlaeche*>("bdGrafik");
+    for (auto _ : state) {
+        w.Ermitteln();
+        for (const char* l : {"lNormal", "lSortiert", "lAufSortiert"})
+            w.findChild<QListWidget*>(l)->repaint();
+        grafik->repaint();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_StatistikFenster)->Arg(32000)->Unit(benchmark::kMillisecond);
+#endif
