@@ -47,14 +47,18 @@ void Lauf(benchmark::State& state, bool alle) {
 }  // namespace
 
 // "&Ermitteln" of type n (1..16) with the parameters it starts with.
-static void BM_Statistik(benchmark::State& state) { Lauf(state, false); }
-BENCHMARK(BM_Statistik)->ArgsProduct({benchmark::CreateDenseRange(1, 16, 1), {32000}})
+static void BM_Statistik(benchmark::State& state) {
+    Lauf(state, false);
+}
+BENCHMARK(BM_Statistik)
+    ->ArgsProduct({benchmark::CreateDenseRange(1, 16, 1), {32000}})
     ->Unit(benchmark::kMillisecond);
 
 // The types that offer "Alle": 5, 6, 10 (first selector) and 11 (second selector).
-static void BM_StatistikAlle(benchmark::State& state) { Lauf(state, true); }
-BENCHMARK(BM_StatistikAlle)->ArgsProduct({{5, 6, 10, 11}, {32000}})
-    ->Unit(benchmark::kMillisecond);
+static void BM_StatistikAlle(benchmark::State& state) {
+    Lauf(state, true);
+}
+BENCHMARK(BM_StatistikAlle)->ArgsProduct({{5, 6, 10, 11}, {32000}})->Unit(benchmark::kMillisecond);
 
 #ifdef ZAHLIX_BENCH_GUI
 #include <QApplication>

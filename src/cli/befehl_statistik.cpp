@@ -32,7 +32,8 @@ bool SelektorWert(const std::string& text, const Auswahlfeld& f, int& wert, std:
     for (const char* wort : {"Alle", "Keine"}) {
         const bool gemeint = text == wort || (text.size() > 1 && text[0] == wort[0] + 32 &&
                                               text.substr(1) == wort + 1);
-        if (gemeint && std::find(f.eintraege.begin(), f.eintraege.end(), wort) != f.eintraege.end()) {
+        if (gemeint &&
+            std::find(f.eintraege.begin(), f.eintraege.end(), wort) != f.eintraege.end()) {
             wert = 0;
             return true;
         }
@@ -82,13 +83,20 @@ int Lesen(const Argumente& a, Aufruf& r, std::ostream& err) {
             err << name << " erwartet einen Wert.\n";
             return kAufruffehler;
         }
-        if (name == "--zahl1") r.zahl1 = wert;
-        else if (name == "--zahl2") r.zahl2 = wert;
-        else if (name == "--art") r.art = wert;
-        else if (name == "--gruppe") r.gruppe = wert;
-        else if (name == "--zusatzzahl") r.zusatz = wert;
-        else if (name == "--wert") r.wert = wert;
-        else if (name == "--svg") r.svg = wert;
+        if (name == "--zahl1")
+            r.zahl1 = wert;
+        else if (name == "--zahl2")
+            r.zahl2 = wert;
+        else if (name == "--art")
+            r.art = wert;
+        else if (name == "--gruppe")
+            r.gruppe = wert;
+        else if (name == "--zusatzzahl")
+            r.zusatz = wert;
+        else if (name == "--wert")
+            r.wert = wert;
+        else if (name == "--svg")
+            r.svg = wert;
         else if (name == "--grafik") {
             const auto g = GanzeZahl(wert);
             if (!g || *g < 0 || *g > 4) {
@@ -191,10 +199,9 @@ int Statistik(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (system) p.zusatz = Ohne;  // a system file has no bonus numbers to show
 
     Lauf l = Ausfuehren(d, p);
-    WertartSetzen(l, static_cast<int>(
-                         std::find(AlleWertarten().begin(), AlleWertarten().end(),
-                                   l.anzeige.wertarten[static_cast<size_t>(wertart)]) -
-                         AlleWertarten().begin()));
+    WertartSetzen(l, static_cast<int>(std::find(AlleWertarten().begin(), AlleWertarten().end(),
+                                                l.anzeige.wertarten[static_cast<size_t>(wertart)]) -
+                                      AlleWertarten().begin()));
     Druckangaben da;
     da.fenstertitel = Fenstertitel(system, Beschreibung(typ).name,
                                    std::filesystem::path(r.datei).filename().string());

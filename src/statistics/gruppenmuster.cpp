@@ -11,16 +11,24 @@ namespace {
 // The group (1..) of number x for the partition groups, 0 for the others.
 int Gruppennummer(int x, int g) {
     switch (g) {
-        case Zeilen: return 1 + (x - 1) / 7;
-        case Spalten: return 1 + (x - 1) % 7;
-        case Zehner: return 1 + x / 10;
-        case Endziffern: return 1 + (x - 1) % 10;
-        case Bilder: return 7 + (x - 1) % 7 - (x - 1) / 7;  // falling diagonal, 1..13
-        default: return 0;
+        case Zeilen:
+            return 1 + (x - 1) / 7;
+        case Spalten:
+            return 1 + (x - 1) % 7;
+        case Zehner:
+            return 1 + x / 10;
+        case Endziffern:
+            return 1 + (x - 1) % 10;
+        case Bilder:
+            return 7 + (x - 1) % 7 - (x - 1) / 7;  // falling diagonal, 1..13
+        default:
+            return 0;
     }
 }
 
-int ThugZeile(int t, int u) { return u == 0 ? 7 * (7 - t) : 7 * (6 - t) + 7 - u; }
+int ThugZeile(int t, int u) {
+    return u == 0 ? 7 * (7 - t) : 7 * (6 - t) + 7 - u;
+}
 
 }  // namespace
 
@@ -41,12 +49,18 @@ int MusterAusAnzahlen(const int* anzahlen, int gruppen) {
     if (summe != 6) return 0;
     std::sort(a.begin(), a.end(), std::greater<>());
     switch (a[0]) {
-        case 6: return 1;
-        case 5: return 2;
-        case 4: return a[1] == 2 ? 3 : 5;
-        case 3: return a[1] == 3 ? 4 : (a[1] == 2 ? 6 : 8);
-        case 2: return a[1] == 2 ? (a[2] == 2 ? 7 : 9) : 10;
-        default: return 11;
+        case 6:
+            return 1;
+        case 5:
+            return 2;
+        case 4:
+            return a[1] == 2 ? 3 : 5;
+        case 3:
+            return a[1] == 3 ? 4 : (a[1] == 2 ? 6 : 8);
+        case 2:
+            return a[1] == 2 ? (a[2] == 2 ? 7 : 9) : 10;
+        default:
+            return 11;
     }
 }
 
@@ -58,9 +72,12 @@ int GruppenZeile(const int* z, int c, int g) {
         u += z[i] % 2;
     }
     switch (g) {
-        case THUG: return ThugZeile(t, u);
-        case TiefHoch: return 7 - t;
-        case UngeradeGerade: return 7 - u;
+        case THUG:
+            return ThugZeile(t, u);
+        case TiefHoch:
+            return 7 - t;
+        case UngeradeGerade:
+            return 7 - u;
         case Nachbarn: {
             int laengen[6]{}, k = 0;
             for (int i = 0; i < 6; ++i) {
@@ -79,16 +96,18 @@ int GruppenZeile(const int* z, int c, int g) {
     }
 }
 
-int GruppenZeilen(int g) { return g == THUG ? 49 : (g >= TiefHoch ? 7 : 11); }
+int GruppenZeilen(int g) {
+    return g == THUG ? 49 : (g >= TiefHoch ? 7 : 11);
+}
 
 std::array<int64_t, 50> GruppenAnzahlen(int g, int N) {
     std::array<int64_t, 50> a{};
     if (g == Nachbarn) {
         // Rows with r runs of given lengths: the ordered arrangements of the lengths times the
         // ways to put r blocks into the N - 5 gaps around the N - 6 numbers not drawn.
-        const int muster[11][6] = {{6},          {5, 1},       {4, 2},       {3, 3},
-                                   {4, 1, 1},    {3, 2, 1},    {2, 2, 2},    {3, 1, 1, 1},
-                                   {2, 2, 1, 1}, {2, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}};
+        const int muster[11][6] = {
+            {6},       {5, 1},       {4, 2},       {3, 3},          {4, 1, 1},         {3, 2, 1},
+            {2, 2, 2}, {3, 1, 1, 1}, {2, 2, 1, 1}, {2, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}};
         for (int i = 0; i < 11; ++i) {
             int r = 0, h[7]{};
             for (int x : muster[i])
@@ -141,21 +160,30 @@ std::array<int64_t, 50> GruppenAnzahlen(int g, int N) {
 
 int PositionsZeile(int x, int gruppe) {
     switch (gruppe) {
-        case 1: return 1 + (x - 1) / 7;
-        case 2: return 1 + (x - 1) % 7;
-        case 3: return 1 + x / 10;
-        case 4: return 1 + (x - 1) % 10;
-        default: return x;
+        case 1:
+            return 1 + (x - 1) / 7;
+        case 2:
+            return 1 + (x - 1) % 7;
+        case 3:
+            return 1 + x / 10;
+        case 4:
+            return 1 + (x - 1) % 10;
+        default:
+            return x;
     }
 }
 
 int PositionsZeilen(int gruppe, int N) {
     switch (gruppe) {
         case 1:
-        case 2: return 7;
-        case 3: return 5;
-        case 4: return 10;
-        default: return N;
+        case 2:
+            return 7;
+        case 3:
+            return 5;
+        case 4:
+            return 10;
+        default:
+            return N;
     }
 }
 

@@ -7,8 +7,17 @@
 namespace zahlix::statistik {
 
 // The groups of "Gruppenverteilung" by list index.
-enum Gruppe : int { THUG = 0, Zeilen, Spalten, Zehner, Endziffern, Nachbarn, Bilder, TiefHoch,
-                    UngeradeGerade };
+enum Gruppe : int {
+    THUG = 0,
+    Zeilen,
+    Spalten,
+    Zehner,
+    Endziffern,
+    Nachbarn,
+    Bilder,
+    TiefHoch,
+    UngeradeGerade
+};
 
 // C(n, k) exactly, 1 for k = 0, 0 outside 0 <= k <= n.
 int64_t Auswahl(int n, int k);

@@ -97,16 +97,29 @@ Parameter Standardparameter(int typ) {
     Parameter p;
     p.typ = typ;
     switch (typ) {
-        case WannWieder: p.zahl1 = 1; p.zahl2 = 50; break;
+        case WannWieder:
+            p.zahl1 = 1;
+            p.zahl2 = 50;
+            break;
         case WieOftDanach:
         case Wochenverteilung:
         case Jahresverteilung:
         case Zweierkombination:
-        case Ziehungsabstand: p.zahl1 = 1; break;
-        case Dreierkombination: p.zahl1 = 1; p.zahl2 = 2; break;
-        case Nachbarzahlen: p.zahl1 = 2; break;
-        case WieOftAnPosition: p.zahl1 = 1; break;
-        default: break;
+        case Ziehungsabstand:
+            p.zahl1 = 1;
+            break;
+        case Dreierkombination:
+            p.zahl1 = 1;
+            p.zahl2 = 2;
+            break;
+        case Nachbarzahlen:
+            p.zahl1 = 2;
+            break;
+        case WieOftAnPosition:
+            p.zahl1 = 1;
+            break;
+        default:
+            break;
     }
     return p;
 }
@@ -118,10 +131,12 @@ std::string ParameterFehler(const Parameter& p, int groessteZahl) {
     switch (p.typ) {
         case ZahlenWieOft:
         case WannZuletzt:
-        case Zahlensumme: return {};
+        case Zahlensumme:
+            return {};
         case WieOftMalZuletzt:
             return bereich(p.zahl2, 0, 3) ? "" : "Die Art muss Mal, Plus, Minus oder Teilen sein.";
-        case Zahlentendenz: return bereich(p.zahl2, 0, 1) ? "" : "Die Art muss 1 oder 2 sein.";
+        case Zahlentendenz:
+            return bereich(p.zahl2, 0, 1) ? "" : "Die Art muss 1 oder 2 sein.";
         case WannWieder:
             if (!bereich(p.zahl1, 0, 49)) return "Die Zahl muss zwischen 1 und 49 liegen.";
             return bereich(p.zahl2, 1, 99) ? "" : "Die Ziehungen müssen zwischen 1 und 99 liegen.";
@@ -146,11 +161,13 @@ std::string ParameterFehler(const Parameter& p, int groessteZahl) {
             return bereich(p.zahl2, 0, 4) ? "" : "Unbekannte Gruppe.";
         case Zahlenabstand:
             return bereich(p.zahl2, 0, 4) ? "" : "Der Abstand muss 2 bis 6 Zahlen umfassen.";
-        default: return "Unbekannte Statistikart.";
+        default:
+            return "Unbekannte Statistikart.";
     }
 }
 
-Ergebnis Berechnen(const Lottodatei& d, const Parameter& roh, const std::function<bool()>& abbrechen) {
+Ergebnis Berechnen(const Lottodatei& d, const Parameter& roh,
+                   const std::function<bool()>& abbrechen) {
     Ergebnis e;
     const int N = std::min<int>(std::max<int>(d.GroessteZahl, 0), 49);
     if (!ParameterFehler(roh, N).empty() || N < 6) return e;
@@ -165,20 +182,32 @@ Ergebnis Berechnen(const Lottodatei& d, const Parameter& roh, const std::functio
         case WieOftMalZuletzt:
         case Zahlentendenz:
         case WannWieder:
-        case WieOftDanach: ZahlenBerechnen(z, p, N, e, u); break;
+        case WieOftDanach:
+            ZahlenBerechnen(z, p, N, e, u);
+            break;
         case Wochenverteilung:
         case Jahresverteilung:
-        case Ziehungsabstand: VerteilungBerechnen(z, p, N, e, u); break;
+        case Ziehungsabstand:
+            VerteilungBerechnen(z, p, N, e, u);
+            break;
         case Zweierkombination:
         case Dreierkombination:
-        case Nachbarzahlen: p.zusatz = p.typ == Nachbarzahlen ? p.zusatz : Ohne;
-                            KombinationBerechnen(z, p, N, e, u); break;
+        case Nachbarzahlen:
+            p.zusatz = p.typ == Nachbarzahlen ? p.zusatz : Ohne;
+            KombinationBerechnen(z, p, N, e, u);
+            break;
         case Gruppenverteilung:
-        case WieOftAnPosition: p.zusatz = Ohne; GruppenBerechnen(z, p, N, e, u); break;
+        case WieOftAnPosition:
+            p.zusatz = Ohne;
+            GruppenBerechnen(z, p, N, e, u);
+            break;
         case Zahlensumme:
-        case Zahlenabstand: if (p.typ == Zahlenabstand) p.zusatz = Ohne;
-                            SummenBerechnen(z, p, N, e, u); break;
-        default: break;
+        case Zahlenabstand:
+            if (p.typ == Zahlenabstand) p.zusatz = Ohne;
+            SummenBerechnen(z, p, N, e, u);
+            break;
+        default:
+            break;
     }
     return e;
 }

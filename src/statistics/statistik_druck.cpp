@@ -14,8 +14,8 @@ std::string OhneKuerzel(const std::string& s) {
 }  // namespace
 
 std::string Fenstertitel(bool systemdatei, const std::string& typ, const std::string& titel) {
-    return std::string(systemdatei ? "System-Statistik" : "Lotto-Statistik") + ": " + typ +
-           " - " + titel;
+    return std::string(systemdatei ? "System-Statistik" : "Lotto-Statistik") + ": " + typ + " - " +
+           titel;
 }
 
 std::string ParameterText(const std::string& beschriftung, const std::string& auswahl) {
@@ -32,17 +32,17 @@ std::string Drucktext(const Druckangaben& a) {
     t += "* Bereich - " + a.bereich + kZeilenende;
     if (!a.parameter.empty()) {
         t += "* ";
-        for (size_t i = 0; i < a.parameter.size(); ++i)
-            t += (i ? " , " : "") + a.parameter[i];
+        for (size_t i = 0; i < a.parameter.size(); ++i) t += (i ? " , " : "") + a.parameter[i];
         t += kZeilenende;
     }
-    static const char* const hinweis[7] = {nullptr,
-                                           "* Anz. ist Wert von 'Wann zuletzt'",
-                                           "* Anz. ist Wert von 'Größter Abstand'",
-                                           "* Anz. ist Differenz von 'Größter Abstand'-'Wann zuletzt'",
-                                           "* Anz. ist Soll-Wert",
-                                           "* Anz. ist Abweichung vom Sollwert",
-                                           "* Anz. ist Abweichung vom Sollwert in Prozent"};
+    static const char* const hinweis[7] = {
+        nullptr,
+        "* Anz. ist Wert von 'Wann zuletzt'",
+        "* Anz. ist Wert von 'Größter Abstand'",
+        "* Anz. ist Differenz von 'Größter Abstand'-'Wann zuletzt'",
+        "* Anz. ist Soll-Wert",
+        "* Anz. ist Abweichung vom Sollwert",
+        "* Anz. ist Abweichung vom Sollwert in Prozent"};
     if (a.wertart >= 1 && a.wertart <= 6) t += std::string(hinweis[a.wertart]) + kZeilenende;
     t += kZeilenende;
     if (!a.listenrahmen || !a.listen) {

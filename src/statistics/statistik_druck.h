@@ -20,7 +20,7 @@ struct Druckangaben {
     std::string bereich;                 // the range text
     std::vector<std::string> parameter;  // the shown parameters, bonus-number option last
     int wertart = 0;
-    bool listenrahmen = true;            // else `text` is printed
+    bool listenrahmen = true;  // else `text` is printed
     std::string normalKopf, sortiertKopf;
     const Listen* listen = nullptr;
     std::string text;

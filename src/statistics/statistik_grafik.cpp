@@ -8,9 +8,9 @@ namespace zahlix::statistik {
 
 namespace {
 
-constexpr int kOben = 420;     // room for the title
-constexpr int kUnten = 100;    // the zero line of non-negative values lies this far up
-constexpr int kZelle = 360;    // colour field cells
+constexpr int kOben = 420;   // room for the title
+constexpr int kUnten = 100;  // the zero line of non-negative values lies this far up
+constexpr int kZelle = 360;  // colour field cells
 constexpr int kFeldX = 2600, kFeldY = 200;
 const Farbe kSchwarz{0, 0, 0}, kWeiss{255, 255, 255}, kGrau{128, 128, 128};
 
@@ -119,10 +119,9 @@ void Farbfeld(Grafik& g, const Werte& v, int n, int farbe, float mittel) {
     g.elemente.back().rahmen = true, g.elemente.back().randfarbe = kWeiss;
     g.elemente.push_back(Text(400, 900, "Minus", kSchwarz));
     g.elemente.push_back(Text(1600, 900, "Plus", kSchwarz));
-    const char* const legende[7] = {"Je heller die Farbe", "um so größer ist",
-                                    "die Abweichung",      "vom Mittelwert !",
-                                    "Die Empfindlichkeit", "ist mit der Farbein-",
-                                    "stellung wählbar."};
+    const char* const legende[7] = {
+        "Je heller die Farbe", "um so größer ist",     "die Abweichung",   "vom Mittelwert !",
+        "Die Empfindlichkeit", "ist mit der Farbein-", "stellung wählbar."};
     for (int i = 0; i < 7; ++i)
         g.elemente.push_back(Text(400, 1400 + 240 * i, legende[i], kSchwarz));
 
@@ -134,10 +133,12 @@ void Farbfeld(Grafik& g, const Werte& v, int n, int farbe, float mittel) {
         Farbe f = kSchwarz;
         if (v[k] > mittel) {
             const double fak = groesster == mittel ? 0 : std::fabs(S / (groesster - mittel));
-            f.b = std::min(255, static_cast<int>(std::lround(std::fabs(256 + (v[k] - mittel) * fak - S))));
+            f.b = std::min(
+                255, static_cast<int>(std::lround(std::fabs(256 + (v[k] - mittel) * fak - S))));
         } else if (v[k] < mittel) {
             const double fak = kleinster == mittel ? 0 : std::fabs(S / (mittel - kleinster));
-            f.r = std::min(255, static_cast<int>(std::lround(std::fabs(256 + (mittel - v[k]) * fak - S))));
+            f.r = std::min(
+                255, static_cast<int>(std::lround(std::fabs(256 + (mittel - v[k]) * fak - S))));
         }
         Element zelle = Kasten(x1, y1, x1 + kZelle, y1 + kZelle, f);
         zelle.rahmen = true;
@@ -191,8 +192,12 @@ Grafik GrafikBauen(const Werte& werte, int n, const Grafikwahl& wahl, int breite
     } else {
         Balken(g, v, n, wahl, mittel);
         switch (wahl.art) {
-            case 1: titel = "Plus/Minus Abweichung vom Mittelwert  ("; break;
-            case 2: titel = "Absolute Abweichung vom Mittelwert  ("; break;
+            case 1:
+                titel = "Plus/Minus Abweichung vom Mittelwert  (";
+                break;
+            case 2:
+                titel = "Absolute Abweichung vom Mittelwert  (";
+                break;
             default:
                 titel = wahl.sollwertlinie ? "Balkengrafik mit Sollwertlinie  ("
                                            : "Balkengrafik mit Mittelwertlinie  (";
@@ -228,10 +233,14 @@ std::string GrafikAlsSvg(const Grafik& g) {
     auto maskieren = [](const std::string& s) {
         std::string r;
         for (char c : s) {
-            if (c == '&') r += "&amp;";
-            else if (c == '<') r += "&lt;";
-            else if (c == '>') r += "&gt;";
-            else r += c;
+            if (c == '&')
+                r += "&amp;";
+            else if (c == '<')
+                r += "&lt;";
+            else if (c == '>')
+                r += "&gt;";
+            else
+                r += c;
         }
         return r;
     };
@@ -244,9 +253,9 @@ std::string GrafikAlsSvg(const Grafik& g) {
         switch (e.art) {
             case Element::Kasten: {
                 const bool gefuellt = e.gefuellt;
-                s += "<rect x=\"" + px(std::min(e.x1, e.x2)) + "\" y=\"" + px(std::min(e.y1, e.y2)) +
-                     "\" width=\"" + px(std::abs(e.x2 - e.x1)) + "\" height=\"" +
-                     px(std::abs(e.y2 - e.y1)) + "\" fill=\"" +
+                s += "<rect x=\"" + px(std::min(e.x1, e.x2)) + "\" y=\"" +
+                     px(std::min(e.y1, e.y2)) + "\" width=\"" + px(std::abs(e.x2 - e.x1)) +
+                     "\" height=\"" + px(std::abs(e.y2 - e.y1)) + "\" fill=\"" +
                      (gefuellt ? farbe(e.farbe) : std::string("none")) + "\"";
                 if (e.rahmen) s += " stroke=\"" + farbe(e.randfarbe) + "\" stroke-width=\"1\"";
                 s += "/>\n";

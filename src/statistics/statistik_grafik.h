@@ -24,11 +24,11 @@ struct Element {
     bool gefuellt = true;                // Kasten: filled with `farbe`
     bool rahmen = false;                 // Kasten: outlined in `randfarbe`
     Farbe randfarbe;
-    int staerke = 15;                    // line width
-    std::string text;                    // UTF-8
+    int staerke = 15;  // line width
+    std::string text;  // UTF-8
     bool fett = false;
-    bool mittig = false;                 // Text: x1 is the centre (else the left edge)
-    int groesse = 8;                     // Text: points
+    bool mittig = false;  // Text: x1 is the centre (else the left edge)
+    int groesse = 8;      // Text: points
 };
 
 struct Grafik {
@@ -44,8 +44,8 @@ std::array<int, 3> Farbflags(int option);
 int Skalenschritt(int r);
 
 struct Grafikwahl {
-    int art = 0;              // 0 bars with mean line, 1 plus/minus, 2 absolute, 3 colour field
-    int farbe = 3;            // colour option 0..7
+    int art = 0;                 // 0 bars with mean line, 1 plus/minus, 2 absolute, 3 colour field
+    int farbe = 3;               // colour option 0..7
     bool sollwertlinie = false;  // option 4 with Istwert in plain order: bars with target line
     const std::array<float, kZeilen + 1>* sollwert = nullptr;  // the target line's values
 };

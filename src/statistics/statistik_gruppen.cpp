@@ -37,8 +37,7 @@ void GruppenBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, Erge
         for (int x = 1; x <= N; ++x) {
             const double w = double(Auswahl(x - 1, p.zahl1 - 1) * Auswahl(N - x, 6 - p.zahl1));
             const int zeile = PositionsZeile(x, p.zahl2);
-            if (zeile >= 1 && zeile <= e.n)
-                soll[static_cast<size_t>(zeile)] += sechser * w / alle;
+            if (zeile >= 1 && zeile <= e.n) soll[static_cast<size_t>(zeile)] += sechser * w / alle;
         }
         for (int k = 1; k <= e.n; ++k) e.sollwert[k] = static_cast<float>(soll[k]);
     } else {

@@ -35,9 +35,10 @@ int Entpacken(uint64_t maske, int* zahlen);
 // none).
 class Ereignisse {
   public:
-    explicit Ereignisse(int zeilen) : letzte_(static_cast<size_t>(zeilen) + 1, -1),
-                                      luecke_(static_cast<size_t>(zeilen) + 1, 0),
-                                      anzahl_(static_cast<size_t>(zeilen) + 1, 0) {}
+    explicit Ereignisse(int zeilen)
+        : letzte_(static_cast<size_t>(zeilen) + 1, -1),
+          luecke_(static_cast<size_t>(zeilen) + 1, 0),
+          anzahl_(static_cast<size_t>(zeilen) + 1, 0) {}
     void Treffer(int zeile, int position) {
         const auto z = static_cast<size_t>(zeile);
         if (letzte_[z] == position) {  // several occurrences in one draw count once per draw

@@ -20,8 +20,7 @@ const std::array<Typbeschreibung, kTypen> kKatalog = {{
     {"Wochenverteilung", " In welcher Woche kam die Zahl wie oft vor?", true, false},
     {"Jahresverteilung", " In welchem Jahr kam die Zahl wie oft vor?", true, false},
     {"Gruppenverteilung",
-     " Welche Gruppen (THUG, Zeilen, Spalten, Zehner, Endziffern) kamen wie oft vor?", false,
-     true},
+     " Welche Gruppen (THUG, Zeilen, Spalten, Zehner, Endziffern) kamen wie oft vor?", false, true},
     {"Zweierkombination", " Wie oft kommt eine Zahl mit Anderen vor?", false, false},
     {"Dreierkombination", " Wie oft kommen zwei Zahlen zusammen mit Anderen vor?", false, false},
     {"Nachbarzahlen", " Wie oft kommen Nachbarzahlen zusammen vor?", true, false},
@@ -47,8 +46,8 @@ std::vector<std::string> MitAlle(std::vector<std::string> v) {
     return v;
 }
 
-const char* const kGruppen[9] = {"THUG",      "Zeilen",   "Spalten", "Zehner",   "Endziffern",
-                                 "Nachbarn",  "Bilder",   "Tief/Hoch", "Ungerade/Gerade"};
+const char* const kGruppen[9] = {"THUG",     "Zeilen", "Spalten",   "Zehner",         "Endziffern",
+                                 "Nachbarn", "Bilder", "Tief/Hoch", "Ungerade/Gerade"};
 
 std::string Bereinigt(const std::string& s) {
     std::string r;
@@ -74,26 +73,37 @@ int TypAusName(const std::string& name) {
 Auswahlfeld Auswahl1(int typ) {
     switch (typ) {
         case WannWieder:
-        case WieOftDanach: return Feld("Für &Zahl", MitAlle(Zahlen(1, 49)));
+        case WieOftDanach:
+            return Feld("Für &Zahl", MitAlle(Zahlen(1, 49)));
         case Wochenverteilung:
-        case Jahresverteilung: return Feld("Für &Zahl", Zahlen(1, 49));
-        case Zweierkombination: return Feld("&1. Zahl", MitAlle(Zahlen(1, 49)));
+        case Jahresverteilung:
+            return Feld("Für &Zahl", Zahlen(1, 49));
+        case Zweierkombination:
+            return Feld("&1. Zahl", MitAlle(Zahlen(1, 49)));
         case Dreierkombination:
-        case Ziehungsabstand: return Feld("&1. Zahl", Zahlen(1, 49));
-        case Nachbarzahlen: return Feld("&Anzahl", Zahlen(2, 6));
-        case WieOftAnPosition: return Feld("&Position", Zahlen(1, 6));
-        default: return {false, "Für &Zahl", {}, 0};
+        case Ziehungsabstand:
+            return Feld("&1. Zahl", Zahlen(1, 49));
+        case Nachbarzahlen:
+            return Feld("&Anzahl", Zahlen(2, 6));
+        case WieOftAnPosition:
+            return Feld("&Position", Zahlen(1, 6));
+        default:
+            return {false, "Für &Zahl", {}, 0};
     }
 }
 
 Auswahlfeld Auswahl2(int typ) {
     switch (typ) {
-        case WieOftMalZuletzt: return Feld("&Art", {"Mal", "Plus", "Minus", "Teilen"});
-        case Zahlentendenz: return Feld("&Art", {"1", "2"});
-        case WannWieder: return Feld("Zieh&ungen", Zahlen(1, 99), 49);
+        case WieOftMalZuletzt:
+            return Feld("&Art", {"Mal", "Plus", "Minus", "Teilen"});
+        case Zahlentendenz:
+            return Feld("&Art", {"1", "2"});
+        case WannWieder:
+            return Feld("Zieh&ungen", Zahlen(1, 99), 49);
         case Gruppenverteilung:
             return Feld("&Gruppe", std::vector<std::string>(kGruppen, kGruppen + 9));
-        case Dreierkombination: return Feld("&2. Zahl", MitAlle(Zahlen(2, 49)));
+        case Dreierkombination:
+            return Feld("&2. Zahl", MitAlle(Zahlen(2, 49)));
         case WieOftAnPosition:
             return Feld("&Gruppe", {"Zahlen", "Zeilen", "Spalten", "Zehner", "Endziffern"});
         case Ziehungsabstand: {
@@ -103,7 +113,8 @@ Auswahlfeld Auswahl2(int typ) {
         }
         case Zahlenabstand:
             return Feld("&Abstand", {"2 Zahlen", "3 Zahlen", "4 Zahlen", "5 Zahlen", "6 Zahlen"});
-        default: return {false, "&2. Zahl", {}, 0};
+        default:
+            return {false, "&2. Zahl", {}, 0};
     }
 }
 
@@ -113,9 +124,8 @@ bool Auswahl2IstListe(int typ) {
 }
 
 const std::vector<std::string>& AlleWertarten() {
-    static const std::vector<std::string> w = {"Istwert",  "Zuletzt",    "Abstand",
-                                               "Differenz", "Sollwert", "Abweichung",
-                                               "Abweichung [%]"};
+    static const std::vector<std::string> w = {
+        "Istwert", "Zuletzt", "Abstand", "Differenz", "Sollwert", "Abweichung", "Abweichung [%]"};
     return w;
 }
 
@@ -133,7 +143,8 @@ Anzeigeart AnzeigeFuer(const Parameter& p) {
         case WieOftMalZuletzt:
             return {"    Zahl -->  Wert", " Wert <--     Zahl", zahl + "Wert der Berechnung", ist};
         case Zahlentendenz:
-            return {"    Zahl -->  Wert", " Wert <--     Zahl", zahl + "Wert der Zahlentendenz", ist};
+            return {"    Zahl -->  Wert", " Wert <--     Zahl", zahl + "Wert der Zahlentendenz",
+                    ist};
         case WannWieder:
             return {"      Zi.-->   Anz.", "  Anz.<--       Zi.",
                     " Nach Ziehungen(n) - -> So oft gezogen", ist};
@@ -162,25 +173,34 @@ Anzeigeart AnzeigeFuer(const Parameter& p) {
         case Dreierkombination:
         case Nachbarzahlen:
             return {"  Zahlen -->   Anz.", "  Anz.<--   Zahlen",
-                    " Zahlen - -> Kommen so oft zusammen vor", p.typ == Nachbarzahlen ? vier : drei};
+                    " Zahlen - -> Kommen so oft zusammen vor",
+                    p.typ == Nachbarzahlen ? vier : drei};
         case WieOftAnPosition: {
             const std::string b = " Zahl/Gruppe - -> Kommt so oft an der Position vor";
             switch (p.zahl2) {
-                case 1: return {"   Zeile -->   Anz.", "  Anz.<--    Zeile", b, w};
-                case 2: return {"  Spalte -->   Anz.", "  Anz.<--   Spalte", b, w};
-                case 3: return {"  Zehner -->   Anz.", "  Anz.<--   Zehner", b, w};
-                case 4: return {"    Endz.-->   Anz.", "  Anz.<--     Endz.", b, w};
-                default: return {"    Zahl -->   Anz.", "  Anz.<--     Zahl", b, w};
+                case 1:
+                    return {"   Zeile -->   Anz.", "  Anz.<--    Zeile", b, w};
+                case 2:
+                    return {"  Spalte -->   Anz.", "  Anz.<--   Spalte", b, w};
+                case 3:
+                    return {"  Zehner -->   Anz.", "  Anz.<--   Zehner", b, w};
+                case 4:
+                    return {"    Endz.-->   Anz.", "  Anz.<--     Endz.", b, w};
+                default:
+                    return {"    Zahl -->   Anz.", "  Anz.<--     Zahl", b, w};
             }
         }
         case Ziehungsabstand:
             return {"    X.te -->    Zi.", "   Zi.<--     X.te",
-                    " Auftreten der Zahl - -> Abstand seit dem letzten Auftreten in Ziehungen", ist};
+                    " Auftreten der Zahl - -> Abstand seit dem letzten Auftreten in Ziehungen",
+                    ist};
         case Zahlensumme:
             return {"   Summe -->   Anz.", "  Anz.<--    Summe", "Summe - -> Kommt so oft vor", w};
         case Zahlenabstand:
-            return {" Abstand -->   Anz.", "  Anz.<--  Abstand", "Abstand - -> Kommt so oft vor", w};
-        default: return {};
+            return {" Abstand -->   Anz.", "  Anz.<--  Abstand", "Abstand - -> Kommt so oft vor",
+                    w};
+        default:
+            return {};
     }
 }
 

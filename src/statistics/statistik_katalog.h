@@ -9,16 +9,16 @@ namespace zahlix::statistik {
 
 struct Auswahlfeld {
     bool sichtbar = false;
-    std::string beschriftung;          // "Für &Zahl"
+    std::string beschriftung;  // "Für &Zahl"
     std::vector<std::string> eintraege;
-    int vorgabe = 0;                   // index selected when the type is chosen
+    int vorgabe = 0;  // index selected when the type is chosen
 };
 
 struct Typbeschreibung {
-    const char* name;   // "Zahlen wie oft", the type's text in menus and the command line
-    const char* frage;  // shown in the status line when the type is chosen
-    bool zusatzzahl;    // the bonus-number view is offered
-    bool sollwertlinie; // the target-line graph is offered
+    const char* name;    // "Zahlen wie oft", the type's text in menus and the command line
+    const char* frage;   // shown in the status line when the type is chosen
+    bool zusatzzahl;     // the bonus-number view is offered
+    bool sollwertlinie;  // the target-line graph is offered
 };
 
 constexpr int kTypen = 16;

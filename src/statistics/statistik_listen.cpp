@@ -9,11 +9,19 @@ namespace zahlix::statistik {
 namespace {
 
 // The current rounding mode is to nearest with ties to even.
-int16_t Runden(double x) { return Klemmen(static_cast<int64_t>(std::nearbyint(x))); }
+int16_t Runden(double x) {
+    return Klemmen(static_cast<int64_t>(std::nearbyint(x)));
+}
 
-std::string R2(int v) { return ZahlRechts2(static_cast<int16_t>(v)); }
-std::string R3(int v) { return ZahlRechts3(static_cast<int16_t>(v)); }
-std::string R5(int v) { return ZahlRechts5(static_cast<int16_t>(v)); }
+std::string R2(int v) {
+    return ZahlRechts2(static_cast<int16_t>(v));
+}
+std::string R3(int v) {
+    return ZahlRechts3(static_cast<int16_t>(v));
+}
+std::string R5(int v) {
+    return ZahlRechts5(static_cast<int16_t>(v));
+}
 
 const char* const kMuster[11] = {"       6", "      51", "      42", "      33",
                                  "     411", "     321", "     222", "    3111",
@@ -28,11 +36,21 @@ Werte Anzeigewerte(const Ergebnis& e, int art) {
         const double soll = e.sollwert[k];
         const int ist = e.istwert[k];
         switch (art) {
-            case 1: w[k] = e.zuletzt[k]; break;
-            case 2: w[k] = e.abstand[k]; break;
-            case 3: w[k] = Klemmen(int{e.abstand[k]} - e.zuletzt[k]); break;
-            case 4: w[k] = Runden(soll); break;
-            case 5: w[k] = soll != 0 ? Runden(ist - soll) : 0; break;
+            case 1:
+                w[k] = e.zuletzt[k];
+                break;
+            case 2:
+                w[k] = e.abstand[k];
+                break;
+            case 3:
+                w[k] = Klemmen(int{e.abstand[k]} - e.zuletzt[k]);
+                break;
+            case 4:
+                w[k] = Runden(soll);
+                break;
+            case 5:
+                w[k] = soll != 0 ? Runden(ist - soll) : 0;
+                break;
             case 6:
                 if (soll == 0)
                     w[k] = 0;
@@ -41,7 +59,9 @@ Werte Anzeigewerte(const Ergebnis& e, int art) {
                 else
                     w[k] = Runden(100.0 * (ist - soll) / soll);
                 break;
-            default: w[k] = e.istwert[k]; break;
+            default:
+                w[k] = e.istwert[k];
+                break;
         }
     }
     return w;
@@ -112,7 +132,9 @@ std::vector<std::string> Zeilenbeschriftungen(const Parameter& p, const Ergebnis
             case WieOftAnPosition:
                 t = "   " + R5(p.zahl2 == 3 ? m - 1 : (p.zahl2 == 4 ? m % 10 : m));
                 break;
-            default: t = "   " + R5(m); break;
+            default:
+                t = "   " + R5(m);
+                break;
         }
     }
     return b;
@@ -123,7 +145,7 @@ Listen ListenBauen(const std::vector<std::string>& beschriftung, const Werte& we
     auto zeile = [&](int k) -> const std::string& {
         static const std::string leer;
         return k < static_cast<int>(beschriftung.size()) ? beschriftung[static_cast<size_t>(k)]
-                                                          : leer;
+                                                         : leer;
     };
     for (int k = 1; k <= n; ++k)
         l.normal.push_back(zeile(k).empty() ? kPunkte : zeile(k) + " --> " + R5(werte[k]));

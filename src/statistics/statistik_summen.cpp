@@ -74,8 +74,7 @@ void SummenBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, Ergeb
             if (a[static_cast<size_t>(s)] > 0)
                 soll[static_cast<size_t>(std::clamp(s - f.von + 1, 1, e.n))] +=
                     a[static_cast<size_t>(s)];
-        for (int r = 1; r <= e.n; ++r)
-            e.sollwert[r] = static_cast<float>(passend * soll[r] / alle);
+        for (int r = 1; r <= e.n; ++r) e.sollwert[r] = static_cast<float>(passend * soll[r] / alle);
         return;
     }
 

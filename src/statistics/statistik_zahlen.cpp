@@ -28,9 +28,12 @@ Ereignisse ZahlenEreignisse(const std::vector<Zug>& z, int ansicht, int N, Unter
 
 int16_t Verknuepfen(int art, int anzahl, int zuletzt) {
     switch (art) {
-        case 0: return Klemmen(int64_t{anzahl} * zuletzt);  // "Mal", clamped at 32767
-        case 1: return Klemmen(anzahl + zuletzt);
-        case 2: return Klemmen(anzahl - zuletzt);
+        case 0:
+            return Klemmen(int64_t{anzahl} * zuletzt);  // "Mal", clamped at 32767
+        case 1:
+            return Klemmen(anzahl + zuletzt);
+        case 2:
+            return Klemmen(anzahl - zuletzt);
         default:  // "Teilen": by zuletzt + 1, so a number of the newest draw keeps its count
             return Klemmen(static_cast<int64_t>(std::nearbyint(double(anzahl) / (zuletzt + 1))));
     }
@@ -109,7 +112,8 @@ void ZahlenBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, Ergeb
             for (int k = 1; k <= N; ++k) e.istwert[k] = Klemmen(anzahl[k]);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 

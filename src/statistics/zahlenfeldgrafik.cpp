@@ -64,10 +64,14 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
             for (int x = 1; x <= N; ++x) {
                 const int zl = n.zuletzt[x];
                 f.wert[x] = "vor " + std::to_string(zl) + " Ziehungen zuletzt gezogen";
-                if (zl < a) f.farbe[x] = kGruen;
-                else if (zl >= std::max(10 * c, 5 * b)) f.farbe[x] = kDunkelrot;
-                else if (zl >= 5 * b) f.farbe[x] = kRot;
-                else continue;
+                if (zl < a)
+                    f.farbe[x] = kGruen;
+                else if (zl >= std::max(10 * c, 5 * b))
+                    f.farbe[x] = kDunkelrot;
+                else if (zl >= 5 * b)
+                    f.farbe[x] = kRot;
+                else
+                    continue;
                 f.gefaerbt[x] = true;
             }
             f.legende = "Wann zuletzt gezogen:" + nl + "grün: in den letzten " + std::to_string(a) +
@@ -81,13 +85,16 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
             const auto t = TendenzBerechnen(z, Ohne, N, 2, fenster);
             for (int x = 1; x <= N; ++x) {
                 f.wert[x] = "Tendenz " + std::to_string(t[x]) + " %";
-                if (t[x] >= 10 * b) f.farbe[x] = Mischen(kGruen, 0.4 + t[x] / 250.0);
-                else if (t[x] <= -10 * c) f.farbe[x] = Mischen(kRot, 0.4 - t[x] / 250.0);
-                else continue;
+                if (t[x] >= 10 * b)
+                    f.farbe[x] = Mischen(kGruen, 0.4 + t[x] / 250.0);
+                else if (t[x] <= -10 * c)
+                    f.farbe[x] = Mischen(kRot, 0.4 - t[x] / 250.0);
+                else
+                    continue;
                 f.gefaerbt[x] = true;
             }
-            f.legende = "Zahlentendenz 2 (letzte " + std::to_string(fenster) + " Ziehungen):" +
-                        nl + "grün: mindestens " + std::to_string(10 * b) + " % häufiger" + nl +
+            f.legende = "Zahlentendenz 2 (letzte " + std::to_string(fenster) + " Ziehungen):" + nl +
+                        "grün: mindestens " + std::to_string(10 * b) + " % häufiger" + nl +
                         "rot: mindestens " + std::to_string(10 * c) + " % seltener";
             break;
         }
@@ -98,16 +105,20 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
             for (int x = 1; x <= N; ++x) {
                 f.wert[x] = std::to_string(n.neu[x]) + " Mal in den letzten " +
                             std::to_string(fenster) + " Ziehungen";
-                if (n.neu[x] >= erwartet + b) f.farbe[x] = kOrange;
-                else if (n.neu[x] <= erwartet - c) f.farbe[x] = kBlau;
-                else continue;
+                if (n.neu[x] >= erwartet + b)
+                    f.farbe[x] = kOrange;
+                else if (n.neu[x] <= erwartet - c)
+                    f.farbe[x] = kBlau;
+                else
+                    continue;
                 f.gefaerbt[x] = true;
             }
             char e[16];
             std::snprintf(e, sizeof e, "%.1f", erwartet);
-            f.legende = "Zahlenbarometer (letzte " + std::to_string(fenster) + " Ziehungen, je Zahl " +
-                        e + " erwartet):" + nl + "orange: heiß, mindestens " + std::to_string(b) +
-                        " mehr" + nl + "blau: kalt, mindestens " + std::to_string(c) + " weniger";
+            f.legende = "Zahlenbarometer (letzte " + std::to_string(fenster) +
+                        " Ziehungen, je Zahl " + e + " erwartet):" + nl +
+                        "orange: heiß, mindestens " + std::to_string(b) + " mehr" + nl +
+                        "blau: kalt, mindestens " + std::to_string(c) + " weniger";
             break;
         }
         case 4: {
@@ -139,9 +150,9 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
                 f.farbe[x] = Mischen(Farbe{150, 60, 200}, double(punkte[x]) / hoechste);
                 f.gefaerbt[x] = true;
             }
-            f.legende = "Zahlix-Barometer: Punkte = " + std::to_string(b) + " je Treffer in den letzten " +
-                        std::to_string(fenster) + " Ziehungen + " + std::to_string(c) +
-                        " je 5 Ziehungen seit dem letzten Auftreten;" + nl +
+            f.legende = "Zahlix-Barometer: Punkte = " + std::to_string(b) +
+                        " je Treffer in den letzten " + std::to_string(fenster) + " Ziehungen + " +
+                        std::to_string(c) + " je 5 Ziehungen seit dem letzten Auftreten;" + nl +
                         "je kräftiger das Violett, desto mehr Punkte";
             break;
         }

@@ -13,7 +13,7 @@ namespace zahlix::statistik {
 // The pop-up entries "Ohne Statistik" (0), "Wann zuletzt gezogen" (1), "Zahlentendenz 2" (2),
 // "Zahlenbarometer" (3), "Nachbarkombinationen" (4), "Zahlix-Barometer" (5).
 struct Zahlenfeldfarben {
-    std::array<bool, 50> gefaerbt{};     // number k has a colour
+    std::array<bool, 50> gefaerbt{};  // number k has a colour
     std::array<Farbe, 50> farbe{};
     std::array<std::string, 50> wert{};  // what the number's tool tip says
     std::string legende;                 // lines for the Quick-Info, CR LF separated

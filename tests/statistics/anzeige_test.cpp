@@ -16,18 +16,23 @@ TEST(Anzeige, WertartenRundenZurGeradenZahl) {
     e.n = 4;
     const int ist[] = {0, 0, 7, 3};
     const float soll[] = {2.5f, 0.0f, 4.5f, 2.5f};
-    for (int k = 1; k <= 4; ++k) e.istwert[k] = static_cast<int16_t>(ist[k - 1]), e.sollwert[k] = soll[k - 1];
+    for (int k = 1; k <= 4; ++k)
+        e.istwert[k] = static_cast<int16_t>(ist[k - 1]), e.sollwert[k] = soll[k - 1];
     e.zuletzt[3] = 4, e.abstand[3] = 9;
-    struct Fall { int art; std::array<int, 4> erwartet; };
+    struct Fall {
+        int art;
+        std::array<int, 4> erwartet;
+    };
     const Fall faelle[] = {
-        {4, {2, 0, 4, 2}},          // 2.5 -> 2, 4.5 -> 4
-        {5, {-2, 0, 2, 0}},         // -2.5 -> -2, 2.5 -> 2, 0.5 -> 0
-        {6, {-80, 0, 56, 20}},      // Istwert 0: 100 * round(-2.5) / 2.5
+        {4, {2, 0, 4, 2}},      // 2.5 -> 2, 4.5 -> 4
+        {5, {-2, 0, 2, 0}},     // -2.5 -> -2, 2.5 -> 2, 0.5 -> 0
+        {6, {-80, 0, 56, 20}},  // Istwert 0: 100 * round(-2.5) / 2.5
         {3, {0, 0, 5, 0}},
     };
     for (const Fall& f : faelle) {
         const Werte w = Anzeigewerte(e, f.art);
-        for (int k = 1; k <= 4; ++k) EXPECT_EQ(w[k], f.erwartet[static_cast<size_t>(k - 1)]) << f.art << "/" << k;
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(w[k], f.erwartet[static_cast<size_t>(k - 1)]) << f.art << "/" << k;
     }
 }
 
@@ -53,8 +58,8 @@ TEST(Anzeige, ExtremwerteUndSortierteListen) {
 }
 
 TEST(Anzeige, SkalenschrittUndBalken) {
-    const std::pair<int, int> schritte[] = {{0, 10}, {10, 10}, {11, 20}, {10000, 10000},
-                                            {10001, 15000}, {32767, 31999}};
+    const std::pair<int, int> schritte[] = {{0, 10},        {10, 10},       {11, 20},
+                                            {10000, 10000}, {10001, 15000}, {32767, 31999}};
     for (auto [r, s] : schritte) EXPECT_EQ(Skalenschritt(r), s) << r;
     Werte v{};
     v[1] = 4, v[2] = 8;
@@ -66,8 +71,9 @@ TEST(Anzeige, SkalenschrittUndBalken) {
                                          [](const Element& e) { return e.rahmen; });
         ASSERT_NE(umriss, g.elemente.end());
         EXPECT_EQ(umriss->randfarbe, (option ? Farbe{200, 200, 200} : Farbe{0, 0, 0}));
-        const auto flaeche = std::find_if(g.elemente.begin(), g.elemente.end(),
-                                          [](const Element& e) { return e.art == Element::Kasten; });
+        const auto flaeche =
+            std::find_if(g.elemente.begin(), g.elemente.end(),
+                         [](const Element& e) { return e.art == Element::Kasten; });
         EXPECT_EQ(flaeche->farbe, (Farbe{120, 120, 120}));
         EXPECT_EQ(g.elemente.back().text, "Balkengrafik mit Mittelwertlinie  (6.00)");
     }
@@ -99,8 +105,8 @@ TEST(Anzeige, ZahlenfeldWannZuletztGezogen) {
         d.ImBereich[i] = -1;
     }
     const auto f = ZahlenfeldgrafikBerechnen(d, 1, {3, 3, 3});
-    EXPECT_TRUE(f.gefaerbt[7]);     // newest draw: green
-    EXPECT_TRUE(f.gefaerbt[1]);     // one draw ago
+    EXPECT_TRUE(f.gefaerbt[7]);           // newest draw: green
+    EXPECT_TRUE(f.gefaerbt[1]);           // one draw ago
     EXPECT_EQ(f.farbe[20], f.farbe[30]);  // never drawn in 40 draws: dark red
     EXPECT_NE(f.farbe[20], f.farbe[7]);
     EXPECT_EQ(f.wert[20], "vor 40 Ziehungen zuletzt gezogen");

@@ -83,7 +83,8 @@ Erwartet Zaehlen(const std::vector<Ziehung>& zuege, const std::function<bool(int
     if (pos.empty()) return {0, m, m};
     Erwartet e{static_cast<int>(pos.size()), m - 1 - pos.back(), 0};
     e.abstand = e.zuletzt;
-    for (size_t j = 1; j < pos.size(); ++j) e.abstand = std::max(e.abstand, pos[j] - pos[j - 1] - 1);
+    for (size_t j = 1; j < pos.size(); ++j)
+        e.abstand = std::max(e.abstand, pos[j] - pos[j - 1] - 1);
     return e;
 }
 
@@ -105,20 +106,32 @@ std::string GruppeVon(const std::vector<int>& z, int g) {
     int t = 0, u = 0;
     for (int x : z) t += x < 25, u += x % 2;
     switch (g) {
-        case 0: return std::to_string(t) + std::to_string(6 - t) + std::to_string(u) + std::to_string(6 - u);
-        case 1: return teile([](int x) { return (x - 1) / 7; });
-        case 2: return teile([](int x) { return (x - 1) % 7; });
-        case 3: return teile([](int x) { return x / 10; });
-        case 4: return teile([](int x) { return x % 10; });
+        case 0:
+            return std::to_string(t) + std::to_string(6 - t) + std::to_string(u) +
+                   std::to_string(6 - u);
+        case 1:
+            return teile([](int x) { return (x - 1) / 7; });
+        case 2:
+            return teile([](int x) { return (x - 1) % 7; });
+        case 3:
+            return teile([](int x) { return x / 10; });
+        case 4:
+            return teile([](int x) { return x % 10; });
         case 5: {
             std::vector<int> laeufe{1};
             for (size_t i = 1; i < z.size(); ++i)
-                if (z[i] == z[i - 1] + 1) ++laeufe.back(); else laeufe.push_back(1);
+                if (z[i] == z[i - 1] + 1)
+                    ++laeufe.back();
+                else
+                    laeufe.push_back(1);
             return Partition(laeufe);
         }
-        case 6: return teile([](int x) { return (x - 1) % 7 - (x - 1) / 7; });
-        case 7: return std::to_string(t) + std::to_string(6 - t);
-        default: return std::to_string(u) + std::to_string(6 - u);
+        case 6:
+            return teile([](int x) { return (x - 1) % 7 - (x - 1) / 7; });
+        case 7:
+            return std::to_string(t) + std::to_string(6 - t);
+        default:
+            return std::to_string(u) + std::to_string(6 - u);
     }
 }
 
@@ -137,27 +150,50 @@ struct Ereignisfall {
 TEST(Statistik, ZaehltJedeZeileWieEineDirekteZaehlung) {
     using Z = const Ziehung&;
     const std::vector<Ereignisfall> faelle = {
-        {{ZahlenWieOft, 0, 0, Ohne}, true, [](Z z, int k, auto&) { return Hat(Menge(z, Ohne), {k}); }},
-        {{ZahlenWieOft, 0, 0, Mit}, true, [](Z z, int k, auto&) { return Hat(Menge(z, Mit), {k}); }},
+        {{ZahlenWieOft, 0, 0, Ohne},
+         true,
+         [](Z z, int k, auto&) { return Hat(Menge(z, Ohne), {k}); }},
+        {{ZahlenWieOft, 0, 0, Mit},
+         true,
+         [](Z z, int k, auto&) { return Hat(Menge(z, Mit), {k}); }},
         {{ZahlenWieOft, 0, 0, Nur}, true, [](Z z, int k, auto&) { return z.zusatz == k; }},
-        {{Wochenverteilung, 3, 0, Mit}, true,
+        {{Wochenverteilung, 3, 0, Mit},
+         true,
          [](Z z, int k, auto&) { return z.woche == k && Hat(Menge(z, Mit), {3}); }},
-        {{Jahresverteilung, 12, 0, Ohne}, true,
-         [](Z z, int, auto& l) { return std::to_string(z.jahr) == OhneLeer(l) && Hat(Menge(z, Ohne), {12}); }},
-        {{Zweierkombination, 4, 0, Ohne}, true,
-         [](Z z, int k, auto&) { return k != 4 && Hat(Menge(z, Ohne), {4, k}); }},
-        {{Dreierkombination, 3, 5, Ohne}, true,
-         [](Z z, int k, auto&) { return k != 3 && k != 5 && Hat(Menge(z, Ohne), {3, 5, k}); }},
-        {{Nachbarzahlen, 2, 0, Mit}, true,
-         [](Z z, int k, auto&) { return Hat(Menge(z, Mit), {k, k + 1}); }},
-        {{Nachbarzahlen, 3, 0, Ohne}, true,
-         [](Z z, int k, auto&) { return Hat(Menge(z, Ohne), {k, k + 1, k + 2}); }},
+        {{Jahresverteilung, 12, 0, Ohne},
+         true,
+         [](Z z, int, auto& l) {
+             return std::to_string(z.jahr) == OhneLeer(l) && Hat(Menge(z, Ohne), {12});
+         }},
+        {{Zweierkombination, 4, 0, Ohne},
+         true,
+         [](Z z, int k, auto&) {
+             return k != 4 && Hat(Menge(z, Ohne), {4, k});
+         }},
+        {{Dreierkombination, 3, 5, Ohne},
+         true,
+         [](Z z, int k, auto&) {
+             return k != 3 && k != 5 && Hat(Menge(z, Ohne), {3, 5, k});
+         }},
+        {{Nachbarzahlen, 2, 0, Mit},
+         true,
+         [](Z z, int k, auto&) {
+             return Hat(Menge(z, Mit), {k, k + 1});
+         }},
+        {{Nachbarzahlen, 3, 0, Ohne},
+         true,
+         [](Z z, int k, auto&) {
+             return Hat(Menge(z, Ohne), {k, k + 1, k + 2});
+         }},
         {{WieOftAnPosition, 2, 0, Ohne}, true, [](Z z, int k, auto&) { return z.zahlen[1] == k; }},
-        {{WieOftAnPosition, 6, 3, Ohne}, true,
+        {{WieOftAnPosition, 6, 3, Ohne},
+         true,
          [](Z z, int, auto& l) { return std::to_string(z.zahlen[5] / 10) == OhneLeer(l); }},
-        {{WieOftAnPosition, 1, 4, Ohne}, true,
+        {{WieOftAnPosition, 1, 4, Ohne},
+         true,
          [](Z z, int, auto& l) { return std::to_string(z.zahlen[0] % 10) == OhneLeer(l); }},
-        {{WieOftAnPosition, 4, 1, Ohne}, true,
+        {{WieOftAnPosition, 4, 1, Ohne},
+         true,
          [](Z z, int k, auto&) { return (z.zahlen[3] - 1) / 7 + 1 == k; }},
     };
     std::vector<Ereignisfall> alle = faelle;
@@ -198,9 +234,11 @@ TEST(Statistik, AbgeleiteteWerteWieEineDirekteRechnung) {
         std::function<int(const std::vector<Ziehung>&, int k)> wert;
     };
     auto zuletzt = [](const std::vector<Ziehung>& zz, int k, int ansicht) {
-        return Zaehlen(zz, [&](int i) { return Menge(zz[static_cast<size_t>(i)], ansicht).count(k) > 0; });
+        return Zaehlen(
+            zz, [&](int i) { return Menge(zz[static_cast<size_t>(i)], ansicht).count(k) > 0; });
     };
-    auto positionen = [](const std::vector<Ziehung>& zz, std::initializer_list<int> zahlen, int ansicht) {
+    auto positionen = [](const std::vector<Ziehung>& zz, std::initializer_list<int> zahlen,
+                         int ansicht) {
         std::vector<int> p;
         for (size_t i = 0; i < zz.size(); ++i)
             if (Hat(Menge(zz[i], ansicht), zahlen)) p.push_back(static_cast<int>(i));
@@ -209,9 +247,15 @@ TEST(Statistik, AbgeleiteteWerteWieEineDirekteRechnung) {
     const std::vector<Fall> faelle = {
         {{WannZuletzt, 0, 0, Mit}, [&](auto& zz, int k) { return zuletzt(zz, k, Mit).zuletzt; }},
         {{WieOftMalZuletzt, 0, 0, Ohne},
-         [&](auto& zz, int k) { auto x = zuletzt(zz, k, Ohne); return x.anzahl * x.zuletzt; }},
+         [&](auto& zz, int k) {
+             auto x = zuletzt(zz, k, Ohne);
+             return x.anzahl * x.zuletzt;
+         }},
         {{WieOftMalZuletzt, 0, 2, Ohne},
-         [&](auto& zz, int k) { auto x = zuletzt(zz, k, Ohne); return x.anzahl - x.zuletzt; }},
+         [&](auto& zz, int k) {
+             auto x = zuletzt(zz, k, Ohne);
+             return x.anzahl - x.zuletzt;
+         }},
         {{WieOftMalZuletzt, 0, 3, Ohne},
          [&](auto& zz, int k) {
              auto x = zuletzt(zz, k, Ohne);
@@ -259,13 +303,15 @@ TEST(Statistik, AbgeleiteteWerteWieEineDirekteRechnung) {
         {{Ziehungsabstand, 3, 4, Ohne},
          [&](auto& zz, int k) {
              auto p = positionen(zz, {3, 4}, Ohne);
-             return k == 1 ? p[0] + 1 : p[static_cast<size_t>(k - 1)] - p[static_cast<size_t>(k - 2)];
+             return k == 1 ? p[0] + 1
+                           : p[static_cast<size_t>(k - 1)] - p[static_cast<size_t>(k - 2)];
          }},
         {{Zahlenabstand, 0, 0, Ohne},
          [](auto& zz, int d) {
              int c = 0;
              for (auto& z : zz)
-                 for (size_t i = 0; i + 1 < z.zahlen.size(); ++i) c += z.zahlen[i + 1] - z.zahlen[i] == d;
+                 for (size_t i = 0; i + 1 < z.zahlen.size(); ++i)
+                     c += z.zahlen[i + 1] - z.zahlen[i] == d;
              return c;
          }},
         {{Zahlenabstand, 0, 4, Ohne},
@@ -281,7 +327,8 @@ TEST(Statistik, AbgeleiteteWerteWieEineDirekteRechnung) {
             SCOPED_TRACE(testing::Message() << "Typ " << f.p.typ << " zahl2 " << f.p.zahl2);
             const Ergebnis e = Berechnen(h.datei, f.p);
             ASSERT_GT(e.n, 0);
-            for (int k = 1; k <= e.n; ++k) EXPECT_EQ(e.istwert[k], f.wert(h.zuege, k)) << "Zeile " << k;
+            for (int k = 1; k <= e.n; ++k)
+                EXPECT_EQ(e.istwert[k], f.wert(h.zuege, k)) << "Zeile " << k;
         }
     }
 }
@@ -312,35 +359,46 @@ TEST(Statistik, SollwertIstDerAnteilAllerMoeglichenReihen) {
     std::vector<int> r(6);
     std::function<void(int, int)> bauen = [&](int i, int ab) {
         if (i == 6) return reihen.push_back(r);
-        for (int x = ab; x <= N; ++x) { r[static_cast<size_t>(i)] = x; bauen(i + 1, x + 1); }
+        for (int x = ab; x <= N; ++x) {
+            r[static_cast<size_t>(i)] = x;
+            bauen(i + 1, x + 1);
+        }
     };
     bauen(0, 1);
-    struct Fall { Parameter p; std::function<std::vector<int>(const std::vector<int>&, const std::vector<std::string>&)> zeilen; };
+    struct Fall {
+        Parameter p;
+        std::function<std::vector<int>(const std::vector<int>&, const std::vector<std::string>&)>
+            zeilen;
+    };
     std::vector<Fall> faelle;
     for (int g = 0; g <= 6; ++g)  // Tief/Hoch and Ungerade/Gerade are halves of THUG
         faelle.push_back({{Gruppenverteilung, 0, g, Ohne}, [g](auto& z, auto& l) {
-            const std::string x = GruppeVon(z, g);
-            for (size_t k = 1; k < l.size(); ++k) if (l[k] == x) return std::vector<int>{static_cast<int>(k)};
-            return std::vector<int>{};
-        }});
+                              const std::string x = GruppeVon(z, g);
+                              for (size_t k = 1; k < l.size(); ++k)
+                                  if (l[k] == x) return std::vector<int>{static_cast<int>(k)};
+                              return std::vector<int>{};
+                          }});
     for (int pos : {1, 4, 6})
         faelle.push_back({{WieOftAnPosition, pos, pos == 4 ? 3 : 0, Ohne}, [pos](auto& z, auto&) {
-            const int x = z[static_cast<size_t>(pos - 1)];
-            return std::vector<int>{pos == 4 ? x / 10 + 1 : x};
-        }});
+                              const int x = z[static_cast<size_t>(pos - 1)];
+                              return std::vector<int>{pos == 4 ? x / 10 + 1 : x};
+                          }});
     for (int a : {0, 2, 4})
         faelle.push_back({{Zahlenabstand, 0, a, Ohne}, [a](auto& z, auto&) {
-            std::vector<int> v;
-            for (int i = 0; i + a + 1 < 6; ++i) v.push_back(z[static_cast<size_t>(i + a + 1)] - z[static_cast<size_t>(i)]);
-            return v;
-        }});
+                              std::vector<int> v;
+                              for (int i = 0; i + a + 1 < 6; ++i)
+                                  v.push_back(z[static_cast<size_t>(i + a + 1)] -
+                                              z[static_cast<size_t>(i)]);
+                              return v;
+                          }});
     faelle.push_back({{Zahlensumme, 0, 0, Ohne}, [](auto& z, auto& l) {
-        int s = -std::stoi(l[1]) + 1;  // row 1 is the smallest sum shown
-        for (int x : z) s += x;
-        return std::vector<int>{std::clamp(s, 1, static_cast<int>(l.size()) - 1)};
-    }});
+                          int s = -std::stoi(l[1]) + 1;  // row 1 is the smallest sum shown
+                          for (int x : z) s += x;
+                          return std::vector<int>{std::clamp(s, 1, static_cast<int>(l.size()) - 1)};
+                      }});
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(testing::Message() << "Typ " << f.p.typ << " " << f.p.zahl1 << "/" << f.p.zahl2);
+        SCOPED_TRACE(testing::Message()
+                     << "Typ " << f.p.typ << " " << f.p.zahl1 << "/" << f.p.zahl2);
         const Ergebnis e = Berechnen(h.datei, f.p);
         auto l = Zeilenbeschriftungen(f.p, e);
         for (std::string& t : l) t = OhneLeer(t);
@@ -348,7 +406,8 @@ TEST(Statistik, SollwertIstDerAnteilAllerMoeglichenReihen) {
         for (const auto& reihe : reihen)
             for (int k : f.zeilen(reihe, l)) anzahl[static_cast<size_t>(k)] += 1;
         for (int k = 1; k <= e.n; ++k)
-            EXPECT_NEAR(e.sollwert[k], m * anzahl[static_cast<size_t>(k)] / reihen.size(), 1e-3) << "Zeile " << k;
+            EXPECT_NEAR(e.sollwert[k], m * anzahl[static_cast<size_t>(k)] / reihen.size(), 1e-3)
+                << "Zeile " << k;
     }
 }
 

@@ -97,7 +97,9 @@ double GrafikFlaeche::Massstab() const {
     return std::min({1.0, width() * 15.0 / grafik_.breite, height() * 15.0 / grafik_.hoehe});
 }
 
-void GrafikFlaeche::mousePressEvent(QMouseEvent* e) { mouseMoveEvent(e); }
+void GrafikFlaeche::mousePressEvent(QMouseEvent* e) {
+    mouseMoveEvent(e);
+}
 
 void GrafikFlaeche::mouseMoveEvent(QMouseEvent* e) {
     if (!(e->buttons() & Qt::LeftButton)) return;
@@ -105,7 +107,9 @@ void GrafikFlaeche::mouseMoveEvent(QMouseEvent* e) {
     emit Gezogen(static_cast<int>(e->position().x() * f), static_cast<int>(e->position().y() * f));
 }
 
-void GrafikFlaeche::resizeEvent(QResizeEvent*) { emit GroesseGeaendert(); }
+void GrafikFlaeche::resizeEvent(QResizeEvent*) {
+    emit GroesseGeaendert();
+}
 
 void GrafikFlaeche::contextMenuEvent(QContextMenuEvent* e) {
     QMenu m(this);
@@ -128,8 +132,9 @@ void GrafikFlaeche::Kopieren() {
 void GrafikFlaeche::Speichern() {
     std::string name = DateiAuswaehlen("*.PNG", "Grafik speichern");
     if (name.empty()) return;
-    if (QFileInfo(QString::fromStdString(name)).suffix().compare(QStringLiteral("png"),
-                                                                 Qt::CaseInsensitive) != 0)
+    if (QFileInfo(QString::fromStdString(name))
+            .suffix()
+            .compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0)
         name += ".PNG";
     std::error_code ec;
     if (std::filesystem::exists(PfadVonName(name), ec) &&

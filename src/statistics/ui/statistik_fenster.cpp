@@ -83,8 +83,8 @@ QWidget* StatistikFenster::KopfBauen() {
                          QStringLiteral("Auswertebereich einstellen"));
     bToolbar_[0] = Knopf(kopf, "bToolbar_0", QStringLiteral("&Drucken"),
                          QStringLiteral("Statistik an die Druckausgabe übergeben"));
-    bSchliessen_ = Knopf(kopf, "bSchliessen", QStringLiteral("Schließen"),
-                         QStringLiteral("Modul schließen"));
+    bSchliessen_ =
+        Knopf(kopf, "bSchliessen", QStringLiteral("Schließen"), QStringLiteral("Modul schließen"));
     auto* leiste = new QHBoxLayout;
     for (int i : {2, 1, 0}) leiste->addWidget(bToolbar_[static_cast<size_t>(i)]);
     auto* artText = new QLabel(QStringLiteral("Art der Statistik"), kopf);
@@ -202,8 +202,8 @@ QWidget* StatistikFenster::GrafikBauen() {
     auto* zeile = new QHBoxLayout;
     cListe_ = new QComboBox(box);
     cListe_->setObjectName(QStringLiteral("cListe"));
-    cListe_->addItems({QStringLiteral("Normal"), QStringLiteral("Aufsortiert"),
-                       QStringLiteral("Absortiert")});
+    cListe_->addItems(
+        {QStringLiteral("Normal"), QStringLiteral("Aufsortiert"), QStringLiteral("Absortiert")});
     cGrafik_ = new QComboBox(box);
     cGrafik_->setObjectName(QStringLiteral("cGrafik"));
     zeile->addWidget(cListe_);
@@ -283,6 +283,8 @@ void StatistikFenster::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-QWidget* StatistikFensterErzeugen() { return new StatistikFenster; }
+QWidget* StatistikFensterErzeugen() {
+    return new StatistikFenster;
+}
 
 }  // namespace zahlix::ui

@@ -31,7 +31,7 @@ class StatistikFenster : public QWidget {
     QSize sizeHint() const override { return {860, 580}; }
 
     // Window procedures.
-    void Ermitteln();          // starts, or asks a running statistic to stop
+    void Ermitteln();  // starts, or asks a running statistic to stop
     void Drucken();
     void BereichEinstellen();
     void TitelAnzeigen();

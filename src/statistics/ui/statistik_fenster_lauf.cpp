@@ -65,7 +65,8 @@ void StatistikFenster::TypEinrichten() {
     oGrafikArt_[4]->setEnabled(soll);
     if (!soll && oGrafikArt_[4]->isChecked()) oGrafikArt_[0]->setChecked(true);
     for (int i = 0; i < 2; ++i) {
-        const Auswahlfeld f = typ_ == 0 ? Auswahlfeld{} : (i == 0 ? Auswahl1(typ_) : Auswahl2(typ_));
+        const Auswahlfeld f =
+            typ_ == 0 ? Auswahlfeld{} : (i == 0 ? Auswahl1(typ_) : Auswahl2(typ_));
         QComboBox* c = cZahl_[static_cast<size_t>(i)];
         QLabel* l = bzZahl_[static_cast<size_t>(i)];
         c->blockSignals(true);
@@ -75,8 +76,9 @@ void StatistikFenster::TypEinrichten() {
         for (const std::string& e : f.eintraege) c->addItem(Q(e));
         c->setCurrentIndex(f.vorgabe);
         c->blockSignals(false);
-        l->setText(f.sichtbar ? Q(f.beschriftung)
-                              : (i == 0 ? QStringLiteral("Für &Zahl") : QStringLiteral("&2. Zahl")));
+        l->setText(f.sichtbar
+                       ? Q(f.beschriftung)
+                       : (i == 0 ? QStringLiteral("Für &Zahl") : QStringLiteral("&2. Zahl")));
         c->setVisible(f.sichtbar);
         l->setVisible(f.sichtbar);
     }
@@ -95,7 +97,8 @@ Parameter StatistikFenster::ParameterLesen() const {
     Parameter p;
     p.typ = typ_;
     p.zahl1 = Zahlwert(cZahl_[0]->currentText());
-    p.zahl2 = Auswahl2IstListe(typ_) ? cZahl_[1]->currentIndex() : Zahlwert(cZahl_[1]->currentText());
+    p.zahl2 =
+        Auswahl2IstListe(typ_) ? cZahl_[1]->currentIndex() : Zahlwert(cZahl_[1]->currentText());
     for (int i = 0; i < 3; ++i)
         if (oZusatzzahl_[static_cast<size_t>(i)]->isChecked()) p.zusatz = i;
     if (!Beschreibung(typ_).zusatzzahl || IstSystemdatei(daten_.Titel)) p.zusatz = Ohne;
@@ -194,7 +197,9 @@ void StatistikFenster::WertartGewaehlt() {
     GrafikZeichnen();
 }
 
-void StatistikFenster::ListeGewaehlt() { GrafikZeichnen(); }
+void StatistikFenster::ListeGewaehlt() {
+    GrafikZeichnen();
+}
 
 void StatistikFenster::GrafikZeichnen() {
     const QSize s = bdGrafik_->size();
@@ -209,8 +214,8 @@ void StatistikFenster::GrafikZeichnen() {
     const int liste = cListe_->currentIndex();
     for (int k = 1; k <= n; ++k)
         v[k] = liste == 0 ? lauf_.werte[k]
-                          : (liste == 1 ? lauf_.listen.aufsortiertWert : lauf_.listen.absortiertWert)
-                                [static_cast<size_t>(k - 1)];
+                          : (liste == 1 ? lauf_.listen.aufsortiertWert
+                                        : lauf_.listen.absortiertWert)[static_cast<size_t>(k - 1)];
     Grafikwahl w;
     for (int i = 0; i < 4; ++i)
         if (oGrafikArt_[static_cast<size_t>(i)]->isChecked()) w.art = i;

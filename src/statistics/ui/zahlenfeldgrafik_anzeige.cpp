@@ -26,7 +26,8 @@ void ZahlenfeldgrafikAktualisieren(QWidget* fenster, const Lottodatei& d) {
     if (!fenster->property("zahlixQuickInfoGrund").isValid())
         fenster->setProperty("zahlixQuickInfoGrund", fenster->property("zahlixQuickInfo"));
     QString info = fenster->property("zahlixQuickInfoGrund").toString();
-    if (!f.legende.empty()) info += QStringLiteral("\r\n") + QString::fromStdString(f.legende) + QStringLiteral("\r\n");
+    if (!f.legende.empty())
+        info += QStringLiteral("\r\n") + QString::fromStdString(f.legende) + QStringLiteral("\r\n");
     fenster->setProperty("zahlixQuickInfo", info);
 
     for (int x = 1; x <= 49; ++x) {
@@ -41,8 +42,9 @@ void ZahlenfeldgrafikAktualisieren(QWidget* fenster, const Lottodatei& d) {
                                 .arg(f.farbe[i].b)
                           : QString();
         if (b->styleSheet() != stil) b->setStyleSheet(stil);
-        b->setToolTip(f.wert[i].empty() ? QString()
-                                        : QStringLiteral("%1: %2").arg(x).arg(QString::fromStdString(f.wert[i])));
+        b->setToolTip(f.wert[i].empty()
+                          ? QString()
+                          : QStringLiteral("%1: %2").arg(x).arg(QString::fromStdString(f.wert[i])));
     }
 }
 

@@ -24,7 +24,8 @@ namespace {
 // Three draws in range; 7 is drawn twice.
 Lottodatei DreiZiehungen() {
     Lottodatei d;
-    const int zahlen[3][6] = {{7, 12, 13, 16, 23, 41}, {3, 12, 18, 30, 32, 49}, {7, 11, 18, 30, 33, 45}};
+    const int zahlen[3][6] = {
+        {7, 12, 13, 16, 23, 41}, {3, 12, 18, 30, 32, 49}, {7, 11, 18, 30, 33, 45}};
     for (int i = 0; i < 3; ++i) {
         d.ZahlenSetzen(i, ZahlenPacken(zahlen[i]));
         d.WocheKennung[i] = WocheKennungAus(40 + i, 0);
@@ -56,14 +57,17 @@ struct Fenster {
 TEST(StatistikFenster, ErmittelnZeigtListenUndWertart) {
     SkriptPort port;
     Fenster f(DreiZiehungen());
-    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen", Q_ARG(QString, QStringLiteral("&Zahlen wie oft")));
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("&Zahlen wie oft")));
     EXPECT_EQ(f.w->windowTitle().toStdString(), "Lotto-Statistik: Zahlen wie oft - drei.ZX7");
-    EXPECT_EQ(f.w->property("zahlixHilfethema").toString().toStdString(), "Menü.Statistik.Zahlen wie oft");
+    EXPECT_EQ(f.w->property("zahlixHilfethema").toString().toStdString(),
+              "Menü.Statistik.Zahlen wie oft");
     QTest::mouseClick(Kind<QPushButton>(*f.w, "bToolbar_2"), Qt::LeftButton);
     auto* normal = Kind<QListWidget>(*f.w, "lNormal");
     ASSERT_EQ(normal->count(), 49);
     EXPECT_EQ(normal->item(6)->text().toStdString(), "       7 -->     2");
-    EXPECT_EQ(Kind<QListWidget>(*f.w, "lSortiert")->item(0)->text().toStdString(), "    2 <--       30");
+    EXPECT_EQ(Kind<QListWidget>(*f.w, "lSortiert")->item(0)->text().toStdString(),
+              "    2 <--       30");
     EXPECT_EQ(Kind<QLabel>(*f.w, "bzHilfe")->text().toStdString(), " Zahl - -> Kommt so oft vor ");
 
     auto* wertart = Kind<QComboBox>(*f.w, "cGrafik");
@@ -74,8 +78,10 @@ TEST(StatistikFenster, ErmittelnZeigtListenUndWertart) {
 
     QTest::mouseClick(Kind<QPushButton>(*f.w, "bToolbar_0"), Qt::LeftButton);
     const std::string druck = DruckerInstanz()->Dokument()->toPlainText().toStdString();
-    EXPECT_NE(druck.find("* Lotto-Statistik: Zahlen wie oft - drei.ZX7\n* Bereich - 40/1955-42/1955"),
-              std::string::npos) << druck;
+    EXPECT_NE(
+        druck.find("* Lotto-Statistik: Zahlen wie oft - drei.ZX7\n* Bereich - 40/1955-42/1955"),
+        std::string::npos)
+        << druck;
     EXPECT_NE(druck.find("* Anz. ist Wert von 'Wann zuletzt'"), std::string::npos);
 }
 
@@ -84,7 +90,8 @@ TEST(StatistikFenster, ZahlUeber49UndLeereHistorie) {
     Lottodatei leer;
     LeereLottodateiSetzen(leer);
     Fenster f(leer);
-    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen", Q_ARG(QString, QStringLiteral("Wochenverteilung")));
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("Wochenverteilung")));
     auto* zahl = Kind<QComboBox>(*f.w, "cZahl_0");
     ASSERT_TRUE(zahl->isEditable());
     zahl->lineEdit()->clear();
@@ -100,7 +107,8 @@ TEST(StatistikFenster, GrafikSpeichernSchreibtPng) {
     SkriptPort port;
     port.dateien.push_back((o / "bild").string());
     Fenster f(DreiZiehungen());
-    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen", Q_ARG(QString, QStringLiteral("Zahlensumme")));
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("Zahlensumme")));
     QTest::mouseClick(Kind<QPushButton>(*f.w, "bErmitteln"), Qt::LeftButton);
     Kind<GrafikFlaeche>(*f.w, "bdGrafik")->Speichern();
     EXPECT_EQ(test::DateiLesen(o / "bild.PNG").substr(1, 3), "PNG");
