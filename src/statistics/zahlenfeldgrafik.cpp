@@ -24,6 +24,7 @@ Farbe Mischen(const Farbe& voll, double anteil) {
 // `fenster` draws.
 struct Zaehlung {
     std::array<int, 50> zuletzt{}, neu{}, nachbarn{};
+    std::array<bool, 50> gezogen{};
 };
 
 Zaehlung Zaehlen(const std::vector<Zug>& z, int N, int fenster) {
@@ -39,6 +40,7 @@ Zaehlung Zaehlen(const std::vector<Zug>& z, int N, int fenster) {
             const int x = zahlen[j];
             if (x > N) continue;
             c.zuletzt[x] = m - 1 - i;
+            c.gezogen[x] = true;
             if (!imFenster) continue;
             ++c.neu[x];
             if ((s >> (x - 1) & 1) || (x < 49 && (s >> (x + 1) & 1))) ++c.nachbarn[x];
@@ -63,8 +65,10 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
             const Zaehlung n = Zaehlen(z, N, 0);
             for (int x = 1; x <= N; ++x) {
                 const int zl = n.zuletzt[x];
-                f.wert[x] = "vor " + std::to_string(zl) + " Ziehungen zuletzt gezogen";
-                if (zl < a)
+                f.wert[x] = n.gezogen[x]
+                                ? "vor " + std::to_string(zl) + " Ziehungen zuletzt gezogen"
+                                : "im Bereich nie gezogen";
+                if (zl < a && n.gezogen[x])
                     f.farbe[x] = kGruen;
                 else if (zl >= std::max(10 * c, 5 * b))
                     f.farbe[x] = kDunkelrot;

@@ -109,7 +109,7 @@ TEST(Anzeige, ZahlenfeldWannZuletztGezogen) {
     EXPECT_TRUE(f.gefaerbt[1]);           // one draw ago
     EXPECT_EQ(f.farbe[20], f.farbe[30]);  // never drawn in 40 draws: dark red
     EXPECT_NE(f.farbe[20], f.farbe[7]);
-    EXPECT_EQ(f.wert[20], "vor 40 Ziehungen zuletzt gezogen");
+    EXPECT_EQ(f.wert[20], "im Bereich nie gezogen");
     EXPECT_FALSE(ZahlenfeldgrafikBerechnen(d, 0, {3, 3, 3}).gefaerbt[7]);
 }
 
