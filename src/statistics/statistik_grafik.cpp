@@ -267,9 +267,12 @@ std::string GrafikAlsSvg(const Grafik& g) {
                      "\" stroke-width=\"" + px(e.staerke) + "\"/>\n";
                 break;
             case Element::Text:
-                s += "<text x=\"" + px(e.x1) + "\" y=\"" + px(e.y1 + e.groesse * 20) +
+                // The same text height the window paints: the size in points as 4/3 of its
+                // twips, baseline about 0.85 of the height below the anchor.
+                s += "<text x=\"" + px(e.x1) + "\" y=\"" +
+                     px(e.y1 + e.groesse * 20 * 4 / 3 * 17 / 20) +
                      "\" font-family=\"Arial, sans-serif\" font-size=\"" +
-                     std::to_string(e.groesse) + "pt\" fill=\"" + farbe(e.farbe) + "\"" +
+                     px(e.groesse * 20 * 4 / 3) + "px\" fill=\"" + farbe(e.farbe) + "\"" +
                      (e.mittig ? " text-anchor=\"middle\"" : "") +
                      (e.fett ? " font-weight=\"bold\"" : "") + ">" + maskieren(e.text) +
                      "</text>\n";
