@@ -177,7 +177,7 @@ int Statistik(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (r.typ.empty()) {
         out << "Statistikarten:\n";
         for (int t = 1; t <= kTypen; ++t) out << "  " << Beschreibung(t).name << "\n";
-        return r.datei.empty() ? kAufruffehler : kErfolg;
+        return kErfolg;
     }
     const int typ = TypAusName(r.typ);
     if (typ == 0) {

@@ -38,6 +38,8 @@ void VerteilungBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, E
         return;
     }
 
+    // Row w (week 1..53) or row of a year: the draws of that week or year that hold the
+    // chosen number; Zuletzt and Abstand count draws of every week or year.
     int erstes = 0;
     if (p.typ == Wochenverteilung) {
         e.n = 53;
