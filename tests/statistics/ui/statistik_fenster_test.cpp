@@ -114,5 +114,28 @@ TEST(StatistikFenster, GrafikSpeichernSchreibtPng) {
     EXPECT_EQ(test::DateiLesen(o / "bild.PNG").substr(1, 3), "PNG");
 }
 
+// The user presses Esc while the statistic runs: the run stops and the window is ready again.
+TEST(StatistikFenster, EscHaeltDenLaufAn) {
+    struct EscPort : SkriptPort {
+        QWidget* fenster = nullptr;
+        QString knopf;
+        void EreignisseVerarbeiten() override {
+            if (!fenster) return;
+            knopf = fenster->findChild<QPushButton*>("bToolbar_2")->text();
+            QTest::keyClick(fenster, Qt::Key_Escape);
+        }
+    } port;
+    Fenster f(DreiZiehungen());
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("Zahlen wie oft")));
+    port.fenster = f.w.get();
+    f.w->Ermitteln();
+    port.fenster = nullptr;
+    EXPECT_EQ(port.knopf.toStdString(), "&Stop");
+    EXPECT_TRUE(f.w->Ergebnis().ergebnis.abgebrochen);
+    EXPECT_FALSE(f.w->Laeuft());
+    EXPECT_EQ(Kind<QPushButton>(*f.w, "bToolbar_2")->text().toStdString(), "&Ermitteln");
+}
+
 }  // namespace
 }  // namespace zahlix::ui
