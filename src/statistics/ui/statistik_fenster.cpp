@@ -83,8 +83,8 @@ QWidget* StatistikFenster::KopfBauen() {
                          QStringLiteral("Auswertebereich einstellen"));
     bToolbar_[0] = Knopf(kopf, "bToolbar_0", QStringLiteral("&Drucken"),
                          QStringLiteral("Statistik an die Druckausgabe übergeben"));
-    bSchliessen_ =
-        Knopf(kopf, "bSchliessen", QStringLiteral("Schließen"), QStringLiteral("Modul schließen"));
+    bSchliessen_ = Knopf(kopf, "bSchliessen", QStringLiteral("Modul schließen"),
+                         QStringLiteral("Modul schließen"));
     auto* leiste = new QHBoxLayout;
     for (int i : {2, 1, 0}) leiste->addWidget(bToolbar_[static_cast<size_t>(i)]);
     auto* artText = new QLabel(QStringLiteral("Art der Statistik"), kopf);
