@@ -56,14 +56,16 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
     const double bb = double(g.breite) / n;
     auto hoehe = [&](double wert) { return static_cast<int>(std::lround(wert * faktor)); };
 
-    // Scale lines every fifth of the step, with their values at the left margin.
+    // Scale lines every fifth of the step; their values at the left margin go on top of the
+    // bars so they stay readable.
+    std::vector<Element> beschriftung;
     for (int j = 1; j <= 5; ++j) {
         const int wert = schritt * j / 5;
         for (int s : {1, -1}) {
             if (s < 0 && !negativ) break;
             const int y = null - s * hoehe(wert);
             g.elemente.push_back(Linie(0, y, g.breite, y, kGrau));
-            g.elemente.push_back(Text(30, y + 15, std::to_string(s * wert), kSchwarz));
+            beschriftung.push_back(Text(30, y + 15, std::to_string(s * wert), kSchwarz));
         }
     }
     for (int k = 10; k < n; k += 10) {
@@ -90,6 +92,7 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
         g.elemente.push_back(rand);
     }
     g.elemente.push_back(Linie(0, null, g.breite, null, kSchwarz));
+    g.elemente.insert(g.elemente.end(), beschriftung.begin(), beschriftung.end());
 
     if (w.art == 0) {
         if (w.sollwertlinie && w.sollwert) {
