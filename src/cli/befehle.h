@@ -27,6 +27,7 @@ int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err);
 int Importieren(const Argumente& a, std::ostream& out, std::ostream& err);
 int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err);
 int Analyse(const Argumente& a, std::ostream& out, std::ostream& err);
+int Statistik(const Argumente& a, std::ostream& out, std::ostream& err);
 
 // The usage text printed for a missing or unknown command.
 const char* Verwendung();

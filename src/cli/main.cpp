@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
         {"importieren", Importieren},
         {"treffertabelle", Treffertabelle},
         {"analyse", Analyse},
+        {"statistik", Statistik},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

@@ -30,6 +30,9 @@ const char* Verwendung() {
            "                                  Treffertabelle (INDEX 0 bis 13) der Reihen als System\n"
            "  analyse DATEI ART [--zahlen Z1,...] [--seed S] [Optionen der Analyse]\n"
            "                                  Ergebnis einer Lotto-Analyse (ART wie in der Liste)\n"
+           "  statistik DATEI [TYP] [--zahl1 X] [--zahl2 Y] [--art A] [--gruppe G]\n"
+           "            [--zusatzzahl ohne|mit|nur] [--wert W] [--grafik 0..4] [--svg DATEI]\n"
+           "                                  Statistik als Druckausgabe (ohne TYP: die Arten)\n"
            "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
            "                                  [--kennung K]\n";
 }

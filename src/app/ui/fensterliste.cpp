@@ -6,6 +6,7 @@
 #include "help/ui/hilfe_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
+#include "statistics/ui/statistik_fenster.h"
 
 namespace zahlix::ui {
 
@@ -16,6 +17,7 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fZX", [] { return AuswertungFensterErzeugen(); });
     FensterAnmelden("fZiehungen", [] { return ZiehungenFensterErzeugen(); });
     FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
+    FensterAnmelden("fStatistik", [] { return StatistikFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

@@ -20,6 +20,7 @@
 #include "evaluation/ui/trefferliste_widget.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "shell/optionen.h"
+#include "statistics/ui/zahlenfeldgrafik_anzeige.h"
 
 namespace zahlix::ui {
 
@@ -325,6 +326,8 @@ QWidget* AuswertungFenster::GrafikBauen() {
         l->setMinimumWidth(34);
         connect(s, &QScrollBar::valueChanged, l,
                 [l](int v) { l->setText(QStringLiteral("(%1)").arg(v)); });
+        connect(s, &QScrollBar::valueChanged, this,
+                [this] { ZahlenfeldgrafikAktualisieren(this, *daten_); });
         hbBarometer_[static_cast<size_t>(i)] = s;
         bzBarometer_[static_cast<size_t>(i)] = l;
         g->addWidget(s, 1 + i, 0);

@@ -15,6 +15,7 @@
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 #include "core/zahlformat.h"
+#include "statistics/ui/zahlenfeldgrafik_anzeige.h"
 
 namespace zahlix::ui {
 
@@ -170,6 +171,7 @@ void AuswertungFenster::KnoepfeFreigeben() {
         b->setEnabled(i < n);
         if (i >= n) b->setChecked(false);
     }
+    ZahlenfeldgrafikAktualisieren(this, *daten_);
 }
 
 void AuswertungFenster::DatenNeuAnzeigen() {

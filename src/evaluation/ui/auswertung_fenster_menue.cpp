@@ -18,6 +18,7 @@
 #include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
+#include "statistics/ui/zahlenfeldgrafik_anzeige.h"
 
 namespace zahlix::ui {
 
@@ -257,6 +258,7 @@ void AuswertungFenster::MenuesBauen() {
         connect(a, &QAction::triggered, this, [this, a] {
             bzGrafik_->setText(a->text());
             Animation();
+            ZahlenfeldgrafikAktualisieren(this, *daten_);
         });
     }
     connect(bzGrafik_, &QPushButton::clicked, this, [this] {

@@ -1,0 +1,52 @@
+#include "statistics/statistik_lauf.h"
+
+#include "core/zahlformat.h"
+
+namespace zahlix::statistik {
+
+Lauf Ausfuehren(const Lottodatei& d, const Parameter& p, const std::function<bool()>& abbrechen) {
+    Lauf l;
+    l.p = p;
+    l.ergebnis = Berechnen(d, p, abbrechen);
+    l.anzeige = AnzeigeFuer(p);
+    l.beschriftung = Zeilenbeschriftungen(p, l.ergebnis);
+    WertartSetzen(l, 0);
+    return l;
+}
+
+void WertartSetzen(Lauf& l, int wertart) {
+    l.wertart = wertart >= 0 && wertart <= 6 ? wertart : 0;
+    l.werte = Anzeigewerte(l.ergebnis, l.wertart);
+    l.listen = ListenBauen(l.beschriftung, l.werte, l.ergebnis.n);
+}
+
+std::string AuswahlText(int typ, int feld, const Parameter& p) {
+    const Auswahlfeld a = feld == 0 ? Auswahl1(typ) : Auswahl2(typ);
+    if (!a.sichtbar || a.eintraege.empty()) return {};
+    const int wert = feld == 0 ? p.zahl1 : p.zahl2;
+    if (feld == 1 && Auswahl2IstListe(typ))
+        return wert >= 0 && wert < static_cast<int>(a.eintraege.size())
+                   ? a.eintraege[static_cast<size_t>(wert)]
+                   : std::string();
+    if (wert == 0) {
+        // "Alle" stands last, "Keine" first.
+        return a.eintraege.front() == "Keine" ? "Keine" : a.eintraege.back();
+    }
+    return ZahlRechts2(static_cast<int16_t>(wert));
+}
+
+std::vector<std::string> ParameterTexte(const Parameter& p, bool zusatzzahlSichtbar) {
+    std::vector<std::string> t;
+    for (int feld = 0; feld < 2; ++feld) {
+        const Auswahlfeld a = feld == 0 ? Auswahl1(p.typ) : Auswahl2(p.typ);
+        if (a.sichtbar) t.push_back(ParameterText(a.beschriftung, AuswahlText(p.typ, feld, p)));
+    }
+    if (zusatzzahlSichtbar && Beschreibung(p.typ).zusatzzahl) t.push_back(ZusatzzahlText(p.zusatz));
+    return t;
+}
+
+bool IstSystemdatei(const std::string& bereichText) {
+    return bereichText.rfind("System", 0) == 0;
+}
+
+}  // namespace zahlix::statistik

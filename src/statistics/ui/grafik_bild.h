@@ -1,0 +1,42 @@
+#pragma once
+// bdGrafik: paints the drawing primitives of a statistics graph. Dragging with the left button
+// reports the point in twips; the pop-up menu copies the picture or saves it as PNG.
+#include <QImage>
+#include <QWidget>
+
+#include "statistics/statistik_grafik.h"
+
+namespace zahlix::ui {
+
+// Paints g at one pixel per 15 twips.
+void GrafikMalen(QPainter& p, const statistik::Grafik& g);
+// The graph as a picture of its own size.
+QImage GrafikBild(const statistik::Grafik& g);
+
+class GrafikFlaeche : public QWidget {
+    Q_OBJECT
+  public:
+    explicit GrafikFlaeche(QWidget* eltern = nullptr);
+    void Setzen(statistik::Grafik g);
+    const statistik::Grafik& Grafik() const { return grafik_; }
+    // The pop-up commands.
+    void Kopieren();
+    void Speichern();
+
+  signals:
+    void Gezogen(int xTwips, int yTwips);
+    void GroesseGeaendert();
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+  private:
+    double Massstab() const;  // below 1 when the graph is larger than the picture
+    statistik::Grafik grafik_;
+};
+
+}  // namespace zahlix::ui
