@@ -48,10 +48,9 @@ class Dateidialog : public ::testing::Test {
         fs::create_directory(start / "Unter");
         DateiSchreiben(start / "Unter" / "u.ZX7", "");
         dialog.OrdnerWechseln(start.pfad());
-        Dateiabfrage::Systemdialog() = [this](QWidget*, bool speichern, const std::string& f,
+        Dateiabfrage::Systemdialog() = [this](QWidget*, bool speichern, const std::string&,
                                               const std::string&, const std::string&) {
             systemSpeichern = speichern;
-            systemFilter = f;
             return systemAntwort;
         };
     }
@@ -90,7 +89,7 @@ class Dateidialog : public ::testing::Test {
     Arbeitsordner start;
     fs::path vorher;
     Dateiabfrage dialog;
-    std::string systemAntwort, systemFilter;
+    std::string systemAntwort;
     bool systemSpeichern = false;
 };
 
@@ -254,8 +253,6 @@ TEST_F(Dateidialog, WinDialogMitFilterUndAbbruch) {
     win->click();
     EXPECT_TRUE(dialog.isVisible()) << "Abbruch dort lässt diesen Dialog offen";
     EXPECT_FALSE(systemSpeichern);
-    EXPECT_EQ(systemFilter,
-              "ZX7 - Datei (*.ZX7 *.zx7);;ZX6 - Datei (*.ZX6 *.zx6);;AS7 - Datei (*.AS7 *.as7)");
     systemAntwort = "/anderswo/Datei.ZX7";
     win->click();
     EXPECT_FALSE(dialog.isVisible());
