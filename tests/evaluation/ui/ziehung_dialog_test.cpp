@@ -18,27 +18,18 @@
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "core/bereich.h"
+#include "support/lotto_beispiele.h"
 
 namespace zahlix::ui {
 namespace {
 
-Ziehungseingabe Ziehung(int woche, int jahr, char kennung, std::array<int, 6> zahlen, int z = 0) {
-    Ziehungseingabe e;
-    e.woche = woche;
-    e.jahr = jahr;
-    e.kennung = kennung;
-    e.zahlen = zahlen;
-    e.zusatzzahl = z;
-    return e;
-}
-
-// Weeks von..bis of one year, identifier S, numbers w, w+1, ... w+5.
+// Weeks von..bis of one year, identifier S, numbers w, w+1, ... w+5, bonus 49.
 Lottodatei Wochen(int von, int bis, int jahr) {
-    Lottodatei d;
-    d.Dateiname = "/daten/Test.ZX7";
+    std::vector<test::Ziehung> z;
     for (int w = von; w <= bis; ++w)
-        ZiehungAnhaengen(d, w - von - 1,
-                         Ziehung(w, jahr, 'S', {w, w + 1, w + 2, w + 3, w + 4, w + 5}, 49));
+        z.push_back({w, jahr, 'S', {w, w + 1, w + 2, w + 3, w + 4, w + 5}, 49});
+    Lottodatei d = test::HistorieAus(z);
+    d.Dateiname = "/daten/Test.ZX7";
     return d;
 }
 
