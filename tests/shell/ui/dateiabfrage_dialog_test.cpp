@@ -218,7 +218,6 @@ TEST_F(Dateidialog, LoeschenNurNachJa) {
     EXPECT_EQ(port.meldungen[0].text, "c.AS7\r\nDatei wirklich löschen?");
     EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
     EXPECT_EQ(port.meldungen[0].vorbelegt, Taste::Zweite);
-    EXPECT_EQ(port.meldungen[0].symbol, Symbol::Ausruf);
     EXPECT_TRUE(fs::exists(start / "c.AS7"));
     port.tasten = {Taste::Erste};
     emit d->customContextMenuRequested(QPoint(-1, -1));
