@@ -116,6 +116,7 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
         Fenster f(Beispiel());
         EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
         ASSERT_EQ(port.dateiAnfragen.size(), 1u);
+        EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7");
         EXPECT_EQ(port.MeldungsTexte(), fall.meldungen) << fall.datei;
         EXPECT_EQ(f.d.Dateiname, "OhneName.ZX7");
         EXPECT_EQ(f.d.Anzahl(), 1);
@@ -238,6 +239,7 @@ TEST(LottodateiSpeichern, FormateFragenUndBehaltenDenNamen) {
                 EXPECT_EQ(u.port.meldungen[0].text, fall.frage);
                 EXPECT_EQ(u.port.meldungen[0].knoepfe, Knoepfe::OKAbbrechen);
             }
+            EXPECT_EQ(u.port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT");
             EXPECT_EQ(f.status, (std::vector<std::string>{" Datei wird gespeichert ...", ""}));
         }
     }

@@ -23,7 +23,7 @@ namespace {
 // What the box looked like while it was shown.
 struct Gesehen {
     bool gezeigt = false;
-    QString titel, text, fokus;
+    QString titel, text, ok, fokus;
     bool abbrechenSichtbar = false;
     bool symbolSichtbar = false;
 };
@@ -35,6 +35,7 @@ void Beantworten(QDialog& box, Gesehen& g, std::function<void(QDialog&)> handlun
         g.titel = box.windowTitle();
         g.text = box.findChild<QLabel*>("bzText") ? box.findChild<QLabel*>("bzText")->text() : "";
         auto* ab = box.findChild<QPushButton*>("bAbbrechen");
+        g.ok = box.findChild<QPushButton*>("bOK")->text();
         g.abbrechenSichtbar = ab->isVisible();
         if (auto* bild = box.findChild<QLabel*>("bdSymbol")) g.symbolSichtbar = bild->isVisible();
         if (QWidget* f = box.focusWidget()) g.fokus = f->objectName();
@@ -71,18 +72,19 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
         int flags;
         const char* knopf;  // nullptr: the box is closed; "Esc": rejected
         int antwort;
+        const char* ok;  // Ja for a question, else OK
         bool abbrechen;  // the second button shows
         const char* fokus;
     };
     // The flag mapping itself is pinned in the port's tests; here the box must show it and
     // closing or Esc must give the preset answer, never a confirmation.
     const Fall faelle[] = {
-        {64, "bOK", kOK, false, "bOK"},
-        {324, nullptr, kNein, true, "bAbbrechen"},
-        {324, "Esc", kNein, true, "bAbbrechen"},
+        {64, "bOK", kOK, "&OK", false, "bOK"},
+        {324, nullptr, kNein, "&Ja", true, "bAbbrechen"},
+        {324, "Esc", kNein, "&Ja", true, "bAbbrechen"},
         // After a second-button box, a plain Yes/No box focuses the first button again.
-        {36, nullptr, kJa, true, "bOK"},
-        {65, "bAbbrechen", kAbbrechen, true, "bOK"},
+        {36, nullptr, kJa, "&Ja", true, "bOK"},
+        {65, "bAbbrechen", kAbbrechen, "&OK", true, "bOK"},
     };
     for (const Fall& f : faelle) {
         Beantworten(port.Ausgabe(), g, [&f](QDialog& b) {
@@ -94,6 +96,7 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
                 Klicken(b, f.knopf);
         });
         EXPECT_EQ(Meldung("x", f.flags, "T"), f.antwort) << f.flags;
+        EXPECT_EQ(g.ok, f.ok) << f.flags;
         EXPECT_EQ(g.abbrechenSichtbar, f.abbrechen) << f.flags;
         EXPECT_EQ(g.fokus, f.fokus) << f.flags;
     }

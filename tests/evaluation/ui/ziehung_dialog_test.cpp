@@ -139,6 +139,7 @@ TEST_F(ZiehungDialoge, BefehlHinzufuegenSchreibtNurAufOK) {
         EXPECT_EQ(status, kSortierStatus);
         EXPECT_EQ(d.LetzterIndex, 3);
         EXPECT_EQ(Zusatzzahl(d.Zahlen(3)), 7);
+        EXPECT_EQ(Auswertebereich().wocheBis, 13) << "the follow-up of a change ran";
     }
 }
 

@@ -48,9 +48,10 @@ class Dateidialog : public ::testing::Test {
         fs::create_directory(start / "Unter");
         DateiSchreiben(start / "Unter" / "u.ZX7", "");
         dialog.OrdnerWechseln(start.pfad());
-        Dateiabfrage::Systemdialog() = [this](QWidget*, bool speichern, const std::string&,
+        Dateiabfrage::Systemdialog() = [this](QWidget*, bool speichern, const std::string& f,
                                               const std::string&, const std::string&) {
             systemSpeichern = speichern;
+            systemFilter = f;
             return systemAntwort;
         };
     }
@@ -89,7 +90,7 @@ class Dateidialog : public ::testing::Test {
     Arbeitsordner start;
     fs::path vorher;
     Dateiabfrage dialog;
-    std::string systemAntwort;
+    std::string systemAntwort, systemFilter;
     bool systemSpeichern = false;
 };
 
@@ -252,6 +253,9 @@ TEST_F(Dateidialog, WinDialogMitFilterUndAbbruch) {
     win->click();
     EXPECT_TRUE(dialog.isVisible()) << "Abbruch dort lässt diesen Dialog offen";
     EXPECT_FALSE(systemSpeichern);
+    // Both spellings of each extension, for file systems that tell them apart.
+    EXPECT_EQ(systemFilter,
+              "ZX7 - Datei (*.ZX7 *.zx7);;ZX6 - Datei (*.ZX6 *.zx6);;AS7 - Datei (*.AS7 *.as7)");
     systemAntwort = "/anderswo/Datei.ZX7";
     win->click();
     EXPECT_FALSE(dialog.isVisible());
