@@ -6,8 +6,8 @@
 #include "core/lottodatei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
-#include "support/lotto_beispiele.h"
 #include "support/cli_lauf.h"
+#include "support/lotto_beispiele.h"
 
 namespace fs = std::filesystem;
 

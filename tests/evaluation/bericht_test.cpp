@@ -101,7 +101,8 @@ TEST(Bericht, DruckUndListenzeilenGolden) {
         ReihenAuswerten(auswahl, d, *std::make_unique<Klassenzaehler>(), {1, 1, 1});
         for (int i = 0; i <= d.LetzterIndex; ++i)
             if (i != 6)  // out of range: its stale class is never shown
-                t += DruckZeile(d, i, auswahl) + "|" + ZeilenText(TrefferZeile(d, i, auswahl)) + "\n";
+                t += DruckZeile(d, i, auswahl) + "|" + ZeilenText(TrefferZeile(d, i, auswahl)) +
+                     "\n";
     }
     ErwarteGolden(t, "zeilen.txt");
 }

@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "app/skript_port.h"
+#include "core/bereich.h"
 #include "core/lottodatei.h"
 #include "evaluation/ui/edit_ziehung_dialog.h"
 #include "evaluation/ui/neue_ziehung_dialog.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
-#include "core/bereich.h"
 #include "support/lotto_beispiele.h"
 
 namespace zahlix::ui {
