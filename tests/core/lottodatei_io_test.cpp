@@ -147,20 +147,6 @@ TEST(LottodateiFormate, As7BeispielzeileUndFreieSchreibweisen) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
-TEST(LottodateiFormate, ZusatzzahlNullUndFuenfzigBedeutenKeine) {
-    Ordner o;
-    const Lottodatei d = HistorieAus({{1, 2000, 0, {1, 2, 3, 4, 5, 6}, 0},
-                                      {2, 2000, 0, {1, 2, 3, 4, 5, 6}, 50},
-                                      {3, 2000, 0, {1, 2, 3, 4, 5, 6}, 7}});
-    ASSERT_EQ(LottodateiSchreiben(S(o / "z.ZXT"), d), 0);
-    EXPECT_EQ(DateiLesen(o / "z.ZXT"),
-              " 01 02 03 04 05 06\r\n 01 02 03 04 05 06\r\n 01 02 03 04 05 06 07\r\n");
-    ASSERT_EQ(LottodateiSchreiben(S(o / "z.AS7"), d), 0);
-    EXPECT_EQ(DateiLesen(o / "z.AS7"),
-              " 01 2000 00 01 02 03 04 05 06 00\r\n 02 2000 00 01 02 03 04 05 06 50\r\n"
-              " 03 2000 00 01 02 03 04 05 06 07\r\n");
-}
-
 TEST(LottodateiFormate, TextexportEndetBeiZiehungOhneSechsZahlen) {
     Ordner o;
     Lottodatei d = Beispiel();

@@ -263,8 +263,3 @@ TEST(KombiNr, AlleRaengeEinerKleinenLotterieDurchlaufen) {
     KombinationAusKombiNr(221, z, 12);
     EXPECT_EQ(z, (std::vector{10, 11, 12}));
 }
-
-TEST(ZahlenSumme, SummeUndLeereListe) {
-    EXPECT_EQ(ZahlenSumme(std::vector{44, 45, 46, 47, 48, 49}), 279);
-    EXPECT_EQ(ZahlenSumme(std::vector<int>{}), 0);
-}

@@ -57,7 +57,6 @@ TEST_F(Befehle, HinzufuegenVerlangtSechsZahlenUndPlatz) {
     voll.LetzterIndex = kGrenzeHinzufuegen;
     EXPECT_FALSE(ZiehungHinzufuegenMoeglich(voll, sechs));
     ASSERT_EQ(port.meldungen.size(), 3u);
-    EXPECT_EQ(port.meldungen[2].titel, "Kapazitätsgrenze erreicht");
     EXPECT_EQ(port.meldungen[2].text, "Es kann keine Ziehung mehr hinzugefügt werden!");
 }
 

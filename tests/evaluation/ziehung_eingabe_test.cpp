@@ -139,10 +139,7 @@ TEST(Schreiben, LaesstTrefferBereichUndLetztenIndex) {
     ZiehungSchreiben(d, 1, e);
     EXPECT_EQ(d.WocheKennung[1], 40);
     EXPECT_EQ(d.JahrCode[1], 4963);
-    EXPECT_EQ(d.Bitwort1[1], 257);
-    EXPECT_EQ(d.Bitwort2[1], 257);
-    EXPECT_EQ(d.Bitwort3[1], 0);
-    EXPECT_EQ(d.Bitwort4[1], 1857);
+    EXPECT_EQ(d.Zahlen(1), (Bitworte{257, 257, 0, 1857}));
     EXPECT_EQ(d.Trefferwert[1], 4);
     EXPECT_EQ(d.ImBereich[1], 0);
     EXPECT_EQ(d.LetzterIndex, 2);

@@ -11,6 +11,7 @@
 #include "core/lottodatei.h"
 #include "core/lottodatei_io.h"
 #include "evaluation/ziehung_kennung.h"
+#include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
 namespace zahlix {
@@ -24,16 +25,9 @@ struct Z {
 
 // A table of draws that all carry the numbers 1..6.
 Lottodatei Tabelle(const std::vector<Z>& ziehungen) {
-    Lottodatei d;
-    const int zahlen[] = {1, 2, 3, 4, 5, 6};
-    for (size_t i = 0; i < ziehungen.size(); ++i) {
-        d.WocheKennung[i] = WocheKennungAus(ziehungen[i].woche, ziehungen[i].kennung);
-        d.JahrCode[i] = JahrCodeAusJahr(ziehungen[i].jahr);
-        d.ZahlenSetzen(static_cast<int>(i), ZahlenPacken(zahlen));
-        d.ImBereich[i] = -1;
-    }
-    d.LetzterIndex = static_cast<int16_t>(ziehungen.empty() ? 0 : ziehungen.size() - 1);
-    return d;
+    std::vector<test::Ziehung> z;
+    for (const Z& e : ziehungen) z.push_back({e.woche, e.jahr, e.kennung, {1, 2, 3, 4, 5, 6}, 0});
+    return test::HistorieAus(z);
 }
 
 struct VorschlagFall {

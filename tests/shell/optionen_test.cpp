@@ -94,39 +94,31 @@ TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAusAuchHinterByteOrderMark) 
     }
 }
 
-TEST_F(OptionenDatei, FehlendeOderKurzeDateiGibtUeberallStandardwerte) {
+TEST_F(OptionenDatei, FehlendeKurzeOderUngueltigeDateiGibtUeberallStandardwerte) {
     SkriptPort port;
     EXPECT_EQ(OptionenLaden(datei), -1);
     EXPECT_EQ(Optionen(), OptionenStandard());
     auto z = StandardZeilen();
-    z[0] = " 0";  // a value read before the end must not survive either
-    for (size_t n : {0u, 1u, 8u, 23u}) {
-        DateiSchreiben(datei, Zeilen({z.begin(), z.begin() + static_cast<long>(n)}));
-        Optionen() = Abweichend();
-        EXPECT_EQ(OptionenLaden(datei), -1) << n << " Zeilen";
-        EXPECT_EQ(Optionen(), OptionenStandard()) << n << " Zeilen";
-    }
-    EXPECT_TRUE(port.meldungen.empty());
-}
-
-TEST_F(OptionenDatei, UngueltigeZahlzeileGibtStandardwerte) {
-    struct Fall {
-        size_t zeile;
-        std::string inhalt;
-    };
-    const std::vector<Fall> faelle{
+    z[0] = " 0";  // a value read before the fault must not survive either
+    std::vector<std::string> texte;
+    for (size_t n : {0u, 1u, 8u, 23u})
+        texte.push_back(Zeilen({z.begin(), z.begin() + static_cast<long>(n)}));
+    const std::pair<size_t, std::string> falsch[] = {
         {0, "abc"}, {0, " 2"},  {0, "-1"},           {0, ""},     {1, " 1x"},  {6, " 7"},
         {6, "-2"},  {13, " 6"}, {22, "99999999999"}, {19, "1.0"}, {8, "\x01"},
     };
-    for (const auto& f : faelle) {
-        auto z = StandardZeilen();
-        z[0] = " 0";
-        z[f.zeile] = f.inhalt;
-        DateiSchreiben(datei, Zeilen(z));
-        Optionen() = Abweichend();
-        EXPECT_EQ(OptionenLaden(datei), -1) << "Zeile " << f.zeile + 1 << ": " << f.inhalt;
-        EXPECT_EQ(Optionen(), OptionenStandard()) << "Zeile " << f.zeile + 1;
+    for (const auto& [zeile, inhalt] : falsch) {
+        auto k = z;
+        k[zeile] = inhalt;
+        texte.push_back(Zeilen(k));
     }
+    for (const std::string& text : texte) {
+        DateiSchreiben(datei, text);
+        Optionen() = Abweichend();
+        EXPECT_EQ(OptionenLaden(datei), -1) << text;
+        EXPECT_EQ(Optionen(), OptionenStandard()) << text;
+    }
+    EXPECT_TRUE(port.meldungen.empty());
 }
 
 TEST_F(OptionenDatei, BlankenListenindexMinusEinsWindows1252UndNurLf) {

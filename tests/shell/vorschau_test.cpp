@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -64,74 +65,47 @@ class Vorschau : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Vorschau, Zx7ZeigtVierzehnZiehungenUndDieLetzte) {
-    const Zeilen z = Von("Test.ZX7", Zx7(Folge(16)));
-    ASSERT_EQ(z.size(), 17u);
-    EXPECT_EQ(z[0], "Anzahl Reihen = 16");
-    EXPECT_EQ(z[1], "01/2000 A 01 10 20 30 40 49 --");
-    EXPECT_EQ(z[2], "02/2000 . 02 10 20 30 40 48 07");
-    EXPECT_EQ(z[14], "14/2000 . 07 10 20 30 40 46 07");
-    EXPECT_EQ(z[15], std::string(31, '-'));
-    EXPECT_EQ(z[16], "16/2000 A 02 10 20 30 40 49 07");
-}
-
-TEST_F(Vorschau, KleineDateienJedesFormats) {
-    struct Fall {
-        std::string name, bytes;
-        Zeilen soll;
-    };
-    const std::string strich(31, '-');
+// The previews of every format, from ZX7 files with 16 draws down to single rows, pinned by
+// tests/shell/golden/vorschau.txt.
+TEST_F(Vorschau, JedesFormatWieDieGoldeneDatei) {
     std::string ende = Zx7(Folge(3));
     ende.replace(12 + 12, 2, std::string(2, '\0'));  // second draw starts with week 0
-    const Fall faelle[] = {
-        {"leer.ZX7", Zx7({}), {"Anzahl Reihen = 0"}},
-        {"ende.ZX7",
-         ende,
-         {"Anzahl Reihen = 3", "01/2000 A 01 10 20 30 40 49 --", strich,
-          "03/2000 . 03 10 20 30 40 47 07"}},
-        {"klein.zx7",
-         Zx7({{53, 1999, '9', {3, 12, 17, 25, 38, 44}, 9}}),
-         {"Anzahl Reihen = 1", "53/1999 9 03 12 17 25 38 44 09", strich,
-          "53/1999 9 03 12 17 25 38 44 09"}},
+    std::string zs4("ZAHLIXZS4\0", 10);
+    for (int i = 0; i < 20; ++i) {
+        Wort(zs4, 1000 + i);
+        zs4 += Reihe({1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 30 + i}, (i * 37) % 128);
+    }
+    const std::pair<std::string, std::string> faelle[] = {
+        {"Test.ZX7", Zx7(Folge(16))},
+        {"leer.ZX7", Zx7({})},
+        {"ende.ZX7", ende},
+        {"klein.zx7", Zx7({{53, 1999, '9', {3, 12, 17, 25, 38, 44}, 9}})},
         {"Alt.ZX6",
-         Zx6({{5, 2005, 0, {3, 12, 17, 25, 38, 44}, 9}, {1, 1955, 0, {1, 2, 3, 4, 5, 6}, 0}}),
-         {"Anzahl Reihen = 2", "05/2005 . 03 12 17 25 38 44 09", "01/1955 . 01 02 03 04 05 06 --",
-          strich, "01/1955 . 01 02 03 04 05 06 --"}},
+         Zx6({{5, 2005, 0, {3, 12, 17, 25, 38, 44}, 9}, {1, 1955, 0, {1, 2, 3, 4, 5, 6}, 0}})},
         {"System.ZS3",
          Reihe({1, 8, 15, 22, 43, 49}, 1) + Reihe({7, 14, 21, 28, 35, 42}, 127) +
              Reihe({2, 3, 5, 7, 11, 13, 17, 19, 23}, 3) +  // a key whose multiple sets bit 7
-             Reihe({6, 16, 26, 36, 46, 47}, 0),
-         {"Anzahl Reihen = 4", "    1 : 01 08 15 22 43 49", "    2 : 07 14 21 28 35 42",
-          "    3 : 02 03 05 07 11 13 17 19 23", "    4 : 06 16 26 36 46 47", strich,
-          "    4 : 06 16 26 36 46 47"}},
-        {"Liste.ZXD",
-         Reihe({4, 5, 6, 7, 8, 9}, 9),
-         {"Anzahl Reihen = 1", "    1 : 04 05 06 07 08 09", strich, "    1 : 04 05 06 07 08 09"}},
+             Reihe({6, 16, 26, 36, 46, 47}, 0)},
+        {"Liste.ZXD", Reihe({4, 5, 6, 7, 8, 9}, 9)},
+        {"Reihen.zs4", zs4},
     };
-    for (const Fall& f : faelle) EXPECT_EQ(Von(f.name, f.bytes), f.soll) << f.name;
-}
-
-TEST_F(Vorschau, Zs4MitKopfUndVorwort) {
-    std::string s("ZAHLIXZS4\0", 10);
-    std::vector<std::vector<int>> reihen;
-    for (int i = 0; i < 20; ++i) {
-        reihen.push_back({1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 30 + i});
-        Wort(s, 1000 + i);
-        s += Reihe(reihen.back(), (i * 37) % 128);
+    std::string alle;
+    for (const auto& [name, bytes] : faelle) {
+        alle += "== " + name + "\n";
+        for (const std::string& zeile : Von(name, bytes)) alle += zeile + "\n";
     }
-    const Zeilen z = Von("Reihen.zs4", s);
-    ASSERT_EQ(z.size(), 17u);
-    EXPECT_EQ(z[0], "Anzahl Reihen = 20");
-    EXPECT_EQ(z[1], "    1 : 01 02 03 04 05 30");
-    EXPECT_EQ(z[14], "   14 : 14 15 16 17 18 43");
-    EXPECT_EQ(z[16], "   20 : 20 21 22 23 24 49");
+    const auto golden = test::Quelle("shell/golden/vorschau.txt");
+    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) DateiSchreiben(golden, alle);
+    EXPECT_EQ(alle, test::DateiLesen(golden));
 
+    // The row reader behind the ZS4 preview keeps each row's leading word.
     const auto gelesen = SystemreihenLesen(ordner / "Reihen.zs4", Reihenformat::ZS4);
     ASSERT_TRUE(gelesen.has_value());
     ASSERT_EQ(gelesen->size(), 20u);
-    for (size_t i = 0; i < 20; ++i) {
-        EXPECT_EQ((*gelesen)[i].zahlen, reihen[i]) << i;
-        EXPECT_EQ((*gelesen)[i].vorwort, static_cast<int16_t>(1000 + i));
+    for (int i = 0; i < 20; ++i) {
+        const auto& r = (*gelesen)[static_cast<size_t>(i)];
+        EXPECT_EQ(r.zahlen, (std::vector<int>{1 + i, 2 + i, 3 + i, 4 + i, 5 + i, 30 + i})) << i;
+        EXPECT_EQ(r.vorwort, static_cast<int16_t>(1000 + i));
     }
 }
 
