@@ -162,4 +162,8 @@ void BereichTextLesen(const std::string& text) { BereichTextLesen(text, Auswerte
 
 bool BereichBearbeiten(Bereichswerte&) { return true; }
 
+bool IstSystembereich(const std::string& bereichText) {
+    return bereichText.starts_with("System");
+}
+
 }  // namespace zahlix

@@ -34,6 +34,9 @@ std::string BereichText();
 // identifier and flags included). A system line leaves the week/year bounds untouched.
 void BereichTextLesen(const std::string& text, Bereichswerte& b);
 void BereichTextLesen(const std::string& text);
+// True when the range text describes a system file (rows instead of draws).
+bool IstSystembereich(const std::string& bereichText);
+
 // The range-editing step: leaves the values unchanged; returns true (not cancelled).
 bool BereichBearbeiten(Bereichswerte& b);
 

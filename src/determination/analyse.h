@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bereich.h"
 #include "core/lottodatei.h"
 #include "evaluation/auswertung.h"
 
@@ -80,8 +81,6 @@ std::string ErmittlungTitel(int n, bool bisStop);
 // "Lotto-Analyse: <list text> - <file>" ("System-Analyse" for a system range).
 std::string AnalyseFenstertitel(const std::string& bereichText, Analyseart art,
                                 const std::string& dateiname);
-// True when the range text describes a system file (rows instead of draws).
-bool IstSystembereich(const std::string& bereichText);
 // The platform's leading-number conversion of a limit field ("12abc" -> 12, "" -> 0),
 // masked to 15 bits (0..32767).
 int32_t Grenzwert(const std::string& text);

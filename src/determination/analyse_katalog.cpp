@@ -108,10 +108,6 @@ std::string ErmittlungTitel(int n, bool bisStop) {
     return bisStop ? " Ermittlung bis Stop -" + titel : titel;
 }
 
-bool IstSystembereich(const std::string& bereichText) {
-    return bereichText.starts_with("System");
-}
-
 std::string AnalyseFenstertitel(const std::string& bereichText, Analyseart art,
                                 const std::string& dateiname) {
     return std::string(IstSystembereich(bereichText) ? "System-Analyse" : "Lotto-Analyse") + ": " +

@@ -33,10 +33,6 @@ std::string Spaltenkopf(int gruppe, bool system) {
 
 }  // namespace
 
-bool IstSystembereich(const std::string& bereichText) {
-    return bereichText.starts_with("System");
-}
-
 int AngezeigteAnzahl(const Lottodatei& d, bool alle) {
     int n = 0;
     for (int i = 0; i < kSlots && d.WocheKennung[i] != 0; ++i)

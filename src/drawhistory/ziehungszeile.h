@@ -3,6 +3,7 @@
 // columns and the heading above them, on screen and in print.
 #include <string>
 
+#include "core/bereich.h"
 #include "core/lottodatei.h"
 
 namespace zahlix {
@@ -20,8 +21,6 @@ struct Zeilenwahl {
     bool alle = false;               // also the draws outside the evaluation range
 };
 
-// True when the range text names a system file ("Systemreihe ...").
-bool IstSystembereich(const std::string& bereichText);
 
 // The draw is shown: it has a number (or bonus) bit and lies in range unless alle is set.
 inline bool Angezeigt(const Lottodatei& d, int i, bool alle) {
