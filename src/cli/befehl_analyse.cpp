@@ -1,6 +1,8 @@
+#include <filesystem>
 #include <ostream>
 
 #include "cli/auswertung_cli.h"
+#include "cli/bereich_optionen.h"
 #include "cli/quelldatei.h"
 #include "determination/analyse_aufruf.h"
 
@@ -8,7 +10,10 @@ namespace zahlix::cli {
 
 // DATEI ART [options] [--seed S]: the result block of one analysis, as the determination
 // window shows it. The repeated analyses print --ermittlungen blocks, one per determination.
-int Analyse(const Argumente& a, std::ostream& out, std::ostream& err) {
+int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
+    Bereichsoptionen bereichswahl;
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
     if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
         err << "Es fehlen die Lottodatei und die Art der Analyse.\n" << Verwendung();
         return kAufruffehler;
@@ -29,10 +34,11 @@ int Analyse(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (int r = DateiVorhanden(a[0], err); r != kErfolg) return r;
     Lottodatei d;
     if (int r = WieImFensterOeffnen(a[0], d, err); r != kErfolg) return r;
+    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
 
     AnalyseEingaben& e = aufruf.e;
     e.bereichText = d.Titel;
-    e.fenstertitel = AnalyseFenstertitel(d.Titel, *art, a[0]);
+    e.fenstertitel = AnalyseFenstertitel(d.Titel, *art, std::filesystem::path(a[0]).filename().string());
     e.gesperrt = UngezogeneZahlen(d);
     for (int n : aufruf.gesperrt) e.gesperrt[static_cast<size_t>(n - 1)] = true;
     if (aufruf.zahlen)

@@ -6,6 +6,7 @@
 #include "app/programm.h"
 #include "cli/auswertung_cli.h"
 #include "cli/befehle.h"
+#include "cli/bereich_optionen.h"
 #include "cli/quelldatei.h"
 #include "core/atomare_datei.h"
 #include "statistics/statistik_grafik.h"
@@ -171,7 +172,10 @@ int ParameterBilden(const Aufruf& r, int typ, Parameter& p, int& wertart, std::o
 
 // The statistics window's print text for one statistic over the file's evaluation range, and
 // on request its graph as SVG.
-int Statistik(const Argumente& a, std::ostream& out, std::ostream& err) {
+int Statistik(const Argumente& alle, std::ostream& out, std::ostream& err) {
+    Bereichsoptionen bereichswahl;
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
     Aufruf r;
     if (int e = Lesen(a, r, err); e != kErfolg) return e;
     if (r.typ.empty()) {
@@ -195,6 +199,7 @@ int Statistik(const Argumente& a, std::ostream& out, std::ostream& err) {
         StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
     if (int e = WieImFensterOeffnen(r.datei, d, err); e != kErfolg) return e;
+    if (int e = BereichAnwenden(bereichswahl, d, err); e != kErfolg) return e;
     const bool system = IstSystemdatei(d.Titel);
     if (system) p.zusatz = Ohne;  // a system file has no bonus numbers to show
 

@@ -1,6 +1,8 @@
+#include <filesystem>
 #include <ostream>
 
 #include "cli/auswertung_cli.h"
+#include "cli/bereich_optionen.h"
 #include "cli/quelldatei.h"
 #include "determination/analyse_aufruf.h"
 #include "determination/treffertabelle.h"
@@ -9,7 +11,10 @@ namespace zahlix::cli {
 
 // DATEI INDEX [--zahlen Z1,Z2,...] [--zusatzzahl LISTE]: the hit table of the file's rows as
 // a system; without --zahlen the system numbers are all numbers drawn in the file.
-int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
+int Treffertabelle(const Argumente& alle, std::ostream& out, std::ostream& err) {
+    Bereichsoptionen bereichswahl;
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
     if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
         err << "Es fehlen die Lottodatei und die Nummer der Treffertabelle (0 bis 13).\n"
             << Verwendung();
@@ -34,6 +39,7 @@ int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (int r = DateiVorhanden(a[0], err); r != kErfolg) return r;
     Lottodatei d;
     if (int r = WieImFensterOeffnen(a[0], d, err); r != kErfolg) return r;
+    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
 
     std::vector<int> zahlen;
     const auto ungezogen = UngezogeneZahlen(d);
@@ -45,7 +51,8 @@ int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
                                    static_cast<int16_t>(b[6])};
     const auto t = TreffertabelleBerechnen(d, zahlen, *index, zusatz);
     TextUnveraendertAusgeben(
-        out, TreffertabelleText(t, AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle, a[0]),
+        out, TreffertabelleText(t, AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle,
+                                                    std::filesystem::path(a[0]).filename().string()),
                                 d.Titel));
     err << TreffertabelleStatus(t).substr(1) << "\n";
     return kErfolg;

@@ -4,6 +4,7 @@
 
 #include "app/programm.h"
 #include "cli/auswertung_cli.h"
+#include "cli/bereich_optionen.h"
 #include "cli/quelldatei.h"
 #include "core/bereich.h"
 #include "drawhistory/drucktext.h"
@@ -67,7 +68,10 @@ int ZiehungsaufrufLesen(const Argumente& a, Ziehungsaufruf& z, std::ostream& err
 
 }  // namespace
 
-int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err) {
+int Ziehungen(const Argumente& alle, std::ostream& out, std::ostream& err) {
+    Bereichsoptionen bereichswahl;
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
     Ziehungsaufruf z;
     // Without --gruppen the text carries one group column only.
     z.wahl.gruppe2 = kGruppenReiheAlsBild;
@@ -79,6 +83,7 @@ int Ziehungen(const Argumente& a, std::ostream& out, std::ostream& err) {
         StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
     if (int r = WieImFensterOeffnen(z.datei, d, err); r != kErfolg) return r;
+    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
     const std::string bereich = d.Titel.empty() ? BereichText() : d.Titel;
     z.wahl.system = IstSystembereich(bereich);
     const std::string name = std::filesystem::path(z.datei).filename().string();

@@ -43,3 +43,20 @@ TEST(CliStatistik, Fehlerfaelle) {
     ErwarteFehler(o, faelle);
     EXPECT_FALSE(fs::exists(o / "Datensicherungen"));
 }
+
+// The range options reach every analysing command: the last draw alone holds 7 once.
+TEST(CliStatistik, BereichsoptionenWirkenAufAlleAnalysen) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "drei.AS7", kDreiZiehungen);
+    const CliLauf stat = Cli(o, "statistik drei.AS7 \"Zahlen wie oft\" --letzte 1");
+    ASSERT_EQ(stat.status, 0) << stat.fehler;
+    EXPECT_NE(stat.aus.find("Letzte 1"), std::string::npos) << stat.aus;
+    EXPECT_NE(stat.aus.find("       7 -->     1"), std::string::npos) << stat.aus;
+    for (const char* befehl : {"ziehungen drei.AS7", "analyse drei.AS7 Summenzahlen",
+                               "treffertabelle drei.AS7 0 --zahlen 7,11,18,30,33,45"}) {
+        const CliLauf l = Cli(o, std::string(befehl) + " --bereich 42/1955-42/1955");
+        ASSERT_EQ(l.status, 0) << befehl << ": " << l.fehler;
+        EXPECT_NE(l.aus.find("42/1955-42/1955"), std::string::npos) << befehl << ":\n" << l.aus;
+    }
+    EXPECT_EQ(Cli(o, "ziehungen drei.AS7 --letzte 0").status, 1);
+}
