@@ -235,23 +235,29 @@ void DateiBefehle::ToolbarSpeichern() {
         mDateiSpeichern();
 }
 
-bool DateiBefehle::AenderungenSichern() {
-    if (!d_.Geaendert) return true;
-    if (Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
-                flags::JaNein + flags::Ausruf, kModulLottoAuswertung) != kJa)
-        return true;
-    if (LottodateiSpeichern() != 0) return false;
+DateiBefehle::Sicherung DateiBefehle::AenderungenFragen() {
+    if (!d_.Geaendert) return Sicherung::Frei;
+    const int16_t antwort = Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
+                                    flags::JaNein + flags::Ausruf, kModulLottoAuswertung);
+    // Closed without an answer: nothing is decided, the changes stay.
+    if (antwort == kAbbrechen) return Sicherung::Offen;
+    if (antwort != kJa) return Sicherung::Frei;
+    if (LottodateiSpeichern() != 0) return Sicherung::Fehlgeschlagen;
     d_.Geaendert = false;
-    return true;
+    return Sicherung::Frei;
+}
+
+bool DateiBefehle::AenderungenSichern() {
+    return AenderungenFragen() == Sicherung::Frei;
 }
 
 bool DateiBefehle::Schliessen() {
-    if (!AenderungenSichern()) {
+    const Sicherung s = AenderungenFragen();
+    if (s == Sicherung::Fehlgeschlagen)
         Meldung(d_.Dateiname + "\r" +
                     "Die Änderungen wurden nicht gespeichert. Das Fenster bleibt geöffnet.",
                 flags::Ausruf, kModulLottoAuswertung);
-        return false;
-    }
+    if (s != Sicherung::Frei) return false;
     d_.Geaendert = false;
     return true;
 }

@@ -54,13 +54,16 @@ class DateiBefehle {
     void ToolbarSpeichern();
 
     // The save prompt for unsaved changes. True when the history may be dropped (no changes,
-    // the user declined, or the save succeeded); false keeps Geaendert for a failed save.
+    // the user declined, or the save succeeded); false keeps Geaendert for a failed save or
+    // a prompt closed without an answer (Esc).
     bool AenderungenSichern();
     // The close handling: the save prompt; when the window may close, Geaendert is cleared.
     // A failed save keeps the window open and says so.
     bool Schliessen();
 
   private:
+    enum class Sicherung { Frei, Offen, Fehlgeschlagen };
+    Sicherung AenderungenFragen();
     int16_t Speichern(const std::string& zurueck);
     int16_t Schreiben();
     void Status(const std::string& text) const;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -80,14 +81,16 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
     };
     const Fall faelle[] = {
         {64, "bOK", kOK, "&OK", "", "bOK"},
-        {324, nullptr, kNein, "&Ja", "&Nein", "bAbbrechen"},
-        {324, "Esc", kNein, "&Ja", "&Nein", "bAbbrechen"},
+        {324, nullptr, kAbbrechen, "&Ja", "&Nein", "bAbbrechen"},
+        {324, "Esc", kAbbrechen, "&Ja", "&Nein", "bAbbrechen"},
         {324, "bOK", kJa, "&Ja", "&Nein", "bAbbrechen"},
         // After a second-button box, a plain Yes/No box focuses the first button again.
-        {36, nullptr, kJa, "&Ja", "&Nein", "bOK"},
+        {36, nullptr, kAbbrechen, "&Ja", "&Nein", "bOK"},
+        {36, "EscTaste", kAbbrechen, "&Ja", "&Nein", "bOK"},
         {65, "bAbbrechen", kAbbrechen, "&OK", "&Abbrechen", "bOK"},
         {257, nullptr, kAbbrechen, "&OK", "&Abbrechen", "bAbbrechen"},
-        {1, nullptr, kOK, "&OK", "&Abbrechen", "bOK"},
+        {1, nullptr, kAbbrechen, "&OK", "&Abbrechen", "bOK"},
+        {1, "EnterTaste", kOK, "&OK", "&Abbrechen", "bOK"},
     };
     for (const Fall& f : faelle) {
         Beantworten(port.Ausgabe(), g, [&f](QDialog& b) {
@@ -95,6 +98,8 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
                 b.close();
             else if (std::string(f.knopf) == "Esc")
                 b.reject();
+            else if (std::string(f.knopf).ends_with("Taste"))
+                QTest::keyClick(b.focusWidget(), f.knopf[1] == 's' ? Qt::Key_Escape : Qt::Key_Return);
             else
                 Klicken(b, f.knopf);
         });
