@@ -128,13 +128,15 @@ QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
     sub->setWindowIcon(w->windowIcon().isNull() ? ProgrammSymbol() : w->windowIcon());
     sub->move(NaechstePosition());
     // A window reaching below the work area would hide its status line on a small screen.
-    const QSize platz = flaeche_->viewport()->size();
-    if (platz.width() > 200 && platz.height() > 200) {
+    // Measured once the frame is laid out, not while it is still being built.
+    QTimer::singleShot(0, sub, [this, sub] {
+        const QSize platz = flaeche_ ? flaeche_->viewport()->size() : QSize();
+        if (platz.width() < 200 || platz.height() < 200) return;
         const QSize frei(std::max(platz.width() - sub->x(), platz.width() / 2),
                          std::max(platz.height() - sub->y(), platz.height() / 2));
         if (sub->width() > frei.width() || sub->height() > frei.height())
             sub->resize(sub->size().boundedTo(frei).expandedTo(sub->minimumSizeHint()));
-    }
+    });
     const int k = ++Programm().fensterzaehler;
     const QString tag = QString::number(k) + "F";
     w->setProperty("zahlixTag", tag);
