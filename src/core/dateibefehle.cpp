@@ -46,7 +46,8 @@ bool Zx7Kennzeichen(const std::filesystem::path& pfad) {
 Dateistand StandLesen(const std::string& name) {
     const std::filesystem::path p = PfadVonName(name);
     std::error_code ec1, ec2;
-    Dateistand s{name, std::filesystem::file_size(p, ec1), std::filesystem::last_write_time(p, ec2)};
+    Dateistand s{name, std::filesystem::file_size(p, ec1),
+                 std::filesystem::last_write_time(p, ec2)};
     if (ec1 || ec2) return {};
     return s;
 }
@@ -72,7 +73,8 @@ int16_t DateiBefehle::LottodateiOeffnen() {
     const bool gewaehlt = !name.empty();
     const bool ohneHistorie = d_.Dateiname.empty() || d_.WocheKennung[0] == 0;
     // Said only where the window has a history to keep; at start-up there is none yet.
-    const std::string bleibt = ohneHistorie ? "" : "\r\nDie bisherigen Lottodaten bleiben geöffnet.";
+    const std::string bleibt =
+        ohneHistorie ? "" : "\r\nDie bisherigen Lottodaten bleiben geöffnet.";
     int16_t ergebnis = -1;
     Beschaeftigt(-1);
     if (gewaehlt) {
@@ -81,8 +83,8 @@ int16_t DateiBefehle::LottodateiOeffnen() {
         if (!std::filesystem::exists(pfad, ec)) {
             // A missing start file is normal; the empty history follows without a word.
             if (!(uebergeben && ohneHistorie))
-                Meldung("Die Datei " + name + " wurde nicht gefunden." + bleibt,
-                        flags::Ausruf, kModulLottoAuswertung);
+                Meldung("Die Datei " + name + " wurde nicht gefunden." + bleibt, flags::Ausruf,
+                        kModulLottoAuswertung);
         } else if (!Lesbar(FormatAusName(name))) {
             Meldung(name + " ist kein gültiger Lotto-Dateiname!", flags::Information,
                     kModulLottoAuswertung);
@@ -125,15 +127,15 @@ int16_t DateiBefehle::Schreiben() {
         if (!jetzt.name.empty() && jetzt != d_.Stand &&
             Meldung(d_.Dateiname + "\r" +
                         "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
-                    flags::Ausruf + flags::JaNein + flags::Zweiter,
-                    kModulLottoAuswertung) != kJa)
+                    flags::Ausruf + flags::JaNein + flags::Zweiter, kModulLottoAuswertung) != kJa)
             return -1;
     }
     Beschaeftigt(-1);
     const int16_t e = LottodateiSchreiben(d_.Dateiname, d_);
     Beschaeftigt(0);
     // The window keeps a .ZX7 name, and an export to the loaded file's own name is that file.
-    if (e == 0 && (FormatAusName(d_.Dateiname) == Lottoformat::ZX7 || d_.Stand.name == d_.Dateiname))
+    if (e == 0 &&
+        (FormatAusName(d_.Dateiname) == Lottoformat::ZX7 || d_.Stand.name == d_.Dateiname))
         d_.Stand = StandLesen(d_.Dateiname);
     return e;
 }

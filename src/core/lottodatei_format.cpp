@@ -46,9 +46,9 @@ std::string BitworteFehler(uint16_t w1, uint16_t w2, uint16_t w3, uint16_t w4) {
 // Evaluation, exports and saves end the history at a draw without six numbers, so such a
 // record would hide every later draw. Only the empty placeholder may stand, and only last.
 std::string ZahlenFehler(std::string_view bitworte, bool letzter) {
-    const Bitworte w{static_cast<int16_t>(Wort(bitworte, 0)), static_cast<int16_t>(Wort(bitworte, 2)),
-                     static_cast<int16_t>(Wort(bitworte, 4)),
-                     static_cast<int16_t>(Wort(bitworte, 6) & 0xFF)};
+    const Bitworte w{
+        static_cast<int16_t>(Wort(bitworte, 0)), static_cast<int16_t>(Wort(bitworte, 2)),
+        static_cast<int16_t>(Wort(bitworte, 4)), static_cast<int16_t>(Wort(bitworte, 6) & 0xFF)};
     const int n = AnzahlZahlen(w);
     if (n == 6 || (n == 0 && letzter)) return {};
     return std::to_string(n) + " statt 6 Zahlen";

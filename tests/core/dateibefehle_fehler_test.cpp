@@ -1,12 +1,11 @@
 // File commands where data could be lost: another writer since the load, a refused file while
 // a history is open, a save that fails or a prompt closed with Esc on closing.
-#include "core/dateibefehle.h"
-
 #include <gtest/gtest.h>
 
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
+#include "core/dateibefehle.h"
 #include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
@@ -97,8 +96,9 @@ TEST(DateiBefehleFehler, SchliessenScheitertOhneVerlust) {
         ASSERT_EQ(o.port.meldungen.size(), f.meldungen);
         if (f.meldungen == 3) {
             EXPECT_EQ(o.port.meldungen[2].text,
-                      d.Dateiname + "\rDie Änderungen wurden nicht gespeichert. Das Fenster "
-                                    "bleibt geöffnet.");
+                      d.Dateiname +
+                          "\rDie Änderungen wurden nicht gespeichert. Das Fenster "
+                          "bleibt geöffnet.");
         }
     }
 }

@@ -219,9 +219,7 @@ bool EditZiehungDialog::Blaettern(int taste) {
 
 bool EditZiehungDialog::eventFilter(QObject* o, QEvent* e) {
     // Before the scroll bar: its own Home/End would move week or year, not the draw.
-    if (e->type() == QEvent::KeyPress &&
-        Blaettern(static_cast<QKeyEvent*>(e)->key()))
-        return true;
+    if (e->type() == QEvent::KeyPress && Blaettern(static_cast<QKeyEvent*>(e)->key())) return true;
     return QDialog::eventFilter(o, e);
 }
 

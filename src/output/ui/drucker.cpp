@@ -198,8 +198,8 @@ std::unique_ptr<QPrintDialog> DruckdialogAufbauen(QPrinter& d, bool hatAuswahl, 
     if (d.docName().isEmpty()) d.setDocName(QStringLiteral("Druckausgabe"));
     if (QPrinterInfo::availablePrinterNames().isEmpty() && d.outputFileName().isEmpty()) {
         d.setOutputFormat(QPrinter::PdfFormat);
-        d.setOutputFileName(QString::fromStdString(
-            TextAusPfad(Programm().startverzeichnis / "Druckausgabe.pdf")));
+        d.setOutputFileName(
+            QString::fromStdString(TextAusPfad(Programm().startverzeichnis / "Druckausgabe.pdf")));
     }
     auto dialog = std::make_unique<QPrintDialog>(&d, eltern);
     // Adds "In PDF-Datei drucken" to the printer list (a PDF printer where the system has one).

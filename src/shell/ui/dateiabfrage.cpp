@@ -448,8 +448,9 @@ void Dateiabfrage::OrdnerAnlegen(const QPoint&) {
     std::error_code ec;
     fs::create_directory(ordner_ / PfadVonName(S(q)), ec);
     if (ec)
-        Meldung("Der Ordner \"" + S(q) + "\" konnte nicht angelegt werden:\r\n" + SystemfehlerText(ec),
-                flags::Ausruf, "Dateiabfrage");
+        Meldung(
+            "Der Ordner \"" + S(q) + "\" konnte nicht angelegt werden:\r\n" + SystemfehlerText(ec),
+            flags::Ausruf, "Dateiabfrage");
     OrdnerSetzen(ordner_);
 }
 

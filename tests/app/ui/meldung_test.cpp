@@ -99,7 +99,8 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
             else if (std::string(f.knopf) == "Esc")
                 b.reject();
             else if (std::string(f.knopf).ends_with("Taste"))
-                QTest::keyClick(b.focusWidget(), f.knopf[1] == 's' ? Qt::Key_Escape : Qt::Key_Return);
+                QTest::keyClick(b.focusWidget(),
+                                f.knopf[1] == 's' ? Qt::Key_Escape : Qt::Key_Return);
             else
                 Klicken(b, f.knopf);
         });

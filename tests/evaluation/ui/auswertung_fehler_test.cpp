@@ -12,10 +12,10 @@ namespace {
 class AuswertungFehler : public ::testing::Test {
   protected:
     void SetUp() override {
-        fenster = FensterMit(As7(ordner, "f.AS7",
-                                 {" 01 2020 00 01 02 03 04 05 06 07",
-                                  " 02 2020 00 01 02 03 10 11 12 00",
-                                  " 03 2020 00 40 41 42 43 44 49 00"}));
+        fenster =
+            FensterMit(As7(ordner, "f.AS7",
+                           {" 01 2020 00 01 02 03 04 05 06 07", " 02 2020 00 01 02 03 10 11 12 00",
+                            " 03 2020 00 40 41 42 43 44 49 00"}));
         w = fenster.get();
     }
     void Ausloesen(const char* name) { Kind<QAction>(w, name)->trigger(); }

@@ -21,8 +21,8 @@ TEST(EditZiehungTasten, SpringenUndBlaetternAuchVonDerBildlaufleiste) {
     const struct {
         Qt::Key taste;
         int danach;
-    } schritte[] = {{Qt::Key_End, 29}, {Qt::Key_PageUp, 19}, {Qt::Key_Home, 0},
-                    {Qt::Key_PageDown, 10}};
+    } schritte[] = {
+        {Qt::Key_End, 29}, {Qt::Key_PageUp, 19}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 10}};
     for (const auto& s : schritte) {
         QTest::keyClick(jahr, s.taste);
         EXPECT_EQ(dlg.Angezeigt(), s.danach) << s.taste;
