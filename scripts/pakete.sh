@@ -14,4 +14,4 @@ zahlix_pakete_installieren() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
-ZAHLIX_BAU_PAKETE=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+ZAHLIX_BAU_PAKETE=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n)

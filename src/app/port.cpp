@@ -47,7 +47,9 @@ Port& AktuellerPort() { return *aktuellerPort; }
 int16_t Meldung(const std::string& text, int flags, const std::string& titel) {
     auto anfrage = MeldungDeuten(text, flags, titel);
     if (!anfrage) return 0;
-    const bool erste = aktuellerPort->MeldungZeigen(*anfrage) == Taste::Erste;
+    const Taste t = aktuellerPort->MeldungZeigen(*anfrage);
+    if (t == Taste::Geschlossen) return anfrage->knoepfe == Knoepfe::OK ? kOK : kAbbrechen;
+    const bool erste = t == Taste::Erste;
     if (anfrage->knoepfe == Knoepfe::JaNein) return erste ? kJa : kNein;
     return erste ? kOK : kAbbrechen;
 }

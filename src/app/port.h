@@ -10,15 +10,16 @@ namespace zahlix {
 
 enum class Symbol { Unveraendert, Kritisch, Frage, Ausruf, Information };
 enum class Knoepfe { OK, OKAbbrechen, JaNein };
-// The button whose answer the box holds: "OK" (first) or "Abbrechen" (second) in the tag.
-enum class Taste { Erste, Zweite };
+// The button whose answer the box holds: "OK" (first) or "Abbrechen" (second) in the tag;
+// Geschlossen when a box with two buttons was closed without one (Esc, close box).
+enum class Taste { Erste, Zweite, Geschlossen };
 
 struct MeldungsAnfrage {
     std::string text;
     std::string titel;
     Symbol symbol = Symbol::Unveraendert;
     Knoepfe knoepfe = Knoepfe::OK;
-    Taste vorbelegt = Taste::Erste;  // focused at first, and the answer when the box is closed
+    Taste vorbelegt = Taste::Erste;  // focused at first and taken by Enter
 };
 
 // Message-box flags: icon 16/32/48/64, buttons 0 = OK, 1 = OK/Cancel, 4 = Yes/No,
@@ -38,7 +39,8 @@ std::optional<MeldungsAnfrage> MeldungDeuten(const std::string& text, int flags,
 class Port {
 public:
     virtual ~Port() = default;
-    // Shows the box modally and returns the button chosen; closing returns anfrage.vorbelegt.
+    // Shows the box modally and returns the button chosen; closing a box that has a second
+    // button without choosing one (Esc, close box) returns Geschlossen.
     virtual Taste MeldungZeigen(const MeldungsAnfrage& anfrage) = 0;
     // Returns the entered text, or "" when cancelled.
     virtual std::string EingabeZeigen(const std::string& prompt, const std::string& titel) = 0;
@@ -65,7 +67,9 @@ public:
 Port* PortInstallieren(Port* p);
 Port& AktuellerPort();
 
-// The program's message box: 1 OK, 2 Cancel, 6 Yes, 7 No, 0 for an unknown button set.
+// The program's message box: 1 OK, 2 Cancel, 6 Yes, 7 No, 0 for an unknown button set. A box
+// closed without a button answers 2 (also a Yes/No box): neither confirms, so Esc never
+// overwrites, deletes or quits.
 int16_t Meldung(const std::string& text, int flags, const std::string& titel);
 std::string Eingabe(const std::string& prompt, const std::string& titel);
 std::string DateiAuswaehlen(const std::string& muster, const std::string& titel);

@@ -1,6 +1,6 @@
 #pragma once
 // A port for tests: answers come from queues the test fills in advance, and every request is
-// recorded. An exhausted queue answers like a closed window (preset button, empty text).
+// recorded. An exhausted queue answers with the preset button and empty text.
 #include <deque>
 #include <string>
 #include <vector>

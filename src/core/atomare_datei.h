@@ -1,6 +1,8 @@
 #pragma once
 // Replacing a file without ever leaving a half-written one behind: the content goes to a
-// temporary file beside the target and is renamed over it only when completely written.
+// temporary file with a short name in the target's folder, is flushed to the disk and only
+// then renamed over the target; the folder is flushed after the rename. A symbolic link is
+// written through to its target. A target the user may not write is refused, not replaced.
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -12,7 +14,7 @@
 namespace zahlix {
 
 // Writes inhalt to ziel atomically. On failure ziel is unchanged, no temporary file remains,
-// the result is false and fehler holds the system's description of the error.
+// the result is false and fehler holds the German reason (SystemfehlerText).
 bool AtomarErsetzen(const std::filesystem::path& ziel, std::string_view inhalt,
                     std::string& fehler);
 
@@ -20,6 +22,18 @@ bool AtomarErsetzen(const std::filesystem::path& ziel, std::string_view inhalt,
 // the failed step (writing, completing or replacing); a folder of that name is never touched.
 bool DateiAtomarSchreiben(const std::filesystem::path& pfad, std::string_view inhalt,
                           std::string& fehler);
+
+// Copies datei to sicherung the same atomic and durable way (creating sicherung's folder).
+// An earlier copy at sicherung is replaced whatever its mode. False with the reason in fehler.
+bool SicherungSchreiben(const std::filesystem::path& datei, const std::filesystem::path& sicherung,
+                        std::string& fehler);
+
+// False with the German reason when an existing ziel may not be written by the user (a missing
+// one is fine: whether its folder takes a new file shows when it is written).
+bool ZielBeschreibbar(const std::filesystem::path& ziel, std::string& fehler);
+
+// The file a path names after following symbolic links (the path itself when it is none).
+std::filesystem::path VerknuepfungAufloesen(const std::filesystem::path& pfad);
 
 // Test hook: every following atomic write fails after n bytes (as a full disk would);
 // nullopt restores normal writing.

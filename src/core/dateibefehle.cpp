@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "app/port.h"
@@ -34,6 +35,23 @@ void BereichUeberHistorie(const Lottodatei& d) {
     AuswertebereichSetzen(woche(0), jv, woche(letzter), std::max(jahr(letzter), jv));
 }
 
+// The first word of a .ZX7 file; without it the file is no lottery file at all.
+bool Zx7Kennzeichen(const std::filesystem::path& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    unsigned char b[2] = {};
+    in.read(reinterpret_cast<char*>(b), 2);
+    return in.gcount() == 2 && (b[0] | b[1] << 8) == 23128;
+}
+
+Dateistand StandLesen(const std::string& name) {
+    const std::filesystem::path p = PfadVonName(name);
+    std::error_code ec1, ec2;
+    Dateistand s{name, std::filesystem::file_size(p, ec1),
+                 std::filesystem::last_write_time(p, ec2)};
+    if (ec1 || ec2) return {};
+    return s;
+}
+
 }  // namespace
 
 DateiBefehle::DateiBefehle(Lottodatei& d, DateiFensterRueckrufe r) : d_(d), r_(std::move(r)) {}
@@ -45,7 +63,8 @@ void DateiBefehle::Status(const std::string& text) const {
 int16_t DateiBefehle::LottodateiOeffnen() {
     Status(" Lade Lottodatei ...");
     std::string name;
-    if (!Programm().uebergabeDatei.empty()) {
+    const bool uebergeben = !Programm().uebergabeDatei.empty();
+    if (uebergeben) {
         name = Programm().uebergabeDatei;
         Programm().uebergabeDatei.clear();
     } else {
@@ -53,22 +72,40 @@ int16_t DateiBefehle::LottodateiOeffnen() {
     }
     const bool gewaehlt = !name.empty();
     const bool ohneHistorie = d_.Dateiname.empty() || d_.WocheKennung[0] == 0;
+    // Said only where the window has a history to keep; at start-up there is none yet.
+    const std::string bleibt =
+        ohneHistorie ? "" : "\r\nDie bisherigen Lottodaten bleiben geöffnet.";
     int16_t ergebnis = -1;
     Beschaeftigt(-1);
     if (gewaehlt) {
-        d_.Dateiname = name;
         std::error_code ec;
-        if (!std::filesystem::exists(PfadVonName(name), ec)) {
+        const std::filesystem::path pfad = PfadVonName(name);
+        if (!std::filesystem::exists(pfad, ec)) {
             // A missing start file is normal; the empty history follows without a word.
+            if (!(uebergeben && ohneHistorie))
+                Meldung("Die Datei " + name + " wurde nicht gefunden." + bleibt, flags::Ausruf,
+                        kModulLottoAuswertung);
         } else if (!Lesbar(FormatAusName(name))) {
             Meldung(name + " ist kein gültiger Lotto-Dateiname!", flags::Information,
                     kModulLottoAuswertung);
+        } else if (FormatAusName(name) == Lottoformat::ZX7 && !Zx7Kennzeichen(pfad)) {
+            Meldung("Die Datei " + name +
+                        " ist keine Lottodatei: das Kennzeichen am Dateianfang fehlt." + bleibt,
+                    flags::Ausruf, kModulLottoAuswertung);
         } else {
-            ergebnis = LottodateiLaden(name, d_, 0);
+            // Loaded aside, so a file that fails leaves the window's history as it was.
+            Lottodatei neu;
+            ergebnis = LottodateiLaden(name, neu, 0);
+            if (ergebnis == 0) {
+                neu.Trefferanzeige = d_.Trefferanzeige;
+                d_ = std::move(neu);
+                d_.Dateiname = name;
+                d_.Stand = StandLesen(name);
+            }
         }
     }
     Beschaeftigt(0);
-    const bool zuruecksetzen = gewaehlt ? ergebnis != 0 : ohneHistorie;
+    const bool zuruecksetzen = ergebnis != 0 && ohneHistorie;
     if (zuruecksetzen) {
         LeereLottodateiAnlegen(d_);
         Rufen(r_.auswahlLeeren);
@@ -77,17 +114,29 @@ int16_t DateiBefehle::LottodateiOeffnen() {
     BereichUeberHistorie(d_);
     d_.Titel = BereichText();
     Rufen(r_.zahlenFreigeben, static_cast<int>(d_.GroessteZahl));
-    // A cancelled dialog leaves the history as it was, unsaved changes included.
-    if (gewaehlt || zuruecksetzen) d_.Geaendert = false;
+    // A cancelled dialog or a refused file leaves the history as it was, changes included.
+    if (ergebnis == 0 || zuruecksetzen) d_.Geaendert = false;
     Rufen(r_.auswerten);
     Rufen(r_.titelZeichnen);
     return ergebnis;
 }
 
 int16_t DateiBefehle::Schreiben() {
+    if (!d_.Stand.name.empty() && d_.Stand.name == d_.Dateiname) {
+        const Dateistand jetzt = StandLesen(d_.Dateiname);
+        if (!jetzt.name.empty() && jetzt != d_.Stand &&
+            Meldung(d_.Dateiname + "\r" +
+                        "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
+                    flags::Ausruf + flags::JaNein + flags::Zweiter, kModulLottoAuswertung) != kJa)
+            return -1;
+    }
     Beschaeftigt(-1);
     const int16_t e = LottodateiSchreiben(d_.Dateiname, d_);
     Beschaeftigt(0);
+    // The window keeps a .ZX7 name, and an export to the loaded file's own name is that file.
+    if (e == 0 &&
+        (FormatAusName(d_.Dateiname) == Lottoformat::ZX7 || d_.Stand.name == d_.Dateiname))
+        d_.Stand = StandLesen(d_.Dateiname);
     return e;
 }
 
@@ -126,10 +175,12 @@ int16_t DateiBefehle::Speichern(const std::string& zurueck) {
                     kModulLottoAuswertung);
             break;
     }
+    const std::string geschrieben = TextAusPfad(PfadVonName(d_.Dateiname).filename());
     // Exports and failed writes do not rename the open history.
     if (!(format == Lottoformat::ZX7 && e == 0)) d_.Dateiname = zurueck;
     Rufen(r_.titelZeichnen);
     Status(status);
+    if (e == 0) Rufen(r_.kurzmeldung, " Gespeichert: " + geschrieben);
     return e;
 }
 
@@ -186,18 +237,29 @@ void DateiBefehle::ToolbarSpeichern() {
         mDateiSpeichern();
 }
 
-bool DateiBefehle::AenderungenSichern() {
-    if (!d_.Geaendert) return true;
-    if (Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
-                flags::JaNein + flags::Ausruf, kModulLottoAuswertung) != kJa)
-        return true;
-    if (LottodateiSpeichern() != 0) return false;
+DateiBefehle::Sicherung DateiBefehle::AenderungenFragen() {
+    if (!d_.Geaendert) return Sicherung::Frei;
+    const int16_t antwort = Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
+                                    flags::JaNein + flags::Ausruf, kModulLottoAuswertung);
+    // Closed without an answer: nothing is decided, the changes stay.
+    if (antwort == kAbbrechen) return Sicherung::Offen;
+    if (antwort != kJa) return Sicherung::Frei;
+    if (LottodateiSpeichern() != 0) return Sicherung::Fehlgeschlagen;
     d_.Geaendert = false;
-    return true;
+    return Sicherung::Frei;
+}
+
+bool DateiBefehle::AenderungenSichern() {
+    return AenderungenFragen() == Sicherung::Frei;
 }
 
 bool DateiBefehle::Schliessen() {
-    if (!AenderungenSichern()) return false;
+    const Sicherung s = AenderungenFragen();
+    if (s == Sicherung::Fehlgeschlagen)
+        Meldung(d_.Dateiname + "\r" +
+                    "Die Änderungen wurden nicht gespeichert. Das Fenster bleibt geöffnet.",
+                flags::Ausruf, kModulLottoAuswertung);
+    if (s != Sicherung::Frei) return false;
     d_.Geaendert = false;
     return true;
 }

@@ -24,6 +24,8 @@ struct DateiFensterRueckrufe {
     std::function<void()> auswahlLeeren;
     // Re-run the automatic evaluation.
     std::function<void()> auswerten;
+    // A status text shown for a few seconds, then the previous one returns.
+    std::function<void(const std::string&)> kurzmeldung;
 };
 
 class DateiBefehle {
@@ -35,8 +37,10 @@ class DateiBefehle {
     // and its Geaendert flag. In every case the range spans the history afterwards.
     // Returns 0 when a file was loaded, else -1.
     int16_t LottodateiOeffnen();
-    // Writes the history to Dateiname in its format (asking first for the lossy ones).
-    // Only a successful .ZX7 write clears Geaendert. Returns 0 when written, else -1.
+    // Writes the history to Dateiname in its format (asking first for the lossy ones, and
+    // before overwriting a file changed by someone else since it was loaded or saved here).
+    // Only a successful .ZX7 write clears Geaendert; a successful write is confirmed with
+    // " Gespeichert: NAME". Returns 0 when written, else -1.
     int16_t LottodateiSpeichern();
     void LeereLottodatei();
     // After the save prompt (false when the history's changes could not be saved) resets the
@@ -50,12 +54,16 @@ class DateiBefehle {
     void ToolbarSpeichern();
 
     // The save prompt for unsaved changes. True when the history may be dropped (no changes,
-    // the user declined, or the save succeeded); false keeps Geaendert for a failed save.
+    // the user declined, or the save succeeded); false keeps Geaendert for a failed save or
+    // a prompt closed without an answer (Esc).
     bool AenderungenSichern();
     // The close handling: the save prompt; when the window may close, Geaendert is cleared.
+    // A failed save keeps the window open and says so.
     bool Schliessen();
 
   private:
+    enum class Sicherung { Frei, Offen, Fehlgeschlagen };
+    Sicherung AenderungenFragen();
     int16_t Speichern(const std::string& zurueck);
     int16_t Schreiben();
     void Status(const std::string& text) const;

@@ -49,6 +49,7 @@ void LeereLottodateiSetzen(Lottodatei& d) {
     d.JahrCode[0] = kJahrCode1900;
     d.LetzterIndex = 0;
     d.Geaendert = false;
+    d.Stand = {};
 }
 
 Transferbereich& Transfer() {

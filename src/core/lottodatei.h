@@ -2,6 +2,7 @@
 // The in-memory draw history of one lottery: header fields and eight parallel arrays of
 // 32767 signed 16-bit slots. A WocheKennung of 0 ends the history.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,15 @@ constexpr int kSlots = 32767;          // slots of every per-draw array, indices
 constexpr int kMaxZiehungen = 32000;   // a history holds at most this many draws
 constexpr int16_t kJahrCode1900 = 4864;
 
+// Size and modification time of a file when the history was loaded from it or saved to it:
+// a later difference means another window or program wrote it meanwhile.
+struct Dateistand {
+    std::string name;  // "" when the history comes from no file
+    std::uintmax_t groesse = 0;
+    std::filesystem::file_time_type zeit{};
+    bool operator==(const Dateistand&) const = default;
+};
+
 struct Lottodatei {
     Lottodatei();
 
@@ -22,6 +32,7 @@ struct Lottodatei {
     bool Geaendert = false;
     std::string Titel;
     int16_t Trefferanzeige = 10;  // hit display filter of the evaluation window
+    Dateistand Stand;
 
     // Heap-held so a Lottodatei is cheap to move and never sits on a thread's stack.
     std::vector<int16_t> WocheKennung, JahrCode, Bitwort1, Bitwort2, Bitwort3, Bitwort4,

@@ -43,6 +43,17 @@ std::string BitworteFehler(uint16_t w1, uint16_t w2, uint16_t w3, uint16_t w4) {
     return {};
 }
 
+// Evaluation, exports and saves end the history at a draw without six numbers, so such a
+// record would hide every later draw. Only the empty placeholder may stand, and only last.
+std::string ZahlenFehler(std::string_view bitworte, bool letzter) {
+    const Bitworte w{
+        static_cast<int16_t>(Wort(bitworte, 0)), static_cast<int16_t>(Wort(bitworte, 2)),
+        static_cast<int16_t>(Wort(bitworte, 4)), static_cast<int16_t>(Wort(bitworte, 6) & 0xFF)};
+    const int n = AnzahlZahlen(w);
+    if (n == 6 || (n == 0 && letzter)) return {};
+    return std::to_string(n) + " statt 6 Zahlen";
+}
+
 class Speicher {
   public:
     Speicher(Lottodatei& d, int start) : d_(d), i_(start) {}
@@ -87,6 +98,8 @@ Ladefehler BinaerLesen(std::string_view b, std::size_t kopf, std::size_t laenge,
         }
         if (s.Voll()) return {Ladefehler::Kapazitaet, {}};
         std::string fehler = datensatz(b.substr(pos, laenge));
+        const bool letzter = r + 1 == anzahl || Wort(b, pos + laenge) == 0;
+        if (fehler.empty()) fehler = ZahlenFehler(b.substr(pos + laenge - 8, 8), letzter);
         if (!fehler.empty())
             return Beschaedigt("Datensatz " + std::to_string(r + 1) + ": " + fehler);
     }

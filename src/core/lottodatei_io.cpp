@@ -144,16 +144,19 @@ int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d, i
     if (!inhalt) return -1;
     const fs::path pfad = PfadVonName(dateiname);
     std::error_code ec;
-    if (fs::exists(pfad, ec)) DateiSichern(dateiname);
+    const bool vorhanden = fs::exists(pfad, ec);
+    const std::string kopf = "Die Datei " + dateiname + " konnte nicht geschrieben werden:\r\n";
+    const std::string bleibt = vorhanden ? "\r\nDie bisherige Datei bleibt unverändert." : "";
     std::string fehler;
-    if (!AtomarErsetzen(pfad, *inhalt, fehler)) {
-        geschrieben = 0;
-        Meldung("Die Datei " + dateiname + " konnte nicht geschrieben werden:\r\n" + fehler +
-                    "\r\nDie bisherige Datei bleibt unverändert.",
-                flags::Kritisch, kProduktname);
-        return -1;
-    }
-    return 0;
+    // Checked before the backup, so a refused save does not push the older backup out.
+    const bool ok = ZielBeschreibbar(pfad, fehler);
+    if (ok && vorhanden && !DateiSichern(dateiname, &fehler))
+        fehler = "Die Sicherungskopie im Ordner Datensicherungen fehlt: " + fehler;
+    else if (ok && AtomarErsetzen(pfad, *inhalt, fehler))
+        return 0;
+    geschrieben = 0;
+    Meldung(kopf + fehler + bleibt, flags::Kritisch, kProduktname);
+    return -1;
 }
 
 int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d) {
@@ -161,17 +164,19 @@ int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d) {
     return LottodateiSchreiben(dateiname, d, geschrieben);
 }
 
-void DateiSichern(const std::string& dateiname) {
+bool DateiSichern(const std::string& dateiname, std::string* fehler) {
     const fs::path datei = PfadVonName(dateiname);
     std::error_code ec;
-    if (!fs::is_regular_file(datei, ec)) return;
+    if (!fs::is_regular_file(datei, ec)) return true;
     fs::path ordner = Programm().sicherungsordner;
     if (ordner.empty()) ordner = datei.parent_path() / "Datensicherungen";
     const fs::path sicherung = ordner / datei.filename();
-    if (GleicherPfad(datei, sicherung)) return;
+    if (GleicherPfad(datei, sicherung)) return true;
     // A copy, never a move: until the new version is in place the file itself stays.
-    fs::create_directories(ordner, ec);
-    fs::copy_file(datei, sicherung, fs::copy_options::overwrite_existing, ec);
+    std::string grund;
+    if (SicherungSchreiben(datei, sicherung, grund)) return true;
+    if (fehler) *fehler = grund;
+    return false;
 }
 
 }  // namespace zahlix

@@ -18,14 +18,16 @@ int16_t LottodateiLaden(const std::string& dateiname, Lottodatei& d, int start =
 
 // Writes the draws 0.. up to the first WocheKennung of 0. The previous version of an existing
 // file goes to the backup folder first; the target is replaced only once the new content is
-// completely written, so a failed write leaves it as it was. Returns 0 or -1.
+// completely written and on the disk, so a failed write leaves it as it was. A file the user
+// may not write, or whose backup fails, is refused with a message. Returns 0 or -1.
 int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d);
 // As above; geschrieben receives the number of draws in the file (a text format ends at the
 // first draw without exactly six numbers), 0 on failure.
 int16_t LottodateiSchreiben(const std::string& dateiname, const Lottodatei& d, int& geschrieben);
 
-// The backup step: copies the existing file into the backup folder (created when missing).
-// Errors are ignored; the write goes on.
-void DateiSichern(const std::string& dateiname);
+// The backup step: copies the existing file into the backup folder (created when missing),
+// atomically, replacing the previous copy whatever its mode. Returns false (reason in fehler)
+// when the copy could not be made; the writer then leaves the file alone.
+bool DateiSichern(const std::string& dateiname, std::string* fehler = nullptr);
 
 }  // namespace zahlix

@@ -73,6 +73,7 @@ void NeueLottodateiAnlegen(Lottodatei& d, const std::string& name, int groessteZ
     d.WocheKennung[0] = static_cast<int16_t>(woche);
     d.JahrCode[0] = JahrCodeAusJahr(jahr);
     d.LetzterIndex = 0;
+    d.Stand = {};
     AuswertebereichSetzen(woche, jahr, woche, jahr);
     d.Titel = BereichText();
     d.Geaendert = false;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/systemfehler.h"
+
 namespace fs = std::filesystem;
 
 namespace zahlix {
@@ -22,7 +24,7 @@ constexpr std::uintmax_t kGroessteLesbareDatei = 64u * 1024u * 1024u;
 
 std::string Systemtext(int fehlernummer, const char* ersatz) {
     if (fehlernummer == 0) return ersatz;
-    return std::generic_category().message(fehlernummer);
+    return SystemfehlerText(fehlernummer);
 }
 
 std::string Anzeigename(const fs::path& p) {
@@ -238,7 +240,7 @@ bool DateiEinlesen(const fs::path& pfad, std::string& inhalt, std::string& fehle
     }
     const auto groesse = fs::file_size(pfad, ec);
     if (ec) {
-        fehler = name + " kann nicht gelesen werden: " + ec.message();
+        fehler = name + " kann nicht gelesen werden: " + SystemfehlerText(ec) + ".";
         return false;
     }
     if (groesse > kGroessteTextdatei) {

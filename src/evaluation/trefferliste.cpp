@@ -58,7 +58,10 @@ Trefferseite TrefferseiteBerechnen(const Lottodatei& d, const Klassenzaehler& z,
         if (s.titel.find("---") == std::string::npos) s.titel += " --- Keine gefunden ---";
         s.filter = 0;
     }
-    s.scrollMax = std::max<int32_t>(0, (s.filter == 12 || leer ? alle + z[0] : gezeigt) - sichtbar);
+    // An empty class lists the draws without hits, so the range is theirs: counted over all
+    // draws, its end would lie beyond the list and show a blank page.
+    const int32_t zeilen = s.filter == 12 ? alle + z[0] : leer ? z[0] : gezeigt;
+    s.scrollMax = std::max<int32_t>(0, zeilen - sichtbar);
     s.scrollPos = scrollPos < 0 || scrollPos > s.scrollMax ? 0 : scrollPos;
 
     const int ende = std::min<int>(d.Anzahl(), static_cast<int>(d.ImBereich.size()));

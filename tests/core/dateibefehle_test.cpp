@@ -93,7 +93,7 @@ TEST(LottodateiOeffnen, UebergabeLaedtUndSpanntDenBereich) {
     EXPECT_EQ(BeschaeftigtZaehler(), 0);
 }
 
-TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
+TEST(LottodateiOeffnen, DialogFehlschlaegeBehaltenDieHistorie) {
     Umgebung u;
     DateiSchreiben(u / "text.TXT", "x");
     DateiSchreiben(u / "kaputt.AS7", "1 2 3\r\n");
@@ -102,7 +102,9 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
         std::vector<std::string> meldungen;
     };
     const std::vector<Fall> faelle = {
-        {(u / "fehlt.ZX7").string(), {}},
+        {(u / "fehlt.ZX7").string(),
+         {"Die Datei " + (u / "fehlt.ZX7").string() +
+          " wurde nicht gefunden.\r\nDie bisherigen Lottodaten bleiben geöffnet."}},
         {(u / "text.TXT").string(),
          {(u / "text.TXT").string() + " ist kein gültiger Lotto-Dateiname!"}},
         {(u / "kaputt.AS7").string(),
@@ -119,10 +121,8 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeSetzenZurueck) {
         EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7");
         EXPECT_EQ(port.MeldungsTexte(), fall.meldungen) << fall.datei;
         EXPECT_EQ(f.d.Dateiname, "OhneName.ZX7");
-        EXPECT_EQ(f.d.Anzahl(), 1);
-        EXPECT_EQ(f.d.JahrCode[0], 4864);
-        EXPECT_EQ(f.leeren, 1);
-        EXPECT_EQ(Bereich(), (std::vector<int>{1, 1900, 1, 1900, 1, 53}));
+        EXPECT_EQ(f.d.Anzahl(), 5);
+        EXPECT_EQ(f.leeren, 0);
     }
 }
 
@@ -179,13 +179,13 @@ TEST(DateiBefehle, OeffnenFragtErstNachUngespeichertenAenderungen) {
     EXPECT_EQ(platte.Bitwort1[0], 63);
 
     // "Ja": saved before the next file comes in.
-    f.d.Bitwort1[0] = 7;
+    f.d.Bitwort1[0] = 8193;  // 1 and 13 instead of 3 and 12
     f.d.Geaendert = true;
     u.port.tasten = {Taste::Erste};
     u.port.dateien = {eigenes};
     f.befehle.mDateiOeffnen();
     LottodateiLaden(anderes, platte);
-    EXPECT_EQ(platte.Bitwort1[0], 7);
+    EXPECT_EQ(platte.Bitwort1[0], 8193);
     EXPECT_EQ(f.d.Dateiname, eigenes);
 }
 

@@ -34,7 +34,7 @@ std::string Zx7Kopf(int groessteZahl = 49) {
 std::string Zx7MitDraws(int n) {
     std::string b = Zx7Kopf();
     for (int i = 0; i < n; ++i)
-        b += Wort(i % 52 + 1) + Wort(JahrCodeAusJahr(1950 + (i / 52) % 150)) + Wort(7) + Wort(1) +
+        b += Wort(i % 52 + 1) + Wort(JahrCodeAusJahr(1950 + (i / 52) % 150)) + Wort(15) + Wort(1) +
              Wort(0) + Wort(64);
     return b;
 }

@@ -71,6 +71,7 @@ TEST(LottodateiSichern, FehlgeschlagenesSchreibenLaesstZielStehen) {
     SkriptPort port;
     const fs::path ziel = o / "z.ZX7";
     ASSERT_EQ(LottodateiSchreiben(ziel.string(), Beispiel()), 0);
+    ASSERT_EQ(LottodateiSchreiben(ziel.string(), Beispiel()), 0);
     const std::string vorher = DateiLesen(ziel);
     Lottodatei neu = Beispiel();
     neu.GroessteZahl = 45;

@@ -82,11 +82,17 @@ Taste OutBox::Zeigen(const MeldungsAnfrage& anfrage) {
     Vorbereiten(anfrage);
     adjustSize();
     UeberDemRahmenPlatzieren(*this);
+    geschlossen_ = false;
     exec();
+    if (geschlossen_ && !abbrechen_->isHidden()) return Taste::Geschlossen;
     return tag_ == "Abbrechen" ? Taste::Zweite : Taste::Erste;
 }
 
 void OutBox::reject() {
+    // Esc and the close box never confirm: where the box offers No or Cancel, that is the
+    // answer, whatever button was preset for Enter.
+    if (!abbrechen_->isHidden()) tag_ = QStringLiteral("Abbrechen");
+    geschlossen_ = true;
     QDialog::done(QDialog::Rejected);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // fOutBox, the program's own message box. Its tag holds the answer: the preset button's tag
-// before it is shown, "OK" or "Abbrechen" after a button; closing it otherwise keeps the preset.
+// before it is shown, "OK" or "Abbrechen" after a button; closing it otherwise (Esc, close
+// box) answers "Abbrechen" where the box has that button, so it never confirms by accident.
 #include <QDialog>
 #include <QString>
 
@@ -19,13 +20,14 @@ class OutBox : public QDialog {
     // Sets caption, icon, text, buttons and preset tag without showing the box. An icon of
     // Symbol::Unveraendert keeps the picture of the previous message.
     void Vorbereiten(const MeldungsAnfrage& anfrage);
-    // Vorbereiten, then shows the box modally; returns the button the tag names.
+    // Vorbereiten, then shows the box modally; returns the button the tag names, or
+    // Taste::Geschlossen when a box with two buttons was closed without one.
     Taste Zeigen(const MeldungsAnfrage& anfrage);
 
     QString Tag() const { return tag_; }
     Symbol AktuellesSymbol() const { return symbol_; }
 
-    // Closing (Esc, the window's close button) hides the box and keeps the preset tag.
+    // Closing (Esc, the window's close button) hides the box with the harmless answer.
     void reject() override;
 
   protected:
@@ -39,6 +41,7 @@ class OutBox : public QDialog {
     QPushButton* ok_;
     QPushButton* abbrechen_;
     QString tag_ = QStringLiteral("OK");
+    bool geschlossen_ = false;  // closed without a button
     Symbol symbol_ = Symbol::Unveraendert;
 };
 

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
 
 #include "app/anwendungsdateien.h"
 #include "app/programm.h"
@@ -48,11 +51,24 @@ std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmver
     return rahmen;
 }
 
-int ProgrammStarten(QApplication& app) {
+QTranslator* QtUebersetzungLaden(QCoreApplication& app) {
+    auto uebersetzung = std::make_unique<QTranslator>(&app);
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    QCoreApplication::installTranslator(uebersetzung.get());
+    return uebersetzung.release();
+}
+
+QTranslator* AnwendungEinrichten(QApplication& app) {
     app.setApplicationName("Zahlix");
-    app.setApplicationDisplayName("Zahlix Freeware");
     app.setWindowIcon(ProgrammSymbol());
     app.setQuitOnLastWindowClosed(false);
+    return QtUebersetzungLaden(app);
+}
+
+int ProgrammStarten(QApplication& app) {
+    AnwendungEinrichten(app);
 
     QtPort port;
     PortInstallieren(&port);

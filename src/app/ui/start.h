@@ -4,6 +4,8 @@
 #include <memory>
 
 class QApplication;
+class QCoreApplication;
+class QTranslator;
 
 namespace zahlix::ui {
 
@@ -15,6 +17,15 @@ class Rahmen;
 // `programmverzeichnis` is where a shipped help file is also looked for.
 std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmverzeichnis,
                                         bool mitSplash);
+
+// Loads Qt's German texts (qtbase_de: standard buttons, context menus, the system file
+// dialog) from Qt's translation folder and installs them; nullptr, silently, when missing.
+// The translator belongs to app.
+QTranslator* QtUebersetzungLaden(QCoreApplication& app);
+
+// Name, icon and German Qt texts of the window program; returns QtUebersetzungLaden's
+// translator. No display name: Qt would append it to every window caption.
+QTranslator* AnwendungEinrichten(QApplication& app);
 
 // Runs the start-up with the program's windows as port, then the event loop until the frame
 // has closed; returns the exit status.

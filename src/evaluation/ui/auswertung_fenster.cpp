@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -97,9 +98,20 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     haupt->setSpacing(6);
     haupt->addWidget(ToolbarBauen());
 
-    auto* mitte = new QHBoxLayout;
+    // Grid, counters and list scroll together when the window is smaller than they need, so
+    // the window fits a small screen and its tool bar and status line always stay in view.
+    auto* inhalt = new QWidget(this);
+    inhalt->setObjectName("rInhalt");
+    auto* mitte = new QHBoxLayout(inhalt);
+    mitte->setContentsMargins(0, 0, 0, 0);
     mitte->setSpacing(14);
-    haupt->addLayout(mitte, 1);
+    auto* rolle = new QScrollArea(this);
+    rolle->setObjectName("rRolle");
+    rolle->setFrameShape(QFrame::NoFrame);
+    rolle->setFocusPolicy(Qt::NoFocus);  // the window handles the keys, as before
+    rolle->setWidgetResizable(true);
+    rolle->setWidget(inhalt);
+    haupt->addWidget(rolle, 1);
 
     // Left: the grid with its buttons below.
     auto* links = new QVBoxLayout;
@@ -121,6 +133,8 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
     // Middle: counters.
     auto* zaehler = new QVBoxLayout;
     bzTitel_[1] = Titel(QStringLiteral("Anzahl Treffer"), this, "bzTitel_1");
+    // After a change it carries the range line; wrapped, it neither widens nor gets cut.
+    bzTitel_[1]->setWordWrap(true);
     zaehler->addWidget(bzTitel_[1]);
     zaehler->addWidget(ZaehlerBauen());
     zaehler->addStretch(1);
@@ -353,6 +367,8 @@ QWidget* AuswertungFenster::GrafikBauen() {
 }
 
 void AuswertungFenster::ListeNachGroesse() {
+    // A cleared list stays cleared: a new size only lays out what is shown.
+    if (bzTreffer_[0]->text() == QStringLiteral(".....")) return;
     // A list showing its end keeps showing it at the new size, instead of jumping to the top.
     const bool amEnde = vbTreffer_->value() == vbTreffer_->maximum();
     ReihenMitTrefferAnzeigen();
@@ -365,9 +381,8 @@ void AuswertungFenster::ListeNachGroesse() {
 }
 
 void AuswertungFenster::closeEvent(QCloseEvent* e) {
-    // At the program's end the frame needs every window gone; the user has seen why a save
-    // failed by then.
-    if (!SchliessenFragen() && !ProgrammEndet()) {
+    // Changes that could not be saved keep the window open, at the program's end too.
+    if (!SchliessenFragen()) {
         e->ignore();
         return;
     }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMenu>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -39,6 +40,9 @@ class AuswertungFenster : public QWidget {
     // Opens the handed-over file (or asks for one) right away unless oeffnen is false.
     explicit AuswertungFenster(QWidget* eltern = nullptr, bool oeffnen = true);
     ~AuswertungFenster() override;
+
+    // The size it opens with; its content scrolls, so the window itself can be far smaller.
+    QSize sizeHint() const override { return {940, 560}; }
 
     // Its own menus between the frame's Start menu and its Extras, Fenster and Hilfe menus,
     // which keep working while this window's menus replace the frame's.

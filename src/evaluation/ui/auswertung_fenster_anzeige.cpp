@@ -62,7 +62,7 @@ void AuswertungFenster::TrefferanzeigeLoeschen() {
     for (int i = 0; i < 12; ++i) {
         QLabel* l = bzTreffer_[static_cast<size_t>(i)];
         l->setText(kLeer);
-        l->setPalette(QPalette());
+        l->setStyleSheet(QString());
     }
     bdTreffer_->Leeren();
 }
@@ -108,14 +108,14 @@ void AuswertungFenster::ZaehlerAnzeigen() {
     for (int i = 0; i < 10; ++i) werte[static_cast<size_t>(i)] = zaehler_[static_cast<size_t>(i)];
     werte[10] = AlleSumme(zaehler_);
     werte[11] = GewinnSumme(zaehler_);
-    QPalette aktiv;
-    aktiv.setColor(QPalette::Window, QColor(0, 0, 159));
-    aktiv.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    // A style sheet of its own: under the window's style sheet a palette set before the first
+    // polish is overwritten, and a freshly opened window would show its counters plain.
+    const QString aktiv = QStringLiteral("QLabel { background-color: #00009f; color: white; }");
     for (int i = 0; i < 12; ++i) {
         QLabel* l = bzTreffer_[static_cast<size_t>(i)];
         const int32_t v = werte[static_cast<size_t>(i)];
         l->setText(QString::number(v));
-        l->setPalette(v > 0 ? aktiv : QPalette());
+        l->setStyleSheet(v > 0 ? aktiv : QString());
     }
 }
 
@@ -177,7 +177,14 @@ void AuswertungFenster::KnoepfeFreigeben() {
 void AuswertungFenster::DatenNeuAnzeigen() {
     KnoepfeFreigeben();
     TitelAnzeigen();
-    AuswertenAutomatisch();
+    if (!daten_->Titel.empty()) {
+        const QString titel = QString::fromStdString(daten_->Titel);
+        bzTitel_[1]->setText(QStringLiteral("Anzahl Treffer - ") + titel);
+        bzTitel_[1]->setToolTip(QStringLiteral("Bereich - ") + titel);
+    }
+    // A changed history is evaluated at once, automatic evaluation or not: stale counters
+    // would miss the new draw, and F4 or Ctrl+P would report them.
+    AuswertenAnzeigen();
 }
 
 void AuswertungFenster::ZahlenauswahlLoeschen() {
@@ -208,8 +215,9 @@ Auswertungsanzeige AuswertungFenster::Anzeige() const {
 
 void AuswertungFenster::AuswertungZwischenspeichern() {
     if (Beschaeftigt()) return;
-    StatusZeigen(QStringLiteral(" Auswertung wurde dem Zwischenspeicher übergeben"));
-    TextEinfuegen(ZwischenspeicherBlock(Anzeige(), *daten_));
+    const bool neu = TextEinfuegen(ZwischenspeicherBlock(Anzeige(), *daten_));
+    StatusZeigen(neu ? QStringLiteral(" Auswertung wurde dem Zwischenspeicher übergeben")
+                     : QStringLiteral(" Auswertung ist schon im Zwischenspeicher"));
 }
 
 void AuswertungFenster::AuswertungDrucken() {

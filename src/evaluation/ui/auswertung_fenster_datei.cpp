@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "core/dateibefehle.h"
@@ -30,6 +31,13 @@ DateiFensterRueckrufe AuswertungFenster::DateiRueckrufe() {
         bdTreffer_->Leeren();
     };
     r.auswerten = [this] { AuswertenAutomatisch(); };
+    r.kurzmeldung = [status](const std::string& t) {
+        const QString vorher = status->text(), text = QString::fromStdString(t);
+        status->setText(text);
+        QTimer::singleShot(4000, status, [status, vorher, text] {
+            if (status->text() == text) status->setText(vorher);
+        });
+    };
     return r;
 }
 

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,8 +90,11 @@ EditZiehungDialog::EditZiehungDialog(const Lottodatei& d, QWidget* eltern)
     bzZiehung_[2]->setBuddy(hbKennung_);
     bzZiehung_[3]->setBuddy(tZiehung_[0]);
     bzZiehung_[4]->setBuddy(tZiehung_[6]);
-    for (QScrollBar* s : {hbWoche_, hbJahr_, hbKennung_})
+    for (QScrollBar* s : {hbWoche_, hbJahr_, hbKennung_}) {
         connect(s, &QScrollBar::valueChanged, this, &EditZiehungDialog::LeistenGeaendert);
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->installEventFilter(this);
+    }
 
     bzDatumKW_ = new QLabel(this);
     bzDatumKW_->setObjectName("bzDatumKW");
@@ -192,6 +196,35 @@ void EditZiehungDialog::Schritt(int richtung) {
     const int neu = std::clamp(angezeigt_ + richtung, 0, L);
     LeistenSetzen(neu);
     ZiehungAnzeigen(neu);
+}
+
+bool EditZiehungDialog::Blaettern(int taste) {
+    switch (taste) {
+        case Qt::Key_Home:
+            Schritt(-kSlots);
+            return true;
+        case Qt::Key_End:
+            Schritt(kSlots);
+            return true;
+        case Qt::Key_PageUp:
+            Schritt(-10);
+            return true;
+        case Qt::Key_PageDown:
+            Schritt(10);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool EditZiehungDialog::eventFilter(QObject* o, QEvent* e) {
+    // Before the scroll bar: its own Home/End would move week or year, not the draw.
+    if (e->type() == QEvent::KeyPress && Blaettern(static_cast<QKeyEvent*>(e)->key())) return true;
+    return QDialog::eventFilter(o, e);
+}
+
+void EditZiehungDialog::keyPressEvent(QKeyEvent* e) {
+    if (!Blaettern(e->key())) QDialog::keyPressEvent(e);
 }
 
 void EditZiehungDialog::Ok() {

@@ -42,7 +42,13 @@ class EditZiehungDialog : public QDialog {
         "Zu dieser Woche, diesem Jahr und dieser Kennung gibt es keine Ziehung.\r"
         "Neue Ziehungen werden mit \"Ziehung hinzufügen...\" aufgenommen.";
 
+  protected:
+    // End/Pos1 jump to the last/first draw, Bild auf/ab by ten draws (also from a scroll bar).
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
   private:
+    bool Blaettern(int taste);
     void LeistenGeaendert();
     void LeistenSetzen(int i);
     void Beschriften();

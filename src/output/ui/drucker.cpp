@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -16,6 +17,7 @@
 #include <cmath>
 
 #include "app/port.h"
+#include "app/programm.h"
 #include "app/ui/fenster.h"
 #include "core/textdatei.h"
 #include "output/druckausgabe_text.h"
@@ -192,11 +194,22 @@ void Drucker::Speichern() {
         DokumentSpeichern(name, DokumentText(*rt_), false, Punktgroesse(), windowTitle());
 }
 
+std::unique_ptr<QPrintDialog> DruckdialogAufbauen(QPrinter& d, bool hatAuswahl, QWidget* eltern) {
+    if (d.docName().isEmpty()) d.setDocName(QStringLiteral("Druckausgabe"));
+    if (QPrinterInfo::availablePrinterNames().isEmpty() && d.outputFileName().isEmpty()) {
+        d.setOutputFormat(QPrinter::PdfFormat);
+        d.setOutputFileName(
+            QString::fromStdString(TextAusPfad(Programm().startverzeichnis / "Druckausgabe.pdf")));
+    }
+    auto dialog = std::make_unique<QPrintDialog>(&d, eltern);
+    // Adds "In PDF-Datei drucken" to the printer list (a PDF printer where the system has one).
+    dialog->setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, hatAuswahl);
+    return dialog;
+}
+
 bool Drucker::StandardDruckdialog(QPrinter& d, bool hatAuswahl) {
-    QPrintDialog dialog(&d, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, hatAuswahl);
-    return dialog.exec() == QDialog::Accepted;
+    return DruckdialogAufbauen(d, hatAuswahl, this)->exec() == QDialog::Accepted;
 }
 
 void Drucker::Drucken() {

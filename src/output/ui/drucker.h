@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QLabel;
+class QPrintDialog;
 class QPushButton;
 class QTextEdit;
 
@@ -23,6 +24,12 @@ namespace zahlix::ui {
 // the page continue on the next line, full pages start a new one. Returns false when the
 // printer cannot start (nothing printed).
 bool TextDrucken(QPrinter& drucker, const QString& text, int punktgroesse);
+
+// The print dialog for drucker: the selection offered when hatAuswahl, and printing to a PDF
+// file offered on every platform, so a machine without printers still prints. Without any
+// printer the PDF file (Druckausgabe.pdf in the start directory) is preset.
+std::unique_ptr<QPrintDialog> DruckdialogAufbauen(QPrinter& drucker, bool hatAuswahl,
+                                                  QWidget* eltern);
 
 class Drucker : public QWidget {
     Q_OBJECT

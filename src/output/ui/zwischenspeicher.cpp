@@ -115,9 +115,11 @@ void Zwischenspeicher::TextSetzen(const QString& text, int pos) {
     StatusAnzeigen();
 }
 
-void Zwischenspeicher::TextEinfuegen(const std::string& text) {
+bool Zwischenspeicher::TextEinfuegen(const std::string& text) {
     std::u16string dokument = U(DokumentText(*rt_));
-    if (BlockEinfuegen(dokument, U(Q(zahlix::ZeilenendenLf(text))))) TextSetzen(Q16(dokument), 0);
+    if (!BlockEinfuegen(dokument, U(Q(zahlix::ZeilenendenLf(text))))) return false;
+    TextSetzen(Q16(dokument), 0);
+    return true;
 }
 
 void Zwischenspeicher::Oeffnen() {
@@ -294,8 +296,8 @@ Zwischenspeicher* ZwischenspeicherInstanz() {
 
 namespace zahlix {
 
-void TextEinfuegen(const std::string& text) {
-    ui::ZwischenspeicherInstanz()->TextEinfuegen(text);
+bool TextEinfuegen(const std::string& text) {
+    return ui::ZwischenspeicherInstanz()->TextEinfuegen(text);
 }
 
 }  // namespace zahlix

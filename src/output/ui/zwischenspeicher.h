@@ -27,8 +27,9 @@ class Zwischenspeicher : public QWidget {
     // Room for an 80-column result block when it is not maximised.
     QSize sizeHint() const override { return {820, 520}; }
 
-    // Puts a result block (UTF-8, CR LF or LF) on top unless its selection is already there.
-    void TextEinfuegen(const std::string& text);
+    // Puts a result block (UTF-8, CR LF or LF) on top unless its selection is already there;
+    // false when it was.
+    bool TextEinfuegen(const std::string& text);
 
     // The toolbar commands bToolbar_0 .. bToolbar_9.
     void Oeffnen();
@@ -78,6 +79,7 @@ Zwischenspeicher* ZwischenspeicherInstanz();
 }  // namespace zahlix::ui
 
 namespace zahlix {
-// The result buffer's entry for every window: the block (UTF-8) on top unless already there.
-void TextEinfuegen(const std::string& text);
+// The result buffer's entry for every window: the block (UTF-8) on top unless already there
+// (then false).
+bool TextEinfuegen(const std::string& text);
 }  // namespace zahlix

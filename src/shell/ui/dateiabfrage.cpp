@@ -20,6 +20,7 @@
 #include "app/anwendungsdateien.h"
 #include "app/port.h"
 #include "app/programm.h"
+#include "core/systemfehler.h"
 #include "core/textdatei.h"
 #include "shell/muster.h"
 #include "shell/ui/dialoghilfe.h"
@@ -145,9 +146,14 @@ Dateiabfrage::Dateiabfrage(QWidget* parent) : QDialog(parent) {
     links->addWidget(zuletzt_, 1);
     links->addWidget(kZuletzt_);
     auto* mitte = new QVBoxLayout;
-    mitte->addWidget(beschriftung(QStringLiteral("&Laufwerk und"), laufwerk_));
+    // One heading over drive and folder, so "Laufwerk und" never reads as cut off.
+    auto* ueberschrift = new QHBoxLayout;
+    ueberschrift->setSpacing(4);
+    ueberschrift->addWidget(beschriftung(QStringLiteral("&Laufwerk und"), laufwerk_));
+    ueberschrift->addWidget(beschriftung(QStringLiteral("&Verzeichnis (Ordner):"), verzeichnis_));
+    ueberschrift->addStretch(1);
+    mitte->addLayout(ueberschrift);
     mitte->addWidget(laufwerk_);
-    mitte->addWidget(beschriftung(QStringLiteral("&Verzeichnis (Ordner):"), verzeichnis_));
     mitte->addWidget(verzeichnis_, 1);
     mitte->addWidget(ordnerText_);
     auto* rechts = new QVBoxLayout;
@@ -442,8 +448,9 @@ void Dateiabfrage::OrdnerAnlegen(const QPoint&) {
     std::error_code ec;
     fs::create_directory(ordner_ / PfadVonName(S(q)), ec);
     if (ec)
-        Meldung("Der Ordner \"" + S(q) + "\" konnte nicht angelegt werden:\r\n" + ec.message(),
-                flags::Ausruf, "Dateiabfrage");
+        Meldung(
+            "Der Ordner \"" + S(q) + "\" konnte nicht angelegt werden:\r\n" + SystemfehlerText(ec),
+            flags::Ausruf, "Dateiabfrage");
     OrdnerSetzen(ordner_);
 }
 

@@ -6,9 +6,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
@@ -26,6 +28,7 @@ namespace zahlix::ui {
 
 namespace {
 Rahmen* instanz = nullptr;
+const QString kRahmenTitel = QStringLiteral("Zahlix Freeware");
 }
 
 std::string BeendenFrage() {
@@ -37,7 +40,7 @@ std::string BeendenFrage() {
 Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {
     instanz = this;
     setObjectName("fZXT");
-    setWindowTitle("Zahlix Freeware");
+    setWindowTitle(kRahmenTitel);
     setWindowIcon(ProgrammSymbol());
 
     flaeche_ = new QMdiArea;
@@ -124,6 +127,16 @@ QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(w->windowIcon().isNull() ? ProgrammSymbol() : w->windowIcon());
     sub->move(NaechstePosition());
+    // A window reaching below the work area would hide its status line on a small screen.
+    // Measured once the frame is laid out, not while it is still being built.
+    QTimer::singleShot(0, sub, [this, sub] {
+        const QSize platz = flaeche_ ? flaeche_->viewport()->size() : QSize();
+        if (platz.width() < 200 || platz.height() < 200) return;
+        const QSize frei(std::max(platz.width() - sub->x(), platz.width() / 2),
+                         std::max(platz.height() - sub->y(), platz.height() / 2));
+        if (sub->width() > frei.width() || sub->height() > frei.height())
+            sub->resize(sub->size().boundedTo(frei).expandedTo(sub->minimumSizeHint()));
+    });
     const int k = ++Programm().fensterzaehler;
     const QString tag = QString::number(k) + "F";
     w->setProperty("zahlixTag", tag);
@@ -158,8 +171,18 @@ void Rahmen::closeEvent(QCloseEvent* e) {
         return;
     }
     endet_ = true;
-    // Each child runs its own close handling (the evaluation window's save prompt) first.
-    flaeche_->closeAllSubWindows();
+    // Each child runs its own close handling (the evaluation window's save prompt) first,
+    // newest first so the result buffer, opened first, goes last. A window that keeps
+    // changes it could not save stops the end; everything stays open.
+    QList<QPointer<QMdiSubWindow>> fenster;
+    for (QMdiSubWindow* sub : flaeche_->subWindowList()) fenster.prepend(sub);
+    for (const QPointer<QMdiSubWindow>& sub : fenster) {
+        if (sub && !sub->close()) {
+            endet_ = false;
+            e->ignore();
+            return;
+        }
+    }
     for (QMdiSubWindow* sub : flaeche_->subWindowList()) {
         flaeche_->removeSubWindow(sub);
         sub->deleteLater();
@@ -177,6 +200,10 @@ void Rahmen::resizeEvent(QResizeEvent* e) {
 
 void Rahmen::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
+    // A maximised child appends its caption to the frame's; the frame's caption stays as it is,
+    // whichever child is maximised or active.
+    if (e->type() == QEvent::WindowTitleChange && windowTitle() != kRahmenTitel)
+        setWindowTitle(kRahmenTitel);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) QuickInfo();
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <string>
@@ -23,7 +24,7 @@ namespace {
 // What the box looked like while it was shown.
 struct Gesehen {
     bool gezeigt = false;
-    QString titel, text, ok, fokus;
+    QString titel, text, ok, abbrechen, fokus;
     bool abbrechenSichtbar = false;
     bool symbolSichtbar = false;
 };
@@ -34,8 +35,10 @@ void Beantworten(QDialog& box, Gesehen& g, std::function<void(QDialog&)> handlun
         g.gezeigt = box.isVisible();
         g.titel = box.windowTitle();
         g.text = box.findChild<QLabel*>("bzText") ? box.findChild<QLabel*>("bzText")->text() : "";
+        auto* ok = box.findChild<QPushButton*>("bOK");
         auto* ab = box.findChild<QPushButton*>("bAbbrechen");
-        g.ok = box.findChild<QPushButton*>("bOK")->text();
+        g.ok = ok->text();
+        g.abbrechen = ab->text();
         g.abbrechenSichtbar = ab->isVisible();
         if (auto* bild = box.findChild<QLabel*>("bdSymbol")) g.symbolSichtbar = bild->isVisible();
         if (QWidget* f = box.focusWidget()) g.fokus = f->objectName();
@@ -72,19 +75,22 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
         int flags;
         const char* knopf;  // nullptr: the box is closed; "Esc": rejected
         int antwort;
-        const char* ok;  // Ja for a question, else OK
-        bool abbrechen;  // the second button shows
+        const char* ok;
+        const char* abbrechen;  // empty: hidden
         const char* fokus;
     };
-    // The flag mapping itself is pinned in the port's tests; here the box must show it and
-    // closing or Esc must give the preset answer, never a confirmation.
     const Fall faelle[] = {
-        {64, "bOK", kOK, "&OK", false, "bOK"},
-        {324, nullptr, kNein, "&Ja", true, "bAbbrechen"},
-        {324, "Esc", kNein, "&Ja", true, "bAbbrechen"},
+        {64, "bOK", kOK, "&OK", "", "bOK"},
+        {324, nullptr, kAbbrechen, "&Ja", "&Nein", "bAbbrechen"},
+        {324, "Esc", kAbbrechen, "&Ja", "&Nein", "bAbbrechen"},
+        {324, "bOK", kJa, "&Ja", "&Nein", "bAbbrechen"},
         // After a second-button box, a plain Yes/No box focuses the first button again.
-        {36, nullptr, kJa, "&Ja", true, "bOK"},
-        {65, "bAbbrechen", kAbbrechen, "&OK", true, "bOK"},
+        {36, nullptr, kAbbrechen, "&Ja", "&Nein", "bOK"},
+        {36, "EscTaste", kAbbrechen, "&Ja", "&Nein", "bOK"},
+        {65, "bAbbrechen", kAbbrechen, "&OK", "&Abbrechen", "bOK"},
+        {257, nullptr, kAbbrechen, "&OK", "&Abbrechen", "bAbbrechen"},
+        {1, nullptr, kAbbrechen, "&OK", "&Abbrechen", "bOK"},
+        {1, "EnterTaste", kOK, "&OK", "&Abbrechen", "bOK"},
     };
     for (const Fall& f : faelle) {
         Beantworten(port.Ausgabe(), g, [&f](QDialog& b) {
@@ -92,12 +98,18 @@ TEST_F(MeldungsFenster, KnopfsaetzeVorbelegungUndAntworten) {
                 b.close();
             else if (std::string(f.knopf) == "Esc")
                 b.reject();
+            else if (std::string(f.knopf).ends_with("Taste"))
+                QTest::keyClick(b.focusWidget(),
+                                f.knopf[1] == 's' ? Qt::Key_Escape : Qt::Key_Return);
             else
                 Klicken(b, f.knopf);
         });
         EXPECT_EQ(Meldung("x", f.flags, "T"), f.antwort) << f.flags;
         EXPECT_EQ(g.ok, f.ok) << f.flags;
-        EXPECT_EQ(g.abbrechenSichtbar, f.abbrechen) << f.flags;
+        EXPECT_EQ(g.abbrechenSichtbar, *f.abbrechen != 0) << f.flags;
+        if (*f.abbrechen) {
+            EXPECT_EQ(g.abbrechen, f.abbrechen) << f.flags;
+        }
         EXPECT_EQ(g.fokus, f.fokus) << f.flags;
     }
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -147,6 +148,16 @@ QStringList PdfZeilen(const QString& pdf) {
     return zeilen;
 }
 
+// The text of each page (pdftotext ends every page with a form feed).
+QStringList PdfSeiten(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    QStringList seiten = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+    if (!seiten.isEmpty() && seiten.back().trimmed().isEmpty()) seiten.removeLast();
+    return seiten;
+}
+
 bool PdftotextFehlt() {
     return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
@@ -168,16 +179,21 @@ TEST(TextDrucken, PdfEnthaeltDenTextUeberSeitenUndLangeZeilen) {
         zeilen << QStringLiteral(" %1/2005 : 01 02 03").arg(i, 3, 10, QChar('0'));
     const QString lang = QString("0123456789").repeated(30);
     ASSERT_TRUE(ui::TextDrucken(drucker, zeilen.join('\n') + '\n' + lang, 10));
-    QStringList gelesen = PdfZeilen(QString::fromStdString((ordner / "t.pdf").string()));
-    // Page breaks leave empty lines between pages; pdftotext may reproduce the left margin.
+    const QString pdf = QString::fromStdString((ordner / "t.pdf").string());
+    // Blanks depend on the font a machine has (a tab may read back as 7 or 8 of them), so
+    // only the characters and their order count, and that every page holds text.
+    const QRegularExpression leer(QStringLiteral("\\s"));
+    QStringList gelesen = PdfZeilen(pdf);
+    for (QString& z : gelesen) z.remove(leer);
     gelesen.removeAll(QString());
-    for (QString& z : gelesen) z = z.trimmed();
     QStringList erwartet;
-    for (const QString& z : zeilen) erwartet << z.trimmed();
-    erwartet[3] = "a       b";
+    for (QString z : zeilen) erwartet << z.remove(leer);
     ASSERT_GT(gelesen.size(), erwartet.size());
     EXPECT_EQ(gelesen.mid(0, erwartet.size()), erwartet);
-    EXPECT_EQ(gelesen.mid(erwartet.size()).join("").remove(' '), lang) << "nothing cut off";
+    EXPECT_EQ(gelesen.mid(erwartet.size()).join(""), lang) << "nothing cut off";
+    const QStringList seiten = PdfSeiten(pdf);
+    EXPECT_GE(seiten.size(), 2);
+    for (const QString& seite : seiten) EXPECT_FALSE(seite.trimmed().isEmpty()) << "blank page";
 }
 
 TEST_F(DruckerFenster, DruckenDerMarkierungOderDesGanzenTexts) {
