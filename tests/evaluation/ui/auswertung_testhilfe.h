@@ -71,6 +71,13 @@ inline ui::TrefferlisteWidget* Liste(QWidget* w) {
 }
 
 
+inline std::string Listentext(QWidget* w) {
+    std::string s;
+    for (size_t i = 0; i < Liste(w)->Zeilen().size(); ++i)
+        s += Liste(w)->ZeilenText(i).toStdString() + "\n";
+    return s;
+}
+
 // A .AS7 file of the given lines in the folder.
 inline std::filesystem::path As7(const Arbeitsordner& ordner, const std::string& name,
                                  const std::vector<std::string>& zeilen) {
