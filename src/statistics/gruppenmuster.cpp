@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "drawhistory/gruppenmuster.h"
+
 namespace zahlix::statistik {
 
 namespace {
@@ -19,8 +21,15 @@ int Gruppennummer(int x, int g) {
             return 1 + x / 10;
         case Endziffern:
             return 1 + (x - 1) % 10;
-        case Bilder:
-            return 7 + (x - 1) % 7 - (x - 1) / 7;  // falling diagonal, 1..13
+        case Bilder: {
+            // The draw display's pictures, so both windows call the same row alike: the three
+            // pictures are groups 1..3, each number outside them a group of its own (4..11).
+            static constexpr int kOhneBild[] = {10, 12, 16, 20, 30, 34, 38, 40};
+            if (const int b = BildVonZahl(x); b != 0) return b;
+            for (int i = 0; i < 8; ++i)
+                if (kOhneBild[i] == x) return 4 + i;
+            return 0;
+        }
         default:
             return 0;
     }

@@ -33,7 +33,8 @@ int MusterAusAnzahlen(const int* anzahlen, int gruppen);
 //   Zeilen/Spalten/Zehner/Endziffern: the partition of the counts per ticket row, ticket
 //   column, decade (1-9, 10-19, ...) or end digit.
 //   Nachbarn: the partition of the lengths of runs of consecutive numbers.
-//   Bilder: the partition of the counts per falling diagonal of the 7 x 7 ticket.
+//   Bilder: the partition over the draw display's ticket pictures (BildVonZahl), each
+//   number outside them a group of its own.
 int GruppenZeile(const int* z, int c, int g);
 int GruppenZeilen(int g);  // rows of group g: 49, 11 or 7
 

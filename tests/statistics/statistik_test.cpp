@@ -126,8 +126,19 @@ std::string GruppeVon(const std::vector<int>& z, int g) {
                     laeufe.push_back(1);
             return Partition(laeufe);
         }
-        case 6:
-            return teile([](int x) { return (x - 1) % 7 - (x - 1) / 7; });
+        case 6: {
+            // Ticket pictures by geometry: border, centre cross, diagonal cross; others alone.
+            std::vector<int> c(60);
+            for (int x : z) {
+                const int r = (x - 1) / 7, s = (x - 1) % 7;
+                const bool rand = r == 0 || r == 6 || s == 0 || s == 6;
+                ++c[static_cast<size_t>(rand                   ? 0
+                                        : r == 3 || s == 3     ? 1
+                                        : r == s || r + s == 6 ? 2
+                                                               : x)];
+            }
+            return Partition(c);
+        }
         case 7:
             return std::to_string(t) + std::to_string(6 - t);
         default:
