@@ -50,27 +50,9 @@ int64_t Auswahl(int n, int k) {
 
 int MusterAusAnzahlen(const int* anzahlen, int gruppen) {
     std::array<int, 64> a{};
-    int summe = 0;
-    for (int i = 0; i < gruppen && i < 64; ++i) {
-        a[static_cast<size_t>(i)] = anzahlen[i];
-        summe += anzahlen[i];
-    }
-    if (summe != 6) return 0;
+    for (int i = 0; i < gruppen && i < 64; ++i) a[static_cast<size_t>(i)] = anzahlen[i];
     std::sort(a.begin(), a.end(), std::greater<>());
-    switch (a[0]) {
-        case 6:
-            return 1;
-        case 5:
-            return 2;
-        case 4:
-            return a[1] == 2 ? 3 : 5;
-        case 3:
-            return a[1] == 3 ? 4 : (a[1] == 2 ? 6 : 8);
-        case 2:
-            return a[1] == 2 ? (a[2] == 2 ? 7 : 9) : 10;
-        default:
-            return 11;
-    }
+    return zahlix::MusterAusAnzahlen(a);
 }
 
 int GruppenZeile(const int* z, int c, int g) {
