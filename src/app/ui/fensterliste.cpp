@@ -1,6 +1,7 @@
 // The windows this program is built with. Each kind is registered here by name, because the
 // linker would drop a registrar sitting alone in the window's own file.
 #include "app/ui/fenster.h"
+#include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
@@ -12,6 +13,7 @@ void BekannteFensterAnmelden() {
                     [] { return static_cast<QWidget*>(ZwischenspeicherInstanz()); });
     FensterAnmelden("fDrucker", [] { return static_cast<QWidget*>(DruckerInstanz()); });
     FensterAnmelden("fZX", [] { return AuswertungFensterErzeugen(); });
+    FensterAnmelden("fErmittlung", [] { return ErmittlungFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

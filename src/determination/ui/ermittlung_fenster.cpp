@@ -1,0 +1,280 @@
+// Construction and layout of the analysis window.
+#include "determination/ui/ermittlung_fenster.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/ui/fenster.h"
+#include "core/bereich.h"
+#include "evaluation/ui/zahlenbilder.h"
+#include "shell/ui/rahmen.h"
+
+namespace zahlix::ui {
+
+namespace {
+
+QString u(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+// Display order of the counters as in the evaluation window, then the two totals.
+constexpr std::array<int, 12> kZaehlerReihe{6, 9, 5, 8, 4, 7, 3, 2, 1, 0, 10, 11};
+const char* const kZaehlerTitel[12] = {" Null :", " Ein  :", " Zwei :", " Drei :",
+                                       " Vier :", " Fünf :", " Sechs:", " 3+Zu  :",
+                                       " 4+Zu  :", " 5+Zu  :", " Alle :", " Gewinn:"};
+const char* const kNurTrefferText[7] = {"&Drei Treffer",  "&VierTreffer",   "&FünfTreffer",
+                                        "&Sechs Treffer", "&3+Zu Treffer", "&4+Zu Treffer",
+                                        "&5+Zu Treffer"};
+const char* const kToolbarText[3] = {"&Drucken", "&Bereich", "&Ermitteln"};
+const char* const kToolbarTipp[3] = {"Ermittlung an die Druckausgabe übergeben",
+                                     "Auswertebereich einstellen",
+                                     "Ermittlung starten/unterbrechen"};
+// Symbols borrowed from the evaluation window's tool bar: print, range, analysis.
+constexpr std::array<int, 3> kToolbarSymbol{2, 4, 7};
+
+QString QuickInfoText() {
+    return u("Lotto-Analyse ermittelt Zahlenreihen und prüft Systeme\r\n\r\n"
+             "-> 'Ermitteln'\r\nStartet die gewählte Analyse oder unterbricht sie (Esc)\r\n\r\n"
+             "-> 'Drucken'\r\nÜbergibt die Ergebnisse an die Druckausgabe\r\n\r\n"
+             "-> 'Bereich'\r\nStellt den Auswertebereich neu ein\r\n");
+}
+
+}  // namespace
+
+ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
+    : QWidget(eltern),
+      daten_(std::make_unique<Lottodatei>()),
+      lebt_(std::make_shared<std::atomic<bool>>(true)) {
+    setObjectName("fErmittlung");
+    setProperty("zahlixKurz", QStringLiteral("AN"));
+    setProperty("zahlixQuickInfo", QuickInfoText());
+    setProperty("zahlixHilfethema", u("Lotto-Analyse"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+
+    setStyleSheet(QStringLiteral(
+        "QPushButton[raster=\"true\"] { min-width: 30px; max-width: 30px; min-height: 26px;"
+        " max-height: 26px; border: 1px solid #9aa6b8; border-radius: 4px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4e9f1);"
+        " font-weight: bold; color: #222; padding: 0px; }"
+        "QPushButton[raster=\"true\"]:checked { background: #00009f; color: white;"
+        " border-color: #00006a; }"
+        "QPushButton[raster=\"true\"]:disabled { background: #f1f2f4; color: #b8bcc4;"
+        " border-color: #d6d9de; }"
+        "QLabel#bzHilfe { background: #fbfbf3; border: 1px solid #c9ccd2; padding: 3px 6px; }"
+        "QLabel#bzFrage { font-weight: bold; color: #00009f; }"));
+
+    // The history and the range come from the evaluation window.
+    DatenUebernehmen(*daten_);
+    bereichText_ = daten_->Titel.empty() ? BereichText() : daten_->Titel;
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->setContentsMargins(8, 6, 8, 6);
+    haupt->setSpacing(6);
+    haupt->addWidget(ToolbarBauen());
+
+    auto* mitte = new QHBoxLayout;
+    mitte->setSpacing(12);
+    haupt->addLayout(mitte, 1);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(ZahlenfeldBauen());
+    links->addWidget(ZaehlerBauen());
+    links->addStretch(1);
+    mitte->addLayout(links);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(EingabenBauen());
+    rtErmittlung_ = new QTextEdit(this);
+    rtErmittlung_->setObjectName("rtErmittlung");
+    rtErmittlung_->setReadOnly(true);
+    rtErmittlung_->setLineWrapMode(QTextEdit::NoWrap);
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSize(9);
+    rtErmittlung_->setFont(mono);
+    rtErmittlung_->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(82, 'X')));
+    rechts->addWidget(rtErmittlung_, 1);
+
+    // The two lists of the decomposition check, one visible at a time.
+    rListen_ = new QWidget(this);
+    auto* listen = new QVBoxLayout(rListen_);
+    listen->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        auto* l = new QListWidget(rListen_);
+        l->setObjectName(QStringLiteral("lZerlegung_%1").arg(i));
+        l->setFont(mono);
+        l->setVisible(i == 0);
+        lZerlegung_[static_cast<size_t>(i)] = l;
+        listen->addWidget(l);
+    }
+    bUmsortieren_ = new QPushButton(u("Liste &umsortieren"), rListen_);
+    bUmsortieren_->setObjectName("bUmsortieren");
+    connect(bUmsortieren_, &QPushButton::clicked, this, [this] {
+        const bool normal = lZerlegung_[0]->isVisible();
+        lZerlegung_[1]->setVisible(normal);
+        lZerlegung_[0]->setVisible(!normal);
+    });
+    listen->addWidget(bUmsortieren_);
+    rListen_->setVisible(false);
+    rechts->addWidget(rListen_);
+    mitte->addLayout(rechts, 1);
+
+    auto* unten = new QHBoxLayout;
+    bzHilfe_ = new QLabel(this);
+    bzHilfe_->setObjectName("bzHilfe");
+    bzHilfe_->setMinimumHeight(24);
+    unten->addWidget(bzHilfe_, 1);
+    bSchliessen_ = new QPushButton(u("Modul schließen"), this);
+    bSchliessen_->setObjectName("bSchliessen");
+    connect(bSchliessen_, &QPushButton::clicked, this, &QWidget::close);
+    unten->addWidget(bSchliessen_);
+    haupt->addLayout(unten);
+
+    // Esc must reach the window whichever control has the focus.
+    qApp->installEventFilter(this);
+    resize(1080, 700);
+
+    ZaehlerLoeschen();
+    ZahlenVerfuegbarkeit();
+    BereichInTitel();
+    ArtWaehlen(cErmittlungart_->currentText());
+}
+
+QWidget* ErmittlungFenster::ToolbarBauen() {
+    auto* leiste = new QFrame(this);
+    leiste->setObjectName("rToolbar");
+    leiste->setStyleSheet(QStringLiteral(
+        "QFrame#rToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f9fc,"
+        " stop:1 #e7ecf3); border: 1px solid #cfd6e0; border-radius: 4px; }"
+        "QToolButton { border: 1px solid transparent; border-radius: 3px; padding: 2px 6px; }"
+        "QToolButton:hover { border-color: #9db5dd; background: #eaf1fc; }"));
+    auto* h = new QHBoxLayout(leiste);
+    h->setContentsMargins(4, 2, 4, 2);
+    h->setSpacing(2);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QToolButton(leiste);
+        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
+        b->setText(u(kToolbarText[i]));
+        b->setToolTip(u(kToolbarTipp[i]));
+        b->setIcon(ToolbarSymbol(kToolbarSymbol[static_cast<size_t>(i)]));
+        b->setIconSize(QSize(24, 24));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFocusPolicy(Qt::NoFocus);
+        bToolbar_[static_cast<size_t>(i)] = b;
+        h->addWidget(b);
+    }
+    connect(bToolbar_[0], &QToolButton::clicked, this, &ErmittlungFenster::Drucken);
+    connect(bToolbar_[1], &QToolButton::clicked, this, &ErmittlungFenster::BereichNeuEinstellen);
+    connect(bToolbar_[2], &QToolButton::clicked, this, &ErmittlungFenster::ErmittlungUmschalten);
+    h->addStretch(1);
+    return leiste;
+}
+
+QWidget* ErmittlungFenster::ZahlenfeldBauen() {
+    auto* box = new QGroupBox(u("Zahlenauswahl"), this);
+    box->setObjectName("rZahlenauswahl");
+    auto* v = new QVBoxLayout(box);
+    auto* g = new QGridLayout;
+    g->setSpacing(3);
+    for (int i = 0; i < 49; ++i) {
+        auto* b = new QPushButton(QString::number(i + 1), box);
+        b->setObjectName(QStringLiteral("kZahl_%1").arg(i));
+        b->setProperty("raster", true);
+        b->setCheckable(true);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        // The frame's number menu copies and pastes the field's marks.
+        connect(b, &QWidget::customContextMenuRequested, this, [b](const QPoint& p) {
+            Rahmen* r = Rahmen::Instanz();
+            if (QMenu* m = r ? r->findChild<QMenu*>("mZahlenfeld") : nullptr)
+                m->popup(b->mapToGlobal(p));
+        });
+        g->addWidget(b, i / 7, i % 7);
+        kZahl_[static_cast<size_t>(i)] = b;
+    }
+    v->addLayout(g);
+    const char* const sperrText[3] = {"Mar&kierte Sperren", "S&perrung aufheben",
+                                      "Alle &Löschen"};
+    auto* knoepfe = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QPushButton(u(sperrText[i]), box);
+        b->setObjectName(QStringLiteral("bZahlenSperren_%1").arg(i));
+        bZahlenSperren_[static_cast<size_t>(i)] = b;
+        knoepfe->addWidget(b, i / 2, i % 2, 1, i == 2 ? 2 : 1);
+    }
+    connect(bZahlenSperren_[0], &QPushButton::clicked, this, &ErmittlungFenster::MarkierteSperren);
+    connect(bZahlenSperren_[1], &QPushButton::clicked, this, &ErmittlungFenster::SperrungAufheben);
+    connect(bZahlenSperren_[2], &QPushButton::clicked, this, &ErmittlungFenster::AlleLoeschen);
+    v->addLayout(knoepfe);
+    return box;
+}
+
+QWidget* ErmittlungFenster::ZaehlerBauen() {
+    auto* rahmen = new QWidget(this);
+    auto* h = new QHBoxLayout(rahmen);
+    h->setContentsMargins(0, 0, 0, 0);
+    auto* box = new QGroupBox(u("Anzahl Treffer"), rahmen);
+    box->setObjectName("rTreffer");
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(1);
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    for (int i = 0; i < 24; ++i) {
+        auto* l = new QLabel(box);
+        l->setObjectName(QStringLiteral("bzTreffer_%1").arg(i));
+        bzTreffer_[static_cast<size_t>(i)] = l;
+        if (i < 12) {
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            l->setMinimumWidth(56);
+        } else {
+            l->setText(u(kZaehlerTitel[i - 12]));
+            l->setFont(mono);
+        }
+    }
+    for (int zeile = 0; zeile < 12; ++zeile) {
+        const int k = kZaehlerReihe[static_cast<size_t>(zeile)];
+        g->addWidget(bzTreffer_[static_cast<size_t>(k + 12)], zeile, 0);
+        g->addWidget(bzTreffer_[static_cast<size_t>(k)], zeile, 1);
+    }
+    h->addWidget(box);
+    auto* beruecksichtige = new QGroupBox(u("Berücksichtige"), rahmen);
+    beruecksichtige->setObjectName("rBeruecksichtige");
+    auto* v = new QVBoxLayout(beruecksichtige);
+    v->setSpacing(2);
+    for (int i = 0; i < 7; ++i) {
+        auto* c = new QCheckBox(u(kNurTrefferText[i]), beruecksichtige);
+        c->setObjectName(QStringLiteral("kNurTreffer_%1").arg(i));
+        c->setChecked(true);
+        kNurTreffer_[static_cast<size_t>(i)] = c;
+        v->addWidget(c);
+    }
+    h->addWidget(beruecksichtige);
+    return rahmen;
+}
+
+ErmittlungFenster::~ErmittlungFenster() {
+    qApp->removeEventFilter(this);
+    *lebt_ = false;
+    stop_ = true;
+    if (arbeiter_.joinable()) arbeiter_.join();
+}
+
+QWidget* ErmittlungFensterErzeugen() {
+    return new ErmittlungFenster;
+}
+
+}  // namespace zahlix::ui
