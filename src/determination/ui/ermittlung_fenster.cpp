@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,22 +84,20 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     bereichText_ = daten_->Titel.empty() ? BereichText() : daten_->Titel;
 
     auto* haupt = new QVBoxLayout(this);
-    haupt->setContentsMargins(8, 6, 8, 6);
+    haupt->setContentsMargins(6, 6, 6, 6);
     haupt->setSpacing(6);
     haupt->addWidget(ToolbarBauen());
 
-    auto* mitte = new QHBoxLayout;
-    mitte->setSpacing(12);
-    haupt->addLayout(mitte, 1);
+    // Top: number field, counters and the inputs of the chosen analysis; below them the
+    // result box over the whole width, so an 80-column block fits without a wide window.
+    auto* oben = new QHBoxLayout;
+    oben->setSpacing(6);
+    oben->addWidget(ZahlenfeldBauen(), 0, Qt::AlignTop);
+    oben->addWidget(ZaehlerBauen(), 0, Qt::AlignTop);
+    oben->addWidget(EingabenBauen(), 1);
+    haupt->addLayout(oben);
 
-    auto* links = new QVBoxLayout;
-    links->addWidget(ZahlenfeldBauen());
-    links->addWidget(ZaehlerBauen());
-    links->addStretch(1);
-    mitte->addLayout(links);
-
-    auto* rechts = new QVBoxLayout;
-    rechts->addWidget(EingabenBauen());
+    auto* ergebnis = new QHBoxLayout;
     rtErmittlung_ = new QTextEdit(this);
     rtErmittlung_->setObjectName("rtErmittlung");
     rtErmittlung_->setReadOnly(true);
@@ -106,10 +106,10 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);
     rtErmittlung_->setFont(mono);
-    rtErmittlung_->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(82, 'X')));
-    rechts->addWidget(rtErmittlung_, 1);
+    rtErmittlung_->setMinimumHeight(120);
+    ergebnis->addWidget(rtErmittlung_, 1);
 
-    // The two lists of the decomposition check, one visible at a time.
+    // The two lists of the decomposition check, one visible at a time, beside the results.
     rListen_ = new QWidget(this);
     auto* listen = new QVBoxLayout(rListen_);
     listen->setContentsMargins(0, 0, 0, 0);
@@ -118,8 +118,9 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
         l->setObjectName(QStringLiteral("lZerlegung_%1").arg(i));
         l->setFont(mono);
         l->setVisible(i == 0);
+        l->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(34, 'X')));
         lZerlegung_[static_cast<size_t>(i)] = l;
-        listen->addWidget(l);
+        listen->addWidget(l, 1);
     }
     bUmsortieren_ = new QPushButton(u("Liste &umsortieren"), rListen_);
     bUmsortieren_->setObjectName("bUmsortieren");
@@ -130,8 +131,8 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     });
     listen->addWidget(bUmsortieren_);
     rListen_->setVisible(false);
-    rechts->addWidget(rListen_);
-    mitte->addLayout(rechts, 1);
+    ergebnis->addWidget(rListen_);
+    haupt->addLayout(ergebnis, 1);
 
     auto* unten = new QHBoxLayout;
     bzHilfe_ = new QLabel(this);
@@ -146,7 +147,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
 
     // Esc must reach the window whichever control has the focus.
     qApp->installEventFilter(this);
-    resize(1080, 700);
+    resize(900, 640);
 
     ZaehlerLoeschen();
     ZahlenVerfuegbarkeit();
@@ -214,7 +215,7 @@ QWidget* ErmittlungFenster::ZahlenfeldBauen() {
         auto* b = new QPushButton(u(sperrText[i]), box);
         b->setObjectName(QStringLiteral("bZahlenSperren_%1").arg(i));
         bZahlenSperren_[static_cast<size_t>(i)] = b;
-        knoepfe->addWidget(b, i / 2, i % 2, 1, i == 2 ? 2 : 1);
+        knoepfe->addWidget(b, i, 0);
     }
     connect(bZahlenSperren_[0], &QPushButton::clicked, this, &ErmittlungFenster::MarkierteSperren);
     connect(bZahlenSperren_[1], &QPushButton::clicked, this, &ErmittlungFenster::SperrungAufheben);
@@ -224,13 +225,12 @@ QWidget* ErmittlungFenster::ZahlenfeldBauen() {
 }
 
 QWidget* ErmittlungFenster::ZaehlerBauen() {
-    auto* rahmen = new QWidget(this);
-    auto* h = new QHBoxLayout(rahmen);
-    h->setContentsMargins(0, 0, 0, 0);
-    auto* box = new QGroupBox(u("Anzahl Treffer"), rahmen);
+    // Each "Berücksichtige" switch sits beside the counter of its class.
+    auto* box = new QGroupBox(u("Anzahl Treffer"), this);
     box->setObjectName("rTreffer");
     auto* g = new QGridLayout(box);
-    g->setVerticalSpacing(1);
+    g->setVerticalSpacing(0);
+    g->setHorizontalSpacing(6);
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
     for (int i = 0; i < 24; ++i) {
@@ -239,31 +239,47 @@ QWidget* ErmittlungFenster::ZaehlerBauen() {
         bzTreffer_[static_cast<size_t>(i)] = l;
         if (i < 12) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            l->setMinimumWidth(56);
+            l->setMinimumWidth(40);
         } else {
             l->setText(u(kZaehlerTitel[i - 12]));
             l->setFont(mono);
         }
     }
-    for (int zeile = 0; zeile < 12; ++zeile) {
-        const int k = kZaehlerReihe[static_cast<size_t>(zeile)];
-        g->addWidget(bzTreffer_[static_cast<size_t>(k + 12)], zeile, 0);
-        g->addWidget(bzTreffer_[static_cast<size_t>(k)], zeile, 1);
-    }
-    h->addWidget(box);
-    auto* beruecksichtige = new QGroupBox(u("Berücksichtige"), rahmen);
-    beruecksichtige->setObjectName("rBeruecksichtige");
-    auto* v = new QVBoxLayout(beruecksichtige);
-    v->setSpacing(2);
+    auto* kopf = new QLabel(u("Berücksichtige"), box);
+    kopf->setObjectName("bzBeruecksichtige");
+    g->addWidget(kopf, 0, 2);
+    // kNurTreffer(0..6) belong to classes 3, 4, 5, 6, 7, 8, 9.
+    constexpr std::array<int, 7> kKlasseDesSchalters{3, 4, 5, 6, 7, 8, 9};
     for (int i = 0; i < 7; ++i) {
-        auto* c = new QCheckBox(u(kNurTrefferText[i]), beruecksichtige);
+        // The row's caption names the class; the switch's own caption stays as its tip.
+        auto* c = new QCheckBox(box);
+        c->setToolTip(u(kNurTrefferText[i]).remove(QLatin1Char('&')));
+        c->setAccessibleName(c->toolTip());
         c->setObjectName(QStringLiteral("kNurTreffer_%1").arg(i));
         c->setChecked(true);
         kNurTreffer_[static_cast<size_t>(i)] = c;
-        v->addWidget(c);
     }
-    h->addWidget(beruecksichtige);
-    return rahmen;
+    for (int zeile = 0; zeile < 12; ++zeile) {
+        const int k = kZaehlerReihe[static_cast<size_t>(zeile)];
+        g->addWidget(bzTreffer_[static_cast<size_t>(k + 12)], zeile + 1, 0);
+        g->addWidget(bzTreffer_[static_cast<size_t>(k)], zeile + 1, 1);
+        for (int i = 0; i < 7; ++i)
+            if (kKlasseDesSchalters[static_cast<size_t>(i)] == k)
+                g->addWidget(kNurTreffer_[static_cast<size_t>(i)], zeile + 1, 2);
+    }
+    return box;
+}
+
+void ErmittlungFenster::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    // The first opening stays inside the frame's client area, as far as the layout allows.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* flaeche = sub ? sub->mdiArea() : nullptr;
+    if (!flaeche) return;
+    const QSize platz = flaeche->viewport()->size() - QSize(sub->x(), sub->y());
+    sub->resize(sub->size().boundedTo(platz).expandedTo(sub->minimumSizeHint()));
 }
 
 ErmittlungFenster::~ErmittlungFenster() {

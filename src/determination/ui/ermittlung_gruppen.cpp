@@ -74,13 +74,17 @@ QWidget* ErmittlungFenster::EingabenBauen() {
     bErmitteln_->setObjectName("bErmitteln");
     bErmitteln_->setToolTip(u("Ermittlung starten (Enter)"));
     connect(bErmitteln_, &QPushButton::clicked, this, &ErmittlungFenster::ErmittlungStarten);
-    kopf->addWidget(artLabel);
+    // The label stands above its list so the inputs column stays narrow.
+    cErmittlungart_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cErmittlungart_->setMinimumContentsLength(16);
+    v->addWidget(artLabel);
     kopf->addWidget(cErmittlungart_, 1);
     kopf->addWidget(bErmitteln_);
     v->addLayout(kopf);
 
     bzFrage_ = new QLabel(flaeche);
     bzFrage_->setObjectName("bzFrage");
+    bzFrage_->setWordWrap(true);
     v->addWidget(bzFrage_);
 
     // The inputs shared by several analyses: count of determinations and numbers, and which
@@ -112,12 +116,13 @@ QWidget* ErmittlungFenster::EingabenBauen() {
     oVerwende_[1] = Option(rZahlen_, QStringLiteral("oVerwende_1"), "&Markierte", false);
     hz->addWidget(oVerwende_[0]);
     hz->addWidget(oVerwende_[1]);
-    gemeinsam->addWidget(rZahlen_);
     gemeinsam->addStretch(1);
     v->addLayout(gemeinsam);
+    v->addWidget(rZahlen_);
 
     GruppenBauen();
     for (QGroupBox* g : gruppen_) v->addWidget(g);
+    v->addStretch(1);
     return flaeche;
 }
 
@@ -220,7 +225,7 @@ void ErmittlungFenster::GruppenBauen() {
         l->setVerticalSpacing(1);
         for (int i = 0; i < 12; ++i)
             l->addWidget(Option(g, QStringLiteral("oSternzeichen_%1").arg(i), kSternzeichen[i], i == 0),
-                         i / 4, i % 4);
+                         i / 3, i % 3);
     }
     {
         QGroupBox* g = Gruppe("rPrognoseart", u("Prognoseart"));
