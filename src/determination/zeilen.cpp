@@ -1,0 +1,39 @@
+#include "determination/zeilen.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace zahlix {
+
+std::vector<Zeile> ZeilenImBereich(const Lottodatei& d) {
+    std::vector<Zeile> zeilen;
+    const size_t slots = std::min({d.Bitwort1.size(), d.Bitwort2.size(), d.Bitwort3.size(),
+                                   d.Bitwort4.size(), d.ImBereich.size()});
+    for (size_t i = 0; i < slots; ++i) {
+        const Bitworte w = d.Zahlen(static_cast<int>(i));
+        // The same end test as the engine: stray bits outside the numbers still count.
+        if ((w[0] | w[1] | w[2] | (w[3] & 0xFF)) == 0) break;
+        if (d.ImBereich[i] != -1) continue;
+        uint64_t maske = 0;
+        for (int n = 1; n <= 49; ++n)
+            if (ZahlGesetzt(n, w)) maske |= uint64_t{1} << (n - 1);
+        const int z = Zusatzzahl(w);
+        zeilen.push_back({static_cast<int>(i), maske, ZusatzzahlVorhanden(z) ? z : 0});
+    }
+    return zeilen;
+}
+
+uint64_t MaskeAus(const std::vector<int>& zahlen) {
+    uint64_t m = 0;
+    for (int z : zahlen)
+        if (z >= 1 && z <= 49) m |= uint64_t{1} << (z - 1);
+    return m;
+}
+
+std::vector<int> ZahlenAus(uint64_t maske) {
+    std::vector<int> zahlen;
+    for (; maske != 0; maske &= maske - 1) zahlen.push_back(std::countr_zero(maske) + 1);
+    return zahlen;
+}
+
+}  // namespace zahlix

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "core/lottodatei_io.h"
+#include "determination/treffertabelle.h"
+#include "support/lotto_beispiele.h"
+#include "support/testdaten.h"
+
+using namespace zahlix;
+
+namespace {
+
+// Random draws whose numbers cluster on 1..14, so small systems see many 3..6-hit rows and
+// bonus numbers inside the system.
+Lottodatei Zufallshistorie(int anzahl, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < anzahl; ++i) {
+        std::vector<int> alle;
+        for (int n = 1; n <= 49; ++n) alle.push_back(n);
+        std::shuffle(alle.begin(), alle.begin() + 14, rng);
+        std::shuffle(alle.begin() + 4, alle.end(), rng);
+        test::Ziehung zz{i % 52 + 1, 2000 + i / 52, 0, {}, 0};
+        for (int j = 0; j < 6; ++j) zz.zahlen[static_cast<size_t>(j)] = alle[static_cast<size_t>(j)];
+        zz.zusatz = rng() % 3 == 0 ? 50 : alle[6];
+        z.push_back(zz);
+    }
+    Lottodatei d = test::HistorieAus(z);
+    for (int i = 0; i < anzahl; i += 7) d.ImBereich[static_cast<size_t>(i)] = 0;
+    return d;
+}
+
+void ErwarteGleich(const Treffertabellenergebnis& a, const Treffertabellenergebnis& b) {
+    EXPECT_EQ(a.kombinationen, b.kombinationen);
+    EXPECT_EQ(a.unvollstaendig, b.unvollstaendig);
+    ASSERT_EQ(a.bilder.size(), b.bilder.size());
+    for (size_t i = 0; i < a.bilder.size(); ++i) {
+        EXPECT_EQ(a.bilder[i].klassen, b.bilder[i].klassen) << "Bild " << i;
+        EXPECT_EQ(a.bilder[i].anzahl, b.bilder[i].anzahl) << "Bild " << i;
+    }
+}
+
+}  // namespace
+
+TEST(Treffertabelle, SchnellGleichWoertlichAufZufallshistorien) {
+    const Lottodatei d = Zufallshistorie(400, 7);
+    const Zusatzzahlwertung schalter[] = {{0, 0, 0}, {1, 1, 1}, {1, 0, 1}, {0, 1, 0}};
+    int fall = 0;
+    for (int n = 8; n <= 12; ++n) {
+        std::vector<int> m;
+        for (int z = 1; z <= n; ++z) m.push_back(z + (z > 10 ? 20 : 0));
+        for (int index : {0, 2, 5, 7, 9, 12, 13}) {
+            const auto& z = schalter[static_cast<size_t>(fall++ % 4)];
+            SCOPED_TRACE("n " + std::to_string(n) + " index " + std::to_string(index));
+            ErwarteGleich(TreffertabelleBerechnen(d, m, index, z),
+                          TreffertabelleWoertlich(d, m, index, z));
+        }
+    }
+}
+
+TEST(Treffertabelle, SchnellGleichWoertlichAufEchterHistorie) {
+    ZAHLIX_BRAUCHT_DATEI(pfad, "Lotto6aus49.AS7");
+    Lottodatei d;
+    ASSERT_EQ(LottodateiLaden(pfad.string(), d), 0);
+    const std::vector<int> m{3, 7, 11, 19, 22, 26, 31, 38, 42, 49};
+    for (int index : {1, 4, 8, 11})
+        ErwarteGleich(TreffertabelleBerechnen(d, m, index, {1, 1, 1}),
+                      TreffertabelleWoertlich(d, m, index, {1, 1, 1}));
+    // 26 numbers: two threads, and the table fills up, so the walk is repeated in order.
+    std::vector<int> viele;
+    for (int z = 1; z <= 26; ++z) viele.push_back(z);
+    const auto voll = TreffertabelleBerechnen(d, viele, 9, {1, 1, 1});
+    EXPECT_TRUE(voll.unvollstaendig);
+    ErwarteGleich(voll, TreffertabelleWoertlich(d, viele, 9, {1, 1, 1}));
+}
+
+TEST(Treffertabelle, VolleTabelleEndetWieWoertlichBeim999tenBild) {
+    const Lottodatei d = Zufallshistorie(3000, 11);
+    std::vector<int> m;
+    for (int z = 1; z <= 16; ++z) m.push_back(z);
+    const auto schnell = TreffertabelleBerechnen(d, m, 9, {1, 1, 1});
+    EXPECT_TRUE(schnell.unvollstaendig);
+    EXPECT_EQ(schnell.bilder.size(), 999u);
+    ErwarteGleich(schnell, TreffertabelleWoertlich(d, m, 9, {1, 1, 1}));
+}
