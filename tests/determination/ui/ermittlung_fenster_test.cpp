@@ -1,0 +1,84 @@
+// The analysis window's wiring: a start reaches the analysis and its block shows, Esc stops a
+// run, closing waits for the run, and the lock buttons act on the number field.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/skript_port.h"
+#include "determination/ui/ermittlung_fenster.h"
+#include "shell/optionen.h"
+#include "support/lotto_beispiele.h"
+
+namespace zahlix::test {
+namespace {
+
+class ErmittlungFensterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Optionen() = Optionswerte{};
+        DatenUebergeben(Beispiel());
+        fenster = std::make_unique<ui::ErmittlungFenster>();
+        fenster->setAttribute(Qt::WA_DeleteOnClose, false);
+        fenster->SeedSetzen(7);
+        fenster->show();
+    }
+    template <class T>
+    T* Kind(const char* name) {
+        T* k = fenster->findChild<T*>(name);
+        EXPECT_NE(k, nullptr) << name;
+        return k;
+    }
+    QPushButton* Zahl(int n) { return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1))); }
+    std::string Ergebnis() { return Kind<QTextEdit>("rtErmittlung")->toPlainText().toStdString(); }
+
+    SkriptPort port;
+    std::unique_ptr<ui::ErmittlungFenster> fenster;
+};
+
+TEST_F(ErmittlungFensterTest, StartZeigtDenBlockDerAnalyse) {
+    fenster->ArtWaehlen(QString::fromUtf8("Treffertabelle"));
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_FALSE(fenster->Laeuft());
+    EXPECT_EQ(Ergebnis().substr(0, 38), "* Lotto-Analyse: Treffertabelle - Ohn");
+    EXPECT_EQ(Kind<QToolButton>("bToolbar_2")->text().toStdString(), "&Ermitteln");
+}
+
+TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
+    fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
+    Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral("Bis Stop"));
+    bool geschlossen = true;
+    QTimer::singleShot(300, fenster.get(), [&] {
+        geschlossen = fenster->close();
+        QTest::keyClick(fenster.get(), Qt::Key_Escape);
+    });
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_FALSE(geschlossen);
+    EXPECT_FALSE(fenster->Laeuft());
+    EXPECT_EQ(port.MeldungsTexte(), (std::vector<std::string>{kWarnungBisStop,
+                                                              kMeldungSchliessenLaeuft}));
+    EXPECT_EQ(Kind<QLabel>("bzFrage")->text().left(23).toStdString(), " Ermittlung bis Stop - ");
+    EXPECT_NE(Ergebnis().find("* Lotto-Analyse: Zufallszahlen"), std::string::npos);
+    EXPECT_TRUE(fenster->close());
+}
+
+TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {
+    // no draw holds 8: locked from the start
+    EXPECT_FALSE(Zahl(8)->isEnabled());
+    const int frei = fenster->FreieZahlen();
+    QTest::mouseClick(Zahl(7), Qt::LeftButton);
+    QTest::mouseClick(Kind<QPushButton>("bZahlenSperren_0"), Qt::LeftButton);
+    EXPECT_FALSE(Zahl(7)->isEnabled());
+    EXPECT_FALSE(Zahl(7)->isChecked());
+    EXPECT_EQ(fenster->FreieZahlen(), frei - 1);
+    QTest::mouseClick(Kind<QPushButton>("bZahlenSperren_1"), Qt::LeftButton);
+    EXPECT_EQ(fenster->FreieZahlen(), 49);
+}
+
+}  // namespace
+}  // namespace zahlix::test
