@@ -1,0 +1,166 @@
+// The analyses that list draws or counts: Summenzahlen, Kombinationszahlen, Trefferverteilung
+// and Zahlenabstand.
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "core/zahlformat.h"
+#include "determination/analyse_kontext.h"
+
+namespace zahlix {
+
+namespace {
+
+std::string Anteil(int64_t teil, int64_t gesamt) {
+    const int64_t h = gesamt > 0 ? (teil * 20000 / gesamt + 1) / 2 : 0;
+    std::string ganz = std::to_string(h / 100);
+    if (ganz.size() < 2) ganz.insert(0, 2 - ganz.size(), ' ');
+    return ganz + "," + (h % 100 < 10 ? "0" : "") + std::to_string(h % 100) + "%";
+}
+
+bool BereichGueltig(Kontext& k, int64_t von, int64_t bis) {
+    if (von <= bis) return true;
+    k.ergebnis.meldung = "Der Anfang des Bereichs (" + std::to_string(von) + ") liegt über seinem Ende (" +
+                         std::to_string(bis) + ").";
+    return false;
+}
+
+// Per value (sum or combination number) the rows in range with it, for the two range analyses.
+struct Wert {
+    int64_t anzahl = 0;
+    int letzte = -1;  // slot of the latest row
+    uint64_t zahlen = 0;
+};
+
+std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t treffer, const std::string& was,
+                       int64_t von, int64_t bis, bool mitZahlen) {
+    std::string t = k.Kopf() + "* " + was + " von" + Str(von) + " bis" + Str(bis) + ":" + Str(treffer) + " von" +
+                    Str(static_cast<int64_t>(k.zeilen.size())) + (k.system ? " Reihen (" : " Ziehungen (") +
+                    Anteil(treffer, static_cast<int64_t>(k.zeilen.size())) + ")" + kCrLf + kCrLf;
+    t += (mitZahlen ? std::string("  Kombi-Nr  Anzahl     in%  Zuletzt  Zahlen") : std::string("     Summe  Anzahl     in%  Zuletzt")) + kCrLf;
+    size_t zeilen = 0;
+    for (const auto& [wert, w] : werte) {
+        std::string e = (mitZahlen ? ZahlGruppiert10(static_cast<int32_t>(wert)) : ZahlRechts6(static_cast<int16_t>(wert)) + "    ") +
+                        "  " + ZahlRechts6(static_cast<int16_t>(std::min<int64_t>(w.anzahl, 32767))) + "  " +
+                        Anteil(w.anzahl, static_cast<int64_t>(k.zeilen.size())) + "  " +
+                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(w.letzte + 1)) + " " : Ziehungsdatum(k.d, w.letzte));
+        if (mitZahlen) e += " " + ZahlenText(w.zahlen);
+        k.ergebnis.liste.push_back(e);
+        if (zeilen++ < kMaxTextzeilen) t += e + kCrLf;
+    }
+    if (zeilen > kMaxTextzeilen) t += "... und" + Str(static_cast<int64_t>(zeilen - kMaxTextzeilen)) + " weitere" + kCrLf;
+    return t + std::string(80, '-') + kCrLf;
+}
+
+}  // namespace
+
+void Summen(Kontext& k) {
+    // How often the numbers of a row added up to each sum of the range.
+    if (!BereichGueltig(k, k.e.summeVon, k.e.summeBis)) return;
+    std::map<int64_t, Wert> werte;
+    int64_t treffer = 0;
+    for (const Zeile& z : k.zeilen) {
+        int64_t s = 0;
+        for (int n : ZahlenAus(z.maske)) s += n;
+        if (s < k.e.summeVon || s > k.e.summeBis) continue;
+        Wert& w = werte[s];
+        ++w.anzahl, ++treffer, w.letzte = z.index;
+    }
+    k.ergebnis.text = Werteliste(k, werte, treffer, "Summen", k.e.summeVon, k.e.summeBis, false);
+    k.ergebnis.status = Str(treffer) + " Reihen mit passender Summe";
+}
+
+void Kombinationszahlen(Kontext& k) {
+    // The combination number of every row of six numbers; rows within the range, by number.
+    if (!BereichGueltig(k, k.e.kombiVon, k.e.kombiBis)) return;
+    std::map<int64_t, Wert> werte;
+    int64_t treffer = 0;
+    for (const Zeile& z : k.zeilen) {
+        if (k.Stopp()) return;
+        const auto zahlen = ZahlenAus(z.maske);
+        if (zahlen.size() != 6) continue;
+        const int64_t nr = KombiNrBerechnen(zahlen, k.groessteZahl);
+        if (nr == 0 || nr < k.e.kombiVon || nr > k.e.kombiBis) continue;
+        Wert& w = werte[nr];
+        ++w.anzahl, ++treffer, w.letzte = z.index, w.zahlen = z.maske;
+    }
+    k.ergebnis.text = Werteliste(k, werte, treffer, "Kombinationszahlen", k.e.kombiVon, k.e.kombiBis, true);
+    k.ergebnis.status = Str(treffer) + " Reihen mit passender Kombinationszahl";
+}
+
+void Verteilung(Kontext& k) {
+    // The hit classes of the marked row, counted per year or per week number.
+    if (k.markiert == 0) {
+        k.ergebnis.meldung = "Zuerst müssen Zahlen im Zahlenfeld markiert werden.";
+        return;
+    }
+    const bool woche = k.e.verteilung == 1;
+    std::map<int, std::array<int32_t, 10>> gruppen;
+    Klassenzaehler gesamt{};
+    for (const Zeile& z : k.zeilen) {
+        const int h = std::min(Anzahl(z.maske & k.markiert), 6);
+        const bool plus = h >= 3 && h <= 5 && k.zusatz[static_cast<size_t>(h - 3)] == 1 && z.zusatz > 0 &&
+                          Enthaelt(k.markiert, z.zusatz);
+        const int c = plus ? h + 4 : h;
+        const int schluessel = woche ? WocheAus(k.d.WocheKennung[static_cast<size_t>(z.index)])
+                                     : JahrAusJahrCode(k.d.JahrCode[static_cast<size_t>(z.index)]);
+        ++gruppen[schluessel][static_cast<size_t>(c)];
+        ++gesamt[static_cast<size_t>(c)];
+    }
+    static constexpr int kSpalten[] = {0, 1, 2, 3, 7, 4, 8, 5, 9, 6};
+    std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + kCrLf +
+                    "       0T 1T 2T 3T 3+ 4T 4+ 5T 5+ 6T" + kCrLf;
+    for (const auto& [schluessel, z] : gruppen) {
+        std::string e = woche ? "  W " + ZahlNull2(static_cast<int16_t>(schluessel)) : ZahlRechts6(static_cast<int16_t>(schluessel));
+        for (int c : kSpalten) e += ZahlRechts3(static_cast<int16_t>(z[static_cast<size_t>(c)]));
+        k.ergebnis.liste.push_back(e);
+        t += e + kCrLf;
+    }
+    k.ergebnis.text = t + std::string(80, '-') + kCrLf;
+    k.ergebnis.zahlenzeile = Zahlenzeile(k.markiert, k.groessteZahl);
+    k.ergebnis.zaehler = gesamt;
+    k.ergebnis.status = woche ? " Wochenverteilung erstellt" : " Jahresverteilung erstellt";
+}
+
+void Abstand(Kontext& k) {
+    // The five gaps between the six sorted numbers; a draw matches when at least the chosen
+    // number of its gaps, position by position, are the same.
+    if (Anzahl(k.markiert) != 6) {
+        k.ergebnis.meldung = kMeldungSechsZahlen;
+        return;
+    }
+    const int mindestens = std::clamp(k.e.abstaende, 2, 5);
+    auto luecken = [](uint64_t m) {
+        const auto z = ZahlenAus(m);
+        std::array<int, 5> g{};
+        for (size_t i = 0; i < 5; ++i) g[i] = z[i + 1] - z[i];
+        return g;
+    };
+    const auto eigene = luecken(k.markiert);
+    std::string abstaende;
+    for (int g : eigene) abstaende += ZahlRechts3(static_cast<int16_t>(g));
+    int64_t treffer = 0;
+    std::string liste;
+    for (const Zeile& z : k.zeilen) {
+        if (Anzahl(z.maske) != 6) continue;
+        const auto g = luecken(z.maske);
+        int gleich = 0;
+        for (size_t i = 0; i < 5; ++i) gleich += g[i] == eigene[i];
+        if (gleich < mindestens) continue;
+        std::string e = " " + (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " " : Ziehungsdatum(k.d, z.index)) +
+                        " :" + ZahlenText(z.maske) + " :";
+        for (int x : g) e += ZahlRechts3(static_cast<int16_t>(x));
+        e += " :" + Str(gleich);
+        k.ergebnis.liste.push_back(e);
+        if (treffer++ < static_cast<int64_t>(kMaxTextzeilen)) liste += e + kCrLf;
+    }
+    std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + "* Abstände der Reihe:" + abstaende + kCrLf +
+                    "*" + Str(treffer) + (k.system ? " Reihen" : " Ziehungen") + " mit mindestens" + Str(mindestens) +
+                    " gleichen Abständen" + kCrLf + kCrLf + liste;
+    if (treffer > static_cast<int64_t>(kMaxTextzeilen)) t += "... und" + Str(treffer - static_cast<int64_t>(kMaxTextzeilen)) + " weitere" + kCrLf;
+    k.ergebnis.text = t + std::string(80, '-') + kCrLf;
+    k.ergebnis.zahlenzeile = Zahlenzeile(k.markiert, k.groessteZahl);
+    k.ergebnis.status = Str(treffer) + " passende Abstände gefunden";
+}
+
+}  // namespace zahlix
