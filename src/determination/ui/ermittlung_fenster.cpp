@@ -76,6 +76,9 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
         " border-color: #00006a; }"
         "QPushButton[raster=\"true\"]:disabled { background: #f1f2f4; color: #b8bcc4;"
         " border-color: #d6d9de; }"
+        // While a run holds the field, its proposed row stays visible.
+        "QPushButton[raster=\"true\"]:checked:disabled { background: #7a7fbf; color: white;"
+        " border-color: #5a5f9f; }"
         "QLabel#bzHilfe { background: #fbfbf3; border: 1px solid #c9ccd2; padding: 3px 6px; }"
         "QLabel#bzFrage { font-weight: bold; color: #00009f; }"));
 
@@ -150,6 +153,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     resize(900, 640);
 
     ZaehlerLoeschen();
+    StatusZeigen(u(" Analyse wählen und mit 'Ermitteln' starten"));
     ZahlenVerfuegbarkeit();
     BereichInTitel();
     ArtWaehlen(cErmittlungart_->currentText());

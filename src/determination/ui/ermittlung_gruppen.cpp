@@ -90,35 +90,39 @@ QWidget* ErmittlungFenster::EingabenBauen() {
     // The inputs shared by several analyses: count of determinations and numbers, and which
     // numbers the repeated analyses use.
     auto* gemeinsam = new QHBoxLayout;
+    auto* anzahlen = new QGridLayout;
     const char* const anzahlText[2] = {"Anzahl E&rmittlungen", "Anzahl Za&hlen"};
     for (int i = 0; i < 2; ++i) {
+        auto* l = new QLabel(u(anzahlText[i]), flaeche);
+        auto* c = new QComboBox(flaeche);
+        c->setObjectName(QStringLiteral("cAnzahl_%1").arg(i));
+        c->setMinimumContentsLength(8);
+        l->setBuddy(c);
+        // A row shows and hides as one.
         auto* r = new QWidget(flaeche);
         auto* h = new QHBoxLayout(r);
         h->setContentsMargins(0, 0, 0, 0);
-        auto* l = new QLabel(u(anzahlText[i]), r);
-        auto* c = new QComboBox(r);
-        c->setObjectName(QStringLiteral("cAnzahl_%1").arg(i));
-        l->setBuddy(c);
-        h->addWidget(l);
+        h->addWidget(l, 1);
         h->addWidget(c);
         cAnzahl_[static_cast<size_t>(i)] = c;
         rAnzahl_[i] = r;
-        gemeinsam->addWidget(r);
+        anzahlen->addWidget(r, i, 0);
     }
+    gemeinsam->addLayout(anzahlen);
     // "Bis Stop" is any entry without a number: the run goes on until stopped.
     cAnzahl_[0]->setEditable(true);
     for (int n = 1; n <= 49; ++n) cAnzahl_[1]->addItem(QString::fromStdString(Str(n)));
     cAnzahl_[1]->setCurrentIndex(5);
     rZahlen_ = new QGroupBox(u("Zahlen"), flaeche);
     rZahlen_->setObjectName("rZahlen");
-    auto* hz = new QHBoxLayout(rZahlen_);
+    auto* hz = new QVBoxLayout(rZahlen_);
+    hz->setSpacing(1);
     oVerwende_[0] = Option(rZahlen_, QStringLiteral("oVerwende_0"), "Z&ufällige", true);
     oVerwende_[1] = Option(rZahlen_, QStringLiteral("oVerwende_1"), "&Markierte", false);
     hz->addWidget(oVerwende_[0]);
     hz->addWidget(oVerwende_[1]);
-    gemeinsam->addStretch(1);
+    gemeinsam->addWidget(rZahlen_);
     v->addLayout(gemeinsam);
-    v->addWidget(rZahlen_);
 
     GruppenBauen();
     for (QGroupBox* g : gruppen_) v->addWidget(g);

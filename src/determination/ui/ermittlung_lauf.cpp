@@ -229,6 +229,11 @@ void ErmittlungFenster::ErgebnisUebernehmen(Analyseart art, const AnalyseErgebni
                 l->addItem(QString::fromStdString(s));
         }
     }
+    if (art == Analyseart::Prognosen) {
+        auto* index = findChild<QComboBox*>("cPrognoseIndex");
+        index->clear();
+        for (const std::string& s : r.liste) index->addItem(QString::fromStdString(s));
+    }
     if (!r.status.empty()) StatusZeigen(QString::fromStdString(r.status));
     if (!r.meldung.empty()) Meldung(r.meldung, flags::Information, windowTitle().toStdString());
 }
