@@ -48,6 +48,15 @@ bool ErmittlungFenster::Gesperrt(int i) const {
 
 void ErmittlungFenster::ArtWaehlen(const QString& art) {
     if (Laeuft()) return;
+    // The evaluation window has just handed over its history; a different file replaces ours
+    // (an unchanged one keeps the user's locks).
+    const Lottodatei& neu = Transfer().daten;
+    if (neu.Dateiname != daten_->Dateiname || neu.Anzahl() != daten_->Anzahl()) {
+        DatenUebernehmen(*daten_);
+        bereichText_ = daten_->Titel.empty() ? BereichText() : daten_->Titel;
+        ZahlenVerfuegbarkeit();
+        BereichInTitel();
+    }
     const int i = cErmittlungart_->findText(art);
     if (i < 0) return;
     cErmittlungart_->setCurrentIndex(i);

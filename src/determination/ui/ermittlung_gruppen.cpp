@@ -216,12 +216,12 @@ void ErmittlungFenster::GruppenBauen() {
     optionen("rAbstand", u("Ziehungsabstandsprüfung"), "Zahlenabstand", QStringLiteral("oAbstand"),
              {"&2 Abstände stimmen überein", "&3 Abstände stimmen überein",
               "&4 Abstände stimmen überein", "&5 Abstände stimmen überein"},
-             2);
+             1);
     optionen("rZerlegung", u("Zerlegungsprüfung"), "Zerlegungsprüfung",
              QStringLiteral("oZerlegung"),
              {"Zerlegung in &2er Kombinationen", "Zerlegung in &3er Kombinationen",
               "Zerlegung in &4er Kombinationen", "Zerlegung in &5er Kombinationen"},
-             2);
+             1);
     {
         QGroupBox* g = Gruppe("rSternzeichen", u("Zahlen für Sternzeichen"));
         g->setProperty("arten", QStringList{u("Horoskop")});
