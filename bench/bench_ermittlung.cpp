@@ -51,4 +51,30 @@ void BM_Treffertabelle(benchmark::State& state) {
 }
 BENCHMARK(BM_Treffertabelle)->Arg(49)->Arg(20)->Unit(benchmark::kMillisecond);
 
+// 32000 random draws, every 5-subset drawn at least once listed (the heaviest common call).
+void BM_Fuenferwiederholungen(benchmark::State& state) {
+    zahlix::Lottodatei d;
+    d.Leeren();
+    std::mt19937 rng(32000);
+    std::array<int, 49> alle{};
+    for (int n = 0; n < 49; ++n) alle[static_cast<size_t>(n)] = n + 1;
+    for (int i = 0; i < state.range(0); ++i) {
+        std::shuffle(alle.begin(), alle.end(), rng);
+        d.ZahlenSetzen(i, zahlix::ZahlenPacken(std::span(alle.data(), 6)));
+        d.WocheKennung[i] = zahlix::WocheKennungAus(i % 52 + 1, 0);
+        d.JahrCode[i] = zahlix::JahrCodeAusJahr(1700 + i / 104);
+        d.ImBereich[i] = -1;
+    }
+    zahlix::AnalyseEingaben e;
+    e.art = zahlix::Analyseart::Fuenferwiederholungen;
+    e.grenze = 0;
+    e.vergleich = zahlix::Vergleich::Groesser;
+    e.start = 0;
+    for (auto _ : state) {
+        auto r = zahlix::AnalyseAusfuehren(d, e);
+        benchmark::DoNotOptimize(r.liste.data());
+    }
+}
+BENCHMARK(BM_Fuenferwiederholungen)->Arg(32000)->Unit(benchmark::kMillisecond);
+
 }  // namespace

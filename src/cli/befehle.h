@@ -23,6 +23,8 @@ int Woche(const Argumente& a, std::ostream& out, std::ostream& err);
 int Exportieren(const Argumente& a, std::ostream& out, std::ostream& err);
 int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err);
 int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err);
+int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err);
+int Analyse(const Argumente& a, std::ostream& out, std::ostream& err);
 
 // The usage text printed for a missing or unknown command.
 const char* Verwendung();

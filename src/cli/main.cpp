@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
         {"exportieren", Exportieren},
         {"hinzufuegen", Hinzufuegen},
         {"loeschen-letzte", LoeschenLetzte},
+        {"treffertabelle", Treffertabelle},
+        {"analyse", Analyse},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

@@ -21,7 +21,11 @@ const char* Verwendung() {
            "                                  (.ZS4, .ZS3, .ASC, .AS4, .ZXT) oder als .RTF\n"
            "  hinzufuegen DATEI Z1 Z2 Z3 Z4 Z5 Z6 [--zusatzzahl Z] [--kennung K]\n"
            "              [--woche W --jahr J]  Ziehung anfügen, sortieren und speichern\n"
-           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n";
+           "  loeschen-letzte DATEI           Letzte Ziehung löschen und speichern\n"
+           "  treffertabelle DATEI INDEX [--zahlen Z1,Z2,...] [--zusatzzahl LISTE]\n"
+           "                                  Treffertabelle (INDEX 0 bis 13) der Reihen als System\n"
+           "  analyse DATEI ART [--zahlen Z1,...] [--seed S] [Optionen der Analyse]\n"
+           "                                  Ergebnis einer Lotto-Analyse (ART wie in der Liste)\n";
 }
 
 }  // namespace zahlix::cli

@@ -2,6 +2,7 @@
 // drawn together. Every row adds one to each of its m-subsets; the tables are indexed by the
 // subsets' colex rank, so a run costs one pass over the rows and one over the subsets.
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 #include "core/zahlformat.h"
@@ -23,30 +24,27 @@ std::string Eintrag(const int* p, int m, int32_t anzahl, const std::vector<int>&
     return t + (a.size() < breite ? std::string(breite - a.size(), ' ') : " ") + a;
 }
 
-// Rows with more than six numbers are damaged; their subsets would only blow up the count.
-std::vector<int> Stellen(uint64_t zeile, const std::array<int, 50>& stelle) {
-    std::vector<int> p;
-    for (int z : ZahlenAus(zeile))
-        if (stelle[static_cast<size_t>(z)] >= 0) p.push_back(stelle[static_cast<size_t>(z)]);
-    return p;
-}
-
 struct Zaehltabelle {
     std::vector<int> zahlen;          // the numbers taking part, ascending
     std::array<int, 50> stelle{};     // number -> position, -1 when not taking part
     std::vector<uint16_t> anzahl;     // per m-subset (colex rank)
 };
 
-bool Zaehlen(Kontext& k, uint64_t zahlen, int m, const std::function<bool(const Zeile&)>& mitzaehlen,
-             Zaehltabelle& t) {
+template <typename Mitzaehlen>
+bool Zaehlen(Kontext& k, uint64_t zahlen, int m, Mitzaehlen mitzaehlen, Zaehltabelle& t) {
     t.zahlen = ZahlenAus(zahlen);
     t.stelle.fill(-1);
     for (size_t i = 0; i < t.zahlen.size(); ++i) t.stelle[static_cast<size_t>(t.zahlen[i])] = static_cast<int>(i);
     t.anzahl.assign(static_cast<size_t>(Bin(static_cast<int>(t.zahlen.size()), m)), 0);
+    std::vector<int> stellen;
     for (const Zeile& z : k.zeilen) {
         if (k.Stopp()) return false;
+        // A damaged row with more than six numbers would only blow up the count.
         if (Anzahl(z.maske) > 6 || !mitzaehlen(z)) continue;
-        TeilmengenDurchlaufen(Stellen(z.maske, t.stelle), m, [&](const int* p) {
+        stellen.clear();
+        for (uint64_t r = z.maske & zahlen; r != 0; r &= r - 1)
+            stellen.push_back(t.stelle[static_cast<size_t>(std::countr_zero(r) + 1)]);
+        TeilmengenDurchlaufen(stellen, m, [&](const int* p) {
             ++t.anzahl[static_cast<size_t>(ColexRang(p, m))];
             return true;
         });
@@ -56,32 +54,53 @@ bool Zaehlen(Kontext& k, uint64_t zahlen, int m, const std::function<bool(const 
 
 struct Treffer {
     int32_t anzahl;
-    uint32_t rang;  // position in lexicographic order
-    std::string eintrag;
+    uint32_t stellen;  // positions, six bits each, the first highest: orders lexicographically
 };
 
-// Lists the subsets the predicate accepts, in lexicographic order, at most kMaxListe.
-std::vector<Treffer> Auflisten(const Zaehltabelle& t, int m, const std::function<bool(int32_t)>& passt,
-                               int64_t& gesamt) {
+// The subsets whose count the predicate accepts, in lexicographic order; gesamt counts them
+// all, the list keeps the first kMaxListe. The table is walked in its own (colex) order, front
+// to back, which is what makes this fast.
+template <typename Passt>
+std::vector<Treffer> Auflisten(const Zaehltabelle& t, int m, Passt passt, int64_t& gesamt) {
     std::vector<Treffer> liste;
-    gesamt = 0;
-    std::vector<int> alle(t.zahlen.size());
-    std::iota(alle.begin(), alle.end(), 0);
-    uint32_t rang = 0;
-    TeilmengenDurchlaufen(alle, m, [&](const int* p) {
-        const int32_t a = t.anzahl[static_cast<size_t>(ColexRang(p, m))];
+    const int n = static_cast<int>(t.zahlen.size());
+    int c[7];
+    for (int i = 0; i < m; ++i) c[i] = i;
+    c[m] = n;
+    for (size_t r = 0; r < t.anzahl.size(); ++r) {
+        const int32_t a = t.anzahl[r];
         if (passt(a)) {
-            ++gesamt;
-            if (liste.size() < kMaxListe) liste.push_back({a, rang, Eintrag(p, m, a, t.zahlen)});
+            uint32_t s = 0;
+            for (int i = 0; i < m; ++i) s = (s << 6) | static_cast<uint32_t>(c[i]);
+            liste.push_back({a, s});
         }
-        ++rang;
-        return true;
-    });
+        int i = 0;
+        while (i < m && c[i] + 1 == c[i + 1]) ++i;
+        if (i == m) break;
+        ++c[i];
+        for (int j = 0; j < i; ++j) c[j] = j;
+    }
+    gesamt = static_cast<int64_t>(liste.size());
+    auto lex = [](const Treffer& x, const Treffer& y) { return x.stellen < y.stellen; };
+    if (liste.size() > kMaxListe) {
+        std::nth_element(liste.begin(), liste.begin() + kMaxListe, liste.end(), lex);
+        liste.resize(kMaxListe);
+    }
+    std::sort(liste.begin(), liste.end(), lex);
     return liste;
 }
 
+// Most frequent first; equal counts keep the lexicographic order.
 void Absortieren(std::vector<Treffer>& liste) {
-    std::stable_sort(liste.begin(), liste.end(), [](const Treffer& a, const Treffer& b) { return a.anzahl > b.anzahl; });
+    std::sort(liste.begin(), liste.end(), [](const Treffer& a, const Treffer& b) {
+        return a.anzahl != b.anzahl ? a.anzahl > b.anzahl : a.stellen < b.stellen;
+    });
+}
+
+std::string Eintrag(const Treffer& t, int m, const std::vector<int>& zahlen) {
+    int p[6];
+    for (int i = 0; i < m; ++i) p[i] = static_cast<int>((t.stellen >> (6 * (m - 1 - i))) & 63);
+    return Eintrag(p, m, t.anzahl, zahlen);
 }
 
 std::string Restzeile(int64_t gesamt, size_t gezeigt) {
@@ -99,9 +118,13 @@ void Wiederholungen(Kontext& k, int m) {
     Zaehltabelle t;
     if (!Zaehlen(k, k.frei, m, [&](const Zeile& z) { return !mitStart || k.Startwert(z) >= start; }, t)) return;
     int64_t gesamt = 0;
-    auto liste = Auflisten(t, m, [&](int32_t a) {
-        return vergleich == Vergleich::Kleiner ? a < grenze : vergleich == Vergleich::Gleich ? a == grenze : a > grenze;
-    }, gesamt);
+    std::vector<Treffer> liste;
+    if (vergleich == Vergleich::Kleiner)
+        liste = Auflisten(t, m, [&](int32_t a) { return a < grenze; }, gesamt);
+    else if (vergleich == Vergleich::Gleich)
+        liste = Auflisten(t, m, [&](int32_t a) { return a == grenze; }, gesamt);
+    else
+        liste = Auflisten(t, m, [&](int32_t a) { return a > grenze; }, gesamt);
     Absortieren(liste);
 
     static const char* const kVergleich[] = {"kleiner als", "gleich", "größer als"};
@@ -111,9 +134,10 @@ void Wiederholungen(Kontext& k, int m) {
     static const char* const kKopf[] = {"   Z1 Z2     Anz", "   Z1 Z2 Z3    Anz", "   Z1 Z2 Z3 Z4    Anz",
                                         "   Z1 Z2 Z3 Z4 Z5   Anz"};
     text += std::string(kKopf[m - 2]) + kCrLf;
+    k.ergebnis.liste.reserve(liste.size());
     for (size_t i = 0; i < liste.size(); ++i) {
-        k.ergebnis.liste.push_back(liste[i].eintrag);
-        if (i < kMaxTextzeilen) text += "  " + liste[i].eintrag + kCrLf;
+        k.ergebnis.liste.push_back(Eintrag(liste[i], m, t.zahlen));
+        if (i < kMaxTextzeilen) text += "  " + k.ergebnis.liste.back() + kCrLf;
     }
     text += Restzeile(gesamt, std::min(liste.size(), kMaxTextzeilen));
     k.ergebnis.text = text + std::string(80, '-') + kCrLf;
@@ -135,11 +159,11 @@ void Zerlegung(Kontext& k) {
 
     std::string text = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl);
     text += "* Zerlegung in" + Str(m) + "er Kombinationen:" + Str(gesamt) +
-            " Kombinationen, Anz = wie oft alle ihre Zahlen gezogen wurden" + kCrLf + kCrLf;
+            ", Anz = wie oft alle ihre Zahlen kamen" + kCrLf + kCrLf;
     for (size_t i = 0; i < normal.size(); ++i) {
-        k.ergebnis.liste.push_back(normal[i].eintrag);
-        k.ergebnis.listeSortiert.push_back(sortiert[i].eintrag);
-        if (i < kMaxTextzeilen) text += normal[i].eintrag + std::string(8, ' ') + sortiert[i].eintrag + kCrLf;
+        k.ergebnis.liste.push_back(Eintrag(normal[i], m, t.zahlen));
+        k.ergebnis.listeSortiert.push_back(Eintrag(sortiert[i], m, t.zahlen));
+        if (i < kMaxTextzeilen) text += k.ergebnis.liste.back() + std::string(8, ' ') + k.ergebnis.listeSortiert.back() + kCrLf;
     }
     text += Restzeile(gesamt, std::min(normal.size(), kMaxTextzeilen));
     k.ergebnis.text = text + std::string(80, '-') + kCrLf;

@@ -14,9 +14,14 @@ std::vector<Zeile> ZeilenImBereich(const Lottodatei& d) {
         // The same end test as the engine: stray bits outside the numbers still count.
         if ((w[0] | w[1] | w[2] | (w[3] & 0xFF)) == 0) break;
         if (d.ImBereich[i] != -1) continue;
+        // Numbers 1..14 of a word sit in bits 0..6 and 8..14; the fourth word's high byte is
+        // the bonus number and only its numbers 43..49 count.
         uint64_t maske = 0;
-        for (int n = 1; n <= 49; ++n)
-            if (ZahlGesetzt(n, w)) maske |= uint64_t{1} << (n - 1);
+        for (int k = 0; k < 4; ++k) {
+            const auto v = static_cast<uint16_t>(w[static_cast<size_t>(k)]);
+            const uint64_t vierzehn = (v & 0x7Fu) | (k < 3 ? (v >> 1) & 0x3F80u : 0u);
+            maske |= vierzehn << (14 * k);
+        }
         const int z = Zusatzzahl(w);
         zeilen.push_back({static_cast<int>(i), maske, ZusatzzahlVorhanden(z) ? z : 0});
     }

@@ -85,3 +85,25 @@ TEST(Treffertabelle, VolleTabelleEndetWieWoertlichBeim999tenBild) {
     EXPECT_EQ(schnell.bilder.size(), 999u);
     ErwarteGleich(schnell, TreffertabelleWoertlich(d, m, 9, {1, 1, 1}));
 }
+
+TEST(Treffertabelle, TextMitSpaltenmusterUndLeererTabelle) {
+    // Both rows hold 1 2 3, only the second one 4: {1,2,3} hits three in two rows, the other
+    // three triples in one.
+    const Lottodatei d = test::HistorieAus({{1, 2001, 0, {1, 2, 3, 10, 11, 12}, 0},
+                                            {2, 2001, 0, {1, 2, 3, 4, 13, 14}, 0}});
+    const std::vector<int> m{1, 2, 3, 4};
+    const auto t = TreffertabelleBerechnen(d, m, 0, {0, 0, 0});
+    EXPECT_EQ(TreffertabelleText(t, "T", "B"),
+              "* T\r\n* Bereich - B\r\n* Treffertabelle - 3 Treffer\r\n"
+              "    6T    5T    4T    3T       Anzahl   in%\r\n"
+              "     -     -     -     2            1  25,00%\r\n"
+              "     -     -     -     1            3  75,00%\r\n\r\n" +
+                  std::string(80, '-') + "\r\n");
+    const auto leer = TreffertabelleBerechnen(d, m, 9, {0, 0, 0});  // n < k
+    EXPECT_EQ(leer.kombinationen, 0);
+    EXPECT_TRUE(leer.bilder.empty());
+    EXPECT_EQ(TreffertabelleStatus(leer), kStatusTreffertabelleFertig);
+    const auto eins = TreffertabelleBerechnen(d, m, 1, {0, 0, 0});
+    EXPECT_TRUE(TreffertabelleText(eins, "T", "B").find("     -     -     1     *            1  100,00%") !=
+                std::string::npos);
+}

@@ -1,0 +1,64 @@
+#include <ostream>
+
+#include "cli/auswertung_cli.h"
+#include "cli/quelldatei.h"
+#include "determination/analyse_aufruf.h"
+
+namespace zahlix::cli {
+
+// DATEI ART [options] [--seed S]: the result block of one analysis, as the determination
+// window shows it. The repeated analyses print --ermittlungen blocks, one per determination.
+int Analyse(const Argumente& a, std::ostream& out, std::ostream& err) {
+    if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
+        err << "Es fehlen die Lottodatei und die Art der Analyse.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    const auto art = AnalyseartAusName(a[1]);
+    if (!art) {
+        err << "Unbekannte Analyse: " << a[1] << "\nBekannt sind:";
+        for (const auto& e : Analysekatalog()) err << " " << e.listentext;
+        err << "\n";
+        return kAufruffehler;
+    }
+    AnalyseAufruf aufruf;
+    aufruf.e.art = *art;
+    if (const auto fehler = AnalyseOptionenLesen({a.begin() + 2, a.end()}, aufruf)) {
+        err << *fehler << "\n";
+        return kAufruffehler;
+    }
+    if (int r = DateiVorhanden(a[0], err); r != kErfolg) return r;
+    Lottodatei d;
+    if (int r = WieImFensterOeffnen(a[0], d, err); r != kErfolg) return r;
+
+    AnalyseEingaben& e = aufruf.e;
+    e.bereichText = d.Titel;
+    e.fenstertitel = AnalyseFenstertitel(d.Titel, *art, a[0]);
+    e.gesperrt = UngezogeneZahlen(d);
+    for (int n : aufruf.gesperrt) e.gesperrt[static_cast<size_t>(n - 1)] = true;
+    if (aufruf.zahlen)
+        for (int n : *aufruf.zahlen) e.markiert[static_cast<size_t>(n - 1)] = true;
+    if (aufruf.zahlen && e.art != Analyseart::Treffertabelle && e.art != Analyseart::Garantiestufe) {
+        for (int n : *aufruf.zahlen)
+            if (e.gesperrt[static_cast<size_t>(n - 1)] || n > d.GroessteZahl) {
+                err << "Die Zahl " << n << " ist gesperrt oder kommt in keiner Ziehung vor.\n";
+                return kAufruffehler;
+            }
+    }
+    const bool wiederholt = e.art == Analyseart::Zufallszahlen || e.art == Analyseart::Gewinnzahlen ||
+                            e.art == Analyseart::Glueckszahlen || e.art == Analyseart::Pechzahlen;
+    const int laeufe = wiederholt ? aufruf.ermittlungen : 1;
+    for (int n = 1; n <= laeufe; ++n) {
+        e.ermittlung = n;
+        const AnalyseErgebnis r = AnalyseAusfuehren(d, e);
+        if (r.text.empty()) {
+            err << (r.meldung.empty() ? "Es gibt keine freie Zahl für die Analyse." : r.meldung) << "\n";
+            return kAufruffehler;
+        }
+        TextUnveraendertAusgeben(out, r.text);
+        if (!r.status.empty()) err << r.status.substr(r.status.front() == ' ' ? 1 : 0) << "\n";
+        if (r.zyklusBeenden) break;
+    }
+    return kErfolg;
+}
+
+}  // namespace zahlix::cli
