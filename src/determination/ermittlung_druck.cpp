@@ -48,9 +48,8 @@ void Melden(const std::function<void(const std::string&)>& f, size_t i, size_t n
 
 std::string WiederholungText(const ErmittlungDruckDaten& d, const Wiederholung& w,
                              const std::function<void(const std::string&)>& f) {
-    const bool untereinander =
-        Meldung("Sollen alle Kombinationen untereinader gedruckt werden?",
-                flags::Frage + flags::JaNein, d.fenstertitel) == kJa;
+    const bool untereinander = Meldung("Sollen alle Kombinationen untereinader gedruckt werden?",
+                                       flags::Frage + flags::JaNein, d.fenstertitel) == kJa;
     std::string s = Kopf(d) + kZeilenende;
     s += (untereinander ? w.untereinander : w.nebeneinander) + kZeilenende;
     const size_t proZeile = untereinander ? 1 : static_cast<size_t>(w.proZeile);

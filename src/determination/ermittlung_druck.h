@@ -15,11 +15,11 @@ struct ErmittlungDruckDaten {
     std::string art;           // list text of the analysis
     std::string fenstertitel;  // "Lotto-Analyse: Zweierwiederholungen - Samstaglotto.ZX7"
     std::string bereichText;
-    Bitworte auswahl{};        // chosen numbers that are not locked
+    Bitworte auswahl{};  // chosen numbers that are not locked
     int groessteZahl = 49;
-    std::string ergebnistext;            // the whole result box
-    std::vector<std::string> liste;      // the analysis' result list
-    std::vector<std::string> sortiert;   // "Zerlegungsprüfung": the sorted list beside it
+    std::string ergebnistext;           // the whole result box
+    std::vector<std::string> liste;     // the analysis' result list
+    std::vector<std::string> sortiert;  // "Zerlegungsprüfung": the sorted list beside it
 };
 
 // "Zahlen     :" and ZahlFeld4 per number of 1..groessteZahl in the set, 15 per line, later

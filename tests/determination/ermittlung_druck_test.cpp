@@ -1,10 +1,11 @@
 // The analysis window's print transfer: layouts of the list analyses and the question asked.
+#include "determination/ermittlung_druck.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "app/skript_port.h"
-#include "determination/ermittlung_druck.h"
 #include "support/testdaten.h"
 
 namespace zahlix {
@@ -43,8 +44,18 @@ TEST(ErmittlungDruck, LayoutsDerAnalysen) {
         {"Zweierwiederholungen", {Taste::Zweite}, fuenf, {}, "druck_zweier_nebeneinander.txt", 1},
         {"Zweierwiederholungen", {Taste::Erste}, fuenf, {}, "druck_zweier_untereinander.txt", 1},
         // a shorter sorted list leaves its column empty
-        {"Zerlegungsprüfung", {}, {" 03 07  1T", " 03 19  0T"}, {" 03 19  0T"}, "druck_zerlegung.txt", 0},
-        {"Trefferverteilung", {}, {" 2020   1  2  0  0  0  0  0  0  0  0"}, {}, "druck_verteilung.txt", 0},
+        {"Zerlegungsprüfung",
+         {},
+         {" 03 07  1T", " 03 19  0T"},
+         {" 03 19  0T"},
+         "druck_zerlegung.txt",
+         0},
+        {"Trefferverteilung",
+         {},
+         {" 2020   1  2  0  0  0  0  0  0  0  0"},
+         {},
+         "druck_verteilung.txt",
+         0},
     };
     for (const Fall& f : faelle) {
         SkriptPort port;

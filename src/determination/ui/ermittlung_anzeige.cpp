@@ -2,18 +2,18 @@
 // the result box.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPainter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "core/bereich.h"
 #include "core/zahlformat.h"
-#include "determination/ui/ermittlung_fenster.h"
 #include "determination/analyse.h"
+#include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "output/ui/zwischenspeicher.h"
@@ -26,7 +26,6 @@ namespace {
 QString u(const char* s) {
     return QString::fromUtf8(s);
 }
-
 
 QIcon StopSymbol() {
     QPixmap p(48, 48);
@@ -67,8 +66,8 @@ void ErmittlungFenster::ArtWaehlen(const QString& art) {
 
 void ErmittlungFenster::TitelAnzeigen() {
     if (const auto a = AnalyseAusListentext(art_.toStdString()))
-        setWindowTitle(QString::fromStdString(
-            AnalyseFenstertitel(bereichText_, *a, daten_->Dateiname)));
+        setWindowTitle(
+            QString::fromStdString(AnalyseFenstertitel(bereichText_, *a, daten_->Dateiname)));
 }
 
 void ErmittlungFenster::EingabenVorbelegen() {
@@ -87,11 +86,10 @@ void ErmittlungFenster::EingabenVorbelegen() {
     rAnzahl_[0]->setVisible(wiederholt);
     rZahlen_->setVisible(wiederholt);
     rAnzahl_[1]->setVisible(wiederholt || *a == Analyseart::Prognosen);
-    for (QGroupBox* g : gruppen_)
-        g->setVisible(g->property("arten").toStringList().contains(art_));
+    for (QGroupBox* g : gruppen_) g->setVisible(g->property("arten").toStringList().contains(art_));
     rListen_->setVisible(art_ == u("Zerlegungsprüfung"));
     const QString start = IstSystembereich(bereichText_) ? u("Beginne mit &Systemreihe")
-                                                    : u("Beginne mit dem &Startjahr");
+                                                         : u("Beginne mit dem &Startjahr");
     for (const char* name : {"bzStartVierer", "bzStartFuenfer"})
         findChild<QLabel*>(name)->setText(start);
     frage_ = QString::fromUtf8(Katalogeintrag(*a).frage);
@@ -111,7 +109,8 @@ void ErmittlungFenster::ZaehlerAnzeigen(const std::array<int32_t, 10>& z) {
 }
 
 void ErmittlungFenster::ZaehlerLoeschen() {
-    for (int k = 0; k < 12; ++k) bzTreffer_[static_cast<size_t>(k)]->setText(QStringLiteral("....."));
+    for (int k = 0; k < 12; ++k)
+        bzTreffer_[static_cast<size_t>(k)]->setText(QStringLiteral("....."));
 }
 
 void ErmittlungFenster::ZahlenVerfuegbarkeit() {
@@ -122,8 +121,9 @@ void ErmittlungFenster::ZahlenVerfuegbarkeit() {
         if (daten_->ImBereich[static_cast<size_t>(i)] != -1) continue;
         const Bitworte w = daten_->Zahlen(i);
         for (int j = 0; j < 4; ++j)
-            vereinigung[static_cast<size_t>(j)] = static_cast<int16_t>(
-                vereinigung[static_cast<size_t>(j)] | (j < 3 ? w[static_cast<size_t>(j)] : w[3] & 0x7F));
+            vereinigung[static_cast<size_t>(j)] =
+                static_cast<int16_t>(vereinigung[static_cast<size_t>(j)] |
+                                     (j < 3 ? w[static_cast<size_t>(j)] : w[3] & 0x7F));
     }
     const int n = std::clamp<int>(daten_->GroessteZahl, 1, 49);
     for (int i = 0; i < 49; ++i) {
@@ -206,7 +206,8 @@ void ErmittlungFenster::AlleLoeschen() {
 
 void ErmittlungFenster::ZahlenAlleZurueckholen() {
     for (int i = 0; i < 49; ++i)
-        if (!Gesperrt(i)) kZahl_[static_cast<size_t>(i)]->setChecked(gemerkt_[static_cast<size_t>(i)]);
+        if (!Gesperrt(i))
+            kZahl_[static_cast<size_t>(i)]->setChecked(gemerkt_[static_cast<size_t>(i)]);
 }
 
 int ErmittlungFenster::FreieZahlen() const {

@@ -146,6 +146,9 @@ class ErmittlungFenster : public QWidget {
 // The analyses that run as repeated determinations (Zufalls-, Gewinn-, Glücks-, Pechzahlen).
 bool Wiederholt(Analyseart a);
 
+// The leading number of a field ("12abc" -> 12, "" or "Bis Stop" -> 0), kept inside int32.
+int32_t Zahlwert(const QString& text);
+
 // The window; the frame's factory for "fErmittlung".
 QWidget* ErmittlungFensterErzeugen();
 

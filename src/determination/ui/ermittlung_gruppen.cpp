@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/zahlformat.h"
-#include "determination/ui/ermittlung_fenster.h"
 #include "determination/analyse.h"
+#include "determination/ui/ermittlung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -23,11 +23,11 @@ QString u(const char* s) {
 }
 
 const char* const kVergleich[3] = {"&Kleiner als", "&Ist gleich", "&Größer als"};
-const char* const kKlassen[10] = {"&Null", "&Ein",  "&Zwei", "&Drei", "&Vier",
+const char* const kKlassen[10] = {"&Null", "&Ein",   "&Zwei", "&Drei", "&Vier",
                                   "&Fünf", "&Sechs", "&3+Zu", "&4+Zu", "&5+Zu"};
-const char* const kSternzeichen[12] = {"&Widder",   "&Stier",   "&Zwilling",  "&Krebs",
-                                       "&Löwe",     "&Jungfrau", "Waa&ge",    "Sko&rpion",
-                                       "Sc&hütze",  "S&teinbock", "Wasser&mann", "&Fische"};
+const char* const kSternzeichen[12] = {"&Widder",  "&Stier",     "&Zwilling",   "&Krebs",
+                                       "&Löwe",    "&Jungfrau",  "Waa&ge",      "Sko&rpion",
+                                       "Sc&hütze", "S&teinbock", "Wasser&mann", "&Fische"};
 const char* const kPrognoseart[3] = {"Häu&figkeitsprognose (Oft danach bevorzugen)",
                                      "Aus&bleiberprognose (Selten danach bevorzugen)",
                                      "Aus&gleichsprognose (Oft und Selten bevorzugen)"};
@@ -65,7 +65,8 @@ QWidget* ErmittlungFenster::EingabenBauen() {
     auto* artLabel = new QLabel(u("&Art der Analyse"), flaeche);
     cErmittlungart_ = new QComboBox(flaeche);
     cErmittlungart_->setObjectName("cErmittlungart");
-    for (const Analysekatalogeintrag& a : Analysekatalog()) cErmittlungart_->addItem(u(a.listentext));
+    for (const Analysekatalogeintrag& a : Analysekatalog())
+        cErmittlungart_->addItem(u(a.listentext));
     cErmittlungart_->setMaxVisibleItems(20);
     artLabel->setBuddy(cErmittlungart_);
     connect(cErmittlungart_, &QComboBox::activated, this,
@@ -162,8 +163,7 @@ void ErmittlungFenster::GruppenBauen() {
     for (const char* art : {"Summe", "KombiNr"}) {
         const bool summe = art[0] == 'S';
         QGroupBox* g = Gruppe(summe ? "rSumme" : "rKombiNr", {});
-        g->setProperty("arten",
-                       QStringList{summe ? u("Summenzahlen") : u("Kombinationszahlen")});
+        g->setProperty("arten", QStringList{summe ? u("Summenzahlen") : u("Kombinationszahlen")});
         g->setProperty("bereich", true);
         auto* l = new QGridLayout(g);
         const QString name = summe ? QStringLiteral("tSumme_%1") : QStringLiteral("tKombiNr_%1");
@@ -186,10 +186,12 @@ void ErmittlungFenster::GruppenBauen() {
         auto* l = new QGridLayout(g);
         const QString basis = QString::fromLatin1(wiederholung[w][2]);
         for (int i = 0; i < 3; ++i)
-            l->addWidget(Option(g, QStringLiteral("o%1_%2").arg(basis).arg(i), kVergleich[i], i == 2),
-                         0, i);
-        const QString grenze = w < 2 ? QStringLiteral("t") + basis : QStringLiteral("t%1_0").arg(basis);
-        feldZeile(g, l, 1, "&Grenzwert", grenze, w < 2 ? QStringLiteral("10") : QStringLiteral("2"));
+            l->addWidget(
+                Option(g, QStringLiteral("o%1_%2").arg(basis).arg(i), kVergleich[i], i == 2), 0, i);
+        const QString grenze =
+            w < 2 ? QStringLiteral("t") + basis : QStringLiteral("t%1_0").arg(basis);
+        feldZeile(g, l, 1, "&Grenzwert", grenze,
+                  w < 2 ? QStringLiteral("10") : QStringLiteral("2"));
         if (w >= 2) {
             QLabel* start = feldZeile(g, l, 2, "Beginne mit dem &Startjahr",
                                       QStringLiteral("t%1_1").arg(basis), QStringLiteral("1955"));
@@ -228,8 +230,9 @@ void ErmittlungFenster::GruppenBauen() {
         auto* l = new QGridLayout(g);
         l->setVerticalSpacing(1);
         for (int i = 0; i < 12; ++i)
-            l->addWidget(Option(g, QStringLiteral("oSternzeichen_%1").arg(i), kSternzeichen[i], i == 0),
-                         i / 3, i % 3);
+            l->addWidget(
+                Option(g, QStringLiteral("oSternzeichen_%1").arg(i), kSternzeichen[i], i == 0),
+                i / 3, i % 3);
     }
     {
         QGroupBox* g = Gruppe("rPrognoseart", u("Prognoseart"));
@@ -237,8 +240,9 @@ void ErmittlungFenster::GruppenBauen() {
         auto* l = new QGridLayout(g);
         l->setVerticalSpacing(1);
         for (int i = 0; i < 3; ++i)
-            l->addWidget(Option(g, QStringLiteral("oPrognoseart_%1").arg(i), kPrognoseart[i], i == 0),
-                         i, 0, 1, 2);
+            l->addWidget(
+                Option(g, QStringLiteral("oPrognoseart_%1").arg(i), kPrognoseart[i], i == 0), i, 0,
+                1, 2);
         auto* methode = new QComboBox(g);
         methode->setObjectName("cPrognoseart");
         for (const char* t : PrognoseMethoden()) methode->addItem(u(t));

@@ -1,5 +1,7 @@
 // The analysis window's wiring: a start reaches the analysis and its block shows, Esc stops a
 // run, closing waits for the run, and the lock buttons act on the number field.
+#include "determination/ui/ermittlung_fenster.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QToolButton>
 
 #include "app/skript_port.h"
-#include "determination/ui/ermittlung_fenster.h"
 #include "shell/optionen.h"
 #include "support/lotto_beispiele.h"
 
@@ -34,7 +35,9 @@ class ErmittlungFensterTest : public ::testing::Test {
         EXPECT_NE(k, nullptr) << name;
         return k;
     }
-    QPushButton* Zahl(int n) { return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1))); }
+    QPushButton* Zahl(int n) {
+        return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1)));
+    }
     std::string Ergebnis() { return Kind<QTextEdit>("rtErmittlung")->toPlainText().toStdString(); }
 
     SkriptPort port;
@@ -67,8 +70,8 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     EXPECT_FALSE(geschlossen);
     EXPECT_FALSE(notbremse);
     EXPECT_FALSE(fenster->Laeuft());
-    EXPECT_EQ(port.MeldungsTexte(), (std::vector<std::string>{kWarnungBisStop,
-                                                              kMeldungSchliessenLaeuft}));
+    EXPECT_EQ(port.MeldungsTexte(),
+              (std::vector<std::string>{kWarnungBisStop, kMeldungSchliessenLaeuft}));
     EXPECT_EQ(Kind<QLabel>("bzFrage")->text().left(23).toStdString(), " Ermittlung bis Stop - ");
     EXPECT_NE(Ergebnis().find("* Lotto-Analyse: Zufallszahlen"), std::string::npos);
     EXPECT_TRUE(fenster->close());
