@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -160,11 +161,16 @@ void ErmittlungFenster::ErgebnisZeigen(const std::string& block, const std::stri
         return QString::fromStdString(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     };
     const QString text = anzeige(block);
-    const QString alt = rtErmittlung_->toPlainText();
     const bool manuell = Optionen().allgemein[5] != 0;
-    // With the manual option the same numbers evaluated again leave one block.
-    if (manuell && !zahlenzeile.empty() && alt.contains(anzeige(zahlenzeile))) return;
-    rtErmittlung_->setPlainText(text + alt);
+    // With the manual option the same numbers evaluated again leave one block. The box is
+    // read-only, so the numbers lines it holds are exactly those remembered here.
+    if (manuell && !zahlenzeile.empty() && zahlenzeilen_.contains(anzeige(zahlenzeile))) return;
+    if (!zahlenzeile.empty()) zahlenzeilen_.insert(anzeige(zahlenzeile));
+    // Inserting in front keeps long "Bis Stop" runs from copying the whole box every time.
+    QTextCursor vorne(rtErmittlung_->document());
+    vorne.movePosition(QTextCursor::Start);
+    vorne.insertText(text);
+    rtErmittlung_->moveCursor(QTextCursor::Start);
     if (!manuell && auchZwischenspeicher) TextEinfuegen(block);
 }
 

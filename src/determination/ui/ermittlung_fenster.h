@@ -6,6 +6,7 @@
 // button or Esc) reaches the analysis at once; while it runs the number field, the inputs and
 // closing are blocked.
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -121,6 +122,7 @@ class ErmittlungFenster : public QWidget {
     // The result lists of the last run, for the print transfer.
     std::optional<Analyseart> listenArt_;
     std::vector<std::string> liste_, sortiert_;
+    QSet<QString> zahlenzeilen_;  // numbers lines of the blocks in the result box
 
     std::array<QPushButton*, 49> kZahl_{};
     std::array<QPushButton*, 3> bZahlenSperren_{};

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -75,6 +76,20 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     EXPECT_EQ(Kind<QLabel>("bzFrage")->text().left(23).toStdString(), " Ermittlung bis Stop - ");
     EXPECT_NE(Ergebnis().find("* Lotto-Analyse: Zufallszahlen"), std::string::npos);
     EXPECT_TRUE(fenster->close());
+}
+
+TEST_F(ErmittlungFensterTest, GleicheZahlenNurEinmalImErgebnisfeld) {
+    // "Zwischenspeicher nur manuell verwenden" is on by default.
+    fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
+    Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral(" 2"));
+    QTest::mouseClick(Kind<QRadioButton>("oVerwende_1"), Qt::LeftButton);
+    for (int n : {1, 2, 3, 4, 5, 49}) QTest::mouseClick(Zahl(n), Qt::LeftButton);
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    const std::string text = Ergebnis();
+    EXPECT_EQ(text.find("* Lotto-Analyse"), 0u);
+    EXPECT_EQ(text.find("* Lotto-Analyse", 1), std::string::npos) << text;
+    // each determination starts again from the user's marks
+    EXPECT_TRUE(Zahl(49)->isChecked());
 }
 
 TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {
