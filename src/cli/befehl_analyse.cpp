@@ -37,21 +37,24 @@ int Analyse(const Argumente& a, std::ostream& out, std::ostream& err) {
     for (int n : aufruf.gesperrt) e.gesperrt[static_cast<size_t>(n - 1)] = true;
     if (aufruf.zahlen)
         for (int n : *aufruf.zahlen) e.markiert[static_cast<size_t>(n - 1)] = true;
-    if (aufruf.zahlen && e.art != Analyseart::Treffertabelle && e.art != Analyseart::Garantiestufe) {
+    if (aufruf.zahlen && e.art != Analyseart::Treffertabelle &&
+        e.art != Analyseart::Garantiestufe) {
         for (int n : *aufruf.zahlen)
             if (e.gesperrt[static_cast<size_t>(n - 1)] || n > d.GroessteZahl) {
                 err << "Die Zahl " << n << " ist gesperrt oder kommt in keiner Ziehung vor.\n";
                 return kAufruffehler;
             }
     }
-    const bool wiederholt = e.art == Analyseart::Zufallszahlen || e.art == Analyseart::Gewinnzahlen ||
+    const bool wiederholt = e.art == Analyseart::Zufallszahlen ||
+                            e.art == Analyseart::Gewinnzahlen ||
                             e.art == Analyseart::Glueckszahlen || e.art == Analyseart::Pechzahlen;
     const int laeufe = wiederholt ? aufruf.ermittlungen : 1;
     for (int n = 1; n <= laeufe; ++n) {
         e.ermittlung = n;
         const AnalyseErgebnis r = AnalyseAusfuehren(d, e);
         if (r.text.empty()) {
-            err << (r.meldung.empty() ? "Es gibt keine freie Zahl für die Analyse." : r.meldung) << "\n";
+            err << (r.meldung.empty() ? "Es gibt keine freie Zahl für die Analyse." : r.meldung)
+                << "\n";
             return kAufruffehler;
         }
         TextUnveraendertAusgeben(out, r.text);

@@ -11,7 +11,8 @@ namespace zahlix::cli {
 // a system; without --zahlen the system numbers are all numbers drawn in the file.
 int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
     if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
-        err << "Es fehlen die Lottodatei und die Nummer der Treffertabelle (0 bis 13).\n" << Verwendung();
+        err << "Es fehlen die Lottodatei und die Nummer der Treffertabelle (0 bis 13).\n"
+            << Verwendung();
         return kAufruffehler;
     }
     const auto index = GanzeZahl(a[1]);
@@ -21,7 +22,8 @@ int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     AnalyseAufruf aufruf;
     for (size_t i = 2; i < a.size(); ++i)
-        if (!a[i].starts_with("--zahlen") && !a[i].starts_with("--zusatzzahl") && a[i].starts_with("--")) {
+        if (!a[i].starts_with("--zahlen") && !a[i].starts_with("--zusatzzahl") &&
+            a[i].starts_with("--")) {
             err << "Unbekannte Option: " << a[i] << "\n";
             return kAufruffehler;
         }
@@ -39,10 +41,12 @@ int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err) {
         if (!ungezogen[static_cast<size_t>(n - 1)]) zahlen.push_back(n);
     if (aufruf.zahlen) zahlen = *aufruf.zahlen;
     const auto& b = aufruf.e.beruecksichtige;
-    const Zusatzzahlwertung zusatz{static_cast<int16_t>(b[4]), static_cast<int16_t>(b[5]), static_cast<int16_t>(b[6])};
+    const Zusatzzahlwertung zusatz{static_cast<int16_t>(b[4]), static_cast<int16_t>(b[5]),
+                                   static_cast<int16_t>(b[6])};
     const auto t = TreffertabelleBerechnen(d, zahlen, *index, zusatz);
     TextUnveraendertAusgeben(
-        out, TreffertabelleText(t, AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle, a[0]), d.Titel));
+        out, TreffertabelleText(t, AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle, a[0]),
+                                d.Titel));
     err << TreffertabelleStatus(t).substr(1) << "\n";
     return kErfolg;
 }

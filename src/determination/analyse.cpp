@@ -25,7 +25,8 @@ uint64_t Zufall::Ziehen(uint64_t pool, int k) {
     return reihe;
 }
 
-Kontext::Kontext(const Lottodatei& daten, const AnalyseEingaben& eingaben, const AnalyseRueckrufe& rueck)
+Kontext::Kontext(const Lottodatei& daten, const AnalyseEingaben& eingaben,
+                 const AnalyseRueckrufe& rueck)
     : d(daten),
       e(eingaben),
       r(rueck),
@@ -34,10 +35,12 @@ Kontext::Kontext(const Lottodatei& daten, const AnalyseEingaben& eingaben, const
       frei(0),
       markiert(0),
       system(IstSystembereich(eingaben.bereichText)),
-      zusatz{static_cast<int16_t>(eingaben.beruecksichtige[4]), static_cast<int16_t>(eingaben.beruecksichtige[5]),
+      zusatz{static_cast<int16_t>(eingaben.beruecksichtige[4]),
+             static_cast<int16_t>(eingaben.beruecksichtige[5]),
              static_cast<int16_t>(eingaben.beruecksichtige[6])},
       zufall(eingaben.seed ^ (static_cast<uint64_t>(eingaben.art) + 1) * 0xD6E8FEB86659FD93u ^
-             static_cast<uint64_t>(static_cast<uint32_t>(eingaben.ermittlung)) * 0xA0761D6478BD642Fu) {
+             static_cast<uint64_t>(static_cast<uint32_t>(eingaben.ermittlung)) *
+                 0xA0761D6478BD642Fu) {
     for (int n = 1; n <= groessteZahl; ++n) {
         if (e.gesperrt[static_cast<size_t>(n - 1)]) continue;
         frei |= uint64_t{1} << (n - 1);
@@ -101,16 +104,21 @@ std::string Ziehungsdatum(const Lottodatei& d, int i) {
            ZahlNull4(static_cast<int16_t>(JahrAusJahrCode(d.JahrCode[static_cast<size_t>(i)])));
 }
 
-std::string Zeilenende(const std::string& zeile) { return zeile + kCrLf; }
+std::string Zeilenende(const std::string& zeile) {
+    return zeile + kCrLf;
+}
 
-int Anzahl(uint64_t maske) { return std::popcount(maske); }
+int Anzahl(uint64_t maske) {
+    return std::popcount(maske);
+}
 
 std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzzeilen) {
     const Klassenzaehler z = Bewerten(reihe);
     ergebnis.zaehler = z;
     ergebnis.zahlenzeile = Zahlenzeile(reihe, groessteZahl);
     std::string t = Kopf() + zusatzzeilen + ergebnis.zahlenzeile;
-    t += std::string("              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T") + kCrLf;
+    t += std::string("              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T") +
+         kCrLf;
     t += "Treffer   ";
     for (int c : kSpaltenKlassen) t += ZahlRechts6(static_cast<int16_t>(z[static_cast<size_t>(c)]));
     t += kCrLf;
@@ -121,7 +129,8 @@ std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzze
     zuletzt.fill(-1);
     for (auto it = zeilen.rbegin(); it != zeilen.rend(); ++it) {
         const int c = kopie_->Trefferwert[static_cast<size_t>(it->index)];
-        if (c >= 0 && c <= 9 && zuletzt[static_cast<size_t>(c)] < 0) zuletzt[static_cast<size_t>(c)] = it->index;
+        if (c >= 0 && c <= 9 && zuletzt[static_cast<size_t>(c)] < 0)
+            zuletzt[static_cast<size_t>(c)] = it->index;
     }
     std::string datum = "Zuletzt   ", kennung = "----------";
     for (int c : kSpaltenKlassen) {
@@ -132,7 +141,8 @@ std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzze
             continue;
         }
         const auto code = static_cast<uint16_t>(d.JahrCode[static_cast<size_t>(i)]);
-        datum += " " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[static_cast<size_t>(i)]))) +
+        datum += " " +
+                 ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[static_cast<size_t>(i)]))) +
                  ((code >> 8) == 20 ? "'" : "/") + ZahlNull2(static_cast<int16_t>(code & 0xFF));
         kennung += "-----" + KennungText(KennungAus(d.WocheKennung[static_cast<size_t>(i)]));
     }
@@ -148,20 +158,48 @@ AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
         case A::Zufallszahlen:
         case A::Gewinnzahlen:
         case A::Glueckszahlen:
-        case A::Pechzahlen: Zufallsreihen(k); break;
-        case A::Prognosen: Prognose(k); break;
-        case A::Horoskop: Horoskopzahlen(k); break;
-        case A::Summenzahlen: Summen(k); break;
-        case A::Kombinationszahlen: Kombinationszahlen(k); break;
-        case A::Zweierwiederholungen: Wiederholungen(k, 2); break;
-        case A::Dreierwiederholungen: Wiederholungen(k, 3); break;
-        case A::Viererwiederholungen: Wiederholungen(k, 4); break;
-        case A::Fuenferwiederholungen: Wiederholungen(k, 5); break;
-        case A::Trefferverteilung: Verteilung(k); break;
-        case A::Zahlenabstand: Abstand(k); break;
-        case A::Zerlegungspruefung: Zerlegung(k); break;
-        case A::Treffertabelle: TreffertabelleAnalyse(k); break;
-        case A::Garantiestufe: Garantie(k); break;
+        case A::Pechzahlen:
+            Zufallsreihen(k);
+            break;
+        case A::Prognosen:
+            Prognose(k);
+            break;
+        case A::Horoskop:
+            Horoskopzahlen(k);
+            break;
+        case A::Summenzahlen:
+            Summen(k);
+            break;
+        case A::Kombinationszahlen:
+            Kombinationszahlen(k);
+            break;
+        case A::Zweierwiederholungen:
+            Wiederholungen(k, 2);
+            break;
+        case A::Dreierwiederholungen:
+            Wiederholungen(k, 3);
+            break;
+        case A::Viererwiederholungen:
+            Wiederholungen(k, 4);
+            break;
+        case A::Fuenferwiederholungen:
+            Wiederholungen(k, 5);
+            break;
+        case A::Trefferverteilung:
+            Verteilung(k);
+            break;
+        case A::Zahlenabstand:
+            Abstand(k);
+            break;
+        case A::Zerlegungspruefung:
+            Zerlegung(k);
+            break;
+        case A::Treffertabelle:
+            TreffertabelleAnalyse(k);
+            break;
+        case A::Garantiestufe:
+            Garantie(k);
+            break;
     }
     return k.ergebnis;
 }

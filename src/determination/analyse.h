@@ -58,7 +58,7 @@ std::string AnalyseHilfethema(Analyseart art);
 // The entries of the window's lists, shared with the command line.
 const std::array<const char*, 14>& TreffertabellenEintraege();
 const std::array<const char*, 6>& PrognoseMethoden();  // cPrognoseart
-const std::array<const char*, 12>& Sternzeichen();      // without the "&"
+const std::array<const char*, 12>& Sternzeichen();     // without the "&"
 // The hit-table index's k (3..7) and its compared classes as a count 1..4 from 6T downwards
 // ("Für 5 Treffer mit 4 Treffer": k 5, columns 5T and 4T).
 int TreffertabelleK(int index);
@@ -92,19 +92,19 @@ enum class Vergleich { Kleiner = 0, Gleich = 1, Groesser = 2 };
 // history take part and a locked number never does.
 struct AnalyseEingaben {
     Analyseart art = Analyseart::Treffertabelle;
-    std::string fenstertitel;  // first line of every block after "* "
-    std::string bereichText;   // "* Bereich - " line; "System..." makes it a system
+    std::string fenstertitel;         // first line of every block after "* "
+    std::string bereichText;          // "* Bereich - " line; "System..." makes it a system
     std::array<bool, 49> markiert{};  // chosen in the number field
     std::array<bool, 49> gesperrt{};  // locked (disabled) numbers
     // "Berücksichtige": kNurTreffer(0..6) — 3T, 4T, 5T, 6T and the bonus switches 3+, 4+, 5+.
-    // Glücks- and Pechzahlen count only pairs of draws of a ticked hit class among 3T..6T
-    // (none ticked counts all); the three bonus switches go to ReihenAuswerten.
+    // Only the three bonus switches (4..6) reach the analyses, as the Zusatzzahlwertung of
+    // every evaluation; (0..3) are the window's own.
     std::array<bool, 7> beruecksichtige{true, true, true, true, true, true, true};
 
     // Repeated analyses.
-    int ermittlung = 1;        // number of this determination (mixes into the random stream)
-    int verwende = 1;          // 1 random numbers, 2 the marked numbers
-    int anzahlZahlen = 6;      // cAnzahl(1): numbers per row (also Prognosen), 1..49
+    int ermittlung = 1;    // number of this determination (mixes into the random stream)
+    int verwende = 1;      // 1 random numbers, 2 the marked numbers
+    int anzahlZahlen = 6;  // cAnzahl(1): numbers per row (also Prognosen), 1..49
     std::array<int32_t, 10> gewinnVon{};  // per class 0..9 (0T..6T, 3+, 4+, 5+)
     std::array<int32_t, 10> gewinnBis{99999, 99999, 99999, 99999, 99999,
                                       99999, 99999, 99999, 99999, 99999};
@@ -120,16 +120,16 @@ struct AnalyseEingaben {
     Vergleich vergleich = Vergleich::Groesser;
     int32_t start = 1955;
 
-    int verteilung = 0;   // Trefferverteilung: 0 per year, 1 per week
-    int abstaende = 2;    // Zahlenabstand: 2..5 gaps must match
-    int zerlegung = 2;    // Zerlegungsprüfung: subsets of 2..5 numbers
-    int sternzeichen = 0;                // Horoskop: 0 Widder .. 11 Fische
+    int verteilung = 0;                   // Trefferverteilung: 0 per year, 1 per week
+    int abstaende = 2;                    // Zahlenabstand: 2..5 gaps must match
+    int zerlegung = 2;                    // Zerlegungsprüfung: subsets of 2..5 numbers
+    int sternzeichen = 0;                 // Horoskop: 0 Widder .. 11 Fische
     int tag = 1, monat = 1, jahr = 2026;  // Horoskop: the day the numbers are for
-    int prognoseart = 1;      // 1 frequent, 2 overdue, 3 balanced
-    int prognoseMethode = 0;  // index of PrognoseMethoden()
-    int treffertabelle = 0;   // index of TreffertabellenEintraege()
-    int garantieA = 3, garantieB = 3;  // levels (list index + 1)
-    bool nurPruefen = false;           // "Nur prüfen, keine fehlenden Reihen listen"
+    int prognoseart = 1;                  // 1 frequent, 2 overdue, 3 balanced
+    int prognoseMethode = 0;              // index of PrognoseMethoden()
+    int treffertabelle = 0;               // index of TreffertabellenEintraege()
+    int garantieA = 3, garantieB = 3;     // levels (list index + 1)
+    bool nurPruefen = false;              // "Nur prüfen, keine fehlenden Reihen listen"
 
     uint64_t seed = 1;  // the random stream is a function of seed, analysis and ermittlung
 };

@@ -13,8 +13,15 @@ namespace zahlix {
 namespace {
 
 std::string Einfach(std::string s) {
-    for (auto [von, nach] : {std::pair{"ä", "ae"}, {"ö", "oe"}, {"ü", "ue"}, {"Ä", "ae"}, {"Ö", "oe"}, {"Ü", "ue"}, {"ß", "ss"}})
-        for (size_t p; (p = s.find(von)) != std::string::npos;) s.replace(p, std::string(von).size(), nach);
+    for (auto [von, nach] : {std::pair{"ä", "ae"},
+                             {"ö", "oe"},
+                             {"ü", "ue"},
+                             {"Ä", "ae"},
+                             {"Ö", "oe"},
+                             {"Ü", "ue"},
+                             {"ß", "ss"}})
+        for (size_t p; (p = s.find(von)) != std::string::npos;)
+            s.replace(p, std::string(von).size(), nach);
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
@@ -41,7 +48,8 @@ std::optional<std::vector<int>> Liste(const std::string& t) {
     while (start <= t.size()) {
         const size_t p = std::min(t.find(',', start), t.size());
         const auto n = Zahl(t.substr(start, p - start));
-        if (!n || *n < 1 || *n > 49 || std::find(z.begin(), z.end(), *n) != z.end()) return std::nullopt;
+        if (!n || *n < 1 || *n > 49 || std::find(z.begin(), z.end(), *n) != z.end())
+            return std::nullopt;
         z.push_back(static_cast<int>(*n));
         start = p + 1;
     }
@@ -57,7 +65,8 @@ std::optional<Analyseart> AnalyseartAusName(const std::string& name) {
     return std::nullopt;
 }
 
-std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& optionen, AnalyseAufruf& a) {
+std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& optionen,
+                                                AnalyseAufruf& a) {
     AnalyseEingaben& e = a.e;
     using Leser = std::function<bool(const std::string&)>;
     auto zahl = [](auto& ziel, int64_t von, int64_t bis) -> Leser {
@@ -78,11 +87,21 @@ std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& 
     };
     const std::map<std::string, Leser> leser = {
         {"--zahlen", [&](const std::string& w) { return (a.zahlen = Liste(w)).has_value(); }},
-        {"--gesperrt", [&](const std::string& w) { auto l = Liste(w); if (l) a.gesperrt = *l; return l.has_value(); }},
+        {"--gesperrt",
+         [&](const std::string& w) {
+             auto l = Liste(w);
+             if (l) a.gesperrt = *l;
+             return l.has_value();
+         }},
         {"--anzahl", zahl(e.anzahlZahlen, 1, 49)},
         {"--ermittlungen", zahl(a.ermittlungen, 1, 1000)},
-        {"--verwende", [&](const std::string& w) { e.verwende = w == "markierte" ? 2 : 1; return w == "markierte" || w == "zufaellige"; }},
-        {"--klasse", [&](const std::string& w) {
+        {"--verwende",
+         [&](const std::string& w) {
+             e.verwende = w == "markierte" ? 2 : 1;
+             return w == "markierte" || w == "zufaellige";
+         }},
+        {"--klasse",
+         [&](const std::string& w) {
              const size_t p = w.find('=');
              const auto k = Zahl(w.substr(0, p));
              const auto b = p == std::string::npos ? std::nullopt : Paar(w.substr(p + 1), '-');
@@ -94,27 +113,41 @@ std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& 
         {"--versuche", zahl(e.versucheGewinnzahlen, 1, 1000000)},
         {"--summe", bereich(e.summeVon, e.summeBis)},
         {"--kombinr", bereich(e.kombiVon, e.kombiBis)},
-        {"--grenze", [&](const std::string& w) { e.grenze = Grenzwert(w); return Zahl(w).has_value(); }},
-        {"--vergleich", [&](const std::string& w) {
-             static const std::map<std::string, Vergleich> v = {
-                 {"kleiner", Vergleich::Kleiner}, {"gleich", Vergleich::Gleich}, {"groesser", Vergleich::Groesser}};
+        {"--grenze",
+         [&](const std::string& w) {
+             e.grenze = Grenzwert(w);
+             return Zahl(w).has_value();
+         }},
+        {"--vergleich",
+         [&](const std::string& w) {
+             static const std::map<std::string, Vergleich> v = {{"kleiner", Vergleich::Kleiner},
+                                                                {"gleich", Vergleich::Gleich},
+                                                                {"groesser", Vergleich::Groesser}};
              const auto it = v.find(w);
              if (it != v.end()) e.vergleich = it->second;
              return it != v.end();
          }},
         {"--start", zahl(e.start, 0, 32767)},
-        {"--verteilung", [&](const std::string& w) { e.verteilung = w == "woche" ? 1 : 0; return w == "woche" || w == "jahr"; }},
+        {"--verteilung",
+         [&](const std::string& w) {
+             e.verteilung = w == "woche" ? 1 : 0;
+             return w == "woche" || w == "jahr";
+         }},
         {"--abstaende", zahl(e.abstaende, 2, 5)},
         {"--zerlegung", zahl(e.zerlegung, 2, 5)},
-        {"--sternzeichen", [&](const std::string& w) {
+        {"--sternzeichen",
+         [&](const std::string& w) {
              for (size_t i = 0; i < Sternzeichen().size(); ++i)
-                 if (Einfach(w) == Einfach(Sternzeichen()[i])) return e.sternzeichen = static_cast<int>(i), true;
+                 if (Einfach(w) == Einfach(Sternzeichen()[i]))
+                     return e.sternzeichen = static_cast<int>(i), true;
              return false;
          }},
-        {"--datum", [&](const std::string& w) {
+        {"--datum",
+         [&](const std::string& w) {
              int t = 0, m = 0, j = 0;
              if (w.size() != 10 || w[2] != '.' || w[5] != '.') return false;
-             const auto zt = Zahl(w.substr(0, 2)), zm = Zahl(w.substr(3, 2)), zj = Zahl(w.substr(6));
+             const auto zt = Zahl(w.substr(0, 2)), zm = Zahl(w.substr(3, 2)),
+                        zj = Zahl(w.substr(6));
              if (!zt || !zm || !zj) return false;
              t = static_cast<int>(*zt), m = static_cast<int>(*zm), j = static_cast<int>(*zj);
              if (t < 1 || t > 31 || m < 1 || m > 12 || j < 1 || j > 9999) return false;
@@ -124,13 +157,15 @@ std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& 
         {"--prognoseart", zahl(e.prognoseart, 1, 3)},
         {"--methode", zahl(e.prognoseMethode, 0, 5)},
         {"--index", zahl(e.treffertabelle, 0, 13)},
-        {"--stufe", [&](const std::string& w) {
+        {"--stufe",
+         [&](const std::string& w) {
              const auto p = Paar(w, ',');
              if (!p || p->first < 1 || p->first > 6 || p->second < 1 || p->second > 6) return false;
              e.garantieA = static_cast<int>(p->first), e.garantieB = static_cast<int>(p->second);
              return true;
          }},
-        {"--zusatzzahl", [&](const std::string& w) {
+        {"--zusatzzahl",
+         [&](const std::string& w) {
              std::array<bool, 3> an{};
              if (w != "keine") {
                  if (w.empty()) return false;
@@ -142,7 +177,8 @@ std::optional<std::string> AnalyseOptionenLesen(const std::vector<std::string>& 
              for (size_t i = 0; i < 3; ++i) e.beruecksichtige[4 + i] = an[i];
              return true;
          }},
-        {"--seed", [&](const std::string& w) {
+        {"--seed",
+         [&](const std::string& w) {
              uint64_t s = 0;
              auto [p, ec] = std::from_chars(w.data(), w.data() + w.size(), s);
              e.seed = s;

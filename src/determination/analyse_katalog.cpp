@@ -28,7 +28,8 @@ const std::array<Analysekatalogeintrag, kAnzahlAnalysen>& Analysekatalog() {
          " Welche fünf Zahlen kamen wie oft zusammen vor?"},
         {A::Trefferverteilung, "Trefferverteilung",
          " Wie ist die wöchentliche/jährliche Trefferverteilung der Zahlenreihe?"},
-        {A::Zahlenabstand, "Zahlenabstand", " Wie oft wiederholte sich der Zahlenabstand von 6 Zahlen?"},
+        {A::Zahlenabstand, "Zahlenabstand",
+         " Wie oft wiederholte sich der Zahlenabstand von 6 Zahlen?"},
         {A::Zerlegungspruefung, "Zerlegungsprüfung",
          " Wie ist die Trefferverteilung der zerlegten Zahlen?"},
         {A::Horoskop, "Horoskop", " Wie lauten die mathematisch errechneten Horoskopzahlen?"},
@@ -54,13 +55,20 @@ std::string AnalyseHilfethema(Analyseart art) {
 
 const std::array<const char*, 14>& TreffertabellenEintraege() {
     static const std::array<const char*, 14> eintraege{
-        "Für 3 Treffer komplett",        "Für 4 Treffer",
-        "Für 4 Treffer komplett",        "Für 5 Treffer",
-        "Für 5 Treffer mit 4 Treffer",   "Für 5 Treffer komplett",
-        "Für 6 Treffer",                 "Für 6 Treffer mit 5 Treffer",
-        "Für 6 Treffer mit 4-5 Treffer", "Für 6 Treffer komplett",
-        "Für 7 Treffer",                 "Für 7 Treffer mit 5 Treffer",
-        "Für 7 Treffer mit 4-5 Treffer", "Für 7 Treffer komplett!",
+        "Für 3 Treffer komplett",
+        "Für 4 Treffer",
+        "Für 4 Treffer komplett",
+        "Für 5 Treffer",
+        "Für 5 Treffer mit 4 Treffer",
+        "Für 5 Treffer komplett",
+        "Für 6 Treffer",
+        "Für 6 Treffer mit 5 Treffer",
+        "Für 6 Treffer mit 4-5 Treffer",
+        "Für 6 Treffer komplett",
+        "Für 7 Treffer",
+        "Für 7 Treffer mit 5 Treffer",
+        "Für 7 Treffer mit 4-5 Treffer",
+        "Für 7 Treffer komplett!",
     };
     return eintraege;
 }
@@ -100,7 +108,9 @@ std::string ErmittlungTitel(int n, bool bisStop) {
     return bisStop ? " Ermittlung bis Stop -" + titel : titel;
 }
 
-bool IstSystembereich(const std::string& bereichText) { return bereichText.starts_with("System"); }
+bool IstSystembereich(const std::string& bereichText) {
+    return bereichText.starts_with("System");
+}
 
 std::string AnalyseFenstertitel(const std::string& bereichText, Analyseart art,
                                 const std::string& dateiname) {

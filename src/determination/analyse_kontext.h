@@ -61,6 +61,15 @@ struct Kontext {
     // Asks the stop callback (cheap to call often: only every ~20 ms really asks).
     bool Stopp();
     void Status(const std::string& text);
+    // Status text of a long loop, passed on at most every 100 ms; text() is only built then.
+    template <typename Text>
+    void Fortschritt(Text text) {
+        if (!r.status) return;
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (jetzt - letzterFortschritt_ < std::chrono::milliseconds(100)) return;
+        letzterFortschritt_ = jetzt;
+        r.status(text());
+    }
     // "* " title and "* Bereich - " range.
     std::string Kopf() const;
     // Evaluates the row against the rows in range and returns the evaluation block; sets
@@ -72,7 +81,7 @@ struct Kontext {
 
   private:
     std::unique_ptr<Lottodatei> kopie_;  // the engine writes Trefferwert; made on first use
-    std::chrono::steady_clock::time_point letzteFrage_{};
+    std::chrono::steady_clock::time_point letzteFrage_{}, letzterFortschritt_{};
     bool gestoppt_ = false;
 };
 

@@ -20,8 +20,8 @@ std::string Anteil(int64_t teil, int64_t gesamt) {
 
 bool BereichGueltig(Kontext& k, int64_t von, int64_t bis) {
     if (von <= bis) return true;
-    k.ergebnis.meldung = "Der Anfang des Bereichs (" + std::to_string(von) + ") liegt über seinem Ende (" +
-                         std::to_string(bis) + ").";
+    k.ergebnis.meldung = "Der Anfang des Bereichs (" + std::to_string(von) +
+                         ") liegt über seinem Ende (" + std::to_string(bis) + ").";
     return false;
 }
 
@@ -32,23 +32,30 @@ struct Wert {
     uint64_t zahlen = 0;
 };
 
-std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t treffer, const std::string& was,
-                       int64_t von, int64_t bis, bool mitZahlen) {
-    std::string t = k.Kopf() + "* " + was + " von" + Str(von) + " bis" + Str(bis) + ":" + Str(treffer) + " von" +
-                    Str(static_cast<int64_t>(k.zeilen.size())) + (k.system ? " Reihen (" : " Ziehungen (") +
+std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t treffer,
+                       const std::string& was, int64_t von, int64_t bis, bool mitZahlen) {
+    std::string t = k.Kopf() + "* " + was + " von" + Str(von) + " bis" + Str(bis) + ":" +
+                    Str(treffer) + " von" + Str(static_cast<int64_t>(k.zeilen.size())) +
+                    (k.system ? " Reihen (" : " Ziehungen (") +
                     Anteil(treffer, static_cast<int64_t>(k.zeilen.size())) + ")" + kCrLf + kCrLf;
-    t += (mitZahlen ? std::string("  Kombi-Nr  Anzahl     in%  Zuletzt  Zahlen") : std::string("     Summe  Anzahl     in%  Zuletzt")) + kCrLf;
+    t += (mitZahlen ? std::string("  Kombi-Nr  Anzahl     in%  Zuletzt  Zahlen")
+                    : std::string("     Summe  Anzahl     in%  Zuletzt")) +
+         kCrLf;
     size_t zeilen = 0;
     for (const auto& [wert, w] : werte) {
-        std::string e = (mitZahlen ? ZahlGruppiert10(static_cast<int32_t>(wert)) : ZahlRechts6(static_cast<int16_t>(wert)) + "    ") +
-                        "  " + ZahlRechts6(static_cast<int16_t>(std::min<int64_t>(w.anzahl, 32767))) + "  " +
-                        Anteil(w.anzahl, static_cast<int64_t>(k.zeilen.size())) + "  " +
-                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(w.letzte + 1)) + " " : Ziehungsdatum(k.d, w.letzte));
+        std::string e = (mitZahlen ? ZahlGruppiert10(static_cast<int32_t>(wert))
+                                   : ZahlRechts6(static_cast<int16_t>(wert)) + "    ") +
+                        "  " +
+                        ZahlRechts6(static_cast<int16_t>(std::min<int64_t>(w.anzahl, 32767))) +
+                        "  " + Anteil(w.anzahl, static_cast<int64_t>(k.zeilen.size())) + "  " +
+                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(w.letzte + 1)) + " "
+                                  : Ziehungsdatum(k.d, w.letzte));
         if (mitZahlen) e += " " + ZahlenText(w.zahlen);
         k.ergebnis.liste.push_back(e);
         if (zeilen++ < kMaxTextzeilen) t += e + kCrLf;
     }
-    if (zeilen > kMaxTextzeilen) t += "... und" + Str(static_cast<int64_t>(zeilen - kMaxTextzeilen)) + " weitere" + kCrLf;
+    if (zeilen > kMaxTextzeilen)
+        t += "... und" + Str(static_cast<int64_t>(zeilen - kMaxTextzeilen)) + " weitere" + kCrLf;
     return t + std::string(80, '-') + kCrLf;
 }
 
@@ -84,7 +91,8 @@ void Kombinationszahlen(Kontext& k) {
         Wert& w = werte[nr];
         ++w.anzahl, ++treffer, w.letzte = z.index, w.zahlen = z.maske;
     }
-    k.ergebnis.text = Werteliste(k, werte, treffer, "Kombinationszahlen", k.e.kombiVon, k.e.kombiBis, true);
+    k.ergebnis.text =
+        Werteliste(k, werte, treffer, "Kombinationszahlen", k.e.kombiVon, k.e.kombiBis, true);
     k.ergebnis.status = Str(treffer) + " Reihen mit passender Kombinationszahl";
 }
 
@@ -99,8 +107,8 @@ void Verteilung(Kontext& k) {
     Klassenzaehler gesamt{};
     for (const Zeile& z : k.zeilen) {
         const int h = std::min(Anzahl(z.maske & k.markiert), 6);
-        const bool plus = h >= 3 && h <= 5 && k.zusatz[static_cast<size_t>(h - 3)] == 1 && z.zusatz > 0 &&
-                          Enthaelt(k.markiert, z.zusatz);
+        const bool plus = h >= 3 && h <= 5 && k.zusatz[static_cast<size_t>(h - 3)] == 1 &&
+                          z.zusatz > 0 && Enthaelt(k.markiert, z.zusatz);
         const int c = plus ? h + 4 : h;
         const int schluessel = woche ? WocheAus(k.d.WocheKennung[static_cast<size_t>(z.index)])
                                      : JahrAusJahrCode(k.d.JahrCode[static_cast<size_t>(z.index)]);
@@ -111,7 +119,8 @@ void Verteilung(Kontext& k) {
     std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + kCrLf +
                     "       0T 1T 2T 3T 3+ 4T 4+ 5T 5+ 6T" + kCrLf;
     for (const auto& [schluessel, z] : gruppen) {
-        std::string e = woche ? "  W " + ZahlNull2(static_cast<int16_t>(schluessel)) : ZahlRechts6(static_cast<int16_t>(schluessel));
+        std::string e = woche ? "  W " + ZahlNull2(static_cast<int16_t>(schluessel))
+                              : ZahlRechts6(static_cast<int16_t>(schluessel));
         for (int c : kSpalten) e += ZahlRechts3(static_cast<int16_t>(z[static_cast<size_t>(c)]));
         k.ergebnis.liste.push_back(e);
         t += e + kCrLf;
@@ -147,17 +156,21 @@ void Abstand(Kontext& k) {
         int gleich = 0;
         for (size_t i = 0; i < 5; ++i) gleich += g[i] == eigene[i];
         if (gleich < mindestens) continue;
-        std::string e = " " + (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " " : Ziehungsdatum(k.d, z.index)) +
+        std::string e = " " +
+                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " "
+                                  : Ziehungsdatum(k.d, z.index)) +
                         " :" + ZahlenText(z.maske) + " :";
         for (int x : g) e += ZahlRechts3(static_cast<int16_t>(x));
         e += " :" + Str(gleich);
         k.ergebnis.liste.push_back(e);
         if (treffer++ < static_cast<int64_t>(kMaxTextzeilen)) liste += e + kCrLf;
     }
-    std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + "* Abstände der Reihe:" + abstaende + kCrLf +
-                    "*" + Str(treffer) + (k.system ? " Reihen" : " Ziehungen") + " mit mindestens" + Str(mindestens) +
+    std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) +
+                    "* Abstände der Reihe:" + abstaende + kCrLf + "*" + Str(treffer) +
+                    (k.system ? " Reihen" : " Ziehungen") + " mit mindestens" + Str(mindestens) +
                     " gleichen Abständen" + kCrLf + kCrLf + liste;
-    if (treffer > static_cast<int64_t>(kMaxTextzeilen)) t += "... und" + Str(treffer - static_cast<int64_t>(kMaxTextzeilen)) + " weitere" + kCrLf;
+    if (treffer > static_cast<int64_t>(kMaxTextzeilen))
+        t += "... und" + Str(treffer - static_cast<int64_t>(kMaxTextzeilen)) + " weitere" + kCrLf;
     k.ergebnis.text = t + std::string(80, '-') + kCrLf;
     k.ergebnis.zahlenzeile = Zahlenzeile(k.markiert, k.groessteZahl);
     k.ergebnis.status = Str(treffer) + " passende Abstände gefunden";

@@ -44,7 +44,8 @@ uint64_t Paarreihe(Kontext& k, int anzahl, bool glueck, int64_t& paarsumme) {
         const auto zahlen = ZahlenAus(z.maske);
         for (size_t i = 0; i < zahlen.size(); ++i)
             for (size_t j = i + 1; j < zahlen.size(); ++j)
-                ++paar[static_cast<size_t>(zahlen[i])][static_cast<size_t>(zahlen[j])], ++paar[static_cast<size_t>(zahlen[j])][static_cast<size_t>(zahlen[i])];
+                ++paar[static_cast<size_t>(zahlen[i])][static_cast<size_t>(zahlen[j])],
+                    ++paar[static_cast<size_t>(zahlen[j])][static_cast<size_t>(zahlen[i])];
     }
     uint64_t reihe, kandidaten = k.frei;
     if (k.e.verwende == 2 && Anzahl(k.markiert) >= anzahl) kandidaten = k.markiert;
@@ -57,7 +58,8 @@ uint64_t Paarreihe(Kontext& k, int anzahl, bool glueck, int64_t& paarsumme) {
         int gleich = 0, wahl = 0;
         for (int x : ZahlenAus(kandidaten & ~reihe)) {
             int64_t s = 0;
-            for (int a : ZahlenAus(reihe)) s += paar[static_cast<size_t>(a)][static_cast<size_t>(x)];
+            for (int a : ZahlenAus(reihe))
+                s += paar[static_cast<size_t>(a)][static_cast<size_t>(x)];
             if (gleich == 0 || (glueck ? s > bester : s < bester)) {
                 bester = s, gleich = 1, wahl = x;
             } else if (s == bester && k.zufall.Bis(++gleich) == 0) {
@@ -70,7 +72,8 @@ uint64_t Paarreihe(Kontext& k, int anzahl, bool glueck, int64_t& paarsumme) {
     paarsumme = 0;
     const auto zahlen = ZahlenAus(reihe);
     for (size_t i = 0; i < zahlen.size(); ++i)
-        for (size_t j = i + 1; j < zahlen.size(); ++j) paarsumme += paar[static_cast<size_t>(zahlen[i])][static_cast<size_t>(zahlen[j])];
+        for (size_t j = i + 1; j < zahlen.size(); ++j)
+            paarsumme += paar[static_cast<size_t>(zahlen[i])][static_cast<size_t>(zahlen[j])];
     return reihe;
 }
 
@@ -99,13 +102,14 @@ void Zufallsreihen(Kontext& k) {
             int beste = -1, versuch = 0;
             while (versuch < versuche && beste < 10 && !k.Stopp()) {
                 ++versuch;
+                k.Fortschritt([&] { return " Suche Gewinnzahlen... Versuch" + Str(versuch); });
                 const uint64_t r = Zufallsreihe(k, anzahl);
                 const int erfuellt = Bildtest(k.e, k.Bewerten(r));
                 if (erfuellt > beste) beste = erfuellt, reihe = r;
             }
             if (reihe == 0) return;
-            info = "* Trefferbild:" + Str(beste) + " von 10 Bedingungen erfüllt nach" + Str(versuch) +
-                   " Versuchen" + kCrLf;
+            info = "* Trefferbild:" + Str(beste) + " von 10 Bedingungen erfüllt nach" +
+                   Str(versuch) + " Versuchen" + kCrLf;
             break;
         }
         case Analyseart::Glueckszahlen:
@@ -115,7 +119,8 @@ void Zufallsreihen(Kontext& k) {
             info = "* Je zwei Zahlen der Reihe kamen zusammen" + Str(paare) + " mal vor" + kCrLf;
             break;
         }
-        default: reihe = Zufallsreihe(k, anzahl);
+        default:
+            reihe = Zufallsreihe(k, anzahl);
     }
     Abschliessen(k, reihe, info);
 }
@@ -123,26 +128,31 @@ void Zufallsreihen(Kontext& k) {
 void Prognose(Kontext& k) {
     const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
     if (k.zeilen.size() < 2) {
-        k.ergebnis.meldung = "Für eine Prognose werden mindestens zwei Ziehungen im Auswertebereich gebraucht.";
+        k.ergebnis.meldung =
+            "Für eine Prognose werden mindestens zwei Ziehungen im Auswertebereich gebraucht.";
         return;
     }
     if (!GenugFreie(k, anzahl)) return;
     const int methode = std::clamp(k.e.prognoseMethode, 0, 5);
     const bool mitZusatz = methode % 2 == 1;
-    auto zahlenMit = [&](const Zeile& z) { return z.maske | (mitZusatz && z.zusatz > 0 ? uint64_t{1} << (z.zusatz - 1) : 0); };
+    auto zahlenMit = [&](const Zeile& z) {
+        return z.maske | (mitZusatz && z.zusatz > 0 ? uint64_t{1} << (z.zusatz - 1) : 0);
+    };
 
     // "Wie oft danach gezogen": folge[a][x] counts the rows with x that follow a row with a.
     std::array<std::array<int32_t, 50>, 50> folge{};
     for (size_t i = 0; i + 1 < k.zeilen.size(); ++i)
         for (int a : ZahlenAus(zahlenMit(k.zeilen[i])))
-            for (int x : ZahlenAus(zahlenMit(k.zeilen[i + 1]))) ++folge[static_cast<size_t>(a)][static_cast<size_t>(x)];
+            for (int x : ZahlenAus(zahlenMit(k.zeilen[i + 1])))
+                ++folge[static_cast<size_t>(a)][static_cast<size_t>(x)];
 
     const Zeile& letzte = k.zeilen.back();
     const auto basis = ZahlenAus(zahlenMit(letzte));
     const auto kandidaten = ZahlenAus(k.frei);
     std::array<int64_t, 50> summe{}, wert{};
     for (int x : kandidaten)
-        for (int a : basis) summe[static_cast<size_t>(x)] += folge[static_cast<size_t>(a)][static_cast<size_t>(x)];
+        for (int a : basis)
+            summe[static_cast<size_t>(x)] += folge[static_cast<size_t>(a)][static_cast<size_t>(x)];
     for (int a : basis) {
         const auto& f = folge[static_cast<size_t>(a)];
         int64_t gesamt = 0;
@@ -150,10 +160,13 @@ void Prognose(Kontext& k) {
         for (int x : kandidaten) {
             if (methode / 2 == 0) {
                 // Anzahl: after how many basis numbers x came at least as often as on average.
-                wert[static_cast<size_t>(x)] += f[static_cast<size_t>(x)] * static_cast<int64_t>(kandidaten.size()) >= gesamt;
+                wert[static_cast<size_t>(x)] +=
+                    f[static_cast<size_t>(x)] * static_cast<int64_t>(kandidaten.size()) >= gesamt;
             } else if (methode / 2 == 2) {
                 // Punkte: rank points, 1 for the rarest follower of a.
-                for (int y : kandidaten) wert[static_cast<size_t>(x)] += f[static_cast<size_t>(y)] <= f[static_cast<size_t>(x)];
+                for (int y : kandidaten)
+                    wert[static_cast<size_t>(x)] +=
+                        f[static_cast<size_t>(y)] <= f[static_cast<size_t>(x)];
             }
         }
     }
@@ -171,10 +184,14 @@ void Prognose(Kontext& k) {
     for (int i = 0; i < anzahl - vorn; ++i)
         reihe |= uint64_t{1} << (rangfolge[rangfolge.size() - 1 - static_cast<size_t>(i)] - 1);
 
-    static const char* const kArten[] = {"Häufigkeitsprognose", "Ausbleiberprognose", "Ausgleichsprognose"};
-    std::string info = "* " + std::string(kArten[art - 1]) + ", " + PrognoseMethoden()[static_cast<size_t>(methode)] + kCrLf;
-    info += "* Nach der Ziehung " + Ziehungsdatum(k.d, letzte.index) + ":" + ZahlenText(letzte.maske);
-    if (mitZusatz && letzte.zusatz > 0) info += "  Zz" + ZahlFeld3(static_cast<int16_t>(letzte.zusatz));
+    static const char* const kArten[] = {"Häufigkeitsprognose", "Ausbleiberprognose",
+                                         "Ausgleichsprognose"};
+    std::string info = "* " + std::string(kArten[art - 1]) + ", " +
+                       PrognoseMethoden()[static_cast<size_t>(methode)] + kCrLf;
+    info +=
+        "* Nach der Ziehung " + Ziehungsdatum(k.d, letzte.index) + ":" + ZahlenText(letzte.maske);
+    if (mitZusatz && letzte.zusatz > 0)
+        info += "  Zz" + ZahlFeld3(static_cast<int16_t>(letzte.zusatz));
     Abschliessen(k, reihe, info + kCrLf);
 }
 
@@ -184,13 +201,15 @@ void Horoskopzahlen(Kontext& k) {
     const int zeichen = std::clamp(k.e.sternzeichen, 0, 11);
     // The numbers depend on nothing but the sign and the day, like a printed horoscope.
     uint64_t saat = 1469598103934665603u;
-    for (int teil : {zeichen, k.e.tag, k.e.monat, k.e.jahr}) saat = (saat ^ static_cast<uint64_t>(teil)) * 1099511628211u;
+    for (int teil : {zeichen, k.e.tag, k.e.monat, k.e.jahr})
+        saat = (saat ^ static_cast<uint64_t>(teil)) * 1099511628211u;
     Zufall zufall(saat);
     const uint64_t reihe = zufall.Ziehen(k.frei, anzahl);
-    const std::string info = "* Horoskopzahlen für " + std::string(Sternzeichen()[static_cast<size_t>(zeichen)]) +
-                             " am " + ZahlNull2(static_cast<int16_t>(k.e.tag)) + "." +
-                             ZahlNull2(static_cast<int16_t>(k.e.monat)) + "." + ZahlNull4(static_cast<int16_t>(k.e.jahr)) +
-                             " (nur zur Unterhaltung)" + kCrLf;
+    const std::string info =
+        "* Horoskopzahlen für " + std::string(Sternzeichen()[static_cast<size_t>(zeichen)]) +
+        " am " + ZahlNull2(static_cast<int16_t>(k.e.tag)) + "." +
+        ZahlNull2(static_cast<int16_t>(k.e.monat)) + "." +
+        ZahlNull4(static_cast<int16_t>(k.e.jahr)) + " (nur zur Unterhaltung)" + kCrLf;
     Abschliessen(k, reihe, info);
 }
 

@@ -14,27 +14,31 @@ namespace zahlix {
 namespace {
 
 // Width of the count after the numbers, as the print headings have it.
-int Anzahlbreite(int m) { return m == 2 ? 8 : m == 5 ? 6 : 7; }
+int Anzahlbreite(int m) {
+    return m == 2 ? 8 : m == 5 ? 6 : 7;
+}
 
 std::string Eintrag(const int* p, int m, int32_t anzahl, const std::vector<int>& zahlen) {
     std::string t;
-    for (int i = 0; i < m; ++i) t += ZahlFeld3(static_cast<int16_t>(zahlen[static_cast<size_t>(p[i])]));
+    for (int i = 0; i < m; ++i)
+        t += ZahlFeld3(static_cast<int16_t>(zahlen[static_cast<size_t>(p[i])]));
     std::string a = std::to_string(anzahl);
     const size_t breite = static_cast<size_t>(Anzahlbreite(m));
     return t + (a.size() < breite ? std::string(breite - a.size(), ' ') : " ") + a;
 }
 
 struct Zaehltabelle {
-    std::vector<int> zahlen;          // the numbers taking part, ascending
-    std::array<int, 50> stelle{};     // number -> position, -1 when not taking part
-    std::vector<uint16_t> anzahl;     // per m-subset (colex rank)
+    std::vector<int> zahlen;       // the numbers taking part, ascending
+    std::array<int, 50> stelle{};  // number -> position, -1 when not taking part
+    std::vector<uint16_t> anzahl;  // per m-subset (colex rank)
 };
 
 template <typename Mitzaehlen>
 bool Zaehlen(Kontext& k, uint64_t zahlen, int m, Mitzaehlen mitzaehlen, Zaehltabelle& t) {
     t.zahlen = ZahlenAus(zahlen);
     t.stelle.fill(-1);
-    for (size_t i = 0; i < t.zahlen.size(); ++i) t.stelle[static_cast<size_t>(t.zahlen[i])] = static_cast<int>(i);
+    for (size_t i = 0; i < t.zahlen.size(); ++i)
+        t.stelle[static_cast<size_t>(t.zahlen[i])] = static_cast<int>(i);
     t.anzahl.assign(static_cast<size_t>(Bin(static_cast<int>(t.zahlen.size()), m)), 0);
     std::vector<int> stellen;
     for (const Zeile& z : k.zeilen) {
@@ -116,23 +120,29 @@ void Wiederholungen(Kontext& k, int m) {
     const bool mitStart = m >= 4;
     const int start = k.e.start;
     Zaehltabelle t;
-    if (!Zaehlen(k, k.frei, m, [&](const Zeile& z) { return !mitStart || k.Startwert(z) >= start; }, t)) return;
+    if (!Zaehlen(
+            k, k.frei, m, [&](const Zeile& z) { return !mitStart || k.Startwert(z) >= start; }, t))
+        return;
     int64_t gesamt = 0;
     std::vector<Treffer> liste;
     if (vergleich == Vergleich::Kleiner)
-        liste = Auflisten(t, m, [&](int32_t a) { return a < grenze; }, gesamt);
+        liste = Auflisten(
+            t, m, [&](int32_t a) { return a < grenze; }, gesamt);
     else if (vergleich == Vergleich::Gleich)
-        liste = Auflisten(t, m, [&](int32_t a) { return a == grenze; }, gesamt);
+        liste = Auflisten(
+            t, m, [&](int32_t a) { return a == grenze; }, gesamt);
     else
-        liste = Auflisten(t, m, [&](int32_t a) { return a > grenze; }, gesamt);
+        liste = Auflisten(
+            t, m, [&](int32_t a) { return a > grenze; }, gesamt);
     Absortieren(liste);
 
     static const char* const kVergleich[] = {"kleiner als", "gleich", "größer als"};
-    std::string text = k.Kopf() + "* Anzahl " + kVergleich[static_cast<int>(vergleich)] + Str(grenze);
+    std::string text =
+        k.Kopf() + "* Anzahl " + kVergleich[static_cast<int>(vergleich)] + Str(grenze);
     if (mitStart) text += (k.system ? ", ab Systemreihe" : ", ab dem Jahr") + Str(start);
     text += ":" + Str(gesamt) + " Kombinationen" + kCrLf + kCrLf;
-    static const char* const kKopf[] = {"   Z1 Z2     Anz", "   Z1 Z2 Z3    Anz", "   Z1 Z2 Z3 Z4    Anz",
-                                        "   Z1 Z2 Z3 Z4 Z5   Anz"};
+    static const char* const kKopf[] = {"   Z1 Z2     Anz", "   Z1 Z2 Z3    Anz",
+                                        "   Z1 Z2 Z3 Z4    Anz", "   Z1 Z2 Z3 Z4 Z5   Anz"};
     text += std::string(kKopf[m - 2]) + kCrLf;
     k.ergebnis.liste.reserve(liste.size());
     for (size_t i = 0; i < liste.size(); ++i) {
@@ -151,9 +161,12 @@ void Zerlegung(Kontext& k) {
         return;
     }
     Zaehltabelle t;
-    if (!Zaehlen(k, k.markiert, m, [](const Zeile&) { return true; }, t)) return;
+    if (!Zaehlen(
+            k, k.markiert, m, [](const Zeile&) { return true; }, t))
+        return;
     int64_t gesamt = 0;
-    const auto normal = Auflisten(t, m, [](int32_t) { return true; }, gesamt);
+    const auto normal = Auflisten(
+        t, m, [](int32_t) { return true; }, gesamt);
     auto sortiert = normal;
     Absortieren(sortiert);
 
@@ -163,7 +176,9 @@ void Zerlegung(Kontext& k) {
     for (size_t i = 0; i < normal.size(); ++i) {
         k.ergebnis.liste.push_back(Eintrag(normal[i], m, t.zahlen));
         k.ergebnis.listeSortiert.push_back(Eintrag(sortiert[i], m, t.zahlen));
-        if (i < kMaxTextzeilen) text += k.ergebnis.liste.back() + std::string(8, ' ') + k.ergebnis.listeSortiert.back() + kCrLf;
+        if (i < kMaxTextzeilen)
+            text += k.ergebnis.liste.back() + std::string(8, ' ') +
+                    k.ergebnis.listeSortiert.back() + kCrLf;
     }
     text += Restzeile(gesamt, std::min(normal.size(), kMaxTextzeilen));
     k.ergebnis.text = text + std::string(80, '-') + kCrLf;

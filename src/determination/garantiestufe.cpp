@@ -14,7 +14,8 @@ namespace zahlix {
 void Garantie(Kontext& k) {
     const int a = k.e.garantieA, b = k.e.garantieB;
     if (a < 1 || a > 6 || b < 1 || b > a) {
-        k.ergebnis.meldung = "Die Garantiestufe verlangt 1 bis 6 Zahlen und höchstens so viele Treffer wie Zahlen.";
+        k.ergebnis.meldung =
+            "Die Garantiestufe verlangt 1 bis 6 Zahlen und höchstens so viele Treffer wie Zahlen.";
         return;
     }
     const std::vector<int> zahlen = ZahlenAus(k.frei);
@@ -42,7 +43,11 @@ void Garantie(Kontext& k) {
     std::string liste;
     const int64_t gesamt = Bin(n, a);
     TeilmengenDurchlaufen(alle, a, [&](const int* p) {
-        if ((++geprueft & 4095) == 0 && k.Stopp()) return false;
+        if ((++geprueft & 4095) == 0) {
+            if (k.Stopp()) return false;
+            k.Fortschritt(
+                [&] { return " Prüfe Garantiestufe..." + Str(geprueft) + " von" + Str(gesamt); });
+        }
         bool ok = false;
         TeilmengenDurchlaufen(innen, b, [&](const int* q) {
             int r[6];
@@ -71,15 +76,17 @@ void Garantie(Kontext& k) {
     else if (fehlend == 0)
         t += "erfüllt" + std::string(kCrLf);
     else
-        t += "nicht erfüllt," + Str(fehlend) + " von" + Str(gesamt) + " Kombinationen ohne Reihe mit" + Str(b) +
-             " Treffern" + kCrLf;
+        t += "nicht erfüllt," + Str(fehlend) + " von" + Str(gesamt) +
+             " Kombinationen ohne Reihe mit" + Str(b) + " Treffern" + kCrLf;
     if (!k.e.nurPruefen && fehlend > 0) {
         t += kCrLf + std::string("Fehlende Kombinationen:") + kCrLf + liste;
         if (fehlend > static_cast<int64_t>(kMaxTextzeilen))
-            t += "... und" + Str(fehlend - static_cast<int64_t>(kMaxTextzeilen)) + " weitere" + kCrLf;
+            t += "... und" + Str(fehlend - static_cast<int64_t>(kMaxTextzeilen)) + " weitere" +
+                 kCrLf;
     }
     k.ergebnis.text = t + std::string(80, '-') + kCrLf;
-    k.ergebnis.status = fehlend == 0 && n >= a ? " Garantiestufe erfüllt" : " Garantiestufe nicht erfüllt";
+    k.ergebnis.status =
+        fehlend == 0 && n >= a ? " Garantiestufe erfüllt" : " Garantiestufe nicht erfüllt";
 }
 
 }  // namespace zahlix

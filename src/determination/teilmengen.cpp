@@ -11,7 +11,8 @@ int64_t Bin(int n, int k) {
             t[static_cast<size_t>(a)][0] = 1;
             for (int b = 1; b <= 7 && b <= a; ++b)
                 t[static_cast<size_t>(a)][static_cast<size_t>(b)] =
-                    t[static_cast<size_t>(a - 1)][static_cast<size_t>(b - 1)] + t[static_cast<size_t>(a - 1)][static_cast<size_t>(b)];
+                    t[static_cast<size_t>(a - 1)][static_cast<size_t>(b - 1)] +
+                    t[static_cast<size_t>(a - 1)][static_cast<size_t>(b)];
         }
         return t;
     }();

@@ -14,8 +14,20 @@ namespace zahlix {
 
 Vergleichsspalten TreffertabelleSpalten(int index) {
     static constexpr std::array<Vergleichsspalten, 14> spalten{{
-        {3, 3}, {4, 4}, {4, 3}, {5, 5}, {5, 4}, {5, 3}, {6, 6},
-        {6, 5}, {6, 4}, {6, 3}, {6, 6}, {6, 5}, {6, 4}, {6, 3},
+        {3, 3},
+        {4, 4},
+        {4, 3},
+        {5, 5},
+        {5, 4},
+        {5, 3},
+        {6, 6},
+        {6, 5},
+        {6, 4},
+        {6, 3},
+        {6, 6},
+        {6, 5},
+        {6, 4},
+        {6, 3},
     }};
     return spalten[static_cast<size_t>(std::clamp(index, 0, 13))];
 }
@@ -27,7 +39,9 @@ uint64_t SpaltenMaske(int index) {
     return m;
 }
 
-Bildspeicher::Bildspeicher() { schluessel_.fill(kFrei); }
+Bildspeicher::Bildspeicher() {
+    schluessel_.fill(kFrei);
+}
 
 std::vector<Trefferbild> Bildspeicher::Bilder() const {
     std::vector<std::pair<uint64_t, int64_t>> paare;
@@ -35,11 +49,13 @@ std::vector<Trefferbild> Bildspeicher::Bilder() const {
         if (schluessel_[i] != kFrei) paare.emplace_back(schluessel_[i], anzahl_[i]);
     // The packed key orders 6T before 5T before 4T before 3T, whatever the counts; a weighted
     // sum of the four counts would mix them up as soon as one reaches 100.
-    std::sort(paare.begin(), paare.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::sort(paare.begin(), paare.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<Trefferbild> bilder;
     for (const auto& [s, n] : paare) {
         Trefferbild b;
-        for (int h = 0; h < 4; ++h) b.klassen[static_cast<size_t>(3 - h)] = static_cast<int32_t>((s >> (16 * h)) & 0xFFFF);
+        for (int h = 0; h < 4; ++h)
+            b.klassen[static_cast<size_t>(3 - h)] = static_cast<int32_t>((s >> (16 * h)) & 0xFFFF);
         b.anzahl = n;
         bilder.push_back(b);
     }
@@ -73,7 +89,9 @@ Treffertabellenergebnis TreffertabelleWoertlich(const Lottodatei& d, std::span<c
             t.abgebrochen = true;
             break;
         }
-        for (int i = 0; i < t.k; ++i) auswahl[static_cast<size_t>(i)] = zahlen[static_cast<size_t>(pos[static_cast<size_t>(i)])];
+        for (int i = 0; i < t.k; ++i)
+            auswahl[static_cast<size_t>(i)] =
+                zahlen[static_cast<size_t>(pos[static_cast<size_t>(i)])];
         Klassenzaehler z{};
         ReihenAuswerten(ZahlenPacken(auswahl), kopie, z, zusatz);
         if (!speicher->Zaehlen(BildSchluessel(z[6], z[5], z[4], z[3]) & maske)) {
@@ -85,7 +103,8 @@ Treffertabellenergebnis TreffertabelleWoertlich(const Lottodatei& d, std::span<c
         while (i >= 0 && pos[static_cast<size_t>(i)] == n - t.k + i) --i;
         if (i < 0) break;
         ++pos[static_cast<size_t>(i)];
-        for (int j = i + 1; j < t.k; ++j) pos[static_cast<size_t>(j)] = pos[static_cast<size_t>(j - 1)] + 1;
+        for (int j = i + 1; j < t.k; ++j)
+            pos[static_cast<size_t>(j)] = pos[static_cast<size_t>(j - 1)] + 1;
     }
     t.bilder = speicher->Bilder();
     return t;

@@ -29,10 +29,10 @@ struct Trefferbild {
 struct Treffertabellenergebnis {
     int index = 0;
     int k = 0;
-    int64_t kombinationen = 0;          // C(n, k), 0 for n < k
-    std::vector<Trefferbild> bilder;    // descending by 6T, 5T, 4T, 3T
-    bool unvollstaendig = false;        // stopped at kMaxTrefferbilder pictures
-    bool abgebrochen = false;           // the stop callback ended it
+    int64_t kombinationen = 0;        // C(n, k), 0 for n < k
+    std::vector<Trefferbild> bilder;  // descending by 6T, 5T, 4T, 3T
+    bool unvollstaendig = false;      // stopped at kMaxTrefferbilder pictures
+    bool abgebrochen = false;         // the stop callback ended it
 };
 
 // The classes an entry compares, as the highest and lowest hit count (6..3).
@@ -50,7 +50,7 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
                                                 const std::function<bool()>& stopp = {});
 
 // The same table the literal way: ReihenAuswerten for every assumed draw in lexicographic
-// order. The reference of the tests, and the way for damaged rows (more than six numbers).
+// order. The reference the fast method is tested against.
 Treffertabellenergebnis TreffertabelleWoertlich(const Lottodatei& d, std::span<const int> zahlen,
                                                 int index, const Zusatzzahlwertung& zusatz,
                                                 const std::function<bool()>& stopp = {});

@@ -19,10 +19,10 @@
 #include <thread>
 #include <unordered_map>
 
+#include "determination/analyse.h"
 #include "determination/trefferbilder.h"
 #include "determination/treffertabelle.h"
 #include "determination/zeilen.h"
-#include "determination/analyse.h"
 
 namespace zahlix {
 
@@ -33,10 +33,13 @@ struct Binomialtabelle {
     Binomialtabelle() {
         for (int a = 0; a < 50; ++a) {
             c[a][0] = 1;
-            for (int b = 1; b < 8 && b <= a; ++b) c[a][b] = c[a - 1][b - 1] + (b < a ? c[a - 1][b] : 0);
+            for (int b = 1; b < 8 && b <= a; ++b)
+                c[a][b] = c[a - 1][b - 1] + (b < a ? c[a - 1][b] : 0);
         }
     }
-    int64_t operator()(int a, int b) const { return a < 0 || b < 0 || b > 7 || a > 49 ? 0 : c[a][b]; }
+    int64_t operator()(int a, int b) const {
+        return a < 0 || b < 0 || b > 7 || a > 49 ? 0 : c[a][b];
+    }
 };
 
 const Binomialtabelle& C() {
@@ -66,6 +69,9 @@ class SchnelleTabelle {
         bonusJmin_ = 7;
         for (int h = 5; h >= std::max(3, jmin_); --h)
             if (schalter_[h]) bonusJmin_ = h;
+        // A row whose bonus number is among its own numbers can reach any switched class.
+        for (int h = std::max(3, jmin_); h <= std::min(5, k); ++h)
+            bonusEigene_ = bonusEigene_ || schalter_[h];
         bonusJmax_ = std::min(k - 1, 6);
         if (bonusJmin_ > bonusJmax_) bonusJmin_ = 7, bonusJmax_ = 2;
         for (int s = 3; s <= 6; ++s) {
@@ -77,18 +83,24 @@ class SchnelleTabelle {
         }
     }
 
-    // Counts the subsets of every row; false for a row the method cannot take (more than six
-    // numbers, or its bonus number among its own numbers), which the literal method handles.
-    bool ZeilenZaehlen(const std::vector<Zeile>& zeilen, const std::array<int, 50>& position) {
+    // Counts the subsets of every row. A row the counting cannot take (more than six system
+    // numbers, so the engine caps its hits, or its bonus number among its own numbers) is kept
+    // aside and evaluated directly for every assumed draw.
+    void ZeilenZaehlen(const std::vector<Zeile>& zeilen, const std::array<int, 50>& position) {
         for (const Zeile& z : zeilen) {
-            if (std::popcount(z.maske) > 6) return false;
-            int p[6], r = 0;
+            uint64_t stellen = 0;
             for (uint64_t m = z.maske; m != 0; m &= m - 1) {
                 const int pos = position[static_cast<size_t>(std::countr_zero(m) + 1)];
-                if (pos >= 0) p[r++] = pos;
+                if (pos >= 0) stellen |= uint64_t{1} << pos;
             }
-            const int b = z.zusatz > 0 && bonusJmin_ <= bonusJmax_ ? position[static_cast<size_t>(z.zusatz)] : -1;
-            if (b >= 0 && Enthaelt(z.maske, z.zusatz)) return false;
+            const int b = z.zusatz > 0 ? position[static_cast<size_t>(z.zusatz)] : -1;
+            if (std::popcount(stellen) > 6 ||
+                (b >= 0 && bonusEigene_ && Enthaelt(z.maske, z.zusatz))) {
+                sonder_.push_back({stellen, b});
+                continue;
+            }
+            int p[6], r = 0;
+            for (uint64_t m = stellen; m != 0; m &= m - 1) p[r++] = std::countr_zero(m);
             for (uint32_t sub = 1; sub < (1u << r); ++sub) {
                 const int j = std::popcount(sub);
                 if (j < 3) continue;
@@ -112,14 +124,14 @@ class SchnelleTabelle {
                 }
             }
         }
-        return true;
     }
 
     // Walks the assumed draws whose first number lies in [ersteVon, ersteBis) in lexicographic
     // order into the store. Returns false when the store filled up, `halt` was set, or the stop
     // callback ended the walk (then `gestoppt` and `halt` are set).
     bool Aufzaehlen(Bildspeicher& speicher, const std::function<bool()>& stopp,
-                    std::atomic<bool>& halt, std::atomic<bool>& gestoppt, int ersteVon, int ersteBis) {
+                    std::atomic<bool>& halt, std::atomic<bool>& gestoppt, int ersteVon,
+                    int ersteBis) {
         Lauf lauf{&speicher, &stopp, &halt, &gestoppt, {}, 0};
         Teilmengen& leer = lauf.ebenen[0];
         leer.anzahl.fill(0);
@@ -183,13 +195,16 @@ class SchnelleTabelle {
                 const std::array<int32_t, 35>& colex, int anzahl, int y) const {
         Wort s = 0;
         for (int i = 0; i < anzahl; ++i)
-            s = static_cast<Wort>(s + zaehler[static_cast<size_t>(basis[static_cast<size_t>(colex[static_cast<size_t>(i)])] + y)]);
+            s = static_cast<Wort>(
+                s + zaehler[static_cast<size_t>(
+                        basis[static_cast<size_t>(colex[static_cast<size_t>(i)])] + y)]);
         return s;
     }
 
     // Chooses the number at position tiefe of the assumed draw; the prefix's subsets are in
     // lauf.ebenen[tiefe], s holds its subset sums.
-    bool Ebene(Lauf& lauf, int tiefe, int letzte, uint64_t praefix, const Summen& s, int von, int bis) {
+    bool Ebene(Lauf& lauf, int tiefe, int letzte, uint64_t praefix, const Summen& s, int von,
+               int bis) {
         const Teilmengen& t = lauf.ebenen[static_cast<size_t>(tiefe)];
         if (tiefe == k_ - 1) return Innen(lauf, letzte, praefix, t, s);
         Teilmengen& u = lauf.ebenen[static_cast<size_t>(tiefe + 1)];
@@ -197,9 +212,12 @@ class SchnelleTabelle {
         for (int y = std::max(von, letzte + 1); y < bis; ++y) {
             Summen neu = s;
             for (int j = jmin_; j <= jmax_; ++j)
-                neu.haupt[j] = static_cast<Wort>(neu.haupt[j] + Spalte(zahl_[j], basis_[j], t.colex[j - 1], t.anzahl[j - 1], y));
+                neu.haupt[j] = static_cast<Wort>(
+                    neu.haupt[j] + Spalte(zahl_[j], basis_[j], t.colex[j - 1], t.anzahl[j - 1], y));
             for (int q = bonusJmin_ + 1; q <= std::min(bonusJmax_ + 1, 6); ++q)
-                neu.bonus[q] = static_cast<Wort>(neu.bonus[q] + Spalte(bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], y));
+                neu.bonus[q] =
+                    static_cast<Wort>(neu.bonus[q] + Spalte(bonus_[q], basis_[q], t.colex[q - 1],
+                                                            t.anzahl[q - 1], y));
             // The subsets of the prefix plus y: the old ones and each old one with y.
             u.anzahl.fill(0);
             for (int g = 0; g <= tiefe && g < 7; ++g) {
@@ -218,7 +236,8 @@ class SchnelleTabelle {
     void Addieren(Wort* acc, const std::vector<Wort>& zaehler, const std::vector<int32_t>& basis,
                   const std::array<int32_t, 35>& colex, int anzahl, int von) const {
         for (int i = 0; i < anzahl; ++i) {
-            const Wort* p = zaehler.data() + basis[static_cast<size_t>(colex[static_cast<size_t>(i)])];
+            const Wort* p =
+                zaehler.data() + basis[static_cast<size_t>(colex[static_cast<size_t>(i)])];
             for (int x = von; x < n_; ++x) acc[x] = static_cast<Wort>(acc[x] + p[x]);
         }
     }
@@ -239,7 +258,8 @@ class SchnelleTabelle {
         for (int q = 4; q <= 7; ++q) {
             const bool an = q >= bonusJmin_ + 1 && q <= bonusJmax_ + 1;
             std::fill(bacc[q] + von, bacc[q] + n_, an ? s.bonus[q] : Wort{0});
-            if (an && q <= 6) Addieren(bacc[q], bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], von);
+            if (an && q <= 6)
+                Addieren(bacc[q], bonus_[q], basis_[q], t.colex[q - 1], t.anzahl[q - 1], von);
         }
         if (bonusJmax_ + 1 == 7 && !bonus7_.empty()) {
             // The 7-sets (a row's six numbers and its bonus number) are few: kept by prefix.
@@ -255,7 +275,17 @@ class SchnelleTabelle {
             const Wort n4 = static_cast<Wort>(s4 - 5 * s5 + 15 * s6 - w4 * (b4 - 5 * b5 + 15 * b6));
             const Wort n3 = static_cast<Wort>(s3 - 4 * s4 + 10 * s5 - 20 * s6 -
                                               w3 * (b3 - 4 * b4 + 10 * b5 - 20 * b6));
-            if (!lauf.speicher->Zaehlen(BildSchluessel(n6, n5, n4, n3) & maske_)) return false;
+            Wort k[10] = {0, 0, 0, n3, n4, n5, n6, 0, 0, 0};
+            const uint64_t a = praefix | (uint64_t{1} << x);
+            for (const Sonderzeile& z : sonder_) {
+                // As the engine does it: hits capped at six, bonus class for 3..5 hits.
+                const int h = std::min(std::popcount(a & z.stellen), 6);
+                const bool plus =
+                    h >= 3 && h <= 5 && schalter_[h] && z.zusatz >= 0 && ((a >> z.zusatz) & 1);
+                ++k[plus ? h + 4 : h];
+            }
+            if (!lauf.speicher->Zaehlen(BildSchluessel(k[6], k[5], k[4], k[3]) & maske_))
+                return false;
         }
         return true;
     }
@@ -263,9 +293,15 @@ class SchnelleTabelle {
     int n_, k_, jmin_, jmax_, bonusJmin_, bonusJmax_;
     uint64_t maske_;
     Wort schalter_[6]{};
+    bool bonusEigene_ = false;
     std::array<std::vector<int32_t>, 7> basis_;
     std::array<std::vector<Wort>, 7> zahl_, bonus_;
     std::unordered_map<uint64_t, std::vector<int>> bonus7_;
+    struct Sonderzeile {
+        uint64_t stellen;  // system positions of the row
+        int zusatz;        // position of its bonus number, -1 when outside the system
+    };
+    std::vector<Sonderzeile> sonder_;
 };
 
 }  // namespace
@@ -292,8 +328,7 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
     for (int i = 0; i < n; ++i) position[static_cast<size_t>(m[static_cast<size_t>(i)])] = i;
     auto schnell = std::make_unique<SchnelleTabelle>(n, t.k, zusatz, TreffertabelleSpalten(index),
                                                      SpaltenMaske(index));
-    if (!schnell->ZeilenZaehlen(ZeilenImBereich(d), position))
-        return TreffertabelleWoertlich(d, m, index, zusatz, stopp);
+    schnell->ZeilenZaehlen(ZeilenImBereich(d), position);
 
     std::atomic<bool> halt{false}, gestoppt{false};
     auto speicher = std::make_unique<Bildspeicher>();
@@ -304,7 +339,8 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
     if (t.kombinationen >= 200000 && std::thread::hardware_concurrency() >= 2) {
         int64_t vorn = 0;
         teilung = 0;
-        while (teilung < erstes && 2 * vorn < t.kombinationen) vorn += C()(n - 1 - teilung++, t.k - 1);
+        while (teilung < erstes && 2 * vorn < t.kombinationen)
+            vorn += C()(n - 1 - teilung++, t.k - 1);
     }
     bool vollstaendig;
     if (teilung >= erstes) {
@@ -315,7 +351,8 @@ Treffertabellenergebnis TreffertabelleBerechnen(const Lottodatei& d, std::span<c
         bool hintenVollstaendig = false;
         const std::function<bool()> keinStopp;
         std::thread helfer([&] {
-            hintenVollstaendig = schnell->Aufzaehlen(*hinten, keinStopp, halt, gestoppt, teilung, erstes);
+            hintenVollstaendig =
+                schnell->Aufzaehlen(*hinten, keinStopp, halt, gestoppt, teilung, erstes);
             fertig.store(true);
         });
         vollstaendig = schnell->Aufzaehlen(*speicher, stopp, halt, gestoppt, 0, teilung);

@@ -9,9 +9,9 @@
 namespace zahlix {
 
 struct Zeile {
-    int index = 0;        // slot in the history
-    uint64_t maske = 0;   // bit n - 1 for number n (1..49)
-    int zusatz = 0;       // bonus number 1..49, 0 for none
+    int index = 0;       // slot in the history
+    uint64_t maske = 0;  // bit n - 1 for number n (1..49)
+    int zusatz = 0;      // bonus number 1..49, 0 for none
 };
 
 std::vector<Zeile> ZeilenImBereich(const Lottodatei& d);
@@ -19,6 +19,8 @@ std::vector<Zeile> ZeilenImBereich(const Lottodatei& d);
 // Bit mask of a number list and back (ascending).
 uint64_t MaskeAus(const std::vector<int>& zahlen);
 std::vector<int> ZahlenAus(uint64_t maske);
-inline bool Enthaelt(uint64_t maske, int zahl) { return (maske >> (zahl - 1)) & 1u; }
+inline bool Enthaelt(uint64_t maske, int zahl) {
+    return (maske >> (zahl - 1)) & 1u;
+}
 
 }  // namespace zahlix

@@ -1,10 +1,12 @@
+#include "determination/analyse.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "determination/analyse.h"
 #include "support/lotto_beispiele.h"
+#include "support/testdaten.h"
 
 using namespace zahlix;
 
@@ -30,7 +32,9 @@ AnalyseEingaben Eingaben(Analyseart art, std::vector<int> markiert = {}) {
     return e;
 }
 
-bool Enthaelt(const std::string& text, const std::string& teil) { return text.find(teil) != std::string::npos; }
+bool Enthaelt(const std::string& text, const std::string& teil) {
+    return text.find(teil) != std::string::npos;
+}
 
 }  // namespace
 
@@ -64,7 +68,8 @@ TEST(Analyse, ZufallIstAusSaatUndErmittlungReproduzierbar) {
     EXPECT_EQ(a.vorschlag.size(), 6u);
     e.art = Analyseart::Zufallszahlen;
     std::vector<std::vector<int>> reihen;
-    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung) reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
+    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung)
+        reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
     EXPECT_NE(reihen[0], reihen[1]);
     // "Markierte" with more marks than numbers per row: the row comes from the marks only.
     e.verwende = 2, e.anzahlZahlen = 3;
@@ -83,7 +88,8 @@ TEST(Analyse, WiederholungenZaehlenGemeinsameZahlen) {
     e.grenze = 1, e.vergleich = Vergleich::Groesser, e.start = 2002;  // the two 1 2 3 4 lie in 2001
     EXPECT_TRUE(AnalyseAusfuehren(Kleine(), e).liste.empty());
     e.start = 2001;
-    EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste, std::vector<std::string>{" 01 02 03 04      2"});
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste,
+              std::vector<std::string>{" 01 02 03 04      2"});
 }
 
 TEST(Analyse, ZerlegungUndAbstandUndVerteilung) {
@@ -138,4 +144,60 @@ TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
     r = AnalyseAusfuehren(Kleine(), e);
     EXPECT_FALSE(Enthaelt(r.text, "Zuletzt"));
     EXPECT_TRUE(r.text.ends_with("\r\n" + std::string(80, '-') + "\r\n"));
+}
+
+TEST(Analyse, PrognoseNimmtDieFolgezahlenDerLetztenZiehung) {
+    // After 1..6 always came 11..16, after 11..16 always 1..6; the last draw is 1..6.
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 7; ++i)
+        z.push_back({i + 1, 2001, 0,
+                     i % 2 == 0 ? std::array{1, 2, 3, 4, 5, 6} : std::array{11, 12, 13, 14, 15, 16},
+                     0});
+    auto e = Eingaben(Analyseart::Prognosen);
+    e.prognoseMethode = 2;  // Summen-Methode ohne Zusatzzahl
+    const auto oft = AnalyseAusfuehren(test::HistorieAus(z), e);
+    EXPECT_EQ(oft.vorschlag, (std::vector<int>{11, 12, 13, 14, 15, 16}));
+    e.prognoseart = 2;  // the rarest followers: none of 11..16
+    for (int n : AnalyseAusfuehren(test::HistorieAus(z), e).vorschlag)
+        EXPECT_TRUE(n < 11 || n > 16) << n;
+}
+
+TEST(Analyse, SummenUndKombinationszahlenZaehlenZiehungenImBereich) {
+    auto s = Eingaben(Analyseart::Summenzahlen);
+    s.summeVon = 60, s.summeBis = 70;  // sums 60, 62 and 70
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), s).liste.size(), 3u);
+    s.summeVon = 71;
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), s).meldung, "über seinem Ende"));
+    auto k = Eingaben(Analyseart::Kombinationszahlen);
+    k.kombiVon = 1, k.kombiBis = 7;  // 1 2 3 4 20 30 has a larger number
+    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), k).liste.empty());
+    k.kombiBis = 13983816;
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), k).liste.size(), 5u);
+}
+
+TEST(Analyse, StoppBeendetDieTreffertabelleMitDemBisherigen) {
+    Lottodatei d = Kleine();
+    auto e = Eingaben(Analyseart::Treffertabelle);
+    e.treffertabelle = 9;
+    AnalyseRueckrufe r;
+    r.stopp = [] { return true; };
+    std::vector<std::string> status;
+    r.status = [&](const std::string& t) { status.push_back(t); };
+    // 45 numbers: far more assumed draws than one stop interval.
+    for (int n = 46; n <= 49; ++n) e.gesperrt[static_cast<size_t>(n - 1)] = true;
+    const auto t = AnalyseAusfuehren(d, e, r);
+    EXPECT_TRUE(t.abgebrochen);
+    EXPECT_FALSE(t.fuerZwischenspeicher);
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.front(), " Erstelle Treffertabelle...");
+    EXPECT_EQ(t.status, " Treffertabelle wurde erstellt");
+}
+
+TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
+    const std::string hilfe = test::DateiLesen(test::Quelle("../data/ZX2005.ZXH"));
+    for (const auto& eintrag : Analysekatalog()) {
+        const std::string schluessel = AnalyseHilfethema(eintrag.art);
+        EXPECT_TRUE(Enthaelt(hilfe, "\r\n~~" + schluessel + "\r\n")) << schluessel;
+        EXPECT_EQ(AnalyseAusListentext(eintrag.listentext), eintrag.art);
+    }
 }

@@ -1,10 +1,11 @@
+#include "determination/treffertabelle.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <vector>
 
 #include "core/lottodatei_io.h"
-#include "determination/treffertabelle.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
@@ -23,12 +24,18 @@ Lottodatei Zufallshistorie(int anzahl, unsigned seed) {
         std::shuffle(alle.begin(), alle.begin() + 14, rng);
         std::shuffle(alle.begin() + 4, alle.end(), rng);
         test::Ziehung zz{i % 52 + 1, 2000 + i / 52, 0, {}, 0};
-        for (int j = 0; j < 6; ++j) zz.zahlen[static_cast<size_t>(j)] = alle[static_cast<size_t>(j)];
+        for (int j = 0; j < 6; ++j)
+            zz.zahlen[static_cast<size_t>(j)] = alle[static_cast<size_t>(j)];
         zz.zusatz = rng() % 3 == 0 ? 50 : alle[6];
         z.push_back(zz);
     }
     Lottodatei d = test::HistorieAus(z);
     for (int i = 0; i < anzahl; i += 7) d.ImBereich[static_cast<size_t>(i)] = 0;
+    // Damaged rows the engine still takes: eight numbers, and a bonus among the numbers.
+    Bitworte w = ZahlenPacken(std::vector{1, 2, 3, 4, 5, 6, 7, 8});
+    d.ZahlenSetzen(3, {w[0], w[1], w[2], static_cast<int16_t>(w[3] | (9 << 8))});
+    w = ZahlenPacken(std::vector{2, 3, 5, 7, 9, 11});
+    d.ZahlenSetzen(10, {w[0], w[1], w[2], static_cast<int16_t>(w[3] | (5 << 8))});
     return d;
 }
 
@@ -89,8 +96,8 @@ TEST(Treffertabelle, VolleTabelleEndetWieWoertlichBeim999tenBild) {
 TEST(Treffertabelle, TextMitSpaltenmusterUndLeererTabelle) {
     // Both rows hold 1 2 3, only the second one 4: {1,2,3} hits three in two rows, the other
     // three triples in one.
-    const Lottodatei d = test::HistorieAus({{1, 2001, 0, {1, 2, 3, 10, 11, 12}, 0},
-                                            {2, 2001, 0, {1, 2, 3, 4, 13, 14}, 0}});
+    const Lottodatei d = test::HistorieAus(
+        {{1, 2001, 0, {1, 2, 3, 10, 11, 12}, 0}, {2, 2001, 0, {1, 2, 3, 4, 13, 14}, 0}});
     const std::vector<int> m{1, 2, 3, 4};
     const auto t = TreffertabelleBerechnen(d, m, 0, {0, 0, 0});
     EXPECT_EQ(TreffertabelleText(t, "T", "B"),
@@ -104,6 +111,7 @@ TEST(Treffertabelle, TextMitSpaltenmusterUndLeererTabelle) {
     EXPECT_TRUE(leer.bilder.empty());
     EXPECT_EQ(TreffertabelleStatus(leer), kStatusTreffertabelleFertig);
     const auto eins = TreffertabelleBerechnen(d, m, 1, {0, 0, 0});
-    EXPECT_TRUE(TreffertabelleText(eins, "T", "B").find("     -     -     1     *            1  100,00%") !=
-                std::string::npos);
+    EXPECT_TRUE(
+        TreffertabelleText(eins, "T", "B").find("     -     -     1     *            1  100,00%") !=
+        std::string::npos);
 }
