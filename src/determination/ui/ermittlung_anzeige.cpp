@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
+#include <filesystem>
 
 #include "core/bereich.h"
 #include "core/zahlformat.h"
@@ -67,8 +68,9 @@ void ErmittlungFenster::ArtWaehlen(const QString& art) {
 
 void ErmittlungFenster::TitelAnzeigen() {
     if (const auto a = AnalyseAusListentext(art_.toStdString()))
-        setWindowTitle(
-            QString::fromStdString(AnalyseFenstertitel(bereichText_, *a, daten_->Dateiname)));
+        // The file's name without its folder, as the evaluation window shows it.
+        setWindowTitle(QString::fromStdString(AnalyseFenstertitel(
+            bereichText_, *a, std::filesystem::path(daten_->Dateiname).filename().string())));
 }
 
 void ErmittlungFenster::EingabenVorbelegen() {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,9 @@
 #include <QToolButton>
 
 #include "app/skript_port.h"
+#include "app/ui/fenster.h"
+#include "evaluation/ui/auswertung_testhilfe.h"
+#include "output/ui/drucker.h"
 #include "shell/optionen.h"
 #include "support/lotto_beispiele.h"
 
@@ -52,6 +56,22 @@ TEST_F(ErmittlungFensterTest, StartZeigtDenBlockDerAnalyse) {
     const std::string text = Ergebnis();
     EXPECT_EQ(text.substr(0, text.find('\n')), "* Lotto-Analyse: Treffertabelle - OhneName.ZX7");
     EXPECT_EQ(Kind<QToolButton>("bToolbar_2")->text().toStdString(), "&Ermitteln");
+    // "&Drucken" hands the result box to the print output
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_0"), Qt::LeftButton);
+    const std::string druck = ui::DruckerInstanz()->Dokument()->toPlainText().toStdString();
+    EXPECT_NE(druck.find("* Treffertabelle -"), std::string::npos) << druck;
+}
+
+TEST(ErmittlungAusAuswertung, MenueeintragOeffnetDieGewaehlteAnalyse) {
+    SkriptPort port;
+    Arbeitsordner ordner;
+    ui::FensterAnmelden("fErmittlung", [] { return ui::ErmittlungFensterErzeugen(); });
+    auto auswertung = FensterMit(As7(ordner, "a.AS7", {" 01 2020 00 01 02 03 04 05 06 07"}));
+    auswertung->findChild<QAction*>("mErmittlung_7")->trigger();
+    std::unique_ptr<QWidget> analyse(ui::FensterSuchen("fErmittlung"));
+    ASSERT_NE(analyse, nullptr);
+    EXPECT_EQ(analyse->windowTitle().toStdString(), "Lotto-Analyse: Zweierwiederholungen - a.AS7");
+    ui::FensterAbmelden("fErmittlung");
 }
 
 TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
