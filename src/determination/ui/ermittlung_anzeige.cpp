@@ -105,15 +105,26 @@ void ErmittlungFenster::StatusZeigen(const QString& text) {
 }
 
 void ErmittlungFenster::ZaehlerAnzeigen(const std::array<int32_t, 10>& z) {
-    for (int k = 0; k < 10; ++k)
-        bzTreffer_[static_cast<size_t>(k)]->setText(QString::number(z[static_cast<size_t>(k)]));
-    bzTreffer_[11]->setText(QString::number(GewinnSumme(z)));
-    bzTreffer_[10]->setText(QString::number(AlleSumme(z)));
+    std::array<int32_t, 12> werte{};
+    std::copy(z.begin(), z.end(), werte.begin());
+    werte[10] = AlleSumme(z);
+    werte[11] = GewinnSumme(z);
+    // Classes that occurred stand out as in the evaluation window.
+    QPalette aktiv;
+    aktiv.setColor(QPalette::Window, QColor(0, 0, 159));
+    aktiv.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    for (size_t k = 0; k < 12; ++k) {
+        bzTreffer_[k]->setText(QString::number(werte[k]));
+        bzTreffer_[k]->setAutoFillBackground(true);
+        bzTreffer_[k]->setPalette(werte[k] > 0 ? aktiv : QPalette());
+    }
 }
 
 void ErmittlungFenster::ZaehlerLoeschen() {
-    for (int k = 0; k < 12; ++k)
-        bzTreffer_[static_cast<size_t>(k)]->setText(QStringLiteral("....."));
+    for (size_t k = 0; k < 12; ++k) {
+        bzTreffer_[k]->setText(QStringLiteral("....."));
+        bzTreffer_[k]->setPalette(QPalette());
+    }
 }
 
 void ErmittlungFenster::ZahlenVerfuegbarkeit() {

@@ -123,6 +123,7 @@ QWidget* ErmittlungFenster::ZaehlerBauen() {
         if (i < 12) {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             l->setMinimumWidth(40);
+            l->setContentsMargins(3, 0, 3, 0);
         } else {
             l->setText(u(kZaehlerTitel[i - 12]));
             l->setFont(mono);

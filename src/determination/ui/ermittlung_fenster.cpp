@@ -54,7 +54,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     setFocusPolicy(Qt::StrongFocus);
 
     setStyleSheet(QStringLiteral(
-        "QPushButton[raster=\"true\"] { min-width: 30px; max-width: 30px; min-height: 26px;"
+        "QPushButton[raster=\"true\"] { min-width: 28px; max-width: 28px; min-height: 26px;"
         " max-height: 26px; border: 1px solid #9aa6b8; border-radius: 4px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4e9f1);"
         " font-weight: bold; color: #222; padding: 0px; }"
