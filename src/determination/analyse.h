@@ -59,8 +59,8 @@ std::string AnalyseHilfethema(Analyseart art);
 const std::array<const char*, 14>& TreffertabellenEintraege();
 const std::array<const char*, 6>& PrognoseMethoden();  // cPrognoseart
 const std::array<const char*, 12>& Sternzeichen();     // without the "&"
-// The hit-table index's k (3..7) and its compared classes as a count 1..4 from 6T downwards
-// ("Für 5 Treffer mit 4 Treffer": k 5, columns 5T and 4T).
+// The number k (3..7) of assumed hits of a hit-table index ("Für 5 Treffer mit 4 Treffer": 5);
+// the classes an index compares are TreffertabelleSpalten in determination/treffertabelle.h.
 int TreffertabelleK(int index);
 
 // Window texts the logic defines because both faces need them.
@@ -166,11 +166,11 @@ struct AnalyseErgebnis {
 };
 
 struct AnalyseRueckrufe {
-    // Asked once per step; true ends the run (the partial result is kept). Runs on the
-    // calling thread, so a window running the analysis itself may pump events here
-    // (EreignissePumpen throttles itself).
+    // Asked about every 20 ms while a run goes on; true ends the run (the partial result is
+    // kept, `abgebrochen` set). Always called on the calling thread, also while the hit table
+    // uses a second core, so a window running the analysis itself may pump events here.
     std::function<bool()> stopp;
-    // Status-line progress, at most every ~100 ms; may be called from the calling thread only.
+    // Status-line progress, at most every ~100 ms, on the calling thread.
     std::function<void(const std::string&)> status;
 };
 

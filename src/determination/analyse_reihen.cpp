@@ -85,6 +85,8 @@ void Abschliessen(Kontext& k, uint64_t reihe, const std::string& zusatzzeilen) {
 
 }  // namespace
 
+// Zufallszahlen: one random row, evaluated. Gewinnzahlen: random rows until one meets every
+// from/to bound of the hit picture. Glücks-/Pechzahlen: the row of often/seldom paired numbers.
 void Zufallsreihen(Kontext& k) {
     const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
     if (k.e.verwende == 2 && k.markiert == 0) {
@@ -125,6 +127,8 @@ void Zufallsreihen(Kontext& k) {
     Abschliessen(k, reihe, info);
 }
 
+// Prognosen: the numbers that most often (or most seldom, or half and half) followed the
+// numbers of the last draw in range, scored by count, sum or rank points.
 void Prognose(Kontext& k) {
     const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
     if (k.zeilen.size() < 2) {
@@ -195,6 +199,7 @@ void Prognose(Kontext& k) {
     Abschliessen(k, reihe, info + kCrLf);
 }
 
+// Horoskop: numbers drawn by a generator seeded with the sign and the day; entertainment only.
 void Horoskopzahlen(Kontext& k) {
     const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
     if (!GenugFreie(k, anzahl)) return;

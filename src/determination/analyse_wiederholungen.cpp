@@ -114,6 +114,9 @@ std::string Restzeile(int64_t gesamt, size_t gezeigt) {
 
 }  // namespace
 
+// Zweier- to Fünferwiederholungen: every m free numbers with how many draws held them all,
+// listed when that count is below, equal to or above the limit; Vierer and Fünfer count only
+// draws from the start year (system: start row) on.
 void Wiederholungen(Kontext& k, int m) {
     const int32_t grenze = k.e.grenze & 0x7FFF;
     const auto vergleich = k.e.vergleich;
@@ -154,6 +157,8 @@ void Wiederholungen(Kontext& k, int m) {
     k.ergebnis.status = Str(gesamt) + " Kombinationen gefunden";
 }
 
+// Zerlegungsprüfung: every m of the marked numbers with how many draws held them all, in
+// lexicographic order and by count.
 void Zerlegung(Kontext& k) {
     const int m = std::clamp(k.e.zerlegung, 2, 5);
     if (Anzahl(k.markiert) <= m) {

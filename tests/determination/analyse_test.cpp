@@ -201,3 +201,22 @@ TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
         EXPECT_EQ(AnalyseAusListentext(eintrag.listentext), eintrag.art);
     }
 }
+
+TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
+    auto g = Eingaben(Analyseart::Gewinnzahlen);
+    g.versucheGewinnzahlen = 50;
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
+                         "10 von 10 Bedingungen erfüllt nach 1 Versuchen"));
+    g.gewinnVon[6] = 1;  // a row with six hits in one of five draws: never within 50 tries
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
+                         "9 von 10 Bedingungen erfüllt nach 50 Versuchen"));
+
+    auto h = Eingaben(Analyseart::Horoskop);
+    h.sternzeichen = 4, h.tag = 6, h.monat = 12, h.jahr = 2026;
+    const auto loewe = AnalyseAusfuehren(Kleine(), h);
+    h.seed = 99;  // the seed plays no part
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+    EXPECT_TRUE(Enthaelt(loewe.text, "Löwe am 06.12.2026 (nur zur Unterhaltung)"));
+    h.tag = 7;
+    EXPECT_NE(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+}
