@@ -86,6 +86,15 @@ void ErmittlungFenster::EingabenVorbelegen() {
         cAnzahl_[0]->addItem(u("Bis Stop"));
         cAnzahl_[0]->setCurrentText(vorher.isEmpty() ? QStringLiteral(" 1") : vorher);
     }
+    {
+        // Rows cannot be longer than the lottery has numbers.
+        const QString vorher = cAnzahl_[1]->currentText();
+        cAnzahl_[1]->clear();
+        for (int n = 1; n <= std::clamp<int>(daten_->GroessteZahl, 1, 49); ++n)
+            cAnzahl_[1]->addItem(QString::fromStdString(Str(n)));
+        const int i = cAnzahl_[1]->findText(vorher.isEmpty() ? QStringLiteral(" 6") : vorher);
+        cAnzahl_[1]->setCurrentIndex(std::max(0, i));
+    }
     rAnzahl_[0]->setVisible(wiederholt);
     rZahlen_->setVisible(wiederholt);
     rAnzahl_[1]->setVisible(wiederholt || *a == Analyseart::Prognosen);

@@ -112,8 +112,6 @@ QWidget* ErmittlungFenster::EingabenBauen() {
     gemeinsam->addLayout(anzahlen);
     // "Bis Stop" is any entry without a number: the run goes on until stopped.
     cAnzahl_[0]->setEditable(true);
-    for (int n = 1; n <= 49; ++n) cAnzahl_[1]->addItem(QString::fromStdString(Str(n)));
-    cAnzahl_[1]->setCurrentIndex(5);
     rZahlen_ = new QGroupBox(u("Zahlen"), flaeche);
     rZahlen_->setObjectName("rZahlen");
     auto* hz = new QVBoxLayout(rZahlen_);
