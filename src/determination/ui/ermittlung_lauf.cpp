@@ -38,7 +38,13 @@ void ErmittlungFenster::ErmittlungUmschalten() {
 }
 
 void ErmittlungFenster::ErmittlungStarten() {
-    if (Laeuft() || FreieZahlen() == 0) return;
+    if (Laeuft()) return;
+    if (FreieZahlen() == 0) {
+        // Nothing runs; the status line says why instead of leaving the user guessing.
+        StatusZeigen(
+            QString::fromUtf8(" Alle Zahlen sind gesperrt - 'Sperrung aufheben' gibt sie frei"));
+        return;
+    }
     const auto art = AnalyseAusListentext(cErmittlungart_->currentText().toStdString());
     if (!art || !Pruefen(*art)) return;
 
