@@ -51,6 +51,7 @@ void ErmittlungFenster::ErmittlungStarten() {
     laeuft_ = QStringLiteral("Nicht auswerten");
     bToolbar_[2]->setProperty("tag", laeuft_);
     stop_ = false;
+    ZaehlerLoeschen();  // counters of an earlier analysis would mislead
     SteuerungSperren(true);
     zahlix::Beschaeftigt(-1);
     const auto lebt = lebt_;
