@@ -2,6 +2,7 @@
 // linker would drop a registrar sitting alone in the window's own file.
 #include "app/ui/fenster.h"
 #include "drawhistory/ui/ziehungen_fenster.h"
+#include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "help/ui/hilfe_fenster.h"
 #include "output/ui/drucker.h"
@@ -18,6 +19,7 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fZiehungen", [] { return ZiehungenFensterErzeugen(); });
     FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
     FensterAnmelden("fStatistik", [] { return StatistikFensterErzeugen(); });
+    FensterAnmelden("fErmittlung", [] { return ErmittlungFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

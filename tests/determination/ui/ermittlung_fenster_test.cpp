@@ -1,0 +1,129 @@
+// The analysis window's wiring: a start reaches the analysis and its block shows, Esc stops a
+// run, closing waits for the run, and the lock buttons act on the number field.
+#include "determination/ui/ermittlung_fenster.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/skript_port.h"
+#include "app/ui/fenster.h"
+#include "evaluation/ui/auswertung_testhilfe.h"
+#include "output/ui/drucker.h"
+#include "shell/optionen.h"
+#include "support/lotto_beispiele.h"
+
+namespace zahlix::test {
+namespace {
+
+class ErmittlungFensterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Optionen() = Optionswerte{};
+        DatenUebergeben(Beispiel());
+        fenster = std::make_unique<ui::ErmittlungFenster>();
+        fenster->setAttribute(Qt::WA_DeleteOnClose, false);
+        fenster->SeedSetzen(7);
+        fenster->show();
+    }
+    template <class T>
+    T* Kind(const char* name) {
+        T* k = fenster->findChild<T*>(name);
+        EXPECT_NE(k, nullptr) << name;
+        return k;
+    }
+    QPushButton* Zahl(int n) {
+        return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1)));
+    }
+    std::string Ergebnis() { return Kind<QTextEdit>("rtErmittlung")->toPlainText().toStdString(); }
+
+    SkriptPort port;
+    std::unique_ptr<ui::ErmittlungFenster> fenster;
+};
+
+TEST_F(ErmittlungFensterTest, StartZeigtDenBlockDerAnalyse) {
+    fenster->ArtWaehlen(QString::fromUtf8("Treffertabelle"));
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_FALSE(fenster->Laeuft());
+    const std::string text = Ergebnis();
+    EXPECT_EQ(text.substr(0, text.find('\n')), "* Lotto-Analyse: Treffertabelle - OhneName.ZX7");
+    EXPECT_EQ(Kind<QToolButton>("bToolbar_2")->text().toStdString(), "&Ermitteln");
+    // "&Drucken" hands the result box to the print output
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_0"), Qt::LeftButton);
+    const std::string druck = ui::DruckerInstanz()->Dokument()->toPlainText().toStdString();
+    EXPECT_NE(druck.find("* Treffertabelle -"), std::string::npos) << druck;
+}
+
+TEST(ErmittlungAusAuswertung, MenueeintragOeffnetDieGewaehlteAnalyse) {
+    SkriptPort port;
+    Arbeitsordner ordner;
+    ui::FensterAnmelden("fErmittlung", [] { return ui::ErmittlungFensterErzeugen(); });
+    auto auswertung = FensterMit(As7(ordner, "a.AS7", {" 01 2020 00 01 02 03 04 05 06 07"}));
+    auswertung->findChild<QAction*>("mErmittlung_7")->trigger();
+    std::unique_ptr<QWidget> analyse(ui::FensterSuchen("fErmittlung"));
+    ASSERT_NE(analyse, nullptr);
+    EXPECT_EQ(analyse->windowTitle().toStdString(), "Lotto-Analyse: Zweierwiederholungen - a.AS7");
+    ui::FensterAbmelden("fErmittlung");
+}
+
+TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
+    fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
+    Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral("Bis Stop"));
+    bool geschlossen = true, notbremse = false;
+    QTimer::singleShot(300, fenster.get(), [&] {
+        geschlossen = fenster->close();
+        QTest::keyClick(fenster.get(), Qt::Key_Escape);
+    });
+    // Without a working Esc the run would never end.
+    QTimer::singleShot(5000, fenster.get(), [&] {
+        notbremse = fenster->Laeuft();
+        fenster->Stoppen();
+    });
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_FALSE(geschlossen);
+    EXPECT_FALSE(notbremse);
+    EXPECT_FALSE(fenster->Laeuft());
+    EXPECT_EQ(port.MeldungsTexte(),
+              (std::vector<std::string>{kWarnungBisStop, kMeldungSchliessenLaeuft}));
+    EXPECT_EQ(Kind<QLabel>("bzFrage")->text().left(23).toStdString(), " Ermittlung bis Stop - ");
+    EXPECT_NE(Ergebnis().find("* Lotto-Analyse: Zufallszahlen"), std::string::npos);
+    EXPECT_TRUE(fenster->close());
+}
+
+TEST_F(ErmittlungFensterTest, GleicheZahlenNurEinmalImErgebnisfeld) {
+    // "Zwischenspeicher nur manuell verwenden" is on by default.
+    fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
+    Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral(" 2"));
+    QTest::mouseClick(Kind<QRadioButton>("oVerwende_1"), Qt::LeftButton);
+    for (int n : {1, 2, 3, 4, 5, 49}) QTest::mouseClick(Zahl(n), Qt::LeftButton);
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    const std::string text = Ergebnis();
+    EXPECT_EQ(text.find("* Lotto-Analyse"), 0u);
+    EXPECT_EQ(text.find("* Lotto-Analyse", 1), std::string::npos) << text;
+    // each determination starts again from the user's marks
+    EXPECT_TRUE(Zahl(49)->isChecked());
+}
+
+TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {
+    // no draw holds 8: locked from the start
+    EXPECT_FALSE(Zahl(8)->isEnabled());
+    const int frei = fenster->FreieZahlen();
+    QTest::mouseClick(Zahl(7), Qt::LeftButton);
+    QTest::mouseClick(Kind<QPushButton>("bZahlenSperren_0"), Qt::LeftButton);
+    EXPECT_FALSE(Zahl(7)->isEnabled());
+    EXPECT_FALSE(Zahl(7)->isChecked());
+    EXPECT_EQ(fenster->FreieZahlen(), frei - 1);
+    QTest::mouseClick(Kind<QPushButton>("bZahlenSperren_1"), Qt::LeftButton);
+    EXPECT_EQ(fenster->FreieZahlen(), 49);
+}
+
+}  // namespace
+}  // namespace zahlix::test
