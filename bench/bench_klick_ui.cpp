@@ -2,27 +2,15 @@
 // painted, on a history of the given number of draws.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <memory>
 #include <random>
 
 #include "app/port.h"
+#include "bench_app.h"
 #include "evaluation/ui/auswertung_fenster.h"
 
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "zahlix-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = [] {
-        auto* da = qobject_cast<QApplication*>(QCoreApplication::instance());
-        return da ? da : new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 void Fuellen(zahlix::Lottodatei& d, int anzahl) {
     std::mt19937 g(4711);
@@ -49,7 +37,7 @@ void Fuellen(zahlix::Lottodatei& d, int anzahl) {
 }
 
 void BM_KlickBisAnzeige(benchmark::State& state) {
-    App();
+    BenchApp();
     auto f = std::make_unique<zahlix::ui::AuswertungFenster>(nullptr, false);
     f->resize(1000, 620);
     f->show();

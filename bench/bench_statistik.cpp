@@ -61,32 +61,16 @@ static void BM_StatistikAlle(benchmark::State& state) {
 BENCHMARK(BM_StatistikAlle)->ArgsProduct({{5, 6, 10, 11}, {32000}})->Unit(benchmark::kMillisecond);
 
 #ifdef ZAHLIX_BENCH_GUI
-#include <QApplication>
 #include <QListWidget>
 #include <QMetaObject>
 
+#include "bench_app.h"
 #include "statistics/ui/grafik_bild.h"
 #include "statistics/ui/statistik_fenster.h"
 
-namespace {
-
-QApplication& StatistikApp() {
-    static int argc = 1;
-    static char name[] = "zahlix-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = [] {
-        auto* da = qobject_cast<QApplication*>(QCoreApplication::instance());
-        return da ? da : new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
-}  // namespace
-
 // "&Ermitteln" of "Zahlen wie oft" in the window until its lists and graph are painted.
 static void BM_StatistikFenster(benchmark::State& state) {
-    StatistikApp();
+    BenchApp();
     zahlix::Lottodatei d = Historie32000();
     d.Leeren(static_cast<int>(state.range(0)));
     zahlix::DatenUebergeben(d);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ui/werkzeugleiste.h"
 #include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "shell/ui/rahmen.h"
@@ -40,25 +41,11 @@ constexpr std::array<int, 3> kToolbarSymbol{2, 4, 7};
 }  // namespace
 
 QWidget* ErmittlungFenster::ToolbarBauen() {
-    auto* leiste = new QFrame(this);
-    leiste->setObjectName("rToolbar");
-    leiste->setStyleSheet(QStringLiteral(
-        "QFrame#rToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f9fc,"
-        " stop:1 #e7ecf3); border: 1px solid #cfd6e0; border-radius: 4px; }"
-        "QToolButton { border: 1px solid transparent; border-radius: 3px; padding: 2px 6px; }"
-        "QToolButton:hover { border-color: #9db5dd; background: #eaf1fc; }"));
-    auto* h = new QHBoxLayout(leiste);
-    h->setContentsMargins(4, 2, 4, 2);
-    h->setSpacing(2);
+    QHBoxLayout* h = nullptr;
+    QFrame* leiste = WerkzeugleisteBauen(this, h);
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QToolButton(leiste);
-        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
-        b->setText(u(kToolbarText[i]));
-        b->setToolTip(u(kToolbarTipp[i]));
-        b->setIcon(ToolbarSymbol(kToolbarSymbol[static_cast<size_t>(i)]));
-        b->setIconSize(QSize(24, 24));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setFocusPolicy(Qt::NoFocus);
+        auto* b = WerkzeugknopfBauen(leiste, i, u(kToolbarText[i]), u(kToolbarTipp[i]),
+                                     ToolbarSymbol(kToolbarSymbol[static_cast<size_t>(i)]));
         bToolbar_[static_cast<size_t>(i)] = b;
         h->addWidget(b);
     }

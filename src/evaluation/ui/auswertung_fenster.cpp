@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/fenster.h"
+#include "app/ui/werkzeugleiste.h"
 #include "evaluation/ui/trefferliste_widget.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "shell/optionen.h"
@@ -286,26 +287,12 @@ QWidget* AuswertungFenster::ZaehlerBauen() {
 }
 
 QWidget* AuswertungFenster::ToolbarBauen() {
-    auto* leiste = new QFrame(this);
-    leiste->setObjectName("rToolbar");
-    leiste->setStyleSheet(QStringLiteral(
-        "QFrame#rToolbar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f9fc,"
-        " stop:1 #e7ecf3); border: 1px solid #cfd6e0; border-radius: 4px; }"
-        "QToolButton { border: 1px solid transparent; border-radius: 3px; padding: 2px 6px; }"
-        "QToolButton:hover { border-color: #9db5dd; background: #eaf1fc; }"));
-    auto* h = new QHBoxLayout(leiste);
-    h->setContentsMargins(4, 2, 4, 2);
-    h->setSpacing(2);
+    QHBoxLayout* h = nullptr;
+    QFrame* leiste = WerkzeugleisteBauen(this, h);
     // "Neu" leads, as in every file-based program.
     for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7}) {
-        auto* b = new QToolButton(leiste);
-        b->setObjectName(QStringLiteral("bToolbar_%1").arg(i));
-        b->setText(QString::fromUtf8(kToolbarText[i]));
-        b->setToolTip(QString::fromUtf8(kToolbarTipp[i]));
-        b->setIcon(ToolbarSymbol(i));
-        b->setIconSize(QSize(24, 24));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setFocusPolicy(Qt::NoFocus);
+        auto* b = WerkzeugknopfBauen(leiste, i, QString::fromUtf8(kToolbarText[i]),
+                                     QString::fromUtf8(kToolbarTipp[i]), ToolbarSymbol(i));
         b->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(b, &QWidget::customContextMenuRequested, this,
                 [this, b](const QPoint& p) { mDatei_->popup(b->mapToGlobal(p)); });
