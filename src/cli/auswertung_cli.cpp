@@ -127,12 +127,7 @@ int AufrufLesen(const Argumente& alle, bool mitFilter, Auswertungsaufruf& aufruf
 
 int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
                          Auswertungsanzeige& anzeige, std::ostream& err) {
-    if (int r = DateiVorhanden(aufruf.datei, err); r != kErfolg) return r;
-    std::error_code ec;
-    if (Programm().startverzeichnis.empty())
-        StartverzeichnisSetzen(std::filesystem::current_path(ec));
-    if (int r = WieImFensterOeffnen(aufruf.datei, d, err); r != kErfolg) return r;
-    if (int r = BereichAnwenden(aufruf.bereich, d, err); r != kErfolg) return r;
+    if (int r = ImBereichOeffnen(aufruf.datei, aufruf.bereich, d, err); r != kErfolg) return r;
     const auto zahlen = ZahlenLesen(aufruf.zahlen, std::clamp<int>(d.GroessteZahl, 1, 49), err);
     if (!zahlen) return kAufruffehler;
 

@@ -31,14 +31,13 @@ int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
         err << *fehler << "\n";
         return kAufruffehler;
     }
-    if (int r = DateiVorhanden(a[0], err); r != kErfolg) return r;
     Lottodatei d;
-    if (int r = WieImFensterOeffnen(a[0], d, err); r != kErfolg) return r;
-    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
+    if (int r = ImBereichOeffnen(a[0], bereichswahl, d, err); r != kErfolg) return r;
 
     AnalyseEingaben& e = aufruf.e;
     e.bereichText = d.Titel;
-    e.fenstertitel = AnalyseFenstertitel(d.Titel, *art, std::filesystem::path(a[0]).filename().string());
+    e.fenstertitel =
+        AnalyseFenstertitel(d.Titel, *art, std::filesystem::path(a[0]).filename().string());
     e.gesperrt = UngezogeneZahlen(d);
     for (int n : aufruf.gesperrt) e.gesperrt[static_cast<size_t>(n - 1)] = true;
     if (aufruf.zahlen)

@@ -193,13 +193,8 @@ int Statistik(const Argumente& alle, std::ostream& out, std::ostream& err) {
     int wertart = 0;
     if (int e = ParameterBilden(r, typ, p, wertart, err); e != kErfolg) return e;
     if (int e = FormatLesbar(r.datei, err); e != kErfolg) return e;
-    if (int e = DateiVorhanden(r.datei, err); e != kErfolg) return e;
-    std::error_code ec;
-    if (Programm().startverzeichnis.empty())
-        StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
-    if (int e = WieImFensterOeffnen(r.datei, d, err); e != kErfolg) return e;
-    if (int e = BereichAnwenden(bereichswahl, d, err); e != kErfolg) return e;
+    if (int e = ImBereichOeffnen(r.datei, bereichswahl, d, err); e != kErfolg) return e;
     const bool system = IstSystemdatei(d.Titel);
     if (system) p.zusatz = Ohne;  // a system file has no bonus numbers to show
 

@@ -36,10 +36,8 @@ int Treffertabelle(const Argumente& alle, std::ostream& out, std::ostream& err) 
         err << *fehler << "\n";
         return kAufruffehler;
     }
-    if (int r = DateiVorhanden(a[0], err); r != kErfolg) return r;
     Lottodatei d;
-    if (int r = WieImFensterOeffnen(a[0], d, err); r != kErfolg) return r;
-    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
+    if (int r = ImBereichOeffnen(a[0], bereichswahl, d, err); r != kErfolg) return r;
 
     std::vector<int> zahlen;
     const auto ungezogen = UngezogeneZahlen(d);
@@ -51,9 +49,11 @@ int Treffertabelle(const Argumente& alle, std::ostream& out, std::ostream& err) 
                                    static_cast<int16_t>(b[6])};
     const auto t = TreffertabelleBerechnen(d, zahlen, *index, zusatz);
     TextUnveraendertAusgeben(
-        out, TreffertabelleText(t, AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle,
-                                                    std::filesystem::path(a[0]).filename().string()),
-                                d.Titel));
+        out,
+        TreffertabelleText(t,
+                           AnalyseFenstertitel(d.Titel, Analyseart::Treffertabelle,
+                                               std::filesystem::path(a[0]).filename().string()),
+                           d.Titel));
     err << TreffertabelleStatus(t).substr(1) << "\n";
     return kErfolg;
 }

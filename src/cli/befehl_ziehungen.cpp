@@ -77,13 +77,8 @@ int Ziehungen(const Argumente& alle, std::ostream& out, std::ostream& err) {
     z.wahl.gruppe2 = kGruppenReiheAlsBild;
     if (int r = ZiehungsaufrufLesen(a, z, err); r != kErfolg) return r;
     if (int r = FormatLesbar(z.datei, err); r != kErfolg) return r;
-    if (int r = DateiVorhanden(z.datei, err); r != kErfolg) return r;
-    std::error_code ec;
-    if (Programm().startverzeichnis.empty())
-        StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
-    if (int r = WieImFensterOeffnen(z.datei, d, err); r != kErfolg) return r;
-    if (int r = BereichAnwenden(bereichswahl, d, err); r != kErfolg) return r;
+    if (int r = ImBereichOeffnen(z.datei, bereichswahl, d, err); r != kErfolg) return r;
     const std::string bereich = d.Titel.empty() ? BereichText() : d.Titel;
     z.wahl.system = IstSystembereich(bereich);
     const std::string name = std::filesystem::path(z.datei).filename().string();

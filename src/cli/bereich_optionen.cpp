@@ -1,8 +1,11 @@
 #include "cli/bereich_optionen.h"
 
+#include <filesystem>
 #include <ostream>
 
+#include "app/programm.h"
 #include "cli/auswertung_cli.h"
+#include "cli/quelldatei.h"
 
 namespace zahlix::cli {
 
@@ -51,6 +54,16 @@ int BereichAnwenden(const Bereichsoptionen& o, Lottodatei& d, std::ostream& err)
     if (BereichEinstellen(d, o.wahl, fehler)) return kErfolg;
     err << fehler << "\n";
     return kDatenfehler;
+}
+
+int ImBereichOeffnen(const std::string& name, const Bereichsoptionen& o, Lottodatei& d,
+                     std::ostream& err) {
+    if (int r = DateiVorhanden(name, err); r != kErfolg) return r;
+    std::error_code ec;
+    if (Programm().startverzeichnis.empty())
+        StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    if (int r = WieImFensterOeffnen(name, d, err); r != kErfolg) return r;
+    return BereichAnwenden(o, d, err);
 }
 
 }  // namespace zahlix::cli

@@ -14,6 +14,7 @@
 //   ... evaluate: the draws with d.ImBereich[i] == -1 are in range; d.Titel is the range line.
 // Without range options BereichAnwenden changes nothing.
 #include <iosfwd>
+#include <string>
 
 #include "cli/befehle.h"
 #include "core/bereich_auswahl.h"
@@ -34,5 +35,10 @@ int BereichsoptionenAbtrennen(const Argumente& a, Argumente& rest, Bereichsoptio
 // Applies the options to the loaded history: ImBereich, the shared range values and d.Titel.
 // kDatenfehler with the German reason when the range selects no draw.
 int BereichAnwenden(const Bereichsoptionen& o, Lottodatei& d, std::ostream& err);
+
+// The load of every evaluating command: the file must exist, opens as in the evaluation
+// window (start folder = working folder unless set) and gets the range options applied.
+int ImBereichOeffnen(const std::string& name, const Bereichsoptionen& o, Lottodatei& d,
+                     std::ostream& err);
 
 }  // namespace zahlix::cli
