@@ -46,4 +46,12 @@ std::string Gruppiert(int64_t n) {
     return negativ ? "-" + r : r;
 }
 
+std::string Prozentwert(int64_t teil, int64_t gesamt, char fuell) {
+    const int64_t hundertstel = gesamt > 0 ? (teil * 20000 / gesamt + 1) / 2 : 0;
+    std::string ganz = std::to_string(hundertstel / 100);
+    if (ganz.size() < 2) ganz.insert(0, 2 - ganz.size(), fuell);
+    const int64_t rest = hundertstel % 100;
+    return ganz + "," + (rest < 10 ? "0" : "") + std::to_string(rest) + "%";
+}
+
 }  // namespace zahlix

@@ -23,4 +23,8 @@ std::string Str(int64_t n);
 // German thousands grouping without padding: 13983816 -> "13.983.816".
 std::string Gruppiert(int64_t n);
 
+// teil of gesamt as "xx,yy%" (German comma, rounded half up, 0 for an empty whole); a
+// one-digit whole part is filled with fuell ("05,00%" or " 5,00%").
+std::string Prozentwert(int64_t teil, int64_t gesamt, char fuell);
+
 }  // namespace zahlix

@@ -8,6 +8,7 @@
 #include "core/zahlformat.h"
 #include "determination/analyse_kontext.h"
 #include "determination/treffertabelle.h"
+#include "evaluation/bericht.h"
 #include "output/kennung.h"
 
 namespace zahlix {
@@ -117,11 +118,7 @@ std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzze
     ergebnis.zaehler = z;
     ergebnis.zahlenzeile = Zahlenzeile(reihe, groessteZahl);
     std::string t = Kopf() + zusatzzeilen + ergebnis.zahlenzeile;
-    t += std::string("              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T") +
-         kCrLf;
-    t += "Treffer   ";
-    for (int c : kSpaltenKlassen) t += ZahlRechts6(static_cast<int16_t>(z[static_cast<size_t>(c)]));
-    t += kCrLf;
+    t += TrefferZeilen(z);
     if (system) return t + std::string(80, '-') + kCrLf;
 
     // The latest row in range of every class, going back from the last one.
@@ -132,21 +129,7 @@ std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzze
         if (c >= 0 && c <= 9 && zuletzt[static_cast<size_t>(c)] < 0)
             zuletzt[static_cast<size_t>(c)] = it->index;
     }
-    std::string datum = "Zuletzt   ", kennung = "----------";
-    for (int c : kSpaltenKlassen) {
-        const int i = zuletzt[static_cast<size_t>(c)];
-        if (i < 0) {
-            datum += " .....";
-            kennung += "------";
-            continue;
-        }
-        const auto code = static_cast<uint16_t>(d.JahrCode[static_cast<size_t>(i)]);
-        datum += " " +
-                 ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[static_cast<size_t>(i)]))) +
-                 ((code >> 8) == 20 ? "'" : "/") + ZahlNull2(static_cast<int16_t>(code & 0xFF));
-        kennung += "-----" + KennungText(KennungAus(d.WocheKennung[static_cast<size_t>(i)]));
-    }
-    return t + datum + kCrLf + kennung + "----------" + kCrLf;
+    return t + ZuletztZeilen(d, zuletzt);
 }
 
 AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,

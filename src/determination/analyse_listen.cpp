@@ -11,13 +11,6 @@ namespace zahlix {
 
 namespace {
 
-std::string Anteil(int64_t teil, int64_t gesamt) {
-    const int64_t h = gesamt > 0 ? (teil * 20000 / gesamt + 1) / 2 : 0;
-    std::string ganz = std::to_string(h / 100);
-    if (ganz.size() < 2) ganz.insert(0, 2 - ganz.size(), ' ');
-    return ganz + "," + (h % 100 < 10 ? "0" : "") + std::to_string(h % 100) + "%";
-}
-
 bool BereichGueltig(Kontext& k, int64_t von, int64_t bis) {
     if (von <= bis) return true;
     k.ergebnis.meldung = "Der Anfang des Bereichs (" + std::to_string(von) +
@@ -37,19 +30,20 @@ std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t
     std::string t = k.Kopf() + "* " + was + " von" + Str(von) + " bis" + Str(bis) + ":" +
                     Str(treffer) + " von" + Str(static_cast<int64_t>(k.zeilen.size())) +
                     (k.system ? " Reihen (" : " Ziehungen (") +
-                    Anteil(treffer, static_cast<int64_t>(k.zeilen.size())) + ")" + kCrLf + kCrLf;
+                    Prozentwert(treffer, static_cast<int64_t>(k.zeilen.size()), ' ') + ")" + kCrLf +
+                    kCrLf;
     t += (mitZahlen ? std::string("  Kombi-Nr  Anzahl     in%  Zuletzt  Zahlen")
                     : std::string("     Summe  Anzahl     in%  Zuletzt")) +
          kCrLf;
     size_t zeilen = 0;
     for (const auto& [wert, w] : werte) {
-        std::string e = (mitZahlen ? ZahlGruppiert10(static_cast<int32_t>(wert))
-                                   : ZahlRechts6(static_cast<int16_t>(wert)) + "    ") +
-                        "  " +
-                        ZahlRechts6(static_cast<int16_t>(std::min<int64_t>(w.anzahl, 32767))) +
-                        "  " + Anteil(w.anzahl, static_cast<int64_t>(k.zeilen.size())) + "  " +
-                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(w.letzte + 1)) + " "
-                                  : Ziehungsdatum(k.d, w.letzte));
+        std::string e =
+            (mitZahlen ? ZahlGruppiert10(static_cast<int32_t>(wert))
+                       : ZahlRechts6(static_cast<int16_t>(wert)) + "    ") +
+            "  " + ZahlRechts6(static_cast<int16_t>(std::min<int64_t>(w.anzahl, 32767))) + "  " +
+            Prozentwert(w.anzahl, static_cast<int64_t>(k.zeilen.size()), ' ') + "  " +
+            (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(w.letzte + 1)) + " "
+                      : Ziehungsdatum(k.d, w.letzte));
         if (mitZahlen) e += " " + ZahlenText(w.zahlen);
         k.ergebnis.liste.push_back(e);
         if (zeilen++ < kMaxTextzeilen) t += e + kCrLf;

@@ -114,15 +114,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// "00.00%" with the German decimal comma; rounded half away from zero.
-std::string Prozent(int64_t anzahl, int64_t gesamt) {
-    const int64_t hundertstel = gesamt > 0 ? (anzahl * 20000 / gesamt + 1) / 2 : 0;
-    std::string ganz = std::to_string(hundertstel / 100);
-    if (ganz.size() < 2) ganz.insert(0, 2 - ganz.size(), '0');
-    const int64_t rest = hundertstel % 100;
-    return ganz + "," + (rest < 10 ? "0" : "") + std::to_string(rest) + "%";
-}
-
 }  // namespace
 
 std::string TreffertabelleText(const Treffertabellenergebnis& t, const std::string& fenstertitel,
@@ -142,7 +133,7 @@ std::string TreffertabelleText(const Treffertabellenergebnis& t, const std::stri
                 s += ZahlRechts6(static_cast<int16_t>(b.klassen[static_cast<size_t>(6 - h)]));
         }
         s += "   " + ZahlGruppiert10(static_cast<int32_t>(b.anzahl)) + "  " +
-             Prozent(b.anzahl, t.kombinationen) + kCrLf;
+             Prozentwert(b.anzahl, t.kombinationen, '0') + kCrLf;
     }
     s += kCrLf + std::string(80, '-') + kCrLf;
     return s;

@@ -91,7 +91,7 @@ void SchnelleTabelle::BasisBauen(int s) {
     int64_t gesamt = 0;
     for (;;) {
         const int m = el[g - 1];
-        basis_[s][static_cast<size_t>(Colex(el, g))] = static_cast<int32_t>(gesamt - (m + 1));
+        basis_[s][static_cast<size_t>(ColexRang(el, g))] = static_cast<int32_t>(gesamt - (m + 1));
         gesamt += n_ - 1 - m;
         int i = g - 1;
         while (i >= 0 && el[i] == n_ - g + i) --i;
@@ -101,14 +101,8 @@ void SchnelleTabelle::BasisBauen(int s) {
     }
 }
 
-int64_t SchnelleTabelle::Colex(const int* el, int m) {
-    int64_t r = 0;
-    for (int i = 0; i < m; ++i) r += Bin(el[i], i + 1);
-    return r;
-}
-
 int64_t SchnelleTabelle::Index(const int* el, int j) const {
-    return basis_[j][static_cast<size_t>(Colex(el, j - 1))] + el[j - 1];
+    return basis_[j][static_cast<size_t>(ColexRang(el, j - 1))] + el[j - 1];
 }
 
 uint64_t SchnelleTabelle::Maske(const int* el, int m) {

@@ -63,7 +63,6 @@ class SchnelleTabelle {
     // largest tables front to back.
     void BasisBauen(int s);
 
-    static int64_t Colex(const int* el, int m);
     int64_t Index(const int* el, int j) const;
     static uint64_t Maske(const int* el, int m);
 

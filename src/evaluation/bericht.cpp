@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "output/kennung.h"
 #include "core/zahlformat.h"
+#include "output/kennung.h"
 
 namespace zahlix {
 
@@ -77,12 +77,34 @@ std::string BerichtKopf(const Auswertungsanzeige& a) {
         ++aufDerZeile;
     }
     t += std::string(" :") + kZeilenende;
-    t += std::string("              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T") +
-         kZeilenende;
-    t += "Treffer   ";
-    for (int c : kSpaltenKlassen) t += ZahlRechts6(static_cast<int16_t>(a.zaehler[c]));
-    t += kZeilenende;
-    return t;
+    return t + TrefferZeilen(a.zaehler);
+}
+
+std::string TrefferZeilen(const Klassenzaehler& zaehler) {
+    std::string t =
+        std::string("              6T    5+    5T    4+    4T    3+    3T    2T    1T    0T") +
+        kZeilenende + "Treffer   ";
+    for (int c : kSpaltenKlassen) t += ZahlRechts6(static_cast<int16_t>(zaehler[c]));
+    return t + kZeilenende;
+}
+
+std::string ZuletztZeilen(const Lottodatei& d, const std::array<int, 10>& zuletzt) {
+    std::string datum = "Zuletzt   ";
+    std::string kennung = "----------";
+    for (int c : kSpaltenKlassen) {
+        const int i = zuletzt[c];
+        if (i < 0) {
+            datum += " .....";
+            kennung += "------";
+            continue;
+        }
+        const int jahr = JahrAusJahrCode(d.JahrCode[i]);
+        const bool neu = (static_cast<uint16_t>(d.JahrCode[i]) >> 8) == 20;
+        datum += " " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[i]))) +
+                 (neu ? "'" : "/") + ZahlNull2(static_cast<int16_t>(jahr % 100));
+        kennung += "-----" + KennungText(KennungAus(d.WocheKennung[i]));
+    }
+    return datum + kZeilenende + kennung + "----------" + kZeilenende;
 }
 
 std::string ZwischenspeicherBlock(const Auswertungsanzeige& a, const Lottodatei& d) {
@@ -98,24 +120,7 @@ std::string ZwischenspeicherBlock(const Auswertungsanzeige& a, const Lottodatei&
         if (c >= 0 && c <= 9 && zuletzt[c] < 0) zuletzt[c] = i;
     }
 
-    std::string datum = "Zuletzt   ";
-    std::string kennung = "----------";
-    for (int c : kSpaltenKlassen) {
-        const int i = zuletzt[c];
-        if (i < 0) {
-            datum += " .....";
-            kennung += "------";
-            continue;
-        }
-        const int jahr = JahrAusJahrCode(d.JahrCode[i]);
-        const bool neu = (static_cast<uint16_t>(d.JahrCode[i]) >> 8) == 20;
-        datum += " " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[i]))) + (neu ? "'" : "/") +
-                 ZahlNull2(static_cast<int16_t>(jahr % 100));
-        kennung += "-----" + KennungText(KennungAus(d.WocheKennung[i]));
-    }
-    t += datum + kZeilenende;
-    t += kennung + "----------" + kZeilenende;
-    return t;
+    return t + ZuletztZeilen(d, zuletzt);
 }
 
 std::string DruckZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
@@ -133,7 +138,8 @@ std::string DruckZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
             t += "    ";
             continue;
         }
-        t += " " + ZahlNull2(static_cast<int16_t>(zahlen[j])) + (ZahlGesetzt(zahlen[j], auswahl) ? "*" : " ");
+        t += " " + ZahlNull2(static_cast<int16_t>(zahlen[j])) +
+             (ZahlGesetzt(zahlen[j], auswahl) ? "*" : " ");
     }
     t += "/";
     const int z = Zusatzzahl(w);

@@ -2,6 +2,7 @@
 // The texts of an evaluation as the evaluation window hands them on: the result-buffer block,
 // the print report, the rows-with-hits caption and the status line. Pure functions of the
 // window's state; nothing is evaluated again. Lines end with CR LF.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,13 +15,13 @@ namespace zahlix {
 
 // What the window shows after an evaluation.
 struct Auswertungsanzeige {
-    std::string fenstertitel;    // "Lotto-Auswertung: Samstaglotto.ZX7"
-    std::string bereichText;     // BereichText() of the evaluated range
-    Bitworte auswahl{};          // the marked numbers
-    int groessteZahl = 49;       // numbers above it are not listed
-    Klassenzaehler zaehler{};    // the ten class counters
-    std::string listentitel;     // caption of the rows-with-hits list
-    int filter = 10;             // 0..9 one class, 10 any hit, 11 three or more, 12 every draw
+    std::string fenstertitel;  // "Lotto-Auswertung: Samstaglotto.ZX7"
+    std::string bereichText;   // BereichText() of the evaluated range
+    Bitworte auswahl{};        // the marked numbers
+    int groessteZahl = 49;     // numbers above it are not listed
+    Klassenzaehler zaehler{};  // the ten class counters
+    std::string listentitel;   // caption of the rows-with-hits list
+    int filter = 10;           // 0..9 one class, 10 any hit, 11 three or more, 12 every draw
 };
 
 // Status line texts around an evaluation and its reports.
@@ -44,6 +45,12 @@ std::string StatuszeileNachAuswertung(int k, int32_t reihen, int32_t kombiNr, in
 
 // Head lines 1..5 shared by both reports: title, range, numbers, column heading, counters.
 std::string BerichtKopf(const Auswertungsanzeige& a);
+
+// The class header and the "Treffer" line of an evaluation block.
+std::string TrefferZeilen(const Klassenzaehler& zaehler);
+// The "Zuletzt" line and the identifier line under it: for every class the draw index of its
+// latest draw (-1 for none) as week/year ("'" for 20xx) and identifier.
+std::string ZuletztZeilen(const Lottodatei& d, const std::array<int, 10>& zuletzt);
 
 // The summary block for the result buffer: head, the date of the latest draw of every class
 // and its identifier, closed by 80 "-".
