@@ -195,7 +195,7 @@ int Statistik(const Argumente& alle, std::ostream& out, std::ostream& err) {
     if (int e = FormatLesbar(r.datei, err); e != kErfolg) return e;
     Lottodatei d;
     if (int e = ImBereichOeffnen(r.datei, bereichswahl, d, err); e != kErfolg) return e;
-    const bool system = IstSystemdatei(d.Titel);
+    const bool system = IstSystembereich(d.Titel);
     if (system) p.zusatz = Ohne;  // a system file has no bonus numbers to show
 
     Lauf l = Ausfuehren(d, p);

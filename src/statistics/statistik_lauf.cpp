@@ -45,8 +45,4 @@ std::vector<std::string> ParameterTexte(const Parameter& p, bool zusatzzahlSicht
     return t;
 }
 
-bool IstSystemdatei(const std::string& bereichText) {
-    return bereichText.rfind("System", 0) == 0;
-}
-
 }  // namespace zahlix::statistik

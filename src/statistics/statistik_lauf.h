@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bereich.h"
 #include "statistics/statistik.h"
 #include "statistics/statistik_druck.h"
 #include "statistics/statistik_katalog.h"
@@ -34,7 +35,5 @@ std::string AuswahlText(int typ, int feld, const Parameter& p);
 // bonus-number option unless it is hidden (system files, types without the choice).
 std::vector<std::string> ParameterTexte(const Parameter& p, bool zusatzzahlSichtbar);
 
-// True when the range text marks a system file.
-bool IstSystemdatei(const std::string& bereichText);
 
 }  // namespace zahlix::statistik

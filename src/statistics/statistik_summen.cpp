@@ -95,6 +95,7 @@ void SummenBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, Ergeb
         ++passend;
         for (int j = 0; j + a - 1 < 6; ++j) {
             const int d = zahlen[j + a - 1] - zahlen[j];
+            if (d > e.n) continue;  // a damaged draw with numbers above GroessteZahl
             ++anzahl[static_cast<size_t>(d)];
             ev.Treffer(d, i);
         }

@@ -55,8 +55,9 @@ Zahlenfeldfarben ZahlenfeldgrafikBerechnen(const Lottodatei& d, int grafik,
                                            const std::array<int, 3>& regler) {
     Zahlenfeldfarben f;
     const int N = std::clamp<int>(d.GroessteZahl, 1, 49);
+    if (grafik < 1 || grafik > 5) return f;
     const std::vector<Zug> z = ZuegeImBereich(d);
-    if (grafik < 1 || grafik > 5 || z.empty()) return f;
+    if (z.empty()) return f;
     const int a = std::clamp(regler[0], 1, 20), b = std::clamp(regler[1], 1, 20),
               c = std::clamp(regler[2], 1, 20);
     const std::string nl = "\r\n";

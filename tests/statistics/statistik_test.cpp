@@ -430,6 +430,16 @@ TEST(Statistik, LeereHistorieUndAbbruch) {
     const Ergebnis e = Berechnen(h.datei, Standardparameter(ZahlenWieOft), [] { return true; });
     EXPECT_TRUE(e.abgebrochen);
     EXPECT_EQ(Berechnen(h.datei, {Nachbarzahlen, 7, 0, Ohne}).n, 0);
+    // No type writes past its rows when a damaged draw holds numbers above GroessteZahl.
+    Historie klein = Zufallshistorie(9, 40, 45);
+    klein.datei.ZahlenSetzen(3, ZahlenPacken(std::vector<int>{1, 10, 20, 30, 40, 49}));
+    for (int t = 1; t <= 16; ++t)
+        for (int z2 : {0, 4}) {
+            Parameter p = Standardparameter(t);
+            if (t == Zahlenabstand) p.zahl2 = z2;
+            const Ergebnis r = Berechnen(klein.datei, p);
+            EXPECT_FALSE(r.abgebrochen) << t;  // and no write past its rows (sanitizers)
+        }
 }
 
 }  // namespace

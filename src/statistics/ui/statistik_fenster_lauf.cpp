@@ -51,12 +51,12 @@ void StatistikFenster::ArtWaehlen(const QString& art) {
 void StatistikFenster::TitelAnzeigen() {
     const std::string titel = std::filesystem::path(daten_.Dateiname).filename().string();
     const std::string typ = typ_ ? Beschreibung(typ_).name : "";
-    setWindowTitle(Q(Fenstertitel(IstSystemdatei(daten_.Titel), typ, titel)));
+    setWindowTitle(Q(Fenstertitel(IstSystembereich(daten_.Titel), typ, titel)));
 }
 
 void StatistikFenster::TypEinrichten() {
     typ_ = cStatistikart_->currentIndex();
-    const bool system = IstSystemdatei(daten_.Titel);
+    const bool system = IstSystembereich(daten_.Titel);
     const bool zusatz = typ_ != 0 && !system && Beschreibung(typ_).zusatzzahl;
     bzZusatzzahl_->setVisible(zusatz);
     for (QRadioButton* o : oZusatzzahl_) o->setVisible(zusatz);
@@ -101,7 +101,7 @@ Parameter StatistikFenster::ParameterLesen() const {
         Auswahl2IstListe(typ_) ? cZahl_[1]->currentIndex() : Zahlwert(cZahl_[1]->currentText());
     for (int i = 0; i < 3; ++i)
         if (oZusatzzahl_[static_cast<size_t>(i)]->isChecked()) p.zusatz = i;
-    if (!Beschreibung(typ_).zusatzzahl || IstSystemdatei(daten_.Titel)) p.zusatz = Ohne;
+    if (!Beschreibung(typ_).zusatzzahl || IstSystembereich(daten_.Titel)) p.zusatz = Ohne;
     return p;
 }
 
