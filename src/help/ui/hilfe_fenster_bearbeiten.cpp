@@ -74,9 +74,14 @@ bool HilfeFenster::Speichern() {
 void HilfeFenster::closeEvent(QCloseEvent* e) {
     if (geaendert_) {
         ansicht_->setCurrentWidget(rtHilfe1_);
-        // Nein closes without the edits; a failed save keeps the window open.
-        if (Meldung("Die Hilfedatei wurde geändert. Änderungen speichern?",
-                    flags::Frage | flags::JaNein, "Hilfe") == kJa) {
+        // Nein closes without the edits; Esc and a failed save keep the window open.
+        const int16_t antwort = Meldung("Die Hilfedatei wurde geändert. Änderungen speichern?",
+                                        flags::Frage | flags::JaNein, "Hilfe");
+        if (antwort == kAbbrechen && !ProgrammEndet()) {
+            e->ignore();
+            return;
+        }
+        if (antwort == kJa) {
             std::string fehler;
             const std::string text = ZeilenendenCrLf(rtHilfe1_->toPlainText().toStdString());
             if (!DateiAtomarSchreiben(Dateien().hilfe, text, fehler)) {

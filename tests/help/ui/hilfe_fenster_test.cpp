@@ -171,6 +171,8 @@ TEST_F(HilfeTest, BearbeitenSpeichertAtomarUndFehlendeDateiWirdGemeldet) {
     port.eingaben = {"Zahlix führt", "Zahlix verwaltet..Zeile zwei"};
     QTest::keyClick(arbeitskopie, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(port.MeldungsTexte().back(), "1 gefunden und ersetzt");
+    port.tasten = {Taste::Geschlossen};  // Esc on "Änderungen speichern?" keeps the edits
+    EXPECT_FALSE(hilfe->close());
     port.tasten = {Taste::Erste};
     QTest::keyClick(arbeitskopie, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(arbeitskopie->isVisible());
