@@ -28,6 +28,14 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err);
 int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err);
 int Analyse(const Argumente& a, std::ostream& out, std::ostream& err);
 int Statistik(const Argumente& a, std::ostream& out, std::ostream& err);
+// "system UNTERBEFEHL ...": dispatches to the ticket-system commands below.
+int System(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemInfo(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemAuswerten(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemPruefen(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemFiltern(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemDrucken(const Argumente& a, std::ostream& out, std::ostream& err);
+int SystemBauen(const Argumente& a, std::ostream& out, std::ostream& err);
 
 // The usage text printed for a missing or unknown command.
 const char* Verwendung();

@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         {"treffertabelle", Treffertabelle},
         {"analyse", Analyse},
         {"statistik", Statistik},
+        {"system", System},
     };
     if (argc < 2) {
         std::cerr << Verwendung();

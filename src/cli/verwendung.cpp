@@ -33,6 +33,16 @@ const char* Verwendung() {
            "  statistik DATEI [TYP] [--zahl1 X] [--zahl2 Y] [--art A] [--gruppe G]\n"
            "            [--zusatzzahl ohne|mit|nur] [--wert W] [--grafik 0..4] [--svg DATEI]\n"
            "                                  Statistik als Druckausgabe (ohne TYP: die Arten)\n"
+           "  system info SYSTEM              Reihen und Zahlen eines Systems (.ZS4, .ZS3, .TXT)\n"
+           "  system auswerten SYSTEM DATEI [Bereich] [--einsatz E]\n"
+           "                                  Was das System in den Ziehungen getroffen hätte\n"
+           "  system pruefen SYSTEM DATEI     Das System gegen die neueste Ziehung prüfen\n"
+           "  system filtern SYSTEM|--zahlen Z1,... ZIEL [--summe A-B] [--ungerade A-B]\n"
+           "                [--tief A-B] [--nachbarn MAX] ...\n"
+           "                                  Reihen eines Systems filtern und speichern\n"
+           "  system drucken SYSTEM ZIEL.pdf  Reihen auf Lottoscheine drucken (PDF)\n"
+           "  system bauen ZIEL.ZS4 --zahlen Z1,... --garantie T[,M] [--sekunden S] [--seed N]\n"
+           "               [--zufallsbelegung]  Verkürztes System mit geprüfter Garantie bauen\n"
            "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
            "                                  [--kennung K]\n";
 }
