@@ -11,11 +11,6 @@
 #include "cli/quelldatei.h"
 #include "core/bereich.h"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace zahlix::cli {
 
 std::optional<int> GanzeZahl(const std::string& text) {
@@ -143,12 +138,6 @@ int AuswertungAusfuehren(const Auswertungsaufruf& aufruf, Lottodatei& d,
 }
 
 void TextUnveraendertAusgeben(std::ostream& out, const std::string& text) {
-#ifdef _WIN32
-    if (&out == &std::cout) {
-        std::cout.flush();
-        _setmode(_fileno(stdout), _O_BINARY);
-    }
-#endif
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
 }

@@ -5,11 +5,14 @@
 
 #include "cli/befehle.h"
 #include "cli/cli_port.h"
+#include "cli/konsole.h"
 #include "core/tabellen.h"
 
 int main(int argc, char** argv) {
     using namespace zahlix::cli;
     zahlix::Initialisieren();
+    KonsoleEinrichten();
+    const Argumente alle = ArgumenteUtf8(argc, argv);
     KonsolenPort port(std::cerr);
 
     using Befehl = int (*)(const Argumente&, std::ostream&, std::ostream&);
@@ -31,16 +34,16 @@ int main(int argc, char** argv) {
         {"statistik", Statistik},
         {"system", System},
     };
-    if (argc < 2) {
+    if (alle.empty()) {
         std::cerr << Verwendung();
         return kAufruffehler;
     }
-    auto it = befehle.find(argv[1]);
+    auto it = befehle.find(alle[0]);
     if (it == befehle.end()) {
-        std::cerr << "Unbekannter Befehl: " << argv[1] << "\n" << Verwendung();
+        std::cerr << "Unbekannter Befehl: " << alle[0] << "\n" << Verwendung();
         return kAufruffehler;
     }
-    const Argumente argumente(argv + 2, argv + argc);
+    const Argumente argumente(alle.begin() + 1, alle.end());
     try {
         return it->second(argumente, std::cout, std::cerr);
     } catch (const std::exception& e) {

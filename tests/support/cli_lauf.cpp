@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "core/textdatei.h"
+
 #ifndef _WIN32
 #include <sys/wait.h>
 #endif
@@ -14,11 +16,19 @@ namespace zahlix::test {
 
 CliLauf Ausfuehren(const fs::path& programm, const fs::path& ordner, const std::string& argumente) {
     const fs::path aus = ordner / "~cli_aus.txt", fehler = ordner / "~cli_fehler.txt";
-    const std::string befehl = "cd \"" + ordner.string() + "\" && \"" + programm.string() + "\" " +
-                               argumente + " >\"" + aus.string() + "\" 2>\"" + fehler.string() +
-                               "\"";
+#ifdef _WIN32
+    // cmd changes the drive only with /d, and the program's path must not depend on the drive;
+    // the wide call keeps umlauts in the arguments.
+    const std::string cd = "cd /d \"", exe = TextAusPfad(fs::absolute(programm).make_preferred());
+#else
+    const std::string cd = "cd \"", exe = programm.string();
+#endif
+    const std::string befehl = cd + TextAusPfad(ordner) + "\" && \"" + exe + "\" " + argumente +
+                               " >\"" + TextAusPfad(aus) + "\" 2>\"" + TextAusPfad(fehler) + "\"";
+#ifdef _WIN32
+    const int status = ::_wsystem(PfadVonName(befehl).c_str());
+#else
     int status = std::system(befehl.c_str());
-#ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
     CliLauf lauf{status, DateiLesen(aus), DateiLesen(fehler)};
