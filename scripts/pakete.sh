@@ -15,3 +15,5 @@ zahlix_pakete_installieren() {
 }
 
 ZAHLIX_BAU_PAKETE=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n)
+# The Windows cross build and its tests under Wine (scripts/windows-test).
+ZAHLIX_WINDOWS_PAKETE=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest)
