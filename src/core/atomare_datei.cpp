@@ -1,18 +1,12 @@
 #include "core/atomare_datei.h"
 
-#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <random>
 #include <system_error>
 
+#include "core/dateisystem.h"
 #include "core/systemfehler.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -30,108 +24,168 @@ struct Fehlschlag {
 };
 
 struct Art {
-    bool schutzBeachten;     // refuse a target the user may not write
-    bool rechteUebernehmen;  // the new file keeps the mode of the one it replaces
+    bool schutzBeachten;  // refuse a target the user may not write
+    // Owner, group and mode of the replaced file stay; where the system does not allow that,
+    // the file is written in place.
+    bool besitzBehalten;
+    std::optional<fs::perms> rechte;  // the new file's mode, when not the replaced one's
 };
 
-std::FILE* Oeffnen(const fs::path& p, const char* modus) {
-#ifdef _WIN32
-    std::wstring m(modus, modus + std::char_traits<char>::length(modus));
-    return ::_wfopen(p.c_str(), m.c_str());
-#else
-    return std::fopen(p.c_str(), modus);
-#endif
+constexpr std::size_t kTempLaenge = 13;  // "~zx" + six hex digits + ".tmp"
+
+// Exactly the names TemporaerAnlegen gives, so nobody else's file is ever taken for one.
+bool EigenerRest(const std::string& name) {
+    if (name.size() != kTempLaenge || !name.starts_with("~zx") || !name.ends_with(".tmp"))
+        return false;
+    for (std::size_t i = 3; i < 9; ++i)
+        if (!((name[i] >= '0' && name[i] <= '9') || (name[i] >= 'a' && name[i] <= 'f')))
+            return false;
+    return true;
 }
 
-// Until this returns the data may sit in the system's cache only; a power loss after the
-// rename would then leave an empty file under the target's name.
-bool AufDiePlatte(std::FILE* f) {
-    if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-    return ::_commit(::_fileno(f)) == 0;  // FlushFileBuffers
-#else
-    return ::fsync(::fileno(f)) == 0;
-#endif
-}
-
-// Makes the rename itself durable (POSIX keeps directory entries in the folder's data).
-void OrdnerAufDiePlatte(const fs::path& ordner) {
-#ifndef _WIN32
-    const int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+// What a killed save left behind. A minute is far longer than any save takes, so the temporary
+// file of a save still running elsewhere stays.
+void ResteEntfernen(const fs::path& ordner) {
+    const auto grenze = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    fs::directory_iterator it(ordner.empty() ? fs::path(".") : ordner, ec), ende;
+    for (; !ec && it != ende; it.increment(ec)) {
+        if (!EigenerRest(TextAusPfad(it->path().filename()))) continue;
+        std::error_code e;
+        if (it->symlink_status(e).type() != fs::file_type::regular) continue;
+        const auto zeit = it->last_write_time(e);
+        if (!e && zeit < grenze) fs::remove(it->path(), e);
     }
-#else
-    (void)ordner;
-#endif
-}
-
-std::string Grund(int fehlernummer) {
-    return SystemfehlerText(fehlernummer);
 }
 
 // Short on purpose: a target name near the system's limit must still fit. Created exclusively,
-// so two programs writing into one folder never share a temporary file.
-std::FILE* TemporaerAnlegen(const fs::path& ordner, fs::path& temp) {
+// so two programs writing into one folder never share a temporary file, and with the final
+// mode from the start, so even a leftover shows nobody what the target hides.
+Dateigriff TemporaerAnlegen(const fs::path& ordner, fs::perms rechte, fs::path& temp,
+                            std::error_code& ec) {
     static std::mt19937 zufall{std::random_device{}()};
     char name[24];
     for (int versuch = 0; versuch < 100; ++versuch) {
         std::snprintf(name, sizeof name, "~zx%06x.tmp", static_cast<unsigned>(zufall() & 0xFFFFFF));
         temp = ordner / name;
-        errno = 0;
-        if (std::FILE* f = Oeffnen(temp, "wbx")) return f;
-        if (errno != EEXIST) return nullptr;
+        ec.clear();
+        Dateigriff f = NeuAnlegen(temp, rechte, ec);
+        if (f.Offen() || ec != std::errc::file_exists) return f;
     }
-    return nullptr;
+    return {};
 }
 
 // Opening for writing asks the system itself, so its rules (modes, ACLs, read-only mounts,
 // root) decide, and nothing is changed by asking.
 std::optional<std::string> Schreibschutz(const fs::path& ziel) {
-    errno = 0;
-    std::FILE* probe = Oeffnen(ziel, "r+b");
-    if (!probe) return Grund(errno ? errno : EACCES);
-    std::fclose(probe);
-    return std::nullopt;
+    std::error_code ec;
+    if (ZumAendernOeffnen(ziel, ec).Offen()) return std::nullopt;
+    return SystemfehlerText(ec ? ec : std::make_error_code(std::errc::permission_denied));
 }
 
-std::optional<Fehlschlag> Ersetzen(const fs::path& gewuenscht, std::string_view inhalt, Art art) {
+// A device or pipe would be replaced by a plain file and its link to the system lost.
+std::optional<std::string> KeineDatei(const fs::file_status& st) {
+    if (!fs::exists(st) || fs::is_regular_file(st)) return std::nullopt;
+    if (fs::is_directory(st))
+        return SystemfehlerText(std::make_error_code(std::errc::is_a_directory));
+    return "Der Name bezeichnet keine gewöhnliche Datei, sondern ein Gerät oder eine Pipe";
+}
+
+std::string_view Begrenzt(std::string_view inhalt) {
+    return fehlerNach && *fehlerNach < inhalt.size() ? inhalt.substr(0, *fehlerNach) : inhalt;
+}
+
+// The whole content from the start, nothing after it, on the disk; the test hook cuts it short
+// as a full disk would.
+bool Einschreiben(const Dateigriff& g, std::string_view inhalt, std::error_code& ec) {
+    const std::string_view teil = Begrenzt(inhalt);
+    if (!Schreiben(g, 0, teil, ec)) return false;
+    if (teil.size() != inhalt.size()) {
+        ec = std::make_error_code(std::errc::no_space_on_device);
+        return false;
+    }
+    return Kuerzen(g, inhalt.size(), ec) && AufDiePlatte(g, ec);
+}
+
+// Overwrites the file as editors do. The space is reserved first, so a full disk stops the
+// save before anything changed; any other failure puts the old content back.
+std::optional<Fehlschlag> ImOrtSchreiben(const fs::path& ziel, std::string_view inhalt) {
+    std::error_code ec, egal;
+    Dateigriff g = ZumAendernOeffnen(ziel, ec);
+    if (!g.Offen()) return Fehlschlag{Schritt::Anlegen, SystemfehlerText(ec)};
+    std::string alt;
+    if (!AllesLesen(g, alt, ec)) return Fehlschlag{Schritt::Schreiben, SystemfehlerText(ec)};
+    if (Reservieren(g, inhalt.size(), ec) && Einschreiben(g, inhalt, ec)) return std::nullopt;
+    const std::string grund = SystemfehlerText(ec);
+    Schreiben(g, 0, alt, egal);
+    Kuerzen(g, alt.size(), egal);
+    AufDiePlatte(g, egal);
+    return Fehlschlag{Schritt::Schreiben, grund};
+}
+
+std::optional<Fehlschlag> Ersetzen(const fs::path& gewuenscht, std::string_view inhalt,
+                                   const Art& art) {
     std::error_code ec;
     const fs::path ziel = VerknuepfungAufloesen(gewuenscht);
-    const bool vorhanden = fs::exists(ziel, ec);
+    const fs::path ordner = ziel.parent_path();
+    const fs::file_status st = fs::status(ziel, ec);
+    const bool vorhanden = fs::exists(st);
+    if (auto grund = KeineDatei(st)) return Fehlschlag{Schritt::Anlegen, *grund};
     if (vorhanden && art.schutzBeachten) {
         if (auto grund = Schreibschutz(ziel)) return Fehlschlag{Schritt::Anlegen, *grund};
     }
+    ResteEntfernen(ordner);
+    const bool angleichen = vorhanden || art.rechte;
+    const fs::perms rechte = art.rechte  ? *art.rechte
+                             : vorhanden ? st.permissions()
+                                         : fs::perms(0666);
+    const bool imOrtMoeglich = vorhanden && art.besitzBehalten;
     fs::path temp;
-    std::FILE* f = TemporaerAnlegen(ziel.parent_path(), temp);
-    if (!f) return Fehlschlag{Schritt::Anlegen, Grund(errno)};
-    std::optional<Fehlschlag> fehlschlag;
-    std::string_view rest = inhalt;
-    if (fehlerNach && *fehlerNach < rest.size()) rest = rest.substr(0, *fehlerNach);
-    errno = 0;
-    if (std::fwrite(rest.data(), 1, rest.size(), f) != rest.size() || !AufDiePlatte(f))
-        fehlschlag = Fehlschlag{Schritt::Schreiben, Grund(errno)};
-    else if (rest.size() != inhalt.size())
-        fehlschlag = Fehlschlag{Schritt::Schreiben, Grund(ENOSPC)};
-    if (std::fclose(f) != 0 && !fehlschlag)
-        fehlschlag = Fehlschlag{Schritt::Schreiben, Grund(errno)};
-    if (!fehlschlag && vorhanden) {
-        if (art.rechteUebernehmen)
-            fs::permissions(temp, fs::status(ziel, ec).permissions(), ec);
-        else  // Windows refuses to rename over a read-only file
-            fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add, ec);
+    Dateigriff f = TemporaerAnlegen(ordner, rechte, temp, ec);
+    if (!f.Offen()) {
+        // A folder that takes no new file while the file itself may be written.
+        if (imOrtMoeglich && ec == std::errc::permission_denied)
+            return ImOrtSchreiben(ziel, inhalt);
+        return Fehlschlag{Schritt::Anlegen, SystemfehlerText(ec)};
     }
+    std::optional<Fehlschlag> fehlschlag;
+    bool imOrt = false;
+    if (angleichen && !Angleichen(f, imOrtMoeglich ? &ziel : nullptr, rechte, ec)) {
+        // Another user's file in a shared folder: handing it over to this user would lock its
+        // owner out.
+        imOrt = imOrtMoeglich && ec == std::errc::operation_not_permitted;
+        fehlschlag = Fehlschlag{Schritt::Anlegen, SystemfehlerText(ec)};
+    } else if (!Einschreiben(f, inhalt, ec)) {
+        fehlschlag = Fehlschlag{Schritt::Schreiben, SystemfehlerText(ec)};
+    }
+    if (const std::error_code e = f.Schliessen(); e && !fehlschlag)
+        fehlschlag = Fehlschlag{Schritt::Schreiben, SystemfehlerText(e)};
+    if (!fehlschlag && vorhanden && !art.schutzBeachten)  // Windows renames over no read-only file
+        fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add, ec);
     if (!fehlschlag) {
         fs::rename(temp, ziel, ec);
         if (ec) fehlschlag = Fehlschlag{Schritt::Ersetzen, SystemfehlerText(ec)};
     }
     if (fehlschlag) {
         fs::remove(temp, ec);
-        return fehlschlag;
+        return imOrt ? ImOrtSchreiben(ziel, inhalt) : fehlschlag;
     }
-    OrdnerAufDiePlatte(ziel.parent_path());
+    OrdnerAufDiePlatte(ordner);
     return std::nullopt;
+}
+
+// A backup folder made in a folder its group shares is shared the same way.
+bool OrdnerAnlegen(const fs::path& ordner, std::string& fehler) {
+    std::error_code ec;
+    if (!fs::create_directories(ordner, ec)) {
+        if (ec) fehler = SystemfehlerText(ec);
+        return !ec;
+    }
+    const fs::path oben = ordner.parent_path().empty() ? fs::path(".") : ordner.parent_path();
+    const fs::perms geteilt = fs::status(oben, ec).permissions() & fs::perms::group_write;
+    if (!ec && geteilt != fs::perms::none)
+        fs::permissions(ordner, geteilt, fs::perm_options::add, ec);
+    return true;
 }
 
 }  // namespace
@@ -150,8 +204,10 @@ fs::path VerknuepfungAufloesen(const fs::path& pfad) {
 bool ZielBeschreibbar(const fs::path& ziel, std::string& fehler) {
     const fs::path echt = VerknuepfungAufloesen(ziel);
     std::error_code ec;
-    if (!fs::exists(echt, ec)) return true;
-    const auto grund = Schreibschutz(echt);
+    const fs::file_status st = fs::status(echt, ec);
+    if (!fs::exists(st)) return true;
+    auto grund = KeineDatei(st);
+    if (!grund) grund = Schreibschutz(echt);
     if (grund) fehler = *grund;
     return !grund;
 }
@@ -161,7 +217,7 @@ void SchreibfehlerNachBytes(std::optional<std::size_t> n) {
 }
 
 bool AtomarErsetzen(const fs::path& ziel, std::string_view inhalt, std::string& fehler) {
-    const auto f = Ersetzen(ziel, inhalt, {true, true});
+    const auto f = Ersetzen(ziel, inhalt, {true, true, std::nullopt});
     if (!f) return true;
     if (!f->grund.empty())
         fehler = f->grund;
@@ -176,12 +232,13 @@ bool SicherungSchreiben(const fs::path& datei, const fs::path& sicherung, std::s
     std::string bytes;
     if (!GanzEinlesen(datei, bytes, fehler)) return false;
     std::error_code ec;
-    fs::create_directories(sicherung.parent_path(), ec);
+    const fs::perms rechte = fs::status(datei, ec).permissions();
     if (ec) {
         fehler = SystemfehlerText(ec);
         return false;
     }
-    const auto f = Ersetzen(sicherung, bytes, {false, false});
+    if (!OrdnerAnlegen(sicherung.parent_path(), fehler)) return false;
+    const auto f = Ersetzen(sicherung, bytes, {false, false, rechte});
     if (!f) return true;
     fehler = f->grund.empty() ? "Die Sicherungskopie konnte nicht geschrieben werden." : f->grund;
     return false;
@@ -195,7 +252,7 @@ bool DateiAtomarSchreiben(const fs::path& pfad, std::string_view inhalt, std::st
             name + " kann nicht geschrieben werden: Es gibt bereits einen Ordner dieses Namens.";
         return false;
     }
-    const auto f = Ersetzen(pfad, inhalt, {true, true});
+    const auto f = Ersetzen(pfad, inhalt, {true, true, std::nullopt});
     if (!f) return true;
     const std::string grund = f->grund.empty() ? "" : ": " + f->grund;
     switch (f->schritt) {

@@ -9,10 +9,12 @@
 // removed when its holder lets go; a holder that finds its companion removed or replaced
 // meanwhile takes the lock again, so two holders never meet. Where no companion can be made
 // (a folder the user may not write), the lock is taken on the data file itself, which is then
-// written in place. Programs that do not ask for the lock are not stopped by it.
+// written in place (atomare_datei.h). Programs that do not ask for the lock are not stopped.
 #include <chrono>
 #include <filesystem>
 #include <string>
+
+#include "core/dateisystem.h"
 
 namespace zahlix {
 
@@ -33,12 +35,12 @@ class Dateisperre {
     static Dateisperre Nehmen(const std::filesystem::path& datei, std::string& fehler,
                               std::chrono::milliseconds warten = kWarten);
 
-    bool Gehalten() const { return griff_ >= 0; }
+    bool Gehalten() const { return griff_.Offen(); }
     // Lets go early (the destructor does it otherwise).
     void Freigeben();
 
   private:
-    long long griff_ = -1;             // descriptor or HANDLE of the locked file
+    Dateigriff griff_;                 // the locked file
     std::filesystem::path begleiter_;  // the companion to remove, empty when the data file
 };
 

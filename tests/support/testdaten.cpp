@@ -5,6 +5,12 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace zahlix::test {
@@ -23,7 +29,9 @@ fs::path SharedFile(const std::string& name) {
     return fs::exists(dir / datei, ec) ? dir / datei : fs::path{};
 }
 
-fs::path Quelle(const std::string& relative) { return fs::path(ZAHLIX_TEST_SOURCE) / relative; }
+fs::path Quelle(const std::string& relative) {
+    return fs::path(ZAHLIX_TEST_SOURCE) / relative;
+}
 
 std::string DateiLesen(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -35,6 +43,23 @@ std::string DateiLesen(const fs::path& p) {
 void DateiSchreiben(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool OhneRootRechte(const std::function<bool()>& pruefung) {
+#ifndef _WIN32
+    if (::geteuid() == 0) {
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 &&
+                            ::setuid(kNobody) == 0 && pruefung();
+            ::_exit(ok ? 0 : 1);
+        }
+        int status = 0;
+        return kind > 0 && ::waitpid(kind, &status, 0) == kind && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }
+#endif
+    return pruefung();
 }
 
 Arbeitsordner::Arbeitsordner() {

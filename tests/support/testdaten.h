@@ -2,6 +2,7 @@
 // Helpers shared by the test programs: where the public draw history and the golden files are,
 // and a scratch folder per test.
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace zahlix::test {
@@ -16,9 +17,15 @@ std::filesystem::path Quelle(const std::string& relative);
 std::string DateiLesen(const std::filesystem::path& p);
 void DateiSchreiben(const std::filesystem::path& p, const std::string& bytes);
 
+// Runs pruefung as the user "nobody" in a child process when the tests run as root (whom file
+// modes do not stop), else right here; its result (false when the child failed). The folders
+// it needs must be open to that user.
+bool OhneRootRechte(const std::function<bool()>& pruefung);
+constexpr int kNobody = 65534;
+
 // A fresh empty folder below the system temp folder, removed again on destruction.
 class Arbeitsordner {
-public:
+  public:
     Arbeitsordner();
     ~Arbeitsordner();
     Arbeitsordner(const Arbeitsordner&) = delete;
@@ -26,13 +33,13 @@ public:
     const std::filesystem::path& pfad() const { return pfad_; }
     std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
 
-private:
+  private:
     std::filesystem::path pfad_;
 };
 
 }  // namespace zahlix::test
 
 // Declares `var` as the path of ../shared/data/<name>; skips the current test when it is absent.
-#define ZAHLIX_BRAUCHT_DATEI(var, name)                                        \
-    const std::filesystem::path var = ::zahlix::test::SharedFile(name);     \
+#define ZAHLIX_BRAUCHT_DATEI(var, name)                                 \
+    const std::filesystem::path var = ::zahlix::test::SharedFile(name); \
     if (var.empty()) GTEST_SKIP() << "../shared/data/" name " fehlt"
