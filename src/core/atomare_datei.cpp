@@ -5,6 +5,7 @@
 #include <random>
 #include <system_error>
 
+#include "core/dateiname.h"
 #include "core/dateisystem.h"
 #include "core/systemfehler.h"
 
@@ -78,6 +79,8 @@ Dateigriff TemporaerAnlegen(const fs::path& ordner, fs::perms rechte, fs::path& 
 // Opening for writing asks the system itself, so its rules (modes, ACLs, read-only mounts,
 // root) decide, and nothing is changed by asking.
 std::optional<std::string> Schreibschutz(const fs::path& ziel) {
+    // Asked first: Windows lets an administrator open such a file for writing all the same.
+    if (NurLesbarMarkiert(ziel)) return "Die Datei ist schreibgeschützt";
     std::error_code ec;
     if (ZumAendernOeffnen(ziel, ec).Offen()) return std::nullopt;
     return SystemfehlerText(ec ? ec : std::make_error_code(std::errc::permission_denied));
@@ -125,6 +128,7 @@ std::optional<Fehlschlag> ImOrtSchreiben(const fs::path& ziel, std::string_view 
 
 std::optional<Fehlschlag> Ersetzen(const fs::path& gewuenscht, std::string_view inhalt,
                                    const Art& art) {
+    if (auto grund = DateinameUnzulaessig(gewuenscht)) return Fehlschlag{Schritt::Anlegen, *grund};
     std::error_code ec;
     const fs::path ziel = VerknuepfungAufloesen(gewuenscht);
     const fs::path ordner = ziel.parent_path();
@@ -163,8 +167,8 @@ std::optional<Fehlschlag> Ersetzen(const fs::path& gewuenscht, std::string_view 
     if (!fehlschlag && vorhanden && !art.schutzBeachten)  // Windows renames over no read-only file
         fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add, ec);
     if (!fehlschlag) {
-        fs::rename(temp, ziel, ec);
-        if (ec) fehlschlag = Fehlschlag{Schritt::Ersetzen, SystemfehlerText(ec)};
+        if (!Umbenennen(temp, ziel, ec))
+            fehlschlag = Fehlschlag{Schritt::Ersetzen, SystemfehlerText(ec)};
     }
     if (fehlschlag) {
         fs::remove(temp, ec);
@@ -202,6 +206,10 @@ fs::path VerknuepfungAufloesen(const fs::path& pfad) {
 }
 
 bool ZielBeschreibbar(const fs::path& ziel, std::string& fehler) {
+    if (auto grund = DateinameUnzulaessig(ziel)) {
+        fehler = *grund;
+        return false;
+    }
     const fs::path echt = VerknuepfungAufloesen(ziel);
     std::error_code ec;
     const fs::file_status st = fs::status(echt, ec);

@@ -8,11 +8,12 @@
 #include "app/port.h"
 #include "app/programm.h"
 #include "core/atomare_datei.h"
+#include "core/bereich.h"
+#include "core/dateiname.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
 #include "core/zahlen.h"
-#include "core/bereich.h"
 
 namespace zahlix {
 
@@ -37,6 +38,9 @@ void BereichUeberHistorie(const Lottodatei& d) {
 
 // The first word of a .ZX7 file; without it the file is no lottery file at all.
 bool Zx7Kennzeichen(const std::filesystem::path& pfad) {
+    // A device or pipe would keep reading here forever; the loader refuses it with its reason.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(pfad, ec) || DateinameUnzulaessig(pfad)) return true;
     std::ifstream in(pfad, std::ios::binary);
     unsigned char b[2] = {};
     in.read(reinterpret_cast<char*>(b), 2);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/atomare_datei.h"
+#include "core/dateiname.h"
 #include "core/dateisystem.h"
 #include "core/systemfehler.h"
 #include "core/textdatei.h"
@@ -37,10 +38,17 @@ Dateisperre Dateisperre::Nehmen(const fs::path& datei, std::string& fehler,
     for (;;) {
         std::error_code grund;
         fs::path pfad = begleiter;
-        Dateigriff g = ZumSperrenOeffnen(begleiter, true, grund);
+        // A companion 11 characters longer than a data file near Windows's path limit cannot
+        // be.
+        Dateigriff g;
+        if (DateinameUnzulaessig(begleiter))
+            grund = std::make_error_code(std::errc::filename_too_long);
+        else
+            g = ZumSperrenOeffnen(begleiter, true, grund);
         if (!g.Offen() &&
             (grund == std::errc::permission_denied || grund == std::errc::read_only_file_system ||
-             grund == std::errc::operation_not_permitted)) {
+             grund == std::errc::operation_not_permitted ||
+             grund == std::errc::filename_too_long)) {
             // No companion can be made here: the data file itself carries the lock.
             pfad.clear();
             grund.clear();

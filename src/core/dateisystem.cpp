@@ -54,6 +54,8 @@ std::error_code Fehler(DWORD e = ::GetLastError()) {
             return std::make_error_code(std::errc::no_space_on_device);
         case ERROR_WRITE_PROTECT:
             return std::make_error_code(std::errc::read_only_file_system);
+        case ERROR_FILENAME_EXCED_RANGE:
+            return std::make_error_code(std::errc::filename_too_long);
         default:
             return {static_cast<int>(e), std::system_category()};
     }
@@ -87,6 +89,10 @@ Dateigriff NeuAnlegen(const fs::path& p, fs::perms rechte, std::error_code& ec) 
     const bool nurLesen = (rechte & fs::perms::owner_write) == fs::perms::none;
     return Oeffnen(p, GENERIC_READ | GENERIC_WRITE, CREATE_NEW,
                    nurLesen ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL, ec);
+}
+
+Dateigriff ZumLesenOeffnen(const fs::path& p, std::error_code& ec) {
+    return Oeffnen(p, GENERIC_READ, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, ec);
 }
 
 Dateigriff ZumAendernOeffnen(const fs::path& p, std::error_code& ec) {
@@ -163,6 +169,39 @@ bool Angleichen(const Dateigriff&, const fs::path*, fs::perms, std::error_code&)
     return true;
 }
 
+bool Umbenennen(const fs::path& von, const fs::path& nach, std::error_code& ec) {
+    // Not ReplaceFileW: where it fails it may leave a file of its own behind. The replaced
+    // file's attributes go to the new one first; the data is already on the disk, so only the
+    // new name needs write-through.
+    constexpr DWORD kBehalten = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD alt = ::GetFileAttributesW(nach.c_str());
+    if (alt != INVALID_FILE_ATTRIBUTES && (alt & kBehalten))
+        ::SetFileAttributesW(von.c_str(), alt & kBehalten);
+    if (::MoveFileExW(von.c_str(), nach.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DWORD e = ::GetLastError();
+    if (e == ERROR_ACCESS_DENIED) {
+        // Also the answer when another program holds nach open; asking for delete access
+        // tells the two apart.
+        HANDLE h = ::CreateFileW(nach.c_str(), DELETE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+        if (h != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h);
+        else if (::GetLastError() == ERROR_SHARING_VIOLATION)
+            e = ERROR_SHARING_VIOLATION;
+    }
+    ec = Fehler(e);
+    return false;
+}
+
+bool NurLesbarMarkiert(const fs::path& p) {
+    const DWORD a = ::GetFileAttributesW(p.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY);
+}
+
 Sperrversuch SperreVersuchen(const Dateigriff& g) {
     OVERLAPPED ov{};
     ov.OffsetHigh = kSperrbereichHoch;
@@ -207,6 +246,10 @@ std::error_code Dateigriff::Schliessen() {
 Dateigriff NeuAnlegen(const fs::path& p, fs::perms rechte, std::error_code& ec) {
     return Oeffnen(p, O_WRONLY | O_CREAT | O_EXCL, static_cast<mode_t>(rechte & fs::perms::all),
                    ec);
+}
+
+Dateigriff ZumLesenOeffnen(const fs::path& p, std::error_code& ec) {
+    return Oeffnen(p, O_RDONLY, 0, ec);
 }
 
 Dateigriff ZumAendernOeffnen(const fs::path& p, std::error_code& ec) {
@@ -290,6 +333,16 @@ bool Angleichen(const Dateigriff& g, const fs::path* vorbild, fs::perms rechte,
     }
     if (::fchmod(F(g), static_cast<mode_t>(rechte & fs::perms::mask)) == 0) return true;
     ec = Fehler();
+    return false;
+}
+
+bool Umbenennen(const fs::path& von, const fs::path& nach, std::error_code& ec) {
+    if (::rename(von.c_str(), nach.c_str()) == 0) return true;
+    ec = Fehler();
+    return false;
+}
+
+bool NurLesbarMarkiert(const fs::path&) {
     return false;
 }
 

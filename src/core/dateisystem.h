@@ -34,6 +34,8 @@ class Dateigriff {
 // mask may take bits away from rechte, never add any.
 Dateigriff NeuAnlegen(const std::filesystem::path& p, std::filesystem::perms rechte,
                       std::error_code& ec);
+// Opens an existing file for reading only; other programs may go on reading and writing it.
+Dateigriff ZumLesenOeffnen(const std::filesystem::path& p, std::error_code& ec);
 // Opens an existing file for reading and writing without changing it.
 Dateigriff ZumAendernOeffnen(const std::filesystem::path& p, std::error_code& ec);
 // Opens (with anlegen: creates) a file to hold a lock on. Errc::device_or_resource_busy means
@@ -58,6 +60,15 @@ void OrdnerAufDiePlatte(const std::filesystem::path& ordner);
 // the file away. Windows files take the folder's inherited rights and need nothing here.
 bool Angleichen(const Dateigriff& g, const std::filesystem::path* vorbild,
                 std::filesystem::perms rechte, std::error_code& ec);
+
+// Puts von in the place of nach, in one step for every reader; Windows attributes of an
+// existing nach (hidden, archive) stay. Errc::device_or_resource_busy: another program holds
+// nach open.
+bool Umbenennen(const std::filesystem::path& von, const std::filesystem::path& nach,
+                std::error_code& ec);
+// Whether p carries Windows's read-only attribute (always false elsewhere, where the mode bits
+// are asked by opening the file).
+bool NurLesbarMarkiert(const std::filesystem::path& p);
 
 enum class Sperrversuch { Gehalten, Besetzt, Fehler };
 // An exclusive advisory lock, without waiting.

@@ -19,6 +19,9 @@ std::string SystemfehlerText(std::error_code ec) {
         {std::errc::not_a_directory, "Ein Teil des Pfades ist kein Ordner"},
         {std::errc::is_a_directory, "Es gibt bereits einen Ordner dieses Namens"},
         {std::errc::too_many_symbolic_link_levels, "Zu viele symbolische Verknüpfungen"},
+        // Windows's sharing violations and locked ranges come as this, too.
+        {std::errc::device_or_resource_busy,
+         "Die Datei wird gerade von einem anderen Programm verwendet"},
     };
     for (const Text& t : texte)
         if (ec == t.fall) return t.text;

@@ -1,10 +1,10 @@
 #include "core/textdatei.h"
 
 #include <array>
-#include <cerrno>
-#include <fstream>
 #include <system_error>
 
+#include "core/dateiname.h"
+#include "core/dateisystem.h"
 #include "core/systemfehler.h"
 
 namespace fs = std::filesystem;
@@ -21,11 +21,6 @@ constexpr std::array<char16_t, 32> kCp1252Hoch = {
 
 // No lottery file comes near this; a larger one is not read into memory at all.
 constexpr std::uintmax_t kGroessteLesbareDatei = 64u * 1024u * 1024u;
-
-std::string Systemtext(int fehlernummer, const char* ersatz) {
-    if (fehlernummer == 0) return ersatz;
-    return SystemfehlerText(fehlernummer);
-}
 
 std::string Anzeigename(const fs::path& p) {
     return TextAusPfad(p.filename());
@@ -198,71 +193,63 @@ std::string Endung4(const std::string& name) {
     return e;
 }
 
-bool GanzEinlesen(const fs::path& pfad, std::string& inhalt, std::string& fehler) {
+namespace {
+
+// The whole file, refused beyond grenze bytes (groesser: true). Through a handle of the file
+// layer, so a file another program holds says so instead of "access denied".
+bool Lesen(const fs::path& pfad, std::uintmax_t grenze, std::string& inhalt, bool& groesser,
+           std::string& fehler) {
+    groesser = false;
+    if (auto grund = DateinameUnzulaessig(pfad)) {
+        fehler = *grund;
+        return false;
+    }
     std::error_code ec;
-    if (fs::is_directory(pfad, ec)) {
-        fehler = "Der Name bezeichnet einen Ordner, keine Datei.";
+    const fs::file_status st = fs::status(pfad, ec);
+    if (fs::exists(st) && !fs::is_regular_file(st)) {
+        // Reading a pipe or device would wait for data that never comes.
+        fehler = fs::is_directory(st) ? "Der Name bezeichnet einen Ordner, keine Datei"
+                                      : "Der Name bezeichnet keine gewöhnliche Datei, sondern "
+                                        "ein Gerät oder eine Pipe";
         return false;
     }
-    errno = 0;
-    std::ifstream in(pfad, std::ios::binary);
-    if (!in) {
-        fehler = Systemtext(errno, "Die Datei konnte nicht geöffnet werden.");
+    const Dateigriff g = ZumLesenOeffnen(pfad, ec);
+    const std::uintmax_t laenge = g.Offen() ? fs::file_size(pfad, ec) : 0;
+    if (!ec && laenge > grenze) {
+        groesser = true;
         return false;
     }
-    in.seekg(0, std::ios::end);
-    const std::streamoff laenge = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (laenge < 0) {
-        fehler = Systemtext(errno, "Die Dateilänge konnte nicht ermittelt werden.");
-        return false;
-    }
-    if (static_cast<std::uintmax_t>(laenge) > kGroessteLesbareDatei) {
-        fehler = "Die Datei ist zu groß (mehr als 64 MB).";
-        return false;
-    }
-    std::string daten(static_cast<std::size_t>(laenge), '\0');
-    in.read(daten.data(), laenge);
-    if (in.gcount() != laenge) {
-        fehler = Systemtext(errno, "Die Datei konnte nicht gelesen werden.");
+    std::string daten;
+    if (ec || !AllesLesen(g, daten, ec)) {
+        fehler = SystemfehlerText(ec);
         return false;
     }
     inhalt = std::move(daten);
     return true;
 }
 
+}  // namespace
+
+bool GanzEinlesen(const fs::path& pfad, std::string& inhalt, std::string& fehler) {
+    bool groesser = false;
+    if (Lesen(pfad, kGroessteLesbareDatei, inhalt, groesser, fehler)) return true;
+    if (groesser) fehler = "Die Datei ist zu groß (mehr als 64 MB)";
+    fehler += ".";
+    return false;
+}
+
 bool DateiEinlesen(const fs::path& pfad, std::string& inhalt, std::string& fehler) {
     const std::string name = "Die Datei " + Anzeigename(pfad);
     std::error_code ec;
-    if (!fs::is_regular_file(pfad, ec)) {
+    if (!fs::exists(pfad, ec) && !DateinameUnzulaessig(pfad)) {
         fehler = name + " wurde nicht gefunden.";
         return false;
     }
-    const auto groesse = fs::file_size(pfad, ec);
-    if (ec) {
-        fehler = name + " kann nicht gelesen werden: " + SystemfehlerText(ec) + ".";
-        return false;
-    }
-    if (groesse > kGroessteTextdatei) {
-        fehler = name + " ist zu groß für den Texteditor.";
-        return false;
-    }
-    errno = 0;
-    std::ifstream in(pfad, std::ios::binary);
-    if (!in) {
-        const std::string grund = errno == 0 ? "" : ": " + Systemtext(errno, "");
-        fehler = name + " kann nicht geöffnet werden" + grund + ".";
-        return false;
-    }
-    std::string daten(static_cast<size_t>(groesse), '\0');
-    in.read(daten.data(), static_cast<std::streamsize>(daten.size()));
-    daten.resize(static_cast<size_t>(in.gcount()));
-    if (in.bad()) {
-        fehler = name + " kann nicht gelesen werden.";
-        return false;
-    }
-    inhalt = std::move(daten);
-    return true;
+    bool groesser = false;
+    if (Lesen(pfad, kGroessteTextdatei, inhalt, groesser, fehler)) return true;
+    fehler = groesser ? name + " ist zu groß für den Texteditor."
+                      : name + " kann nicht geöffnet werden: " + fehler + ".";
+    return false;
 }
 
 std::optional<std::vector<std::string>> TextzeilenLesen(const fs::path& datei) {

@@ -5,6 +5,7 @@
 
 #include "app/programm.h"
 #include "core/atomare_datei.h"
+#include "core/dateiname.h"
 #include "shell/muster.h"
 
 namespace zahlix {
@@ -54,8 +55,9 @@ bool ZuletztSpeichern(const std::filesystem::path& datei, const std::vector<std:
 void ZuletztEintragen(std::vector<std::string>& liste, const std::string& pfad,
                       const std::filesystem::path& datei) {
     if (pfad.empty() || !KannPfadSein(pfad)) return;
-    std::erase(liste, pfad);
-    liste.insert(liste.begin(), pfad);
+    const std::string eintrag = NativerPfad(pfad);
+    std::erase_if(liste, [&](const std::string& e) { return GleicherPfad(e, eintrag); });
+    liste.insert(liste.begin(), eintrag);
     ZuletztSpeichern(datei, liste);
 }
 

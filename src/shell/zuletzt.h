@@ -21,8 +21,8 @@ std::vector<std::string> ZuletztLaden(const std::filesystem::path& datei);
 // dialog, which keeps its list in memory).
 bool ZuletztSpeichern(const std::filesystem::path& datei, const std::vector<std::string>& liste);
 
-// Puts pfad at the top (exact, case-sensitive comparison; any earlier occurrence goes) and
-// writes the file.
+// Puts pfad at the top with the system's separator (any earlier spelling of the same path
+// goes: GleicherPfad) and writes the file.
 void ZuletztEintragen(std::vector<std::string>& liste, const std::string& pfad,
                       const std::filesystem::path& datei);
 

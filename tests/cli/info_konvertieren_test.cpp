@@ -29,6 +29,9 @@ TEST(CliInfo, ZeigtKopfdatenUndBereich) {
               "Datei: leer.zx7\nGrößte Zahl: 45\nZiehungen: 0\n"
               "Bereich: 01/1900-01/1900  Wo:01-53 \n");
     EXPECT_FALSE(fs::exists(o / "Datensicherungen")) << "info schreibt nichts";
+    // Umlauts in arguments reach the file (Windows hands programs a narrower code page).
+    EXPECT_EQ(Cli(o, "konvertieren zwei.AS7 \"Glückszahlen Ä.ZX7\"").status, 0);
+    EXPECT_EQ(Cli(o, "info \"Glückszahlen Ä.ZX7\"").aus.find("Datei: Glückszahlen Ä.ZX7\n"), 0u);
 }
 
 TEST(CliInfo, Fehlerfaelle) {
@@ -81,4 +84,3 @@ TEST(CliKonvertieren, Fehlerfaelle) {
     ErwarteFehler(o, faelle);
     EXPECT_EQ(DateiLesen(o / "ziel.ZX7"), "bleibt");
 }
-

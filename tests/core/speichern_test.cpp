@@ -12,6 +12,7 @@
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
+#include "core/dateiname.h"
 #include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
@@ -64,13 +65,15 @@ TEST(Speichern, SchreibgeschuetzteDateiWirdNichtErsetzt) {
     EXPECT_TRUE(OhneRootRechte([&] {
         EXPECT_EQ(LottodateiSchreiben((o / "l.ZX7").string(), Beispiel()), -1);
         EXPECT_EQ(DateiLesen(o / "l.ZX7"), "alt");
-        EXPECT_NE(o.Text().find("Zugriff verweigert"), std::string::npos) << o.Text();
+        const char* grund = kWindowsNamen ? "Die Datei ist schreibgeschützt" : "Zugriff verweigert";
+        EXPECT_NE(o.Text().find(grund), std::string::npos) << o.Text();
         EXPECT_FALSE(fs::exists(o / "Datensicherungen" / "l.ZX7")) << "backup of a refused save";
         return !testing::Test::HasFailure();
     }));
 }
 
 TEST(Speichern, ModusBesitzerUndGruppeBleiben) {
+    if (kWindowsNamen) GTEST_SKIP() << "Windows has no modes, owners or groups to keep";
     Ordner o;
     fs::permissions(o.pfad(), fs::perms::all);  // a folder shared with the group
     const fs::path ziel = o / "l.ZX7";
@@ -139,14 +142,15 @@ TEST(Speichern, ResteAbgebrochenerSpeicherungenVerschwinden) {
         bool weg;
     } faelle[] = {{"~zx0a1b2c.tmp", true},
                   {"Datensicherungen/~zx99ff00.tmp", true},
-                  {"~zx0A1B2C.tmp", false},
+                  {"~zx0A1B2D.tmp", false},
                   {"~zx0a1b2.tmp", false},
                   {"a~zx0a1b2c.tmp", false},
                   {"~zx0a1b2c.tmp.ZX7", false},
                   {"Datensicherungen/~zxabcdef.tmp", false}};
     for (const auto& f : faelle) {
         if (!fs::exists(o / f.name)) DateiSchreiben(o / f.name, "rest");
-        fs::last_write_time(o / f.name, alt);
+        std::error_code ec;  // Windows cannot date a folder back: it is new, so it stays anyway
+        fs::last_write_time(o / f.name, alt, ec);
     }
     DateiSchreiben(o / "~zx123456.tmp", "eben erst angelegt");
     DateiSchreiben(o / "l.ZX7", "alt");
@@ -175,10 +179,12 @@ TEST(Speichern, FehlschlaegeNennenDenGrundAufDeutsch) {
         fs::path ziel;
         std::string grund;  // "" for success
     } faelle[] = {
-        {o / (std::string(246, 'x') + ".ZX7"), ""},
+        // Windows stops at 259 characters for the whole path, elsewhere at 255 for the name.
+        {o / (std::string(kWindowsNamen ? 254 - o.pfad().native().size() : 246, 'x') + ".ZX7"), ""},
         {o / (std::string(300, 'x') + ".ZX7"), "Der Dateiname ist zu lang"},
         {o / "fehlt" / "x.ZX7", "Die Datei oder der Ordner wurde nicht gefunden"},
-        {o / "datei" / "x.ZX7", "Ein Teil des Pfades ist kein Ordner"},
+        {o / "datei" / "x.ZX7",  // Windows says the folder is missing
+         kWindowsNamen ? "wurde nicht gefunden" : "Ein Teil des Pfades ist kein Ordner"},
     };
     for (const auto& f : faelle) {
         o.port.meldungen.clear();

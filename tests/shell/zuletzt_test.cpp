@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dateiname.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -37,10 +38,14 @@ TEST_F(Zuletzt, EintragenSetztObenUndHaeltJedenPfadEinmal) {
     EXPECT_EQ(ZuletztLaden(datei), l);
 }
 
-TEST_F(Zuletzt, VergleichBeachtetGrossUndKleinschreibung) {
-    Liste l{"a.ZX7"};
+TEST_F(Zuletzt, VergleichWieDasSystemUndTrennerDesSystems) {
+    Liste l{"a.ZX7", "C:\\Zahlen\\Glück.ZX7"};
     ZuletztEintragen(l, "A.zx7", datei);
-    EXPECT_EQ(l, (Liste{"A.zx7", "a.ZX7"}));
+    ZuletztEintragen(l, "c:/zahlen/GLÜCK.ZX7", datei);
+    // On Windows one file however spelled, shown with backslashes.
+    const Liste windows{"c:\\zahlen\\GLÜCK.ZX7", "A.zx7"};
+    const Liste sonst{"c:/zahlen/GLÜCK.ZX7", "A.zx7", "a.ZX7", "C:\\Zahlen\\Glück.ZX7"};
+    EXPECT_EQ(l, kWindowsNamen ? windows : sonst);
 }
 
 TEST_F(Zuletzt, DoppelteZeilenEinerAltenDateiVerschwindenBeimEintragen) {

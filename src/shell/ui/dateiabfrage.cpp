@@ -20,6 +20,7 @@
 #include "app/anwendungsdateien.h"
 #include "app/port.h"
 #include "app/programm.h"
+#include "core/dateiname.h"
 #include "core/systemfehler.h"
 #include "core/textdatei.h"
 #include "shell/muster.h"
@@ -412,8 +413,9 @@ void Dateiabfrage::WinDialog() {
         filter += name + " (" + muster + " " + S(Q(muster).toLower()) + ")";
     }
     const bool speichern = windowTitle().contains(QStringLiteral("speichern"), Qt::CaseInsensitive);
-    const std::string gewaehlt =
-        Systemdialog()(this, speichern, filter, S(windowTitle()), TextAusPfad(ordner_));
+    // Qt answers with "/" on Windows too; messages and the list show the system's spelling.
+    const std::string gewaehlt = NativerPfad(
+        Systemdialog()(this, speichern, filter, S(windowTitle()), TextAusPfad(ordner_)));
     if (gewaehlt.empty()) return;  // cancelled there: this dialog stays open
     tag_ = Q(gewaehlt);
     ZuletztEintragen(zuletztListe_, gewaehlt, ZuletztPfad());
