@@ -26,15 +26,16 @@ class Zuletzt : public ::testing::Test {
 }  // namespace
 
 TEST_F(Zuletzt, EintragenSetztObenUndHaeltJedenPfadEinmal) {
+    const std::string b = NativerPfad("/daten/b.AS7");  // backslashes on Windows
     Liste l;
     ZuletztEintragen(l, "a.ZX7", datei);
-    ZuletztEintragen(l, "/daten/b.AS7", datei);
+    ZuletztEintragen(l, b, datei);
     ZuletztEintragen(l, "c.TXT", datei);
-    EXPECT_EQ(l, (Liste{"c.TXT", "/daten/b.AS7", "a.ZX7"}));
-    ZuletztEintragen(l, "/daten/b.AS7", datei);
-    ZuletztEintragen(l, "/daten/b.AS7", datei);
-    EXPECT_EQ(l, (Liste{"/daten/b.AS7", "c.TXT", "a.ZX7"}));
-    EXPECT_EQ(DateiLesen(datei), "/daten/b.AS7\r\nc.TXT\r\na.ZX7\r\n");
+    EXPECT_EQ(l, (Liste{"c.TXT", b, "a.ZX7"}));
+    ZuletztEintragen(l, b, datei);
+    ZuletztEintragen(l, b, datei);
+    EXPECT_EQ(l, (Liste{b, "c.TXT", "a.ZX7"}));
+    EXPECT_EQ(DateiLesen(datei), b + "\r\nc.TXT\r\na.ZX7\r\n");
     EXPECT_EQ(ZuletztLaden(datei), l);
 }
 
