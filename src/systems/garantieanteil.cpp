@@ -113,7 +113,8 @@ std::string Garantieuebersicht(const Garantietabelle& g) {
         for (char ch : s) zeichen += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
         return std::string(breite > zeichen ? breite - zeichen : 0, ' ') + s;
     };
-    std::string t = "Gezogen aus den " + std::to_string(g.zahlen) + " Zahlen, mindestens:\r\n";
+    std::string t = "Garantie über alle Ziehungen der " + std::to_string(g.zahlen) +
+                    " Zahlen (Treffer aus gezogenen Systemzahlen):\r\n";
     t += "       ";
     for (int h = 2; h <= 6; ++h) t += rechts(std::to_string(h) + " Treffer", 12);
     t += "\r\n";

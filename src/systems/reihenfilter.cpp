@@ -117,6 +117,12 @@ Filterergebnis FilterAnwenden(std::span<const Reihenmaske> quelle, const Systemf
     return e;
 }
 
+std::vector<Reihenmaske> ZiehungenAlsReihen(const Lottodatei& d) {
+    std::vector<Reihenmaske> z;
+    for (int i = 0; i < d.Anzahl(); ++i) z.push_back(MaskeAusBitworten(d.Zahlen(i)));
+    return z;
+}
+
 std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen) {
     std::vector<int> z;
     for (Reihenmaske m = zahlen; m; m &= m - 1) z.push_back(__builtin_ctzll(m));

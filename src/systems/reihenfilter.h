@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/lottodatei.h"
 #include "systems/laufsteuerung.h"
 #include "systems/tippsystem.h"
 
@@ -69,6 +70,9 @@ struct Filterergebnis {
 // The rows of quelle the filter keeps, in their order. Progress runs from 0 to 100.
 Filterergebnis FilterAnwenden(std::span<const Reihenmaske> quelle, const Systemfilter& f,
                               const Laufsteuerung& s = {});
+
+// The drawn numbers of every draw of the history (bonus number left out).
+std::vector<Reihenmaske> ZiehungenAlsReihen(const Lottodatei& d);
 
 // All C(n, 6) rows of the numbers, ascending by combination.
 std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen);
