@@ -205,21 +205,21 @@ int SystemFiltern(const Argumente& a, std::ostream& out, std::ostream& err) {
     const Reihenmaske zahlen = f.zahlen ? MaskeAus(*f.zahlen) : quelle.Zahlen();
     const Filterergebnis e = FilterAnwenden(quelle.reihen, f.filter);
     const std::string& ziel = f.dateien.back();
-    out << "Reihen: " << Gruppiert(static_cast<int64_t>(e.reihen.size())) << " von "
-        << Gruppiert(static_cast<int64_t>(quelle.reihen.size())) << "\n";
     if (e.reihen.empty()) {
         err << "Der Filter entfernt alle Reihen; " << ziel << " wurde nicht geschrieben.\n";
         return kDatenfehler;
     }
-    const auto g = GarantieBerechnen(zahlen, e.reihen);
-    out << "Garantie: " << Garantiesatz(*g, f.garantieT, f.garantieM) << "\n";
-    std::string tabelle = Garantieuebersicht(*g);
-    tabelle.erase(std::remove(tabelle.begin(), tabelle.end(), '\r'), tabelle.end());
-    out << tabelle;
     if (!SystemSchreiben(PfadVonName(ziel), Tippsystem{e.reihen, quelle.groessteZahl}, fehler)) {
         err << fehler << "\n";
         return kDatenfehler;
     }
+    const auto g = GarantieBerechnen(zahlen, e.reihen);
+    std::string tabelle = Garantieuebersicht(*g);
+    tabelle.erase(std::remove(tabelle.begin(), tabelle.end(), '\r'), tabelle.end());
+    out << "Reihen: " << Gruppiert(static_cast<int64_t>(e.reihen.size())) << " von "
+        << Gruppiert(static_cast<int64_t>(quelle.reihen.size())) << "\n"
+        << "Garantie: " << Garantiesatz(*g, f.garantieT, f.garantieM) << "\n"
+        << tabelle;
     out << "Gespeichert: " << ziel << "\n";
     return kErfolg;
 }
