@@ -121,8 +121,8 @@ int Lesen(const Argumente& a, Filteraufruf& f, std::ostream& err) {
           },
           "5 oder 6"}},
         {"--gemeinsam",
-         {[&](const std::string& w) { return (s.gemeinsam = ZahlLesen(w, 1, 6).value_or(0)) > 0; },
-          "1 bis 6"}},
+         {[&](const std::string& w) { return (s.gemeinsam = ZahlLesen(w, 0, 5)).has_value(); },
+          "0 bis 5"}},
         {"--garantie",
          {[&](const std::string& w) {
               const std::size_t p = w.find('/');

@@ -92,13 +92,19 @@ std::optional<Garantietabelle> GarantieBerechnen(Reihenmaske zahlen,
     return g;
 }
 
-std::string Anteiltext(int64_t teil, int64_t gesamt) {
+std::string Anteilzahl(int64_t teil, int64_t gesamt) {
     if (gesamt <= 0) return "-";
-    if (teil >= gesamt) return "100 %";
-    if (teil <= 0) return "0 %";
+    if (teil >= gesamt) return "100";
+    if (teil <= 0) return "0";
     const int64_t zehntel = teil * 1000 / gesamt;
-    if (zehntel == 0) return "unter 0,1 %";
-    return std::to_string(zehntel / 10) + "," + std::to_string(zehntel % 10) + " %";
+    if (zehntel == 0) return "<0,1";
+    return std::to_string(zehntel / 10) + "," + std::to_string(zehntel % 10);
+}
+
+std::string Anteiltext(int64_t teil, int64_t gesamt) {
+    const std::string z = Anteilzahl(teil, gesamt);
+    if (z == "-") return z;
+    return z == "<0,1" ? "unter 0,1 %" : z + " %";
 }
 
 std::string Garantiesatz(const Garantietabelle& g, int t, int m) {

@@ -35,6 +35,8 @@ std::optional<Garantietabelle> GarantieBerechnen(Reihenmaske zahlen,
 // teil of gesamt as "97,3 %": rounded down to a tenth, so "100 %" only when all and
 // "0 %" only when none ("unter 0,1 %" between); "-" for an empty whole.
 std::string Anteiltext(int64_t teil, int64_t gesamt);
+// The same without the unit for a table in percent: "97,3", "100", "<0,1", "-".
+std::string Anteilzahl(int64_t teil, int64_t gesamt);
 // "3 aus 4 in 97,3 % aller Ziehungen".
 std::string Garantiesatz(const Garantietabelle& g, int t, int m);
 // The table as fixed-width text: a line per m = 6..3, a column per t = 2..6, CR LF ends.

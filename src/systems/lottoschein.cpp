@@ -39,38 +39,41 @@ int Scheinanzahl(std::size_t reihen) {
     return static_cast<int>((reihen + kFelderProSchein - 1) / kFelderProSchein);
 }
 
+Zeichenseite LottoscheinSetzen(std::span<const Reihenmaske> reihen, const Scheinangaben& a, int n) {
+    Zeichenseite s;
+    const int scheine = Scheinanzahl(reihen.size());
+    const std::size_t erste = static_cast<std::size_t>(n) * kFelderProSchein;
+    const std::size_t anzahl =
+        std::min<std::size_t>(kFelderProSchein, reihen.size() - std::min(erste, reihen.size()));
+    const int64_t von = a.ersteReihe + static_cast<int64_t>(erste);
+    s.rechtecke.push_back({kRand, kRand, s.breite - 2 * kRand, 30, 0.6, kScheinfarbe, 0xFDF1EF});
+    s.texte.push_back({kRand + 4, kRand + 9, 16, "Lottoschein 6 aus 49", true});
+    s.texte.push_back({kRand + 4, kRand + 17, 11, "System: " + a.name});
+    s.texte.push_back({kRand + 4, kRand + 24, 11,
+                       "Reihen " + Gruppiert(von) + " - " +
+                           Gruppiert(von + static_cast<int64_t>(anzahl) - 1) + " von " +
+                           Gruppiert(a.systemreihen)});
+    s.texte.push_back({s.breite - kRand - 4, kRand + 9, 11,
+                       "Schein " + Gruppiert(n + 1) + " von " + Gruppiert(scheine), false,
+                       Ausrichtung::Rechts});
+    for (int f = 0; f < kFelderProSchein; ++f) {
+        const double x = kFelderLinks + f % 3 * kSpaltenabstand;
+        const double y = kFelderOben + f / 3 * kZeilenabstand;
+        const bool belegt = static_cast<std::size_t>(f) < anzahl;
+        FeldSetzen(s, x, y, f + 1, belegt ? reihen[erste + static_cast<std::size_t>(f)] : 0,
+                   von + f, a.groessteZahl);
+    }
+    s.texte.push_back({kRand, s.hoehe - kRand, 7,
+                       "Zahlix - Scheinvorlage zum Übertragen, kein amtlicher Spielschein", false,
+                       Ausrichtung::Links, 0x666666});
+    return s;
+}
+
 std::vector<Zeichenseite> LottoscheineSetzen(std::span<const Reihenmaske> reihen,
                                              const Scheinangaben& a) {
     std::vector<Zeichenseite> seiten;
-    const int scheine = Scheinanzahl(reihen.size());
-    for (int n = 0; n < scheine; ++n) {
-        Zeichenseite s;
-        const std::size_t erste = static_cast<std::size_t>(n) * kFelderProSchein;
-        const std::size_t anzahl = std::min<std::size_t>(kFelderProSchein, reihen.size() - erste);
-        const int64_t von = a.ersteReihe + static_cast<int64_t>(erste);
-        s.rechtecke.push_back(
-            {kRand, kRand, s.breite - 2 * kRand, 30, 0.6, kScheinfarbe, 0xFDF1EF});
-        s.texte.push_back({kRand + 4, kRand + 9, 16, "Lottoschein 6 aus 49", true});
-        s.texte.push_back({kRand + 4, kRand + 17, 11, "System: " + a.name});
-        s.texte.push_back({kRand + 4, kRand + 24, 11,
-                           "Reihen " + Gruppiert(von) + " - " +
-                               Gruppiert(von + static_cast<int64_t>(anzahl) - 1) + " von " +
-                               Gruppiert(a.systemreihen)});
-        s.texte.push_back({s.breite - kRand - 4, kRand + 9, 11,
-                           "Schein " + Gruppiert(n + 1) + " von " + Gruppiert(scheine), false,
-                           Ausrichtung::Rechts});
-        for (int f = 0; f < kFelderProSchein; ++f) {
-            const double x = kFelderLinks + f % 3 * kSpaltenabstand;
-            const double y = kFelderOben + f / 3 * kZeilenabstand;
-            const bool belegt = static_cast<std::size_t>(f) < anzahl;
-            FeldSetzen(s, x, y, f + 1, belegt ? reihen[erste + static_cast<std::size_t>(f)] : 0,
-                       von + f, a.groessteZahl);
-        }
-        s.texte.push_back({kRand, s.hoehe - kRand, 7,
-                           "Zahlix - Scheinvorlage zum Übertragen, kein amtlicher Spielschein",
-                           false, Ausrichtung::Links, 0x666666});
-        seiten.push_back(std::move(s));
-    }
+    for (int n = 0; n < Scheinanzahl(reihen.size()); ++n)
+        seiten.push_back(LottoscheinSetzen(reihen, a, n));
     return seiten;
 }
 

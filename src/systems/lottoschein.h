@@ -1,7 +1,8 @@
 #pragma once
-// Play slips of the program's own design: on an A4 page twelve fields of 7 x 7 numbers (three across, four down), each
-// field one row with crosses in its numbers, under a header with the system's name and the
-// rows on the slip. The result is drawing primitives, printed by a window or written as PDF.
+// Play slips of the program's own design: on an A4 page twelve fields of 7 x 7 numbers (three
+// across, four down), each field one row with crosses in its numbers, under a header with the
+// system's name and the rows on the slip. The result is drawing primitives, printed by a window or
+// written as PDF.
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ int Scheinanzahl(std::size_t reihen);
 // One page per twelve rows (the last slip's spare fields stay empty and say so).
 std::vector<Zeichenseite> LottoscheineSetzen(std::span<const Reihenmaske> reihen,
                                              const Scheinangaben& a);
+// Only the page of slip n (0-based) of those.
+Zeichenseite LottoscheinSetzen(std::span<const Reihenmaske> reihen, const Scheinangaben& a, int n);
 
 // The rows von..bis (1-based, inclusive) of a system of `gesamt` rows, or the German reason
 // why that range cannot be printed (empty, outside the system, more than kMaxScheine slips).

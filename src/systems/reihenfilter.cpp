@@ -104,8 +104,9 @@ Filterergebnis FilterAnwenden(std::span<const Reihenmaske> quelle, const Systemf
             ++e.musterAnzahl[a][static_cast<std::size_t>(m.muster[a])];
         e.reihen.push_back(r);
     }
-    if (f.gemeinsam >= 1 && f.gemeinsam <= kZahlenProReihe) {
-        Teilmengenmarke behalten(raum, f.gemeinsam);
+    if (f.gemeinsam && *f.gemeinsam >= 0 && *f.gemeinsam < kZahlenProReihe) {
+        // A row goes when one of its subsets one larger than allowed is in a kept row.
+        Teilmengenmarke behalten(raum, *f.gemeinsam + 1);
         std::size_t n = 0;
         for (Reihenmaske r : e.reihen) {
             if (behalten.EineGesetzt(r)) continue;

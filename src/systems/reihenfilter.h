@@ -1,7 +1,7 @@
 #pragma once
 // The filters a player combines to shrink a system. Each keeps or drops a row by its own rule,
 // and the rows that pass all of them are thinned last by "gemeinsam": a row stays only when
-// it shares fewer than k numbers with every row kept before it (so the order of the rows
+// it shares at most that many numbers with every row kept before it (so the order of the rows
 // decides which of two close rows stays). Low numbers are those below 25 and groups are
 // counted as the draw display counts them (drawhistory/gruppenmuster.h).
 #include <array>
@@ -52,7 +52,7 @@ struct Systemfilter {
     // A row with gezogenTreffer (5 or 6) or more numbers of one of these draws goes; 0 keeps.
     std::vector<Reihenmaske> ziehungen;
     int gezogenTreffer = 0;
-    int gemeinsam = 0;  // 1..6: no two kept rows share this many numbers; 0 off
+    std::optional<int> gemeinsam;  // 0..5: the most numbers two kept rows share
 
     bool MusterErlaubt(Musterart a, int wert) const {
         return (muster[static_cast<std::size_t>(a)] >> wert) & 1;

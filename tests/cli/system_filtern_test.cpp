@@ -67,7 +67,7 @@ TEST(CliSystemFiltern, JedeOptionWirktAlsIhrFilter) {
     EXPECT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(test::DateiLesen(o / "g.TXT"), " 01 02 03 08 09 10\r\n 11 12 13 14 15 16\r\n");
     EXPECT_NE(l.aus.find("Garantie: 2 aus 3 in "), std::string::npos) << l.aus;
-    l = test::Cli(o, "system filtern s.TXT g.TXT --gemeinsam 3");
+    l = test::Cli(o, "system filtern s.TXT g.TXT --gemeinsam 2");
     EXPECT_EQ(test::DateiLesen(o / "g.TXT"), " 01 02 03 04 05 06\r\n 11 12 13 14 15 16\r\n");
 }
 

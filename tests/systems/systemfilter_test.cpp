@@ -86,9 +86,9 @@ TEST(Systemfilter, JederFilterWieSeineRegelAufJederReihe) {
         mit([&](Systemfilter& f) { f.ziehungen = ziehungen, f.gezogenTreffer = 5; }),
         mit([&](Systemfilter& f) { f.ziehungen = quelle, f.gezogenTreffer = 6; }),
         mit([](Systemfilter& f) {
-            f.summe = Spanne{90, 200}, f.gemeinsam = 3;
+            f.summe = Spanne{90, 200}, f.gemeinsam = 2;
         }),
-        mit([](Systemfilter& f) { f.gemeinsam = 4; }),
+        mit([](Systemfilter& f) { f.gemeinsam = 3; }),
         mit([](Systemfilter& f) {
             f.summe = Spanne{300, 300};
         }),
@@ -99,7 +99,7 @@ TEST(Systemfilter, JederFilterWieSeineRegelAufJederReihe) {
         for (Reihenmaske r : quelle) {
             if (!Literal(r, f)) continue;
             const bool nah = std::any_of(erwartet.begin(), erwartet.end(), [&](Reihenmaske k) {
-                return f.gemeinsam > 0 && AnzahlIn(k & r) >= f.gemeinsam;
+                return f.gemeinsam && AnzahlIn(k & r) > *f.gemeinsam;
             });
             if (!nah) erwartet.push_back(r);
         }
