@@ -71,9 +71,9 @@ void SystemfilterFenster::LaufStarten() {
         quelle = systemreihen_;
         for (Reihenmaske r : *quelle) zahlen |= r;
     }
-    ergebnis_ = {};
-    garantie_.reset();
     if (AnzahlIn(zahlen) < kZahlenProReihe) {
+        ergebnis_ = {};
+        garantie_.reset();
         bzQuelle_->clear();
         ErgebnisZeigen();
         StatusZeigen(
@@ -129,6 +129,9 @@ void SystemfilterFenster::LaufFertig(const std::shared_ptr<Laufergebnis>& r) {
         return;
     }
     if (r->abgebrochen) {
+        ergebnis_ = {};
+        garantie_.reset();
+        ErgebnisZeigen();
         pbFortschritt_->setValue(0);
         StatusZeigen(
             Q(" Angehalten - das Ergebnis fehlt; jede Änderung eines Filters rechnet neu."), true);
@@ -291,10 +294,10 @@ bool SystemfilterFenster::ZiehungsdateiWaehlen() {
 
 bool SystemfilterFenster::Speichern(std::string ziel) {
     if (!aktuell_ || ergebnis_.reihen.empty()) {
-        Meldung(laeuft_ || !aktuell_
-                    ? "Das Ergebnis ist noch nicht berechnet; bitte warten Sie das Ende der "
-                      "Rechnung ab."
-                    : "Der Filter entfernt alle Reihen; es gibt nichts zu speichern.",
+        Meldung(laeuft_     ? "Zahlix rechnet noch; bitte warten Sie das Ergebnis ab."
+                : !aktuell_ ? "Zu den eingestellten Filtern gibt es noch kein Ergebnis; jede "
+                              "Änderung eines Filters rechnet neu."
+                            : "Der Filter entfernt alle Reihen; es gibt nichts zu speichern.",
                 flags::Ausruf, kTitel);
         return false;
     }
@@ -307,7 +310,9 @@ bool SystemfilterFenster::Speichern(std::string ziel) {
                 flags::JaNein | flags::Frage | flags::Zweiter, kTitel) != kJa)
         return false;
     std::string fehler;
-    if (!SystemSchreiben(PfadVonName(ziel), Tippsystem{ergebnis_.reihen, groessteZahl_}, fehler)) {
+    if (!SystemSchreiben(
+            PfadVonName(ziel),
+            Tippsystem{ergebnis_.reihen, oQuelle_[0]->isChecked() ? 49 : groessteZahl_}, fehler)) {
         Meldung(fehler, flags::Kritisch, kTitel);
         return false;
     }
