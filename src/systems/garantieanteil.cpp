@@ -43,14 +43,20 @@ std::optional<Garantietabelle> GarantieBerechnen(Reihenmaske zahlen,
         return true;
     };
 
+    // Every subset of every row marked once, on its level.
+    std::vector<Teilmengenmarke> marken;
+    for (int m = 1; m <= 6; ++m) marken.emplace_back(g.zahlen, m);
+    for (std::size_t i = 0; i < verdichtet.size(); ++i) {
+        TeilmengenRaenge(verdichtet[i], [&](int groesse, int64_t rang) {
+            marken[static_cast<std::size_t>(groesse - 1)].RangSetzen(rang);
+        });
+        if ((i & 4095) == 4095 && !weiter(4096 * 6)) return std::nullopt;
+    }
+
     std::vector<uint8_t> unten{0};  // the best row of the empty set holds none of it
     for (int m = 1; m <= 6 && c[n][static_cast<std::size_t>(m)] > 0; ++m) {
         const int64_t gesamt = c[n][static_cast<std::size_t>(m)];
-        Teilmengenmarke marke(g.zahlen, m);
-        for (std::size_t i = 0; i < verdichtet.size(); ++i) {
-            if (AnzahlIn(verdichtet[i]) >= m) marke.AlleSetzen(verdichtet[i]);
-            if ((i & 4095) == 4095 && !weiter(4096)) return std::nullopt;
-        }
+        const Teilmengenmarke& marke = marken[static_cast<std::size_t>(m - 1)];
         std::vector<uint8_t> oben(m < 6 ? static_cast<std::size_t>(gesamt) : 0);
         std::array<int, 7> p{};
         for (int i = 0; i < m; ++i) p[static_cast<std::size_t>(i)] = i;

@@ -24,15 +24,16 @@ Teilmengenmarke::Teilmengenmarke(int n, int k)
           0) {}
 
 void Teilmengenmarke::AlleSetzen(Reihenmaske r) {
-    TeilmengenVon(r, k_, [this](Reihenmaske t) {
-        const auto i = static_cast<uint64_t>(ColexRangVon(t));
-        bits_[i >> 6] |= uint64_t{1} << (i & 63);
+    TeilmengenRaenge(r, [this](int groesse, int64_t rang) {
+        if (groesse == k_) RangSetzen(rang);
     });
 }
 
 bool Teilmengenmarke::EineGesetzt(Reihenmaske r) const {
     bool gefunden = false;
-    TeilmengenVon(r, k_, [&](Reihenmaske t) { gefunden = gefunden || Gesetzt(t); });
+    TeilmengenRaenge(r, [&](int groesse, int64_t rang) {
+        gefunden = gefunden || (groesse == k_ && RangGesetzt(rang));
+    });
     return gefunden;
 }
 

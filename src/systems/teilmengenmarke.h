@@ -14,15 +14,6 @@ namespace zahlix {
 using Binomialzeile = std::array<int64_t, 8>;
 const std::array<Binomialzeile, 65>& Binomialtabelle();
 
-// Colex rank of the set bits of m among all subsets of their size.
-inline int64_t ColexRangVon(Reihenmaske m) {
-    const auto& c = Binomialtabelle();
-    int64_t r = 0;
-    for (int i = 1; m; m &= m - 1, ++i)
-        r += c[static_cast<std::size_t>(__builtin_ctzll(m))][static_cast<std::size_t>(i)];
-    return r;
-}
-
 class Teilmengenmarke {
   public:
     Teilmengenmarke(int n, int k);
@@ -32,10 +23,13 @@ class Teilmengenmarke {
     void AlleSetzen(Reihenmaske r);
     // True when some k-subset of r (at most six positions) is marked.
     bool EineGesetzt(Reihenmaske r) const;
-    bool Gesetzt(Reihenmaske teilmenge) const { return RangGesetzt(ColexRangVon(teilmenge)); }
     bool RangGesetzt(int64_t rang) const {
         const auto i = static_cast<uint64_t>(rang);
         return (bits_[i >> 6] >> (i & 63)) & 1;
+    }
+    void RangSetzen(int64_t rang) {
+        const auto i = static_cast<uint64_t>(rang);
+        bits_[i >> 6] |= uint64_t{1} << (i & 63);
     }
 
   private:
@@ -43,17 +37,21 @@ class Teilmengenmarke {
     std::vector<uint64_t> bits_;
 };
 
-// Calls f(teil) for every k-subset of the set bits of r (at most six), ascending by pattern.
+// Calls f(groesse, rang) for every non-empty subset of the set bits of r (at most six): its
+// size and colex rank. A subset's rank is that of the subset without its largest position
+// plus C(largest, size), so each costs one addition.
 template <typename F>
-void TeilmengenVon(Reihenmaske r, int k, F&& f) {
+void TeilmengenRaenge(Reihenmaske r, F&& f) {
+    const auto& c = Binomialtabelle();
     int pos[6], n = 0;
     for (Reihenmaske m = r; m && n < 6; m &= m - 1) pos[n++] = __builtin_ctzll(m);
-    for (unsigned wahl = 0; wahl < (1u << n); ++wahl) {
-        if (__builtin_popcount(wahl) != k) continue;
-        Reihenmaske teil = 0;
-        for (int i = 0; i < n; ++i)
-            if (wahl >> i & 1) teil |= Reihenmaske{1} << pos[i];
-        f(teil);
+    int64_t rang[64];
+    rang[0] = 0;
+    for (unsigned w = 1; w < (1u << n); ++w) {
+        const int oben = 31 - __builtin_clz(w), groesse = __builtin_popcount(w);
+        rang[w] = rang[w & ~(1u << oben)] +
+                  c[static_cast<std::size_t>(pos[oben])][static_cast<std::size_t>(groesse)];
+        f(groesse, rang[w]);
     }
 }
 
