@@ -72,7 +72,8 @@ LottoscheinFenster::LottoscheinFenster(QWidget* eltern) : QWidget(eltern) {
     setProperty("zahlixHilfethema", QStringLiteral("Lottoschein Druck"));
     setProperty("zahlixQuickInfo",
                 Q("Lottoschein Druck bringt die Reihen eines Systems auf Lottoscheine, zwölf "
-                  "Felder je Schein.\r\n\r\n-> 'PDF'\r\nSpeichert die Scheine als PDF-Datei\r\n"));
+                  "Felder je Schein.\r\n\r\n-> 'Als PDF speichern'\r\nSchreibt die Scheine in eine "
+                  "PDF-Datei\r\n"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* g = new QGridLayout(this);
