@@ -11,6 +11,9 @@ namespace {
 // The largest part of each partition pattern "     6" .. "111111".
 constexpr std::array<int, 12> kGroessterTeil = {0, 6, 5, 4, 3, 4, 3, 2, 3, 2, 2, 1};
 
+constexpr Reihenmaske kUngerade = 0x5555'5555'5555'5555;   // bit n - 1 for number n
+constexpr Reihenmaske kTief = (Reihenmaske{1} << 24) - 1;  // 1..24
+
 int GroessterTeil(int muster) {
     return muster >= 0 && muster < 12 ? kGroessterTeil[static_cast<std::size_t>(muster)] : 0;
 }
@@ -85,11 +88,15 @@ Filterergebnis FilterAnwenden(std::span<const Reihenmaske> quelle, const Systemf
             fortschritt.Melden(static_cast<int64_t>(i), gesamt);
         }
         const Reihenmaske r = quelle[i];
+        // The plain counts first: a narrow range drops most rows before their patterns.
+        int summe = 0;
+        for (Reihenmaske b = r; b; b &= b - 1) summe += __builtin_ctzll(b) + 1;
+        if (!Innerhalb(f.summe, summe) || !Innerhalb(f.ungerade, AnzahlIn(r & kUngerade)) ||
+            !Innerhalb(f.tief, AnzahlIn(r & kTief)) || (gezogen && gezogen->EineGesetzt(r)))
+            continue;
         const Reihenmerkmale m = MerkmaleVon(r);
-        if (!Innerhalb(f.summe, m.summe) || !Innerhalb(f.ungerade, m.ungerade) ||
-            !Innerhalb(f.tief, m.tief) || !Hoechstens(f.nachbarn, m.nachbarn) ||
-            !Hoechstens(f.zehner, m.zehner) || !Hoechstens(f.endziffern, m.endziffern) ||
-            (gezogen && gezogen->EineGesetzt(r)))
+        if (!Hoechstens(f.nachbarn, m.nachbarn) || !Hoechstens(f.zehner, m.zehner) ||
+            !Hoechstens(f.endziffern, m.endziffern))
             continue;
         int abgelehnt = 0;
         std::size_t art = 0;
@@ -124,7 +131,7 @@ std::vector<Reihenmaske> ZiehungenAlsReihen(const Lottodatei& d) {
     return z;
 }
 
-std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen) {
+std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen, const Laufsteuerung& s) {
     std::vector<int> z;
     for (Reihenmaske m = zahlen; m; m &= m - 1) z.push_back(__builtin_ctzll(m));
     const int n = static_cast<int>(z.size());
@@ -137,6 +144,7 @@ std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen) {
         Reihenmaske r = 0;
         for (int i : p) r |= Reihenmaske{1} << z[static_cast<std::size_t>(i)];
         reihen.push_back(r);
+        if ((reihen.size() & 65535) == 0 && s.Gestoppt()) return reihen;
         int i = kZahlenProReihe - 1;
         while (i >= 0 && p[static_cast<std::size_t>(i)] == n - kZahlenProReihe + i) --i;
         if (i < 0) return reihen;

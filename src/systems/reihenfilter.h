@@ -74,7 +74,8 @@ Filterergebnis FilterAnwenden(std::span<const Reihenmaske> quelle, const Systemf
 // The drawn numbers of every draw of the history (bonus number left out).
 std::vector<Reihenmaske> ZiehungenAlsReihen(const Lottodatei& d);
 
-// All C(n, 6) rows of the numbers, ascending by combination.
-std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen);
+// All C(n, 6) rows of the numbers, ascending by combination; only the first of them when s
+// stops the run.
+std::vector<Reihenmaske> AlleReihen(Reihenmaske zahlen, const Laufsteuerung& s = {});
 
 }  // namespace zahlix

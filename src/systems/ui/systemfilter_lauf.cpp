@@ -20,6 +20,7 @@
 #include "core/textdatei.h"
 #include "core/zahlformat.h"
 #include "output/ui/editorhilfe.h"
+#include "systems/teilmengenmarke.h"
 #include "systems/ui/lottoschein_fenster.h"
 #include "systems/ui/systemfilter_fenster.h"
 
@@ -99,17 +100,25 @@ void SystemfilterFenster::LaufStarten() {
         auto reihen = quelle;
         if (!reihen)
             reihen = r->zahlenreihen =
-                std::make_shared<const std::vector<Reihenmaske>>(AlleReihen(zahlen));
+                std::make_shared<const std::vector<Reihenmaske>>(AlleReihen(zahlen, s));
         r->zahlen = zahlen;
         r->quellreihen = static_cast<int64_t>(reihen->size());
-        s.fortschritt = [&](int p) { melden(p * 4 / 10); };
-        r->gefiltert = FilterAnwenden(*reihen, filter, s);
-        r->abgebrochen = r->gefiltert.abgebrochen;
+        r->abgebrochen = s.Gestoppt();
+        if (!r->abgebrochen) {
+            s.fortschritt = [&](int p) { melden(p * 4 / 10); };
+            r->gefiltert = FilterAnwenden(*reihen, filter, s);
+            r->abgebrochen = r->gefiltert.abgebrochen;
+        }
         if (!r->abgebrochen && !r->gefiltert.reihen.empty()) {
             s.fortschritt = [&](int p) { melden(40 + p * 6 / 10); };
             r->garantie = GarantieBerechnen(zahlen, r->gefiltert.reihen, s);
             r->abgebrochen = !r->garantie;
         }
+        // A stop while the rows were made leaves only a part, which no later run may take.
+        if (r->zahlenreihen &&
+            static_cast<int64_t>(r->zahlenreihen->size()) !=
+                Binomialtabelle()[static_cast<std::size_t>(AnzahlIn(zahlen))][kZahlenProReihe])
+            r->zahlenreihen.reset();
         QMetaObject::invokeMethod(
             this, [this, r] { LaufFertig(r); }, Qt::QueuedConnection);
     });
