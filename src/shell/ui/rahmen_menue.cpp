@@ -46,8 +46,8 @@ void Rahmen::MenuesAufbauen() {
     Eintrag(start, "mSystemAuswertung", "&System-Auswertung");
     connect(Eintrag(start, "mLottoscheinDruck", "Lottoschein D&ruck"), &QAction::triggered, this,
             [] { FensterOeffnen("fLottoschein"); });
-    connect(Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter"), &QAction::triggered,
-            this, [] { FensterOeffnen("fSystemfilter"); });
+    connect(Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter"), &QAction::triggered, this,
+            [] { FensterOeffnen("fSystemfilter"); });
     Eintrag(start, "mZahlixProgrammer", "Zahlix-&Programmer");
     start->addSeparator();
     Eintrag(start, "mAnderesProgramm", "&Anderes Programm...");
