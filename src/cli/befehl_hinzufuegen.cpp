@@ -10,11 +10,11 @@
 #include "core/atomare_datei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
-#include "core/zahlformat.h"
 #include "evaluation/sortieren.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
+#include "core/zahlformat.h"
 
 namespace zahlix::cli {
 

@@ -6,8 +6,8 @@
 #include "app/programm.h"
 #include "cli/befehle.h"
 #include "core/dateibefehle.h"
-#include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
+#include "core/lottodatei_format.h"
 #include "core/textdatei.h"
 
 namespace zahlix::cli {
