@@ -8,6 +8,8 @@
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 #include "statistics/ui/statistik_fenster.h"
+#include "systems/ui/lottoschein_fenster.h"
+#include "systems/ui/systemfilter_fenster.h"
 
 namespace zahlix::ui {
 
@@ -20,6 +22,8 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
     FensterAnmelden("fStatistik", [] { return StatistikFensterErzeugen(); });
     FensterAnmelden("fErmittlung", [] { return ErmittlungFensterErzeugen(); });
+    FensterAnmelden("fSystemfilter", [] { return SystemfilterFensterErzeugen(); });
+    FensterAnmelden("fLottoschein", [] { return LottoscheinFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

@@ -97,6 +97,10 @@ void Rahmen::StartKnopf(const QString& taste) {
         } else if (taste == "Lotto-Auswertung") {
             Programm().uebergabeDatei.clear();
             LottoAuswertungNeu();
+        } else if (taste == "Lottoschein-Druck") {
+            FensterOeffnen("fLottoschein");
+        } else if (taste == "Systemdatei-Filter") {
+            FensterOeffnen("fSystemfilter");
         } else if (const char* datei = LotterieDatei(taste)) {
             // Looked up again now: the file may have gone since start-up.
             Programm().uebergabeDatei = DateiFinden(std::filesystem::current_path(), datei);

@@ -44,8 +44,10 @@ void Rahmen::MenuesAufbauen() {
             [] { LottoAuswertungNeu(); });
     start->addSeparator();
     Eintrag(start, "mSystemAuswertung", "&System-Auswertung");
-    Eintrag(start, "mLottoscheinDruck", "Lottoschein D&ruck");
-    Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter");
+    connect(Eintrag(start, "mLottoscheinDruck", "Lottoschein D&ruck"), &QAction::triggered, this,
+            [] { FensterOeffnen("fLottoschein"); });
+    connect(Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter"), &QAction::triggered, this,
+            [] { FensterOeffnen("fSystemfilter"); });
     Eintrag(start, "mZahlixProgrammer", "Zahlix-&Programmer");
     start->addSeparator();
     Eintrag(start, "mAnderesProgramm", "&Anderes Programm...");
@@ -113,10 +115,11 @@ void Rahmen::AktionenAktualisieren() {
     setzen("mZahlenEinfuegen", zahlen);
     // Commands of modules this program does not contain, and views that need a lottery file
     // from the evaluation window, stay visible but cannot be chosen here.
-    for (const char* name : {"mSystemAuswertung", "mLottoscheinDruck", "mSystemdateiFilter",
-                             "mZahlixProgrammer", "mAnderesProgramm", "mStatistik", "mErmittlung",
-                             "mKombinationsrechner", "mFinanzrechner"})
+    for (const char* name : {"mSystemAuswertung", "mZahlixProgrammer", "mAnderesProgramm",
+                             "mStatistik", "mErmittlung", "mKombinationsrechner", "mFinanzrechner"})
         setzen(name, false);
+    setzen("mLottoscheinDruck", FensterAngemeldet("fLottoschein"));
+    setzen("mSystemdateiFilter", FensterAngemeldet("fSystemfilter"));
     if (auto* datei = findChild<QMenu*>("mDatei")) datei->menuAction()->setEnabled(false);
 
     if (startleiste_) {
@@ -126,8 +129,11 @@ void Rahmen::AktionenAktualisieren() {
                 a->setEnabled(zwischenspeicher);
             else if (t == "Lotto-Auswertung")
                 a->setEnabled(auswertung);
-            else if (t == "System-Auswertung" || t == "Lottoschein-Druck" ||
-                     t == "Systemdatei-Filter" || t == "Zahlix-Programmer")
+            else if (t == "Lottoschein-Druck")
+                a->setEnabled(FensterAngemeldet("fLottoschein"));
+            else if (t == "Systemdatei-Filter")
+                a->setEnabled(FensterAngemeldet("fSystemfilter"));
+            else if (t == "System-Auswertung" || t == "Zahlix-Programmer")
                 a->setEnabled(false);
             else
                 a->setEnabled(auswertung);
