@@ -85,6 +85,10 @@ std::string AnalyseFenstertitel(const std::string& bereichText, Analyseart art,
 // masked to 15 bits (0..32767).
 int32_t Grenzwert(const std::string& text);
 
+// The column line of Trefferverteilung for count columns of `breite` (>= 3) characters after
+// the six of the year or week; the print derives the width from the list's entries.
+std::string TrefferverteilungKopf(size_t breite);
+
 enum class Vergleich { Kleiner = 0, Gleich = 1, Groesser = 2 };
 
 // Everything one run reads. Numbers are 1-based (index n - 1); only 1..groessteZahl of the

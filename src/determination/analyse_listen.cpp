@@ -110,12 +110,20 @@ void Verteilung(Kontext& k) {
         ++gesamt[static_cast<size_t>(c)];
     }
     static constexpr int kSpalten[] = {0, 1, 2, 3, 7, 4, 8, 5, 9, 6};
+    // Columns as wide as the largest count needs, so that counts never run together.
+    int32_t groesste = 0;
+    for (const auto& [schluessel, z] : gruppen)
+        groesste = std::max(groesste, *std::max_element(z.begin(), z.end()));
+    const size_t breite = std::max<size_t>(3, std::to_string(groesste).size() + 1);
     std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + kCrLf +
-                    "       0T 1T 2T 3T 3+ 4T 4+ 5T 5+ 6T" + kCrLf;
+                    TrefferverteilungKopf(breite) + kCrLf;
     for (const auto& [schluessel, z] : gruppen) {
         std::string e = woche ? "  W " + ZahlNull2(static_cast<int16_t>(schluessel))
                               : ZahlRechts6(static_cast<int16_t>(schluessel));
-        for (int c : kSpalten) e += ZahlRechts3(static_cast<int16_t>(z[static_cast<size_t>(c)]));
+        for (int c : kSpalten) {
+            const std::string a = std::to_string(z[static_cast<size_t>(c)]);
+            e += std::string(breite - a.size(), ' ') + a;
+        }
         k.ergebnis.liste.push_back(e);
         t += e + kCrLf;
     }
@@ -123,6 +131,13 @@ void Verteilung(Kontext& k) {
     k.ergebnis.zahlenzeile = Zahlenzeile(k.markiert, k.groessteZahl);
     k.ergebnis.zaehler = gesamt;
     k.ergebnis.status = woche ? " Wochenverteilung erstellt" : " Jahresverteilung erstellt";
+}
+
+std::string TrefferverteilungKopf(size_t breite) {
+    std::string t(6, ' ');
+    for (const char* klasse : {"0T", "1T", "2T", "3T", "3+", "4T", "4+", "5T", "5+", "6T"})
+        t += std::string(breite - 2, ' ') + klasse;
+    return t;
 }
 
 void Abstand(Kontext& k) {

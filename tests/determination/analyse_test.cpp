@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "determination/ermittlung_druck.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
@@ -219,4 +221,28 @@ TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
     EXPECT_TRUE(Enthaelt(loewe.text, "Löwe am 06.12.2026 (nur zur Unterhaltung)"));
     h.tag = 7;
     EXPECT_NE(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+}
+
+TEST(Analyse, TrefferverteilungHaeltGrosseAnzahlenGetrennt) {
+    for (int n : {99, 100, 1000}) {
+        std::vector<test::Ziehung> z(static_cast<size_t>(n),
+                                     test::Ziehung{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0});
+        z.push_back({2, 2002, 0, {1, 2, 3, 4, 5, 40}, 0});
+        const auto r = AnalyseAusfuehren(test::HistorieAus(z),
+                                         Eingaben(Analyseart::Trefferverteilung, {1, 40}));
+        ASSERT_EQ(r.liste.size(), 2u);
+        std::istringstream spalten(r.liste[0]);
+        std::vector<int> w;
+        for (int x; spalten >> x;) w.push_back(x);
+        EXPECT_EQ(w, (std::vector<int>{2001, 0, n, 0, 0, 0, 0, 0, 0, 0, 0})) << r.liste[0];
+        // The column line over the list, on screen and in print, as wide as the entries.
+        ErmittlungDruckDaten d;
+        d.art = "Trefferverteilung";
+        d.liste = r.liste;
+        for (const std::string& t : {r.text, ErmittlungDruckText(d)}) {
+            const size_t kopf = t.find("0T");
+            const size_t zeile = t.rfind("\r\n", kopf) + 2;
+            EXPECT_EQ(t.find("\r\n", kopf) - zeile, r.liste[0].size()) << t;
+        }
+    }
 }
