@@ -14,8 +14,17 @@ int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
     Bereichsoptionen bereichswahl;
     Argumente a;
     if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
-    if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
+    if (a.empty() || a[0].starts_with("--")) {
         err << "Es fehlen die Lottodatei und die Art der Analyse.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    if (a.size() == 1) {
+        out << "Analysen:\n";
+        for (const auto& e : Analysekatalog()) out << "  " << e.listentext << "\n";
+        return kErfolg;
+    }
+    if (a[1].starts_with("--")) {
+        err << "Es fehlt die Art der Analyse (zahlix-cli analyse DATEI zeigt die Analysen).\n";
         return kAufruffehler;
     }
     const auto art = AnalyseartAusName(a[1]);

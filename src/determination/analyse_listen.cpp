@@ -6,10 +6,17 @@
 
 #include "core/zahlformat.h"
 #include "determination/analyse_kontext.h"
+#include "output/kennung.h"
 
 namespace zahlix {
 
 namespace {
+
+// "-S" after the date tells two draws of one week apart; blanks keep the column for none.
+std::string MitKennung(int16_t wocheKennung) {
+    const int kennung = KennungAus(wocheKennung);
+    return kennung != 0 ? "-" + KennungText(kennung) : "  ";
+}
 
 bool BereichGueltig(Kontext& k, int64_t von, int64_t bis) {
     if (von <= bis) return true;
@@ -165,10 +172,12 @@ void Abstand(Kontext& k) {
         int gleich = 0;
         for (size_t i = 0; i < 5; ++i) gleich += g[i] == eigene[i];
         if (gleich < mindestens) continue;
-        std::string e = " " +
-                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " "
-                                  : Ziehungsdatum(k.d, z.index)) +
-                        " :" + ZahlenText(z.maske) + " :";
+        std::string e =
+            " " +
+            (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " "
+                      : Ziehungsdatum(k.d, z.index) +
+                            MitKennung(k.d.WocheKennung[static_cast<size_t>(z.index)])) +
+            " :" + ZahlenText(z.maske) + " :";
         for (int x : g) e += ZahlRechts3(static_cast<int16_t>(x));
         e += " :" + Str(gleich);
         k.ergebnis.liste.push_back(e);

@@ -185,8 +185,13 @@ void Prognose(Kontext& k) {
     const int vorn = art == 1 ? anzahl : art == 2 ? 0 : (anzahl + 1) / 2;
     uint64_t reihe = 0;
     for (int i = 0; i < vorn; ++i) reihe |= uint64_t{1} << (rangfolge[static_cast<size_t>(i)] - 1);
-    for (int i = 0; i < anzahl - vorn; ++i)
-        reihe |= uint64_t{1} << (rangfolge[rangfolge.size() - 1 - static_cast<size_t>(i)] - 1);
+    // The rarest followers; on a tie the smaller sum, then the smaller number, as from the top.
+    std::vector<int> selten = kandidaten;
+    std::stable_sort(selten.begin(), selten.end(), [&](int a, int b) {
+        const auto ia = static_cast<size_t>(a), ib = static_cast<size_t>(b);
+        return wert[ia] != wert[ib] ? wert[ia] < wert[ib] : summe[ia] < summe[ib];
+    });
+    for (size_t i = 0; Anzahl(reihe) < anzahl; ++i) reihe |= uint64_t{1} << (selten[i] - 1);
 
     static const char* const kArten[] = {"Häufigkeitsprognose", "Ausbleiberprognose",
                                          "Ausgleichsprognose"};

@@ -86,3 +86,14 @@ TEST(CliAnalyse, FalscheEingabenEndenMitMeldung) {
     };
     ErwarteFehler(o, faelle);
 }
+
+TEST(CliAnalyse, OhneArtDieListeDerAnalysen) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "s.AS7", kSystem);
+    const CliLauf l = Cli(o, "analyse s.AS7");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_TRUE(l.aus.starts_with("Analysen:\n  Prognosen\n  Zufallszahlen\n")) << l.aus;
+    EXPECT_NE(l.aus.find("  Garantiestufe\n"), std::string::npos);
+    // The usage names the bonus classes the analysis commands count unless told otherwise.
+    EXPECT_NE(Cli(o, "analyse").fehler.find("--zusatzzahl keine"), std::string::npos);
+}
