@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -132,6 +133,13 @@ TEST(Analyse, GarantiestufeFindetFehlendeKombinationen) {
     r = AnalyseAusfuehren(d, e);
     EXPECT_TRUE(r.liste.empty());
     EXPECT_TRUE(Enthaelt(r.text, "erfüllt")) << r.text;
+    EXPECT_EQ(r.status, " Garantiestufe erfüllt");
+    // Two system numbers cannot meet a level of three.
+    e.gesperrt.fill(true);
+    e.gesperrt[0] = e.gesperrt[1] = false;
+    r = AnalyseAusfuehren(d, e);
+    EXPECT_TRUE(Enthaelt(r.text, "weniger Zahlen als die Stufe")) << r.text;
+    EXPECT_EQ(r.status, " Garantiestufe nicht erfüllt");
 }
 
 TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
@@ -244,5 +252,64 @@ TEST(Analyse, TrefferverteilungHaeltGrosseAnzahlenGetrennt) {
             const size_t zeile = t.rfind("\r\n", kopf) + 2;
             EXPECT_EQ(t.find("\r\n", kopf) - zeile, r.liste[0].size()) << t;
         }
+    }
+}
+
+TEST(Analyse, PrognoseBeiGleichstandDieKleinerenZahlenUndAbstandMitKennung) {
+    // Nothing ever followed 7..12: every number ties, in every kind and method.
+    const Lottodatei d = test::HistorieAus(
+        {{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}, {2, 2001, 0, {7, 8, 9, 10, 11, 12}, 0}});
+    auto e = Eingaben(Analyseart::Prognosen);
+    for (e.prognoseart = 1; e.prognoseart <= 3; ++e.prognoseart)
+        for (e.prognoseMethode = 0; e.prognoseMethode < 6; ++e.prognoseMethode)
+            EXPECT_EQ(AnalyseAusfuehren(d, e).vorschlag, (std::vector<int>{1, 2, 3, 4, 5, 6}))
+                << e.prognoseart << " " << e.prognoseMethode;
+
+    const std::array<int, 6> reihe{3, 12, 13, 16, 23, 41};
+    const Lottodatei woche = test::HistorieAus(
+        {{5, 2001, 'M', reihe, 0}, {5, 2001, 'S', reihe, 0}, {6, 2001, 0, reihe, 0}});
+    const auto a =
+        AnalyseAusfuehren(woche, Eingaben(Analyseart::Zahlenabstand, {3, 12, 13, 16, 23, 41}));
+    ASSERT_EQ(a.liste.size(), 3u);
+    EXPECT_TRUE(a.liste[0].starts_with(" 05/2001-M :")) << a.liste[0];
+    EXPECT_TRUE(a.liste[1].starts_with(" 05/2001-S :")) << a.liste[1];
+    EXPECT_TRUE(a.liste[2].starts_with(" 06/2001   :")) << a.liste[2];
+}
+
+TEST(Analyse, SaatGibtFesteReihenUndJedeFreieZahlKommtDran) {
+    auto e = Eingaben(Analyseart::Zufallszahlen);
+    e.seed = 7;
+    std::vector<std::vector<int>> reihen;
+    for (e.ermittlung = 1; e.ermittlung <= 3; ++e.ermittlung)
+        reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
+    EXPECT_EQ(reihen,
+              (std::vector<std::vector<int>>{
+                  {2, 7, 8, 10, 18, 37}, {2, 12, 29, 37, 39, 48}, {4, 14, 17, 19, 25, 40}}));
+    // Single numbers from 1..7: every one of them, the highest too, within 200 draws.
+    for (int n = 8; n <= 49; ++n) e.gesperrt[static_cast<size_t>(n - 1)] = true;
+    e.anzahlZahlen = 1;
+    std::set<int> gezogen;
+    for (e.ermittlung = 1; e.ermittlung <= 200; ++e.ermittlung)
+        gezogen.insert(AnalyseAusfuehren(Kleine(), e).vorschlag.at(0));
+    EXPECT_EQ(gezogen, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(Analyse, GlueckszahlenNehmenDasHaeufigstePaarPechzahlenMeidenEs) {
+    // 1 and 2 together in ten draws; every other number at most twice with 1.
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 10; ++i)
+        z.push_back({i + 1, 2001, 0, {1, 2, 3 + 4 * (i % 5), 4 + 4 * (i % 5), 30 + i, 45 - i}, 0});
+    const Lottodatei d = test::HistorieAus(z);
+    auto e = Eingaben(Analyseart::Glueckszahlen, {1});
+    e.verwende = 2, e.anzahlZahlen = 2;
+    const auto glueck = AnalyseAusfuehren(d, e);
+    EXPECT_EQ(glueck.vorschlag, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(Enthaelt(glueck.text, "zusammen 10 mal vor")) << glueck.text;
+    e.art = Analyseart::Pechzahlen;
+    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung) {
+        const auto pech = AnalyseAusfuehren(d, e);
+        EXPECT_TRUE(Enthaelt(pech.text, "zusammen 0 mal vor")) << pech.text;
+        EXPECT_EQ(pech.vorschlag.at(0), 1);
+        EXPECT_GT(pech.vorschlag.at(1), 2);
     }
 }
