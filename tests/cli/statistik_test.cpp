@@ -60,3 +60,23 @@ TEST(CliStatistik, BereichsoptionenWirkenAufAlleAnalysen) {
     }
     EXPECT_EQ(Cli(o, "ziehungen drei.AS7 --letzte 0").status, 1);
 }
+
+// "Ziehungen" takes 1..99, the number selectors 1..49; a value kind also by its index.
+TEST(CliStatistik, ZiehungenBis99UndWertNachNummer) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "drei.AS7", kDreiZiehungen);
+    for (const char* zahl2 : {"50", "99"}) {
+        const CliLauf l =
+            Cli(o, std::string("statistik drei.AS7 \"Wann wieder gezogen\" --zahl2 ") + zahl2);
+        EXPECT_EQ(l.status, 0) << zahl2 << ": " << l.fehler;
+        EXPECT_NE(l.aus.find("Ziehungen " + std::string(zahl2)), std::string::npos) << l.aus;
+    }
+    const CliFehlerfall faelle[] = {
+        {"statistik drei.AS7 \"Wann wieder gezogen\" --zahl2 100", 1, "zwischen 1 und 99"},
+        {"statistik drei.AS7 \"Wann wieder gezogen\" --zahl1 50", 1, "Zahlen über 49"},
+        {"statistik drei.AS7 \"Zahlen wie oft\" --wert 4", 1, "nicht angeboten"},
+    };
+    ErwarteFehler(o, faelle);
+    EXPECT_EQ(Cli(o, "statistik drei.AS7 \"Zahlen wie oft\" --wert 2").aus,
+              Cli(o, "statistik drei.AS7 \"Zahlen wie oft\" --wert Abstand").aus);
+}
