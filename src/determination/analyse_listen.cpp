@@ -60,11 +60,40 @@ std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t
     return t + std::string(80, '-') + kCrLf;
 }
 
+// In a back-test the two range analyses play what a player filtering by them plays: a random
+// row of the free numbers whose sum (combination number) lies within the range.
+void GefilterteReihe(Kontext& k, bool kombi) {
+    const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
+    const auto von = kombi ? std::max(k.e.kombiVon, 1) : k.e.summeVon;
+    const auto bis = kombi && anzahl <= 9 ? std::min(k.e.kombiBis, Binomial(k.groessteZahl, anzahl))
+                                          : (kombi ? 0 : k.e.summeBis);
+    for (int versuch = 0; versuch < 100000 && von <= bis && Anzahl(k.frei) >= anzahl; ++versuch) {
+        uint64_t reihe = 0;
+        if (kombi) {
+            std::vector<int> zahlen(static_cast<size_t>(anzahl));
+            KombinationAusKombiNr(von + k.zufall.Bis(bis - von + 1), zahlen, k.groessteZahl);
+            reihe = MaskeAus(zahlen);
+            if ((reihe & ~k.frei) != 0) continue;
+        } else {
+            reihe = k.zufall.Ziehen(k.frei, anzahl);
+            int32_t summe = 0;
+            for (int n : ZahlenAus(reihe)) summe += n;
+            if (summe < von || summe > bis) continue;
+        }
+        k.ergebnis.vorschlag = ZahlenAus(reihe);
+        return;
+    }
+    k.ergebnis.meldung = "Keine Reihe aus" + Str(anzahl) + " freien Zahlen hat " +
+                         (kombi ? "eine Kombinationsnummer" : "eine Summe") + " von" + Str(von) +
+                         " bis" + Str(kombi ? k.e.kombiBis : bis) + ".";
+}
+
 }  // namespace
 
 void Summen(Kontext& k) {
     // How often the numbers of a row added up to each sum of the range.
     if (!BereichGueltig(k, k.e.summeVon, k.e.summeBis)) return;
+    if (k.nurVorschlag) return GefilterteReihe(k, false);
     std::map<int64_t, Wert> werte;
     int64_t treffer = 0;
     for (const Zeile& z : k.zeilen) {
@@ -81,6 +110,7 @@ void Summen(Kontext& k) {
 void Kombinationszahlen(Kontext& k) {
     // The combination number of every row of six numbers; rows within the range, by number.
     if (!BereichGueltig(k, k.e.kombiVon, k.e.kombiBis)) return;
+    if (k.nurVorschlag) return GefilterteReihe(k, true);
     std::map<int64_t, Wert> werte;
     int64_t treffer = 0;
     for (const Zeile& z : k.zeilen) {
@@ -107,10 +137,7 @@ void Verteilung(Kontext& k) {
     std::map<int, std::array<int32_t, 10>> gruppen;
     Klassenzaehler gesamt{};
     for (const Zeile& z : k.zeilen) {
-        const int h = std::min(Anzahl(z.maske & k.markiert), 6);
-        const bool plus = h >= 3 && h <= 5 && k.zusatz[static_cast<size_t>(h - 3)] == 1 &&
-                          z.zusatz > 0 && Enthaelt(k.markiert, z.zusatz);
-        const int c = plus ? h + 4 : h;
+        const int c = Trefferklasse(z, k.markiert, k.zusatz);
         const int schluessel = woche ? WocheAus(k.d.WocheKennung[static_cast<size_t>(z.index)])
                                      : JahrAusJahrCode(k.d.JahrCode[static_cast<size_t>(z.index)]);
         ++gruppen[schluessel][static_cast<size_t>(c)];
