@@ -1,0 +1,99 @@
+// The bar graph of a back-test from the statistics' drawing primitives: per class the hits of
+// the proposals beside the expectation for random rows with its 95 % span.
+#include "determination/rueckblick_grafik.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace zahlix {
+
+namespace {
+
+using statistik::Element;
+using statistik::Farbe;
+
+const Farbe kSchwarz{0, 0, 0}, kGrau{150, 150, 150}, kLinie{210, 210, 210}, kBlau{30, 60, 170};
+
+Element Kasten(int x1, int y1, int x2, int y2, Farbe f) {
+    Element e;
+    e.art = Element::Kasten;
+    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f;
+    return e;
+}
+
+Element Linie(int x1, int y1, int x2, int y2, Farbe f, int staerke = 15) {
+    Element e;
+    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f, e.staerke = staerke;
+    return e;
+}
+
+Element Text(int x, int y, std::string t, bool mittig = true, bool fett = false) {
+    Element e;
+    e.art = Element::Text;
+    e.x1 = x, e.y1 = y, e.text = std::move(t), e.farbe = kSchwarz, e.mittig = mittig;
+    e.fett = fett;
+    return e;
+}
+
+std::string EineStelle(double x) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.1f", x);
+    std::string t = b;
+    std::replace(t.begin(), t.end(), '.', ',');
+    return t;
+}
+
+constexpr const char* kName[10] = {"0T", "1T", "2T", "3T", "4T", "5T", "6T", "3+", "4+", "5+"};
+
+}  // namespace
+
+statistik::Grafik RueckblickGrafik(const RueckblickErgebnis& r, int breite, int hoehe) {
+    statistik::Grafik g;
+    g.breite = breite, g.hoehe = hoehe;
+    constexpr int kLinks = 700, kOben = 900, kUnten = 450;
+    double groesste = 0;
+    for (const Klassenvergleich& k : r.klasse)
+        groesste = std::max({groesste, static_cast<double>(k.beobachtet), k.erwartet + k.spanne});
+    const int schritt = statistik::Skalenschritt(static_cast<int>(std::ceil(groesste)));
+    const int null = hoehe - kUnten;
+    auto y = [&](double wert) {
+        return null - static_cast<int>(std::lround(wert * (null - kOben) / schritt));
+    };
+
+    g.elemente.push_back(Text(breite / 2, 120,
+                              "Rückblick: Treffer der Vorschläge und des Zufalls je Klasse", true,
+                              true));
+    g.elemente.push_back(Kasten(kLinks, 450, kLinks + 240, 600, kBlau));
+    g.elemente.push_back(Text(kLinks + 330, 480, "Vorschläge", false));
+    g.elemente.push_back(Kasten(kLinks + 2200, 450, kLinks + 2440, 600, kGrau));
+    g.elemente.push_back(Text(kLinks + 2530, 480, "Zufall erwartet, Strich: 95-%-Spanne", false));
+    for (int j = 1; j <= 5; ++j) {
+        const int wert = schritt * j / 5;
+        g.elemente.push_back(Linie(kLinks, y(wert), breite, y(wert), kLinie));
+        g.elemente.push_back(Text(60, y(wert) - 60, std::to_string(wert), false));
+    }
+    const double gruppe = double(breite - kLinks) / 10;
+    const int balken = static_cast<int>(gruppe * 0.32);
+    for (size_t i = 0; i < 10; ++i) {
+        const int c = kSpaltenKlassen[i];
+        const Klassenvergleich& k = r.klasse[static_cast<size_t>(c)];
+        const int mitte = kLinks + static_cast<int>(std::lround(gruppe * (i + 0.5)));
+        const int xv = mitte - balken - 15, xz = mitte + 15;
+        g.elemente.push_back(
+            Kasten(xv, y(static_cast<double>(k.beobachtet)), xv + balken, null, kBlau));
+        g.elemente.push_back(Kasten(xz, y(k.erwartet), xz + balken, null, kGrau));
+        const int xs = xz + balken / 2;
+        const int oben = y(k.erwartet + k.spanne), unten = y(std::max(0.0, k.erwartet - k.spanne));
+        g.elemente.push_back(Linie(xs, oben, xs, unten, kSchwarz, 30));
+        g.elemente.push_back(Linie(xs - 60, oben, xs + 60, oben, kSchwarz, 30));
+        g.elemente.push_back(Text(xv + balken / 2, y(static_cast<double>(k.beobachtet)) - 200,
+                                  std::to_string(k.beobachtet)));
+        g.elemente.push_back(Text(xs, std::min(oben, y(k.erwartet)) - 200, EineStelle(k.erwartet)));
+        g.elemente.push_back(Text(mitte, null + 90, kName[c], true, true));
+    }
+    g.elemente.push_back(Linie(kLinks, null, breite, null, kSchwarz));
+    return g;
+}
+
+}  // namespace zahlix
