@@ -11,21 +11,6 @@ namespace zahlix::cli {
 
 namespace {
 
-// "1,20", "1.20" or "2" as cents; nothing for anything else.
-std::optional<int64_t> Betrag(std::string t, bool kommaErlaubt) {
-    const size_t trenner = t.find_first_of(kommaErlaubt ? ",." : ".");
-    std::string cent = "00";
-    if (trenner != std::string::npos) {
-        cent = t.substr(trenner + 1);
-        t.resize(trenner);
-        if (cent.empty() || cent.size() > 2) return std::nullopt;
-        if (cent.size() == 1) cent += "0";
-    }
-    const auto ganz = GanzeZahl(t), rest = GanzeZahl(cent);
-    if (!ganz || !rest || *ganz < 0 || *rest < 0) return std::nullopt;
-    return int64_t{*ganz} * 100 + *rest;
-}
-
 // "6T=1000000,3T=10.50": prizes by the class labels of the reports.
 bool Gewinne(const std::string& text, std::array<int64_t, 10>& gewinn) {
     static const char* const kName[10] = {"0T", "1T", "2T", "3T", "4T",
@@ -40,8 +25,9 @@ bool Gewinne(const std::string& text, std::array<int64_t, 10>& gewinn) {
             return klasse == n ||
                    (klasse.size() == 2 && klasse[0] == n[0] && klasse[1] == 't' && n[1] == 'T');
         });
-        const auto wert =
-            gleich == std::string::npos ? std::nullopt : Betrag(teil.substr(gleich + 1), false);
+        const auto wert = gleich == std::string::npos
+                              ? std::nullopt
+                              : BetragInCent(teil.substr(gleich + 1), false);
         if (it == std::end(kName) || !wert) return false;
         gewinn[static_cast<size_t>(it - std::begin(kName))] = *wert;
         start = ende + 1;
@@ -75,7 +61,7 @@ int Rueckblick(const Argumente& alle, std::ostream& out, std::ostream& err) {
             gut = n && *n >= 0;
             if (gut) e.letzte = *n;
         } else if (name == "--einsatz") {
-            const auto b = Betrag(wert, true);
+            const auto b = BetragInCent(wert);
             gut = b.has_value();
             if (gut) e.einsatz = *b, e.mitGeld = true;
         } else if (name == "--gewinne") {
@@ -115,8 +101,7 @@ int Rueckblick(const Argumente& alle, std::ostream& out, std::ostream& err) {
 
     e.analyse = aufruf.e;
     e.analyse.bereichText = d.Titel;
-    e.analyse.fenstertitel = "Rückblick: " + std::string(Katalogeintrag(*art).listentext) + " - " +
-                             std::filesystem::path(a[0]).filename().string();
+    e.analyse.fenstertitel = RueckblickTitel(*art, std::filesystem::path(a[0]).filename().string());
     e.analyse.gesperrt = UngezogeneZahlen(d);
     for (int n : aufruf.gesperrt) e.analyse.gesperrt[static_cast<size_t>(n - 1)] = true;
     for (int n : aufruf.zahlen.value_or(std::vector<int>{})) {

@@ -48,20 +48,28 @@ uint64_t RueckblickSaat(uint64_t saat, int slot) {
     return z ^ (z >> 31);
 }
 
+std::string RueckblickTitel(Analyseart art, const std::string& dateiname) {
+    return "Rückblick: " + std::string(Katalogeintrag(art).listentext) + " - " + dateiname;
+}
+
+std::string KeinRueckblick(Analyseart art) {
+    if (SchlaegtReiheVor(art)) return {};
+    return std::string(Katalogeintrag(art).listentext) +
+           " schlägt keine Zahlenreihe vor, die man hätte spielen können. Einen Rückblick gibt es "
+           "für Prognosen, Zufalls-, Gewinn-, Glücks-, Pech-, Summen- und Kombinationszahlen und "
+           "das Horoskop.";
+}
+
 RueckblickErgebnis RueckblickAusfuehren(const Lottodatei& d, const RueckblickEingaben& e,
-                                        const AnalyseRueckrufe& r) {
+                                        const AnalyseRueckrufe& r,
+                                        const std::function<void(int, int)>& fortschritt) {
     RueckblickErgebnis erg;
     const AnalyseEingaben& a = e.analyse;
     const std::string name = Katalogeintrag(a.art).listentext;
     const int n = std::clamp<int>(d.GroessteZahl, 1, 49);
     erg.zahlenJeReihe = std::clamp(a.anzahlZahlen, 1, 49);
-    if (!SchlaegtReiheVor(a.art)) {
-        erg.meldung = name +
-                      " schlägt keine Zahlenreihe vor, die man hätte spielen können. Einen "
-                      "Rückblick gibt es für Prognosen, Zufalls-, Gewinn-, Glücks-, Pech-, "
-                      "Summen- und Kombinationszahlen und das Horoskop.";
-        return erg;
-    }
+    erg.meldung = KeinRueckblick(a.art);
+    if (!erg.meldung.empty()) return erg;
     if (IstSystembereich(a.bereichText)) {
         erg.meldung = "Ein Rückblick braucht Ziehungen; die Reihen eines Systems sind keine.";
         return erg;
@@ -117,6 +125,7 @@ RueckblickErgebnis RueckblickAusfuehren(const Lottodatei& d, const RueckblickEin
             if (r.status)
                 r.status(" Rückblick..." + Str(erg.getestet) + " von" + Str(erg.verlangt) +
                          " Ziehungen");
+            if (fortschritt) fortschritt(erg.getestet, erg.verlangt);
         }
         const Zeile& ziel = zeilen[j];
         schritt.seed = RueckblickSaat(a.seed, ziel.index);

@@ -10,6 +10,8 @@
 // A refusal comes back as `meldung` with `getestet` 0; a stop keeps what was counted.
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "determination/analyse.h"
@@ -51,8 +53,21 @@ struct RueckblickErgebnis {
 // whatever N is, so a back-test repeats exactly.
 uint64_t RueckblickSaat(uint64_t saat, int slot);
 
-RueckblickErgebnis RueckblickAusfuehren(const Lottodatei& d, const RueckblickEingaben& e,
-                                        const AnalyseRueckrufe& r = {});
+// An amount as the user types it, "1,20", "1.20" or "2" (with mitKomma false only the point),
+// in cents; nothing for anything else.
+std::optional<int64_t> BetragInCent(const std::string& text, bool mitKomma = true);
+
+// "Rückblick: Prognosen - Lotto6aus49.AS7", the title of the window and of the result block.
+std::string RueckblickTitel(Analyseart art, const std::string& dateiname);
+
+// The refusal for an analysis that proposes no row; empty when it can be back-tested.
+std::string KeinRueckblick(Analyseart art);
+
+// r.stopp is asked and r.status told about every 100 ms, fortschritt with it (draws tested,
+// draws asked for); all on the calling thread.
+RueckblickErgebnis RueckblickAusfuehren(
+    const Lottodatei& d, const RueckblickEingaben& e, const AnalyseRueckrufe& r = {},
+    const std::function<void(int getestet, int verlangt)>& fortschritt = {});
 
 // The text block of a result (also built by RueckblickAusfuehren into `text`).
 std::string RueckblickText(const RueckblickErgebnis& r, const RueckblickEingaben& e);

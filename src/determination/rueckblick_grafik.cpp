@@ -51,7 +51,7 @@ constexpr const char* kName[10] = {"0T", "1T", "2T", "3T", "4T", "5T", "6T", "3+
 statistik::Grafik RueckblickGrafik(const RueckblickErgebnis& r, int breite, int hoehe) {
     statistik::Grafik g;
     g.breite = breite, g.hoehe = hoehe;
-    constexpr int kLinks = 700, kOben = 900, kUnten = 450;
+    constexpr int kLinks = 700, kOben = 760, kUnten = 450;
     double groesste = 0;
     for (const Klassenvergleich& k : r.klasse)
         groesste = std::max({groesste, static_cast<double>(k.beobachtet), k.erwartet + k.spanne});
@@ -64,14 +64,18 @@ statistik::Grafik RueckblickGrafik(const RueckblickErgebnis& r, int breite, int 
     g.elemente.push_back(Text(breite / 2, 120,
                               "Rückblick: Treffer der Vorschläge und des Zufalls je Klasse", true,
                               true));
-    g.elemente.push_back(Kasten(kLinks, 450, kLinks + 240, 600, kBlau));
-    g.elemente.push_back(Text(kLinks + 330, 480, "Vorschläge", false));
-    g.elemente.push_back(Kasten(kLinks + 2200, 450, kLinks + 2440, 600, kGrau));
-    g.elemente.push_back(Text(kLinks + 2530, 480, "Zufall erwartet, Strich: 95-%-Spanne", false));
+    g.elemente.push_back(Kasten(kLinks, 400, kLinks + 240, 550, kBlau));
+    g.elemente.push_back(Text(kLinks + 330, 380, "Vorschläge", false));
+    g.elemente.push_back(Kasten(kLinks + 2200, 400, kLinks + 2440, 550, kGrau));
+    g.elemente.push_back(Text(kLinks + 2530, 380, "Zufall erwartet, Strich: 95-%-Spanne", false));
+    // Scale lines every fifth of the step, labelled as far as the labels stay apart.
+    const int abstand = (null - kOben) / 5;
+    const int jeder = abstand >= 230 ? 1 : (abstand >= 115 ? 2 : 5);
     for (int j = 1; j <= 5; ++j) {
         const int wert = schritt * j / 5;
         g.elemente.push_back(Linie(kLinks, y(wert), breite, y(wert), kLinie));
-        g.elemente.push_back(Text(60, y(wert) - 60, std::to_string(wert), false));
+        if ((5 - j) % jeder == 0)
+            g.elemente.push_back(Text(60, y(wert) - 100, std::to_string(wert), false));
     }
     const double gruppe = double(breite - kLinks) / 10;
     const int balken = static_cast<int>(gruppe * 0.32);
@@ -87,9 +91,13 @@ statistik::Grafik RueckblickGrafik(const RueckblickErgebnis& r, int breite, int 
         const int oben = y(k.erwartet + k.spanne), unten = y(std::max(0.0, k.erwartet - k.spanne));
         g.elemente.push_back(Linie(xs, oben, xs, unten, kSchwarz, 30));
         g.elemente.push_back(Linie(xs - 60, oben, xs + 60, oben, kSchwarz, 30));
-        g.elemente.push_back(Text(xv + balken / 2, y(static_cast<double>(k.beobachtet)) - 200,
-                                  std::to_string(k.beobachtet)));
-        g.elemente.push_back(Text(xs, std::min(oben, y(k.erwartet)) - 200, EineStelle(k.erwartet)));
+        // Values only where they fit over their bar; small expectations are left out.
+        const std::string b = std::to_string(k.beobachtet), z = EineStelle(k.erwartet);
+        if (balken >= 70 * static_cast<int>(b.size()))
+            g.elemente.push_back(
+                Text(xv + balken / 2, y(static_cast<double>(k.beobachtet)) - 200, b));
+        if (balken >= 70 * static_cast<int>(z.size()) && k.erwartet >= 0.05)
+            g.elemente.push_back(Text(xs, oben - 200, z));
         g.elemente.push_back(Text(mitte, null + 90, kName[c], true, true));
     }
     g.elemente.push_back(Linie(kLinks, null, breite, null, kSchwarz));

@@ -1,5 +1,6 @@
 // The result block of the back-test: the table of classes, the plain German sentences and the
 // money view.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -133,6 +134,19 @@ std::string Geld(const RueckblickErgebnis& r, const RueckblickEingaben& e) {
 }
 
 }  // namespace
+
+std::optional<int64_t> BetragInCent(const std::string& text, bool mitKomma) {
+    const size_t trenner = text.find_first_of(mitKomma ? ",." : ".");
+    const std::string ganz = text.substr(0, trenner);
+    std::string cent = trenner == std::string::npos ? "00" : text.substr(trenner + 1);
+    if (cent.size() == 1) cent += "0";
+    const auto ziffern = [](const std::string& t) {
+        return !t.empty() && t.size() <= 12 &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!ziffern(ganz) || !ziffern(cent) || cent.size() != 2) return std::nullopt;
+    return std::stoll(ganz) * 100 + std::stoll(cent);
+}
 
 std::string RueckblickSatz(const std::string& was, const Klassenvergleich& k) {
     std::string t = "Die Vorschläge trafen " + was + " " + Gruppiert(k.beobachtet) +

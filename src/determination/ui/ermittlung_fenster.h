@@ -25,6 +25,7 @@ class QCheckBox;
 class QComboBox;
 class QEventLoop;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -56,6 +57,8 @@ class ErmittlungFenster : public QWidget {
     // Tool bar "&Drucken" and "&Bereich".
     void Drucken();
     void BereichNeuEinstellen();
+    // Tool bar "Rück&blick": the back-test of the chosen analysis with the current inputs.
+    void RueckblickOeffnen();
 
     // Number field procedures.
     void MarkierteSperren();
@@ -128,7 +131,7 @@ class ErmittlungFenster : public QWidget {
     std::array<QPushButton*, 3> bZahlenSperren_{};
     std::array<QLabel*, 24> bzTreffer_{};
     std::array<QCheckBox*, 7> kNurTreffer_{};
-    std::array<QToolButton*, 3> bToolbar_{};
+    std::array<QToolButton*, 4> bToolbar_{};
     std::array<QComboBox*, 2> cAnzahl_{};
     std::array<QRadioButton*, 2> oVerwende_{};
     std::vector<QGroupBox*> gruppen_;
@@ -144,6 +147,9 @@ class ErmittlungFenster : public QWidget {
     std::array<QListWidget*, 2> lZerlegung_{};
     QWidget* rListen_ = nullptr;
 };
+
+// The red square of a tool-bar button that reads "&Stop" while a run goes on.
+QIcon StopSymbol();
 
 // The analyses that run as repeated determinations (Zufalls-, Gewinn-, Glücks-, Pechzahlen).
 bool Wiederholt(Analyseart a);

@@ -15,11 +15,13 @@
 #include <QRandomGenerator>
 #include <QTextEdit>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/port.h"
 #include "app/ui/fenster.h"
 #include "determination/ermittlung_druck.h"
 #include "determination/ui/ermittlung_fenster.h"
+#include "determination/ui/rueckblick_fenster.h"
 #include "output/ui/drucker.h"
 
 namespace zahlix::ui {
@@ -188,6 +190,19 @@ void ErmittlungFenster::Drucken() {
     zahlix::Beschaeftigt(0);
     StatusZeigen(vorher);
     AnDruckausgabe(text);
+}
+
+void ErmittlungFenster::RueckblickOeffnen() {
+    const auto art = AnalyseAusListentext(cErmittlungart_->currentText().toStdString());
+    if (Laeuft() || !art) return;
+    if (const std::string nein = KeinRueckblick(*art); !nein.empty()) {
+        Meldung(nein, flags::Information, windowTitle().toStdString());
+        return;
+    }
+    AnalyseEingaben e = EingabenLesen(*art, oVerwende_[1]->isChecked() ? 2 : 1, 1);
+    e.fenstertitel =
+        RueckblickTitel(*art, std::filesystem::path(daten_->Dateiname).filename().string());
+    FensterZeigen(new RueckblickFenster(*daten_, e));
 }
 
 void ErmittlungFenster::closeEvent(QCloseEvent* e) {
