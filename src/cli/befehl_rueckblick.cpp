@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/analyse_cli.h"
 #include "cli/auswertung_cli.h"
 #include "cli/bereich_optionen.h"
 #include "core/atomare_datei.h"
@@ -85,32 +86,12 @@ int Rueckblick(const Argumente& alle, std::ostream& out, std::ostream& err) {
         err << "\n";
         return kAufruffehler;
     }
-    const auto art = AnalyseartAusName(a[1]);
-    if (!art) {
-        err << "Unbekannte Analyse: " << a[1] << "\n";
-        return kAufruffehler;
-    }
     AnalyseAufruf aufruf;
-    aufruf.e.art = *art;
-    if (const auto fehler = AnalyseOptionenLesen({a.begin() + 2, a.end()}, aufruf)) {
-        err << *fehler << "\n";
-        return kAufruffehler;
-    }
     Lottodatei d;
-    if (int r = ImBereichOeffnen(a[0], bereichswahl, d, err); r != kErfolg) return r;
-
+    if (int r = AnalyseVorbereiten(a, bereichswahl, aufruf, d, err); r != kErfolg) return r;
     e.analyse = aufruf.e;
-    e.analyse.bereichText = d.Titel;
-    e.analyse.fenstertitel = RueckblickTitel(*art, std::filesystem::path(a[0]).filename().string());
-    e.analyse.gesperrt = UngezogeneZahlen(d);
-    for (int n : aufruf.gesperrt) e.analyse.gesperrt[static_cast<size_t>(n - 1)] = true;
-    for (int n : aufruf.zahlen.value_or(std::vector<int>{})) {
-        if (e.analyse.gesperrt[static_cast<size_t>(n - 1)] || n > d.GroessteZahl) {
-            err << "Die Zahl " << n << " ist gesperrt oder kommt in keiner Ziehung vor.\n";
-            return kAufruffehler;
-        }
-        e.analyse.markiert[static_cast<size_t>(n - 1)] = true;
-    }
+    e.analyse.fenstertitel =
+        RueckblickTitel(e.analyse.art, std::filesystem::path(a[0]).filename().string());
     const RueckblickErgebnis r = RueckblickAusfuehren(d, e);
     if (!r.meldung.empty()) {
         err << r.meldung << "\n";

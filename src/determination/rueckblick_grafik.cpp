@@ -12,28 +12,13 @@ namespace {
 
 using statistik::Element;
 using statistik::Farbe;
+using statistik::Kasten;
+using statistik::Linie;
 
 const Farbe kSchwarz{0, 0, 0}, kGrau{150, 150, 150}, kLinie{210, 210, 210}, kBlau{30, 60, 170};
 
-Element Kasten(int x1, int y1, int x2, int y2, Farbe f) {
-    Element e;
-    e.art = Element::Kasten;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f;
-    return e;
-}
-
-Element Linie(int x1, int y1, int x2, int y2, Farbe f, int staerke = 15) {
-    Element e;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f, e.staerke = staerke;
-    return e;
-}
-
 Element Text(int x, int y, std::string t, bool mittig = true, bool fett = false) {
-    Element e;
-    e.art = Element::Text;
-    e.x1 = x, e.y1 = y, e.text = std::move(t), e.farbe = kSchwarz, e.mittig = mittig;
-    e.fett = fett;
-    return e;
+    return statistik::Text(x, y, std::move(t), kSchwarz, mittig, fett);
 }
 
 std::string EineStelle(double x) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -147,6 +148,12 @@ class ErmittlungFenster : public QWidget {
     std::array<QListWidget*, 2> lZerlegung_{};
     QWidget* rListen_ = nullptr;
 };
+
+// Runs arbeit on a new worker thread kept in arbeiter while the window handles events in a
+// local loop, so a stop request reaches the work at once. False when the window went away
+// meanwhile: its destructor, which must clear lebt and join arbeiter, has waited for the work.
+bool AufArbeiterWarten(std::thread& arbeiter, const std::shared_ptr<std::atomic<bool>>& lebt,
+                       const std::function<void()>& arbeit);
 
 // The red square of a tool-bar button that reads "&Stop" while a run goes on.
 QIcon StopSymbol();

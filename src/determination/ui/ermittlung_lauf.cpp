@@ -110,12 +110,24 @@ bool ErmittlungFenster::EinmalAusfuehren(Analyseart art, int modus, int ermittlu
     return !r.zyklusBeenden && !r.abgebrochen && r.meldung.empty();
 }
 
+bool AufArbeiterWarten(std::thread& arbeiter, const std::shared_ptr<std::atomic<bool>>& lebt,
+                       const std::function<void()>& arbeit) {
+    QEventLoop warten;
+    const auto halten = lebt;
+    arbeiter = std::thread([&arbeit, &warten] {
+        arbeit();
+        QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    warten.exec();
+    if (!*halten) return false;  // the destructor has joined the worker
+    arbeiter.join();
+    return true;
+}
+
 bool ErmittlungFenster::Ausfuehren(const AnalyseEingaben& e, AnalyseErgebnis& r) {
     // The analysis reads only its own copy of the history, which nothing changes while it
     // runs; the window keeps handling events in a local loop until the worker is done.
-    QEventLoop warten;
-    const auto lebt = lebt_;
-    arbeiter_ = std::thread([this, &e, &r, &warten] {
+    return AufArbeiterWarten(arbeiter_, lebt_, [this, &e, &r] {
         AnalyseRueckrufe rueckrufe;
         rueckrufe.stopp = [this] { return stop_.load(); };
         rueckrufe.status = [this](const std::string& s) {
@@ -124,12 +136,7 @@ bool ErmittlungFenster::Ausfuehren(const AnalyseEingaben& e, AnalyseErgebnis& r)
                 Qt::QueuedConnection);
         };
         r = AnalyseAusfuehren(*daten_, e, rueckrufe);
-        QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    warten.exec();
-    if (!*lebt) return false;  // the destructor has joined the worker
-    arbeiter_.join();
-    return true;
 }
 
 void ErmittlungFenster::ErgebnisUebernehmen(Analyseart art, const AnalyseErgebnis& r) {

@@ -1,7 +1,6 @@
 #include "determination/ui/rueckblick_fenster.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -207,9 +206,7 @@ void RueckblickFenster::Umschalten() {
     zahlix::Beschaeftigt(-1);
     bzHilfe_->setText(u(" Rückblick läuft..."));
     RueckblickErgebnis r;
-    QEventLoop warten;
-    const auto lebt = lebt_;
-    arbeiter_ = std::thread([this, &e, &r, &warten] {
+    const bool lebt = AufArbeiterWarten(arbeiter_, lebt_, [this, &e, &r] {
         AnalyseRueckrufe rueckrufe;
         rueckrufe.stopp = [this] { return stop_.load(); };
         rueckrufe.status = [this](const std::string& s) {
@@ -226,12 +223,9 @@ void RueckblickFenster::Umschalten() {
                 },
                 Qt::QueuedConnection);
         });
-        QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    warten.exec();
     zahlix::Beschaeftigt(0);
-    if (!*lebt) return;  // the destructor has joined the worker
-    arbeiter_.join();
+    if (!lebt) return;
     laeuft_ = false;
     Sperren(false);
     if (!r.meldung.empty()) {
