@@ -163,9 +163,11 @@ std::string RueckblickText(const RueckblickErgebnis& r, const RueckblickEingaben
     t += "* Rückblick auf die letzten" + Str(r.verlangt) + " Ziehungen (" + r.von + " bis " +
          r.bis + ")" + kCrLf;
     t += Beschreibung(a);
+    // Prognosen and the horoscope draw no lots: a seed would only mislead.
+    const bool gelost = a.art != Analyseart::Prognosen && a.art != Analyseart::Horoskop;
     t += "* Je Ziehung eine Reihe mit" + Str(r.zahlenJeReihe) +
-         " Zahlen, nur aus den Ziehungen davor ermittelt (Saat " + std::to_string(a.seed) + ")" +
-         kCrLf;
+         " Zahlen, nur aus den Ziehungen davor ermittelt" +
+         (gelost ? " (Saat " + std::to_string(a.seed) + ")" : std::string()) + kCrLf;
     if (r.abgebrochen)
         t += "* Abgebrochen nach" + Str(r.getestet) + " von" + Str(r.verlangt) + " Ziehungen" +
              kCrLf;
