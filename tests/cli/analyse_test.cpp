@@ -110,6 +110,8 @@ TEST(CliAnalyse, RueckblickMitGeldGrafikUndFehlern) {
         << l.aus;
     EXPECT_NE(l.aus.find("Einsatz 1,50 je Reihe; Gewinne je Klasse: 3T 12,00 2T 0,50"),
               std::string::npos);
+    const std::string luecke(18, ' ');
+    EXPECT_NE(l.aus.find("Einsatz " + luecke + "3,00" + luecke + "3,00"), std::string::npos);
     EXPECT_NE(DateiLesen(o / "g.svg").find("Vorschläge"), std::string::npos);
     const CliFehlerfall faelle[] = {
         {"rueckblick s.AS7 Treffertabelle --svg x.svg", 1, "schlägt keine Zahlenreihe vor"},
