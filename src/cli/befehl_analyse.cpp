@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "cli/analyse_cli.h"
 #include "cli/auswertung_cli.h"
 #include "cli/bereich_optionen.h"
 #include "cli/quelldatei.h"
@@ -8,16 +9,8 @@
 
 namespace zahlix::cli {
 
-// DATEI ART [options] [--seed S]: the result block of one analysis, as the determination
-// window shows it. The repeated analyses print --ermittlungen blocks, one per determination.
-int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
-    Bereichsoptionen bereichswahl;
-    Argumente a;
-    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
-    if (a.size() < 2 || a[0].starts_with("--") || a[1].starts_with("--")) {
-        err << "Es fehlen die Lottodatei und die Art der Analyse.\n" << Verwendung();
-        return kAufruffehler;
-    }
+int AnalyseVorbereiten(const Argumente& a, const Bereichsoptionen& bereich, AnalyseAufruf& aufruf,
+                       Lottodatei& d, std::ostream& err) {
     const auto art = AnalyseartAusName(a[1]);
     if (!art) {
         err << "Unbekannte Analyse: " << a[1] << "\nBekannt sind:";
@@ -25,14 +18,12 @@ int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
         err << "\n";
         return kAufruffehler;
     }
-    AnalyseAufruf aufruf;
     aufruf.e.art = *art;
     if (const auto fehler = AnalyseOptionenLesen({a.begin() + 2, a.end()}, aufruf)) {
         err << *fehler << "\n";
         return kAufruffehler;
     }
-    Lottodatei d;
-    if (int r = ImBereichOeffnen(a[0], bereichswahl, d, err); r != kErfolg) return r;
+    if (int r = ImBereichOeffnen(a[0], bereich, d, err); r != kErfolg) return r;
 
     AnalyseEingaben& e = aufruf.e;
     e.bereichText = d.Titel;
@@ -42,6 +33,7 @@ int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
     for (int n : aufruf.gesperrt) e.gesperrt[static_cast<size_t>(n - 1)] = true;
     if (aufruf.zahlen)
         for (int n : *aufruf.zahlen) e.markiert[static_cast<size_t>(n - 1)] = true;
+    // The system numbers of the two system checks may be any; marks must be usable numbers.
     if (aufruf.zahlen && e.art != Analyseart::Treffertabelle &&
         e.art != Analyseart::Garantiestufe) {
         for (int n : *aufruf.zahlen)
@@ -50,6 +42,32 @@ int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
                 return kAufruffehler;
             }
     }
+    return kErfolg;
+}
+
+// DATEI ART [options] [--seed S]: the result block of one analysis, as the determination
+// window shows it. The repeated analyses print --ermittlungen blocks, one per determination.
+int Analyse(const Argumente& alle, std::ostream& out, std::ostream& err) {
+    Bereichsoptionen bereichswahl;
+    Argumente a;
+    if (int r = BereichsoptionenAbtrennen(alle, a, bereichswahl, err); r != kErfolg) return r;
+    if (a.empty() || a[0].starts_with("--")) {
+        err << "Es fehlen die Lottodatei und die Art der Analyse.\n" << Verwendung();
+        return kAufruffehler;
+    }
+    if (a.size() == 1) {
+        out << "Analysen:\n";
+        for (const auto& e : Analysekatalog()) out << "  " << e.listentext << "\n";
+        return kErfolg;
+    }
+    if (a[1].starts_with("--")) {
+        err << "Es fehlt die Art der Analyse (zahlix-cli analyse DATEI zeigt die Analysen).\n";
+        return kAufruffehler;
+    }
+    AnalyseAufruf aufruf;
+    Lottodatei d;
+    if (int r = AnalyseVorbereiten(a, bereichswahl, aufruf, d, err); r != kErfolg) return r;
+    AnalyseEingaben& e = aufruf.e;
     const bool wiederholt = e.art == Analyseart::Zufallszahlen ||
                             e.art == Analyseart::Gewinnzahlen ||
                             e.art == Analyseart::Glueckszahlen || e.art == Analyseart::Pechzahlen;

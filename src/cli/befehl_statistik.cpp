@@ -44,7 +44,7 @@ bool SelektorWert(const std::string& text, const Auswahlfeld& f, int& wert, std:
         fehler = "Ungültiger Wert für " + ParameterText(f.beschriftung, "") + ": " + text;
         return false;
     }
-    if (*z > 49) {
+    if (*z > f.hoechstens && f.hoechstens == 49) {
         fehler = "Zahlen über 49 gibt es nicht: " + text;
         return false;
     }
@@ -146,7 +146,11 @@ int ParameterBilden(const Aufruf& r, int typ, Parameter& p, int& wertart, std::o
         }
     }
     if (ok) {
-        const std::string w = r.wert == "Abweichung%" ? "Abweichung [%]" : r.wert;
+        // The value kind by its name or by its index in the selector (0..6).
+        const auto index = GanzeZahl(r.wert);
+        const std::string w = index && *index >= 0 && *index < std::ssize(AlleWertarten())
+                                  ? AlleWertarten()[static_cast<size_t>(*index)]
+                                  : (r.wert == "Abweichung%" ? "Abweichung [%]" : r.wert);
         const auto& angeboten = AnzeigeFuer(p).wertarten;
         const auto it = std::find(angeboten.begin(), angeboten.end(), w);
         if (it == angeboten.end()) {

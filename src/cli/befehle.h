@@ -28,6 +28,7 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err);
 int Treffertabelle(const Argumente& a, std::ostream& out, std::ostream& err);
 int Analyse(const Argumente& a, std::ostream& out, std::ostream& err);
 int Statistik(const Argumente& a, std::ostream& out, std::ostream& err);
+int Rueckblick(const Argumente& a, std::ostream& out, std::ostream& err);
 // "system UNTERBEFEHL ...": dispatches to the ticket-system commands below.
 int System(const Argumente& a, std::ostream& out, std::ostream& err);
 int SystemInfo(const Argumente& a, std::ostream& out, std::ostream& err);

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
         {"treffertabelle", Treffertabelle},
         {"analyse", Analyse},
         {"statistik", Statistik},
+        {"rueckblick", Rueckblick},
         {"system", System},
     };
     if (alle.empty()) {

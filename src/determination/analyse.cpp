@@ -27,11 +27,13 @@ uint64_t Zufall::Ziehen(uint64_t pool, int k) {
 }
 
 Kontext::Kontext(const Lottodatei& daten, const AnalyseEingaben& eingaben,
-                 const AnalyseRueckrufe& rueck)
-    : d(daten),
+                 const AnalyseRueckrufe& rueck, const Vorgeschichte* v)
+    : alleZeilen_(v ? std::vector<Zeile>{} : ZeilenImBereich(daten)),
+      d(daten),
       e(eingaben),
       r(rueck),
-      zeilen(ZeilenImBereich(daten)),
+      zeilen(v ? v->zeilen : std::span<const Zeile>(alleZeilen_)),
+      nurVorschlag(v != nullptr),
       groessteZahl(std::clamp<int>(daten.GroessteZahl, 1, 49)),
       frei(0),
       markiert(0),
@@ -47,6 +49,7 @@ Kontext::Kontext(const Lottodatei& daten, const AnalyseEingaben& eingaben,
         frei |= uint64_t{1} << (n - 1);
         if (e.markiert[static_cast<size_t>(n - 1)]) markiert |= uint64_t{1} << (n - 1);
     }
+    if (v) frei &= v->gezogen, markiert &= v->gezogen;
 }
 
 bool Kontext::Stopp() {
@@ -69,10 +72,7 @@ std::string Kontext::Kopf() const {
 }
 
 Klassenzaehler Kontext::Bewerten(uint64_t reihe) {
-    if (!kopie_) kopie_ = std::make_unique<Lottodatei>(d);
-    Klassenzaehler z{};
-    ReihenAuswerten(ZahlenPacken(ZahlenAus(reihe)), *kopie_, z, zusatz);
-    return z;
+    return ZeilenAuswerten(zeilen, reihe, zusatz);
 }
 
 int Kontext::Startwert(const Zeile& z) const {
@@ -114,7 +114,10 @@ int Anzahl(uint64_t maske) {
 }
 
 std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzzeilen) {
-    const Klassenzaehler z = Bewerten(reihe);
+    // The engine itself, for the classes of every draw the "Zuletzt" lines need.
+    if (!kopie_) kopie_ = std::make_unique<Lottodatei>(d);
+    Klassenzaehler z{};
+    ReihenAuswerten(ZahlenPacken(ZahlenAus(reihe)), *kopie_, z, zusatz);
     ergebnis.zaehler = z;
     ergebnis.zahlenzeile = Zahlenzeile(reihe, groessteZahl);
     std::string t = Kopf() + zusatzzeilen + ergebnis.zahlenzeile;
@@ -132,9 +135,10 @@ std::string Kontext::Bewertungsblock(uint64_t reihe, const std::string& zusatzze
     return t + ZuletztZeilen(d, zuletzt);
 }
 
-AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
-                                  const AnalyseRueckrufe& r) {
-    Kontext k(d, e, r);
+namespace {
+
+AnalyseErgebnis Ausfuehren(Kontext& k) {
+    const AnalyseEingaben& e = k.e;
     if (k.frei == 0) return k.ergebnis;  // no usable number: nothing happens
     using A = Analyseart;
     switch (e.art) {
@@ -185,6 +189,29 @@ AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
             break;
     }
     return k.ergebnis;
+}
+
+}  // namespace
+
+AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
+                                  const AnalyseRueckrufe& r) {
+    Kontext k(d, e, r);
+    return Ausfuehren(k);
+}
+
+AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
+                                  const AnalyseRueckrufe& r, const Vorgeschichte& v) {
+    if (!SchlaegtReiheVor(e.art)) return {};
+    Kontext k(d, e, r, &v);
+    return Ausfuehren(k);
+}
+
+bool SchlaegtReiheVor(Analyseart art) {
+    using A = Analyseart;
+    for (A a : {A::Prognosen, A::Zufallszahlen, A::Gewinnzahlen, A::Glueckszahlen, A::Pechzahlen,
+                A::Summenzahlen, A::Kombinationszahlen, A::Horoskop})
+        if (art == a) return true;
+    return false;
 }
 
 void TreffertabelleAnalyse(Kontext& k) {

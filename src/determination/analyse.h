@@ -16,6 +16,7 @@
 
 #include "core/bereich.h"
 #include "core/lottodatei.h"
+#include "determination/zeilen.h"
 #include "evaluation/auswertung.h"
 
 namespace zahlix {
@@ -84,6 +85,10 @@ std::string AnalyseFenstertitel(const std::string& bereichText, Analyseart art,
 // The platform's leading-number conversion of a limit field ("12abc" -> 12, "" -> 0),
 // masked to 15 bits (0..32767).
 int32_t Grenzwert(const std::string& text);
+
+// The column line of Trefferverteilung for count columns of `breite` (>= 3) characters after
+// the six of the year or week; the print derives the width from the list's entries.
+std::string TrefferverteilungKopf(size_t breite);
 
 enum class Vergleich { Kleiner = 0, Gleich = 1, Groesser = 2 };
 
@@ -178,5 +183,17 @@ struct AnalyseRueckrufe {
 // `meldung` with empty `text`.
 AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
                                   const AnalyseRueckrufe& r = {});
+
+// What the back-test hands a run in place of the range: the rows before the draw it tests (a
+// view into rows read once) and the numbers drawn in them. The run sees no other row, locks
+// the numbers not drawn yet, and only proposes: `vorschlag` is set, `text` stays empty.
+struct Vorgeschichte {
+    std::span<const Zeile> zeilen;
+    uint64_t gezogen = 0;
+};
+AnalyseErgebnis AnalyseAusfuehren(const Lottodatei& d, const AnalyseEingaben& e,
+                                  const AnalyseRueckrufe& r, const Vorgeschichte& v);
+// The analyses that propose a row to play (and so can be back-tested).
+bool SchlaegtReiheVor(Analyseart art);
 
 }  // namespace zahlix

@@ -44,12 +44,18 @@ class Zufall {
 };
 
 struct Kontext {
-    Kontext(const Lottodatei& d, const AnalyseEingaben& e, const AnalyseRueckrufe& r);
+  private:
+    std::vector<Zeile> alleZeilen_;  // the rows in range, unless a back-test hands its own
+
+  public:
+    Kontext(const Lottodatei& d, const AnalyseEingaben& e, const AnalyseRueckrufe& r,
+            const Vorgeschichte* v = nullptr);
 
     const Lottodatei& d;
     const AnalyseEingaben& e;
     const AnalyseRueckrufe& r;
-    std::vector<Zeile> zeilen;  // rows in range
+    std::span<const Zeile> zeilen;  // rows in range
+    bool nurVorschlag;              // a back-test step: the proposal only, no text
     int groessteZahl;
     uint64_t frei;      // numbers 1..N not locked
     uint64_t markiert;  // marked among them

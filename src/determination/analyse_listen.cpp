@@ -6,10 +6,17 @@
 
 #include "core/zahlformat.h"
 #include "determination/analyse_kontext.h"
+#include "output/kennung.h"
 
 namespace zahlix {
 
 namespace {
+
+// "-S" after the date tells two draws of one week apart; blanks keep the column for none.
+std::string MitKennung(int16_t wocheKennung) {
+    const int kennung = KennungAus(wocheKennung);
+    return kennung != 0 ? "-" + KennungText(kennung) : "  ";
+}
 
 bool BereichGueltig(Kontext& k, int64_t von, int64_t bis) {
     if (von <= bis) return true;
@@ -53,11 +60,40 @@ std::string Werteliste(Kontext& k, const std::map<int64_t, Wert>& werte, int64_t
     return t + std::string(80, '-') + kCrLf;
 }
 
+// In a back-test the two range analyses play what a player filtering by them plays: a random
+// row of the free numbers whose sum (combination number) lies within the range.
+void GefilterteReihe(Kontext& k, bool kombi) {
+    const int anzahl = std::clamp(k.e.anzahlZahlen, 1, 49);
+    const auto von = kombi ? std::max(k.e.kombiVon, 1) : k.e.summeVon;
+    const auto bis = kombi && anzahl <= 9 ? std::min(k.e.kombiBis, Binomial(k.groessteZahl, anzahl))
+                                          : (kombi ? 0 : k.e.summeBis);
+    for (int versuch = 0; versuch < 100000 && von <= bis && Anzahl(k.frei) >= anzahl; ++versuch) {
+        uint64_t reihe = 0;
+        if (kombi) {
+            std::vector<int> zahlen(static_cast<size_t>(anzahl));
+            KombinationAusKombiNr(von + k.zufall.Bis(bis - von + 1), zahlen, k.groessteZahl);
+            reihe = MaskeAus(zahlen);
+            if ((reihe & ~k.frei) != 0) continue;
+        } else {
+            reihe = k.zufall.Ziehen(k.frei, anzahl);
+            int32_t summe = 0;
+            for (int n : ZahlenAus(reihe)) summe += n;
+            if (summe < von || summe > bis) continue;
+        }
+        k.ergebnis.vorschlag = ZahlenAus(reihe);
+        return;
+    }
+    k.ergebnis.meldung = "Keine Reihe aus" + Str(anzahl) + " freien Zahlen hat " +
+                         (kombi ? "eine Kombinationsnummer" : "eine Summe") + " von" + Str(von) +
+                         " bis" + Str(kombi ? k.e.kombiBis : bis) + ".";
+}
+
 }  // namespace
 
 void Summen(Kontext& k) {
     // How often the numbers of a row added up to each sum of the range.
     if (!BereichGueltig(k, k.e.summeVon, k.e.summeBis)) return;
+    if (k.nurVorschlag) return GefilterteReihe(k, false);
     std::map<int64_t, Wert> werte;
     int64_t treffer = 0;
     for (const Zeile& z : k.zeilen) {
@@ -74,6 +110,7 @@ void Summen(Kontext& k) {
 void Kombinationszahlen(Kontext& k) {
     // The combination number of every row of six numbers; rows within the range, by number.
     if (!BereichGueltig(k, k.e.kombiVon, k.e.kombiBis)) return;
+    if (k.nurVorschlag) return GefilterteReihe(k, true);
     std::map<int64_t, Wert> werte;
     int64_t treffer = 0;
     for (const Zeile& z : k.zeilen) {
@@ -100,22 +137,27 @@ void Verteilung(Kontext& k) {
     std::map<int, std::array<int32_t, 10>> gruppen;
     Klassenzaehler gesamt{};
     for (const Zeile& z : k.zeilen) {
-        const int h = std::min(Anzahl(z.maske & k.markiert), 6);
-        const bool plus = h >= 3 && h <= 5 && k.zusatz[static_cast<size_t>(h - 3)] == 1 &&
-                          z.zusatz > 0 && Enthaelt(k.markiert, z.zusatz);
-        const int c = plus ? h + 4 : h;
+        const int c = Trefferklasse(z, k.markiert, k.zusatz);
         const int schluessel = woche ? WocheAus(k.d.WocheKennung[static_cast<size_t>(z.index)])
                                      : JahrAusJahrCode(k.d.JahrCode[static_cast<size_t>(z.index)]);
         ++gruppen[schluessel][static_cast<size_t>(c)];
         ++gesamt[static_cast<size_t>(c)];
     }
     static constexpr int kSpalten[] = {0, 1, 2, 3, 7, 4, 8, 5, 9, 6};
+    // Columns as wide as the largest count needs, so that counts never run together.
+    int32_t groesste = 0;
+    for (const auto& [schluessel, z] : gruppen)
+        groesste = std::max(groesste, *std::max_element(z.begin(), z.end()));
+    const size_t breite = std::max<size_t>(3, std::to_string(groesste).size() + 1);
     std::string t = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl) + kCrLf +
-                    "       0T 1T 2T 3T 3+ 4T 4+ 5T 5+ 6T" + kCrLf;
+                    TrefferverteilungKopf(breite) + kCrLf;
     for (const auto& [schluessel, z] : gruppen) {
         std::string e = woche ? "  W " + ZahlNull2(static_cast<int16_t>(schluessel))
                               : ZahlRechts6(static_cast<int16_t>(schluessel));
-        for (int c : kSpalten) e += ZahlRechts3(static_cast<int16_t>(z[static_cast<size_t>(c)]));
+        for (int c : kSpalten) {
+            const std::string a = std::to_string(z[static_cast<size_t>(c)]);
+            e += std::string(breite - a.size(), ' ') + a;
+        }
         k.ergebnis.liste.push_back(e);
         t += e + kCrLf;
     }
@@ -123,6 +165,13 @@ void Verteilung(Kontext& k) {
     k.ergebnis.zahlenzeile = Zahlenzeile(k.markiert, k.groessteZahl);
     k.ergebnis.zaehler = gesamt;
     k.ergebnis.status = woche ? " Wochenverteilung erstellt" : " Jahresverteilung erstellt";
+}
+
+std::string TrefferverteilungKopf(size_t breite) {
+    std::string t(6, ' ');
+    for (const char* klasse : {"0T", "1T", "2T", "3T", "3+", "4T", "4+", "5T", "5+", "6T"})
+        t += std::string(breite - 2, ' ') + klasse;
+    return t;
 }
 
 void Abstand(Kontext& k) {
@@ -150,10 +199,12 @@ void Abstand(Kontext& k) {
         int gleich = 0;
         for (size_t i = 0; i < 5; ++i) gleich += g[i] == eigene[i];
         if (gleich < mindestens) continue;
-        std::string e = " " +
-                        (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " "
-                                  : Ziehungsdatum(k.d, z.index)) +
-                        " :" + ZahlenText(z.maske) + " :";
+        std::string e =
+            " " +
+            (k.system ? "R" + ZahlRechts5(static_cast<int16_t>(z.index + 1)) + " "
+                      : Ziehungsdatum(k.d, z.index) +
+                            MitKennung(k.d.WocheKennung[static_cast<size_t>(z.index)])) +
+            " :" + ZahlenText(z.maske) + " :";
         for (int x : g) e += ZahlRechts3(static_cast<int16_t>(x));
         e += " :" + Str(gleich);
         k.ergebnis.liste.push_back(e);

@@ -78,8 +78,9 @@ uint64_t Paarreihe(Kontext& k, int anzahl, bool glueck, int64_t& paarsumme) {
 }
 
 void Abschliessen(Kontext& k, uint64_t reihe, const std::string& zusatzzeilen) {
-    k.ergebnis.text = k.Bewertungsblock(reihe, zusatzzeilen);
     k.ergebnis.vorschlag = ZahlenAus(reihe);
+    if (k.nurVorschlag) return;
+    k.ergebnis.text = k.Bewertungsblock(reihe, zusatzzeilen);
     k.ergebnis.status = " Ermittlung beendet";
 }
 
@@ -146,9 +147,10 @@ void Prognose(Kontext& k) {
     // "Wie oft danach gezogen": folge[a][x] counts the rows with x that follow a row with a.
     std::array<std::array<int32_t, 50>, 50> folge{};
     for (size_t i = 0; i + 1 < k.zeilen.size(); ++i)
-        for (int a : ZahlenAus(zahlenMit(k.zeilen[i])))
-            for (int x : ZahlenAus(zahlenMit(k.zeilen[i + 1])))
-                ++folge[static_cast<size_t>(a)][static_cast<size_t>(x)];
+        for (uint64_t a = zahlenMit(k.zeilen[i]); a != 0; a &= a - 1)
+            for (uint64_t x = zahlenMit(k.zeilen[i + 1]); x != 0; x &= x - 1)
+                ++folge[static_cast<size_t>(std::countr_zero(a) + 1)]
+                       [static_cast<size_t>(std::countr_zero(x) + 1)];
 
     const Zeile& letzte = k.zeilen.back();
     const auto basis = ZahlenAus(zahlenMit(letzte));
@@ -185,8 +187,13 @@ void Prognose(Kontext& k) {
     const int vorn = art == 1 ? anzahl : art == 2 ? 0 : (anzahl + 1) / 2;
     uint64_t reihe = 0;
     for (int i = 0; i < vorn; ++i) reihe |= uint64_t{1} << (rangfolge[static_cast<size_t>(i)] - 1);
-    for (int i = 0; i < anzahl - vorn; ++i)
-        reihe |= uint64_t{1} << (rangfolge[rangfolge.size() - 1 - static_cast<size_t>(i)] - 1);
+    // The rarest followers; on a tie the smaller sum, then the smaller number, as from the top.
+    std::vector<int> selten = kandidaten;
+    std::stable_sort(selten.begin(), selten.end(), [&](int a, int b) {
+        const auto ia = static_cast<size_t>(a), ib = static_cast<size_t>(b);
+        return wert[ia] != wert[ib] ? wert[ia] < wert[ib] : summe[ia] < summe[ib];
+    });
+    for (size_t i = 0; Anzahl(reihe) < anzahl; ++i) reihe |= uint64_t{1} << (selten[i] - 1);
 
     static const char* const kArten[] = {"Häufigkeitsprognose", "Ausbleiberprognose",
                                          "Ausgleichsprognose"};

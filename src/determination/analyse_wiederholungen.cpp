@@ -61,11 +61,9 @@ struct Treffer {
     uint32_t stellen;  // positions, six bits each, the first highest: orders lexicographically
 };
 
-// The subsets whose count the predicate accepts, in lexicographic order; gesamt counts them
-// all, the list keeps the first kMaxListe. The table is walked in its own (colex) order, front
-// to back, which is what makes this fast.
+// Every subset whose count the predicate accepts.
 template <typename Passt>
-std::vector<Treffer> Auflisten(const Zaehltabelle& t, int m, Passt passt, int64_t& gesamt) {
+std::vector<Treffer> Auflisten(const Zaehltabelle& t, int m, Passt passt) {
     std::vector<Treffer> liste;
     const int n = static_cast<int>(t.zahlen.size());
     int c[7];
@@ -84,21 +82,25 @@ std::vector<Treffer> Auflisten(const Zaehltabelle& t, int m, Passt passt, int64_
         ++c[i];
         for (int j = 0; j < i; ++j) c[j] = j;
     }
-    gesamt = static_cast<int64_t>(liste.size());
-    auto lex = [](const Treffer& x, const Treffer& y) { return x.stellen < y.stellen; };
-    if (liste.size() > kMaxListe) {
-        std::nth_element(liste.begin(), liste.begin() + kMaxListe, liste.end(), lex);
-        liste.resize(kMaxListe);
-    }
-    std::sort(liste.begin(), liste.end(), lex);
     return liste;
 }
 
-// Most frequent first; equal counts keep the lexicographic order.
-void Absortieren(std::vector<Treffer>& liste) {
-    std::sort(liste.begin(), liste.end(), [](const Treffer& a, const Treffer& b) {
-        return a.anzahl != b.anzahl ? a.anzahl > b.anzahl : a.stellen < b.stellen;
-    });
+bool NachZahlen(const Treffer& a, const Treffer& b) {
+    return a.stellen < b.stellen;
+}
+
+// Most frequent first; equal counts in number order.
+bool NachAnzahl(const Treffer& a, const Treffer& b) {
+    return a.anzahl != b.anzahl ? a.anzahl > b.anzahl : a.stellen < b.stellen;
+}
+
+// The first kMaxListe entries in this order, chosen over all of them.
+void Vorderste(std::vector<Treffer>& liste, bool (*ordnung)(const Treffer&, const Treffer&)) {
+    if (liste.size() > kMaxListe) {
+        std::nth_element(liste.begin(), liste.begin() + kMaxListe, liste.end(), ordnung);
+        liste.resize(kMaxListe);
+    }
+    std::sort(liste.begin(), liste.end(), ordnung);
 }
 
 std::string Eintrag(const Treffer& t, int m, const std::vector<int>& zahlen) {
@@ -126,18 +128,15 @@ void Wiederholungen(Kontext& k, int m) {
     if (!Zaehlen(
             k, k.frei, m, [&](const Zeile& z) { return !mitStart || k.Startwert(z) >= start; }, t))
         return;
-    int64_t gesamt = 0;
     std::vector<Treffer> liste;
     if (vergleich == Vergleich::Kleiner)
-        liste = Auflisten(
-            t, m, [&](int32_t a) { return a < grenze; }, gesamt);
+        liste = Auflisten(t, m, [&](int32_t a) { return a < grenze; });
     else if (vergleich == Vergleich::Gleich)
-        liste = Auflisten(
-            t, m, [&](int32_t a) { return a == grenze; }, gesamt);
+        liste = Auflisten(t, m, [&](int32_t a) { return a == grenze; });
     else
-        liste = Auflisten(
-            t, m, [&](int32_t a) { return a > grenze; }, gesamt);
-    Absortieren(liste);
+        liste = Auflisten(t, m, [&](int32_t a) { return a > grenze; });
+    const auto gesamt = static_cast<int64_t>(liste.size());
+    Vorderste(liste, NachAnzahl);
 
     static const char* const kVergleich[] = {"kleiner als", "gleich", "größer als"};
     std::string text =
@@ -169,11 +168,11 @@ void Zerlegung(Kontext& k) {
     if (!Zaehlen(
             k, k.markiert, m, [](const Zeile&) { return true; }, t))
         return;
-    int64_t gesamt = 0;
-    const auto normal = Auflisten(
-        t, m, [](int32_t) { return true; }, gesamt);
+    auto normal = Auflisten(t, m, [](int32_t) { return true; });
+    const auto gesamt = static_cast<int64_t>(normal.size());
     auto sortiert = normal;
-    Absortieren(sortiert);
+    Vorderste(normal, NachZahlen);
+    Vorderste(sortiert, NachAnzahl);
 
     std::string text = k.Kopf() + Zahlenzeile(k.markiert, k.groessteZahl);
     text += "* Zerlegung in" + Str(m) + "er Kombinationen:" + Str(gesamt) +

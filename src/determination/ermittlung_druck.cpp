@@ -5,6 +5,7 @@
 
 #include "app/port.h"
 #include "core/zahlformat.h"
+#include "determination/analyse.h"
 
 namespace zahlix {
 
@@ -76,7 +77,10 @@ std::string ListenText(const ErmittlungDruckDaten& d,
                        const std::function<void(const std::string&)>& f) {
     std::string s = Kopf(d) + ZahlenzeileText(d.auswahl, d.groessteZahl) + kZeilenende;
     const bool zerlegung = d.art == "Zerlegungsprüfung";
-    if (d.art == "Trefferverteilung") s += "       0T 1T 2T 3T 3+ 4T 4+ 5T 5+ 6T" + kZeilenende;
+    if (d.art == "Trefferverteilung")
+        s += TrefferverteilungKopf(
+                 d.liste.empty() || d.liste[0].size() < 36 ? 3 : (d.liste[0].size() - 6) / 10) +
+             kZeilenende;
     const size_t n = zerlegung ? std::max(d.liste.size(), d.sortiert.size()) : d.liste.size();
     for (size_t i = 0; i < n; ++i) {
         Melden(f, i, n);

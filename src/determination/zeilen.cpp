@@ -28,6 +28,20 @@ std::vector<Zeile> ZeilenImBereich(const Lottodatei& d) {
     return zeilen;
 }
 
+int Trefferklasse(const Zeile& z, uint64_t reihe, const Zusatzzahlwertung& zusatz) {
+    const int h = std::min(std::popcount(z.maske & reihe), 6);
+    const bool plus = h >= 3 && h <= 5 && zusatz[static_cast<size_t>(h - 3)] == 1 && z.zusatz > 0 &&
+                      Enthaelt(reihe, z.zusatz);
+    return plus ? h + 4 : h;
+}
+
+Klassenzaehler ZeilenAuswerten(std::span<const Zeile> zeilen, uint64_t reihe,
+                               const Zusatzzahlwertung& zusatz) {
+    Klassenzaehler z{};
+    for (const Zeile& zeile : zeilen) ++z[static_cast<size_t>(Trefferklasse(zeile, reihe, zusatz))];
+    return z;
+}
+
 uint64_t MaskeAus(const std::vector<int>& zahlen) {
     uint64_t m = 0;
     for (int z : zahlen)

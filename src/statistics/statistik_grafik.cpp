@@ -20,26 +20,6 @@ std::string Zahl2(double x) {
     return b;
 }
 
-Element Kasten(int x1, int y1, int x2, int y2, Farbe f) {
-    Element e;
-    e.art = Element::Kasten;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f;
-    return e;
-}
-
-Element Linie(int x1, int y1, int x2, int y2, Farbe f, int staerke = 15) {
-    Element e;
-    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f, e.staerke = staerke;
-    return e;
-}
-
-Element Text(int x, int y, std::string t, Farbe f, bool mittig = false, bool fett = false) {
-    Element e;
-    e.art = Element::Text;
-    e.x1 = x, e.y1 = y, e.text = std::move(t), e.farbe = f, e.mittig = mittig, e.fett = fett;
-    return e;
-}
-
 void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel) {
     const auto [r, gr, b] = Farbflags(w.farbe);
     const bool schwarz = r == 0 && gr == 0 && b == 0;
@@ -152,6 +132,26 @@ void Farbfeld(Grafik& g, const Werte& v, int n, int farbe, float mittel) {
 }
 
 }  // namespace
+
+Element Kasten(int x1, int y1, int x2, int y2, Farbe f) {
+    Element e;
+    e.art = Element::Kasten;
+    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f;
+    return e;
+}
+
+Element Linie(int x1, int y1, int x2, int y2, Farbe f, int staerke) {
+    Element e;
+    e.x1 = x1, e.y1 = y1, e.x2 = x2, e.y2 = y2, e.farbe = f, e.staerke = staerke;
+    return e;
+}
+
+Element Text(int x, int y, std::string t, Farbe f, bool mittig, bool fett) {
+    Element e;
+    e.art = Element::Text;
+    e.x1 = x, e.y1 = y, e.text = std::move(t), e.farbe = f, e.mittig = mittig, e.fett = fett;
+    return e;
+}
 
 std::array<int, 3> Farbflags(int option) {
     static const int t[8][3] = {{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0},

@@ -36,6 +36,11 @@ struct Grafik {
     std::vector<Element> elemente;
 };
 
+// The three kinds of element, for other graphs drawn with the same primitives.
+Element Kasten(int x1, int y1, int x2, int y2, Farbe f);
+Element Linie(int x1, int y1, int x2, int y2, Farbe f, int staerke = 15);
+Element Text(int x, int y, std::string t, Farbe f, bool mittig = false, bool fett = false);
+
 // The colour option 0..7 as r, g, b flags (0 or 1).
 std::array<int, 3> Farbflags(int option);
 

@@ -98,8 +98,11 @@ Auswahlfeld Auswahl2(int typ) {
             return Feld("&Art", {"Mal", "Plus", "Minus", "Teilen"});
         case Zahlentendenz:
             return Feld("&Art", {"1", "2"});
-        case WannWieder:
-            return Feld("Zieh&ungen", Zahlen(1, 99), 49);
+        case WannWieder: {
+            Auswahlfeld f = Feld("Zieh&ungen", Zahlen(1, 99), 49);
+            f.hoechstens = 99;
+            return f;
+        }
         case Gruppenverteilung:
             return Feld("&Gruppe", std::vector<std::string>(kGruppen, kGruppen + 9));
         case Dreierkombination:

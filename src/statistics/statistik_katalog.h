@@ -12,6 +12,8 @@ struct Auswahlfeld {
     std::string beschriftung;  // "Für &Zahl"
     std::vector<std::string> eintraege;
     int vorgabe = 0;  // index selected when the type is chosen
+    // A larger typed value becomes this one: 49 for numbers, 99 for "Zieh&ungen".
+    int hoechstens = 49;
 };
 
 struct Typbeschreibung {

@@ -1,5 +1,6 @@
 #include "statistics/statistik_listen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/zahlformat.h"
@@ -147,8 +148,16 @@ Listen ListenBauen(const std::vector<std::string>& beschriftung, const Werte& we
         return k < static_cast<int>(beschriftung.size()) ? beschriftung[static_cast<size_t>(k)]
                                                          : leer;
     };
+    // Five places as a rule; -10000 and below widen the whole list's column, never losing
+    // the sign to the five places.
+    size_t breite = 5;
+    for (int k = 1; k <= n; ++k) breite = std::max(breite, std::to_string(werte[k]).size());
+    auto wertText = [breite](int v) {
+        const std::string t = std::to_string(v);
+        return std::string(breite - t.size(), ' ') + t;
+    };
     for (int k = 1; k <= n; ++k)
-        l.normal.push_back(zeile(k).empty() ? kPunkte : zeile(k) + " --> " + R5(werte[k]));
+        l.normal.push_back(zeile(k).empty() ? kPunkte : zeile(k) + " --> " + wertText(werte[k]));
     // Both sorts run the same exchange sequence; the descending one exchanges equal values too.
     auto sortieren = [&](bool ab, std::vector<int>& index, std::vector<int16_t>& wert,
                          std::vector<std::string>& text) {
@@ -164,7 +173,7 @@ Listen ListenBauen(const std::vector<std::string>& beschriftung, const Werte& we
                 }
         for (size_t i = 0; i < wert.size(); ++i)
             text.push_back(zeile(index[i]).empty() ? kPunkte
-                                                   : R5(wert[i]) + " <-- " + zeile(index[i]));
+                                                   : wertText(wert[i]) + " <-- " + zeile(index[i]));
     };
     sortieren(true, l.absortiertZeile, l.absortiertWert, l.absortiert);
     sortieren(false, l.aufsortiertZeile, l.aufsortiertWert, l.aufsortiert);

@@ -86,3 +86,41 @@ TEST(CliAnalyse, FalscheEingabenEndenMitMeldung) {
     };
     ErwarteFehler(o, faelle);
 }
+
+TEST(CliAnalyse, OhneArtDieListeDerAnalysen) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "s.AS7", kSystem);
+    const CliLauf l = Cli(o, "analyse s.AS7");
+    EXPECT_EQ(l.status, 0) << l.fehler;
+    EXPECT_TRUE(l.aus.starts_with("Analysen:\n  Prognosen\n  Zufallszahlen\n")) << l.aus;
+    EXPECT_NE(l.aus.find("  Garantiestufe\n"), std::string::npos);
+    // The usage names the bonus classes the analysis commands count unless told otherwise.
+    EXPECT_NE(Cli(o, "analyse").fehler.find("--zusatzzahl keine"), std::string::npos);
+}
+
+TEST(CliAnalyse, RueckblickMitGeldGrafikUndFehlern) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "s.AS7", kSystem);
+    const CliLauf l = Cli(o,
+                          "rueckblick s.AS7 Zufallszahlen --letzte 2 --seed 4 --anzahl 3 "
+                          "--einsatz 1,5 --gewinne 2T=0.5,3t=12 --svg g.svg");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_NE(l.aus.find("* Rückblick auf die letzten 2 Ziehungen (02/2001 bis 03/2001)\r\n"),
+              std::string::npos)
+        << l.aus;
+    EXPECT_NE(l.aus.find("Einsatz 1,50 je Reihe; Gewinne je Klasse: 3T 12,00 2T 0,50"),
+              std::string::npos);
+    const std::string luecke(18, ' ');
+    EXPECT_NE(l.aus.find("Einsatz " + luecke + "3,00" + luecke + "3,00"), std::string::npos);
+    EXPECT_NE(DateiLesen(o / "g.svg").find("Vorschläge"), std::string::npos);
+    const CliFehlerfall faelle[] = {
+        {"rueckblick s.AS7 Treffertabelle --svg x.svg", 1, "schlägt keine Zahlenreihe vor"},
+        {"rueckblick s.AS7 Horoskop --letzte 3 --svg x.svg", 1, "höchstens 2 Ziehungen"},
+        {"rueckblick s.AS7 Prognosen --gewinne 7T=1 --svg x.svg", 1,
+         "Ungültiger Wert für --gewinne"},
+        {"rueckblick s.AS7 Prognosen --einsatz 1,234", 1, "Ungültiger Wert für --einsatz"},
+        {"rueckblick s.AS7", 1, "Prognosen Zufallszahlen Gewinnzahlen"},
+    };
+    ErwarteFehler(o, faelle);
+    EXPECT_FALSE(std::filesystem::exists(o / "x.svg"));
+}

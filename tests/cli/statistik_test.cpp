@@ -33,6 +33,7 @@ TEST(CliStatistik, Fehlerfaelle) {
     const CliFehlerfall faelle[] = {
         {"statistik drei.AS7 Lottoglueck", 1, "Unbekannte Statistikart: Lottoglueck"},
         {"statistik drei.AS7 Wochenverteilung --zahl1 60", 1, "Zahlen über 49 gibt es nicht: 60"},
+        {"statistik drei.AS7 \"Wann wieder gezogen\" --zahl2 100", 1, "zwischen 1 und 99"},
         {"statistik drei.AS7 Nachbarzahlen --zahl1 7", 1, "Die Anzahl muss zwischen 2 und 6"},
         {"statistik drei.AS7 Gruppenverteilung --zusatzzahl mit", 1, "wertet die Zusatzzahl nicht"},
         {"statistik drei.AS7 Gruppenverteilung --gruppe Kreise", 1, "Unbekannter Wert: Kreise"},
@@ -42,6 +43,10 @@ TEST(CliStatistik, Fehlerfaelle) {
     };
     ErwarteFehler(o, faelle);
     EXPECT_FALSE(fs::exists(o / "Datensicherungen"));
+    // "Ziehungen" takes up to 99; a value kind may be given by its index.
+    EXPECT_EQ(Cli(o, "statistik drei.AS7 \"Wann wieder gezogen\" --zahl2 99").status, 0);
+    EXPECT_EQ(Cli(o, "statistik drei.AS7 \"Zahlen wie oft\" --wert 2").aus,
+              Cli(o, "statistik drei.AS7 \"Zahlen wie oft\" --wert Abstand").aus);
 }
 
 // The range options reach every analysing command: the last draw alone holds 7 once.

@@ -187,3 +187,18 @@ TEST(Import, ArchivGibtDieVordefinierteHistorieUndZweimalNichtsNeues) {
     EXPECT_EQ(ImportErgebnisZeile(e), " 93 neue Ziehungen, 3.600 schon vorhanden.");
     EXPECT_EQ(As7(s), test::DateiLesen(samstag));
 }
+
+// A history without identifiers that shares no draw with the source (0:0), or as many with
+// Wednesdays as with the others: the other days are taken, Wednesdays skipped.
+TEST(Import, KennungsvorschlagBeiGleichstand) {
+    Lottodatei d = Neu();
+    const std::vector<Importziehung> q{{1, 0, 2024, 1, 3, {1, 2, 3, 4, 5, 6}, 0},
+                                       {2, 0, 2024, 1, 6, {7, 8, 9, 10, 11, 12}, 0}};
+    ZiehungenZusammenfuehren(d, {{3, 0, 2023, 5, 6, {1, 2, 3, 4, 5, 7}, 0}}, {0, 0});
+    for (const int gleich : {0, 2}) {
+        if (gleich == 2) ZiehungenZusammenfuehren(d, q, {0, 0});  // both now in the history
+        const Importoptionen o = KennungenVorschlagen(d, q);
+        EXPECT_EQ(o.kennungMittwoch, kUeberspringen) << gleich;
+        EXPECT_EQ(o.kennungSonst, 0) << gleich;
+    }
+}

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <map>
+#include <numeric>
+#include <random>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/lottodatei_io.h"
+#include "determination/ermittlung_druck.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
@@ -34,6 +42,46 @@ AnalyseEingaben Eingaben(Analyseart art, std::vector<int> markiert = {}) {
 
 bool Enthaelt(const std::string& text, const std::string& teil) {
     return text.find(teil) != std::string::npos;
+}
+
+using Eintrag = std::pair<int, std::vector<int>>;  // minus the count, the numbers
+
+// The m-subsets of z (Gosper's hack over the positions).
+std::vector<std::vector<int>> Teilmengen(const std::vector<int>& z, int m) {
+    std::vector<std::vector<int>> t;
+    for (uint64_t b = (uint64_t{1} << m) - 1; b < (uint64_t{1} << z.size());) {
+        t.emplace_back();
+        for (size_t i = 0; i < z.size(); ++i)
+            if (b >> i & 1) t.back().push_back(z[i]);
+        const uint64_t c = b & (~b + 1), r = b + c;
+        b = (((r ^ b) >> 2) / c) | r;
+    }
+    return t;
+}
+
+// The m-subsets of the pool by the draws holding them, most frequent first, then in number
+// order (the first 32000 sorted); with alle also those never drawn.
+std::vector<Eintrag> BruteForce(const Lottodatei& d, const std::vector<int>& pool, int m,
+                                bool alle) {
+    std::map<std::vector<int>, int> n;
+    for (const auto& t : alle ? Teilmengen(pool, m) : std::vector<std::vector<int>>{}) n[t] = 0;
+    for (int i = 0, ende = d.Anzahl(); i < ende; ++i) {
+        std::vector<int> drin;
+        for (int x : pool)
+            if (ZahlGesetzt(x, d.Zahlen(i))) drin.push_back(x);
+        for (const auto& t : Teilmengen(drin, m)) ++n[t];
+    }
+    std::vector<Eintrag> l;
+    for (const auto& [t, a] : n) l.push_back({-a, t});
+    std::partial_sort(l.begin(), l.begin() + 32000, l.end());
+    return l;
+}
+
+Eintrag Lesen(const std::string& zeile) {
+    std::istringstream s(zeile);
+    std::vector<int> w;
+    for (int x; s >> x;) w.push_back(x);
+    return {-w.back(), std::vector<int>(w.begin(), w.end() - 1)};
 }
 
 }  // namespace
@@ -68,9 +116,18 @@ TEST(Analyse, ZufallIstAusSaatUndErmittlungReproduzierbar) {
     EXPECT_EQ(a.vorschlag.size(), 6u);
     e.art = Analyseart::Zufallszahlen;
     std::vector<std::vector<int>> reihen;
-    for (e.ermittlung = 1; e.ermittlung <= 5; ++e.ermittlung)
+    for (e.ermittlung = 1; e.ermittlung <= 2; ++e.ermittlung)
         reihen.push_back(AnalyseAusfuehren(Kleine(), e).vorschlag);
-    EXPECT_NE(reihen[0], reihen[1]);
+    EXPECT_EQ(reihen,
+              (std::vector<std::vector<int>>{{4, 5, 17, 18, 31, 44}, {4, 31, 32, 33, 37, 38}}));
+    // Single numbers of the free 1..7: every one, the highest too, within 200 determinations.
+    std::set<int> gezogen;
+    auto einzeln = e;
+    einzeln.anzahlZahlen = 1;
+    std::fill(einzeln.gesperrt.begin() + 7, einzeln.gesperrt.end(), true);
+    for (einzeln.ermittlung = 1; einzeln.ermittlung <= 200; ++einzeln.ermittlung)
+        gezogen.insert(AnalyseAusfuehren(Kleine(), einzeln).vorschlag.at(0));
+    EXPECT_EQ(gezogen, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
     // "Markierte" with more marks than numbers per row: the row comes from the marks only.
     e.verwende = 2, e.anzahlZahlen = 3;
     for (int n : {20, 21, 22, 30}) e.markiert[static_cast<size_t>(n - 1)] = true;
@@ -130,6 +187,13 @@ TEST(Analyse, GarantiestufeFindetFehlendeKombinationen) {
     r = AnalyseAusfuehren(d, e);
     EXPECT_TRUE(r.liste.empty());
     EXPECT_TRUE(Enthaelt(r.text, "erfüllt")) << r.text;
+    EXPECT_EQ(r.status, " Garantiestufe erfüllt");
+    // Two system numbers cannot meet a level of three.
+    e.gesperrt.fill(true);
+    e.gesperrt[0] = e.gesperrt[1] = false;
+    r = AnalyseAusfuehren(d, e);
+    EXPECT_TRUE(Enthaelt(r.text, "weniger Zahlen als die Stufe")) << r.text;
+    EXPECT_EQ(r.status, " Garantiestufe nicht erfüllt");
 }
 
 TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
@@ -219,4 +283,95 @@ TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
     EXPECT_TRUE(Enthaelt(loewe.text, "Löwe am 06.12.2026 (nur zur Unterhaltung)"));
     h.tag = 7;
     EXPECT_NE(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+}
+
+TEST(Analyse, TrefferverteilungHaeltGrosseAnzahlenGetrennt) {
+    for (size_t n : {99, 1000}) {
+        const auto r = AnalyseAusfuehren(
+            test::HistorieAus(std::vector(n, test::Ziehung{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0})),
+            Eingaben(Analyseart::Trefferverteilung, {1}));
+        std::istringstream spalten(r.liste.at(0));
+        const std::vector<int> w{std::istream_iterator<int>(spalten), {}};
+        EXPECT_EQ(w, (std::vector<int>{2001, 0, static_cast<int>(n), 0, 0, 0, 0, 0, 0, 0, 0}));
+        // The column line on screen and in print is as wide as the entries.
+        ErmittlungDruckDaten d;
+        d.art = "Trefferverteilung", d.liste = r.liste;
+        for (const std::string& t : {r.text, ErmittlungDruckText(d)})
+            EXPECT_EQ(t.find("\r\n", t.find("0T")) - t.rfind("\r\n", t.find("0T")) - 2,
+                      r.liste[0].size());
+    }
+}
+
+TEST(Analyse, PrognoseBeiGleichstandDieKleinerenZahlenUndAbstandMitKennung) {
+    // Nothing ever followed 7..12: every number ties, in every kind and method.
+    const Lottodatei d = test::HistorieAus(
+        {{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}, {2, 2001, 0, {7, 8, 9, 10, 11, 12}, 0}});
+    auto e = Eingaben(Analyseart::Prognosen);
+    for (e.prognoseart = 1; e.prognoseart <= 3; ++e.prognoseart)
+        for (e.prognoseMethode = 0; e.prognoseMethode < 6; ++e.prognoseMethode)
+            EXPECT_EQ(AnalyseAusfuehren(d, e).vorschlag, (std::vector<int>{1, 2, 3, 4, 5, 6}))
+                << e.prognoseart << " " << e.prognoseMethode;
+
+    const std::array<int, 6> reihe{3, 12, 13, 16, 23, 41};
+    const Lottodatei woche = test::HistorieAus(
+        {{5, 2001, 'M', reihe, 0}, {5, 2001, 'S', reihe, 0}, {6, 2001, 0, reihe, 0}});
+    const auto a =
+        AnalyseAusfuehren(woche, Eingaben(Analyseart::Zahlenabstand, {3, 12, 13, 16, 23, 41}));
+    ASSERT_EQ(a.liste.size(), 3u);
+    EXPECT_TRUE(a.liste[0].starts_with(" 05/2001-M :")) << a.liste[0];
+    EXPECT_TRUE(a.liste[1].starts_with(" 05/2001-S :")) << a.liste[1];
+    EXPECT_TRUE(a.liste[2].starts_with(" 06/2001   :")) << a.liste[2];
+}
+
+TEST(Analyse, GlueckszahlenNehmenDasHaeufigstePaarPechzahlenMeidenEs) {
+    // 1 and 2 together in ten draws; every other number at most twice with 1.
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 10; ++i)
+        z.push_back({i + 1, 2001, 0, {1, 2, 3 + 4 * (i % 5), 4 + 4 * (i % 5), 30 + i, 45 - i}, 0});
+    const Lottodatei d = test::HistorieAus(z);
+    auto e = Eingaben(Analyseart::Glueckszahlen, {1});
+    e.verwende = 2, e.anzahlZahlen = 2;
+    const auto glueck = AnalyseAusfuehren(d, e);
+    EXPECT_EQ(glueck.vorschlag, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(Enthaelt(glueck.text, "zusammen 10 mal vor")) << glueck.text;
+    e.art = Analyseart::Pechzahlen;
+    const auto pech = AnalyseAusfuehren(d, e);
+    EXPECT_TRUE(Enthaelt(pech.text, "zusammen 0 mal vor")) << pech.text;
+    EXPECT_GT(pech.vorschlag.at(1), 2);
+}
+
+// The repetition lists against a brute-force count of every subset, on histories with far
+// more qualifying combinations than a list keeps.
+TEST(Wiederholungen, BehaltenDieHaeufigstenWieBruteForce) {
+    // Random draws, and 46 47 48 49 (last in number order) in five of them.
+    std::mt19937 rng(5);
+    std::vector<int> alle(49), teil(26);
+    std::iota(alle.begin(), alle.end(), 1);
+    std::iota(teil.begin(), teil.end(), 20);
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 3000; ++i) {
+        std::vector<int> v = i % 700 ? alle : std::vector<int>{1, 2, 46, 47, 48, 49};
+        if (i % 700) std::shuffle(v.begin(), v.end(), rng);
+        z.push_back({i % 52 + 1, 1960 + i / 52, 0, {v[0], v[1], v[2], v[3], v[4], v[5]}, 0});
+    }
+    Lottodatei echt;
+    const auto pfad = test::SharedFile("Lotto6aus49.AS7");
+    const bool mitEcht = !pfad.empty() && LottodateiLaden(pfad.string(), echt) == 0;
+    const Lottodatei synth = test::HistorieAus(z);
+    for (int fall = 0; fall < (mitEcht ? 3 : 2); ++fall) {
+        const bool zerlegung = fall == 1;
+        const auto& pool = zerlegung ? teil : alle;
+        const Lottodatei& d = fall == 2 ? echt : synth;
+        AnalyseEingaben e;
+        e.art = zerlegung ? Analyseart::Zerlegungspruefung : Analyseart::Viererwiederholungen;
+        e.grenze = 0, e.vergleich = Vergleich::Groesser, e.start = 0, e.zerlegung = 5;
+        for (int n : pool) e.markiert[static_cast<size_t>(n - 1)] = true;
+        const auto r = AnalyseAusfuehren(d, e);
+        const auto erwartet = BruteForce(d, pool, zerlegung ? 5 : 4, zerlegung);
+        const auto& liste = zerlegung ? r.listeSortiert : r.liste;
+        ASSERT_EQ(liste.size(), 32000u);
+        for (size_t i = 0; i < liste.size(); ++i)
+            ASSERT_EQ(Lesen(liste[i]), erwartet[i]) << "Eintrag " << i << ": " << liste[i];
+        EXPECT_NE(r.text.find(": " + std::to_string(erwartet.size())), std::string::npos);
+    }
 }

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <numeric>
 #include <random>
 #include <vector>
 
 #include "core/lottodatei_io.h"
+#include "determination/zeilen.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 
@@ -114,4 +117,24 @@ TEST(Treffertabelle, TextMitSpaltenmusterUndLeererTabelle) {
     EXPECT_TRUE(
         TreffertabelleText(eins, "T", "B").find("     -     -     1     *            1  100,00%") !=
         std::string::npos);
+}
+
+// 26 numbers, index 6: two threads and a table far from full, so the halves are merged. The
+// picture of an assumed draw is how many draws equal it: counted here directly.
+TEST(Treffertabelle, ZweiKerneOhneVolleTabelleWieDirekteZaehlung) {
+    ZAHLIX_BRAUCHT_DATEI(pfad, "Lotto6aus49.AS7");
+    Lottodatei d;
+    ASSERT_EQ(LottodateiLaden(pfad.string(), d), 0);
+    std::vector<int> m(26);
+    std::iota(m.begin(), m.end(), 1);
+    std::map<uint64_t, int32_t> gleich;
+    for (const Zeile& z : ZeilenImBereich(d))
+        if (z.maske >> 26 == 0) ++gleich[z.maske];
+    std::map<int32_t, int64_t> erwartet{{0, 230230 - static_cast<int64_t>(gleich.size())}};
+    for (const auto& [maske, n] : gleich) ++erwartet[n];
+    std::map<int32_t, int64_t> bilder;
+    const auto t = TreffertabelleBerechnen(d, m, 6, {1, 1, 1});
+    for (const Trefferbild& b : t.bilder) bilder[b.klassen[0]] = b.anzahl;
+    EXPECT_FALSE(t.unvollstaendig);
+    EXPECT_EQ(bilder, erwartet);
 }

@@ -50,6 +50,11 @@ TEST(Anzeige, ExtremwerteUndSortierteListen) {
     EXPECT_EQ(l.aufsortiertZeile, (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(l.normal[2], std::string(17, '.') + " ");
     EXPECT_EQ(l.absortiert[0], "    5 <--    b");
+    // A value below -9999 widens the column instead of losing its sign.
+    v[1] = -11999, v[2] = 12;
+    const Listen breit = ListenBauen(b, v, 2);
+    EXPECT_EQ(breit.normal, (std::vector<std::string>{"   a --> -11999", "   b -->     12"}));
+    EXPECT_EQ(breit.aufsortiert[0], "-11999 <--    a");
     Ergebnis e;
     e.n = 49;
     EXPECT_EQ(Zeilenbeschriftungen({Zweierkombination, 7, 0, Ohne}, e)[7], "");

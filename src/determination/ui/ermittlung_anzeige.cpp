@@ -29,6 +29,8 @@ QString u(const char* s) {
     return QString::fromUtf8(s);
 }
 
+}  // namespace
+
 QIcon StopSymbol() {
     QPixmap p(48, 48);
     p.fill(Qt::transparent);
@@ -39,8 +41,6 @@ QIcon StopSymbol() {
     m.drawRoundedRect(QRectF(8, 8, 32, 32), 5, 5);
     return QIcon(p);
 }
-
-}  // namespace
 
 bool ErmittlungFenster::Gesperrt(int i) const {
     const QPushButton* b = kZahl_[static_cast<size_t>(i)];
@@ -202,6 +202,7 @@ void ErmittlungFenster::SteuerungSperren(bool laeuft) {
     bToolbar_[2]->setIcon(laeuft ? StopSymbol() : ToolbarSymbol(7));
     bToolbar_[0]->setEnabled(!laeuft);
     bToolbar_[1]->setEnabled(!laeuft);
+    bToolbar_[3]->setEnabled(!laeuft);
     kZahl_[0]->parentWidget()->setEnabled(!laeuft);
     // Esc must still find the window when the focused control is disabled.
     if (laeuft) setFocus();

@@ -31,19 +31,19 @@ const char* const kZaehlerTitel[12] = {
 const char* const kNurTrefferText[7] = {"&Drei Treffer",  "&VierTreffer",  "&FünfTreffer",
                                         "&Sechs Treffer", "&3+Zu Treffer", "&4+Zu Treffer",
                                         "&5+Zu Treffer"};
-const char* const kToolbarText[3] = {"&Drucken", "&Bereich", "&Ermitteln"};
-const char* const kToolbarTipp[3] = {"Ermittlung an die Druckausgabe übergeben",
-                                     "Auswertebereich einstellen",
-                                     "Ermittlung starten/unterbrechen"};
-// Symbols borrowed from the evaluation window's tool bar: print, range, analysis.
-constexpr std::array<int, 3> kToolbarSymbol{2, 4, 7};
+const char* const kToolbarText[4] = {"&Drucken", "&Bereich", "&Ermitteln", "Rück&blick"};
+const char* const kToolbarTipp[4] = {
+    "Ermittlung an die Druckausgabe übergeben", "Auswertebereich einstellen",
+    "Ermittlung starten/unterbrechen", "Vorschläge der Analyse an früheren Ziehungen prüfen"};
+// Symbols borrowed from the evaluation window's tool bar: print, range, analysis, bars.
+constexpr std::array<int, 4> kToolbarSymbol{2, 4, 7, 6};
 
 }  // namespace
 
 QWidget* ErmittlungFenster::ToolbarBauen() {
     QHBoxLayout* h = nullptr;
     QFrame* leiste = WerkzeugleisteBauen(this, h);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         auto* b = WerkzeugknopfBauen(leiste, i, u(kToolbarText[i]), u(kToolbarTipp[i]),
                                      ToolbarSymbol(kToolbarSymbol[static_cast<size_t>(i)]));
         bToolbar_[static_cast<size_t>(i)] = b;
@@ -52,6 +52,7 @@ QWidget* ErmittlungFenster::ToolbarBauen() {
     connect(bToolbar_[0], &QToolButton::clicked, this, &ErmittlungFenster::Drucken);
     connect(bToolbar_[1], &QToolButton::clicked, this, &ErmittlungFenster::BereichNeuEinstellen);
     connect(bToolbar_[2], &QToolButton::clicked, this, &ErmittlungFenster::ErmittlungUmschalten);
+    connect(bToolbar_[3], &QToolButton::clicked, this, &ErmittlungFenster::RueckblickOeffnen);
     h->addStretch(1);
     return leiste;
 }

@@ -37,7 +37,8 @@ QString QuickInfoText() {
         "Lotto-Analyse ermittelt Zahlenreihen und prüft Systeme\r\n\r\n"
         "-> 'Ermitteln'\r\nStartet die gewählte Analyse oder unterbricht sie (Esc)\r\n\r\n"
         "-> 'Drucken'\r\nÜbergibt die Ergebnisse an die Druckausgabe\r\n\r\n"
-        "-> 'Bereich'\r\nStellt den Auswertebereich neu ein\r\n");
+        "-> 'Bereich'\r\nStellt den Auswertebereich neu ein\r\n\r\n"
+        "-> 'Rückblick'\r\nPrüft die Vorschläge der Analyse an früheren Ziehungen\r\n");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ class QCheckBox;
 class QComboBox;
 class QEventLoop;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -56,6 +58,8 @@ class ErmittlungFenster : public QWidget {
     // Tool bar "&Drucken" and "&Bereich".
     void Drucken();
     void BereichNeuEinstellen();
+    // Tool bar "Rück&blick": the back-test of the chosen analysis with the current inputs.
+    void RueckblickOeffnen();
 
     // Number field procedures.
     void MarkierteSperren();
@@ -128,7 +132,7 @@ class ErmittlungFenster : public QWidget {
     std::array<QPushButton*, 3> bZahlenSperren_{};
     std::array<QLabel*, 24> bzTreffer_{};
     std::array<QCheckBox*, 7> kNurTreffer_{};
-    std::array<QToolButton*, 3> bToolbar_{};
+    std::array<QToolButton*, 4> bToolbar_{};
     std::array<QComboBox*, 2> cAnzahl_{};
     std::array<QRadioButton*, 2> oVerwende_{};
     std::vector<QGroupBox*> gruppen_;
@@ -144,6 +148,15 @@ class ErmittlungFenster : public QWidget {
     std::array<QListWidget*, 2> lZerlegung_{};
     QWidget* rListen_ = nullptr;
 };
+
+// Runs arbeit on a new worker thread kept in arbeiter while the window handles events in a
+// local loop, so a stop request reaches the work at once. False when the window went away
+// meanwhile: its destructor, which must clear lebt and join arbeiter, has waited for the work.
+bool AufArbeiterWarten(std::thread& arbeiter, const std::shared_ptr<std::atomic<bool>>& lebt,
+                       const std::function<void()>& arbeit);
+
+// The red square of a tool-bar button that reads "&Stop" while a run goes on.
+QIcon StopSymbol();
 
 // The analyses that run as repeated determinations (Zufalls-, Gewinn-, Glücks-, Pechzahlen).
 bool Wiederholt(Analyseart a);

@@ -15,11 +15,13 @@
 #include <QRandomGenerator>
 #include <QTextEdit>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/port.h"
 #include "app/ui/fenster.h"
 #include "determination/ermittlung_druck.h"
 #include "determination/ui/ermittlung_fenster.h"
+#include "determination/ui/rueckblick_fenster.h"
 #include "output/ui/drucker.h"
 
 namespace zahlix::ui {
@@ -108,12 +110,24 @@ bool ErmittlungFenster::EinmalAusfuehren(Analyseart art, int modus, int ermittlu
     return !r.zyklusBeenden && !r.abgebrochen && r.meldung.empty();
 }
 
+bool AufArbeiterWarten(std::thread& arbeiter, const std::shared_ptr<std::atomic<bool>>& lebt,
+                       const std::function<void()>& arbeit) {
+    QEventLoop warten;
+    const auto halten = lebt;
+    arbeiter = std::thread([&arbeit, &warten] {
+        arbeit();
+        QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    warten.exec();
+    if (!*halten) return false;  // the destructor has joined the worker
+    arbeiter.join();
+    return true;
+}
+
 bool ErmittlungFenster::Ausfuehren(const AnalyseEingaben& e, AnalyseErgebnis& r) {
     // The analysis reads only its own copy of the history, which nothing changes while it
     // runs; the window keeps handling events in a local loop until the worker is done.
-    QEventLoop warten;
-    const auto lebt = lebt_;
-    arbeiter_ = std::thread([this, &e, &r, &warten] {
+    return AufArbeiterWarten(arbeiter_, lebt_, [this, &e, &r] {
         AnalyseRueckrufe rueckrufe;
         rueckrufe.stopp = [this] { return stop_.load(); };
         rueckrufe.status = [this](const std::string& s) {
@@ -122,12 +136,7 @@ bool ErmittlungFenster::Ausfuehren(const AnalyseEingaben& e, AnalyseErgebnis& r)
                 Qt::QueuedConnection);
         };
         r = AnalyseAusfuehren(*daten_, e, rueckrufe);
-        QMetaObject::invokeMethod(&warten, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    warten.exec();
-    if (!*lebt) return false;  // the destructor has joined the worker
-    arbeiter_.join();
-    return true;
 }
 
 void ErmittlungFenster::ErgebnisUebernehmen(Analyseart art, const AnalyseErgebnis& r) {
@@ -188,6 +197,19 @@ void ErmittlungFenster::Drucken() {
     zahlix::Beschaeftigt(0);
     StatusZeigen(vorher);
     AnDruckausgabe(text);
+}
+
+void ErmittlungFenster::RueckblickOeffnen() {
+    const auto art = AnalyseAusListentext(cErmittlungart_->currentText().toStdString());
+    if (Laeuft() || !art) return;
+    if (const std::string nein = KeinRueckblick(*art); !nein.empty()) {
+        Meldung(nein, flags::Information, windowTitle().toStdString());
+        return;
+    }
+    AnalyseEingaben e = EingabenLesen(*art, oVerwende_[1]->isChecked() ? 2 : 1, 1);
+    e.fenstertitel =
+        RueckblickTitel(*art, std::filesystem::path(daten_->Dateiname).filename().string());
+    FensterZeigen(new RueckblickFenster(*daten_, e));
 }
 
 void ErmittlungFenster::closeEvent(QCloseEvent* e) {

@@ -90,7 +90,9 @@ void StatistikFenster::TypEinrichten() {
 
 void StatistikFenster::ZahlGetippt(int feld) {
     QComboBox* c = cZahl_[static_cast<size_t>(feld)];
-    if (c->isEditable() && Zahlwert(c->currentText()) > 49) c->setEditText(QStringLiteral("49"));
+    const int hoechstens = (feld == 0 ? Auswahl1(typ_) : Auswahl2(typ_)).hoechstens;
+    if (c->isEditable() && Zahlwert(c->currentText()) > hoechstens)
+        c->setEditText(QString::number(hoechstens));
 }
 
 Parameter StatistikFenster::ParameterLesen() const {

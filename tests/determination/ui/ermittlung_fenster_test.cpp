@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -16,9 +18,12 @@
 
 #include "app/skript_port.h"
 #include "app/ui/fenster.h"
+#include "determination/ui/rueckblick_fenster.h"
 #include "evaluation/ui/auswertung_testhilfe.h"
 #include "output/ui/drucker.h"
+#include "output/ui/zwischenspeicher.h"
 #include "shell/optionen.h"
+#include "statistics/ui/grafik_bild.h"
 #include "support/lotto_beispiele.h"
 
 namespace zahlix::test {
@@ -123,6 +128,55 @@ TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {
     EXPECT_EQ(fenster->FreieZahlen(), frei - 1);
     QTest::mouseClick(Kind<QPushButton>("bZahlenSperren_1"), Qt::LeftButton);
     EXPECT_EQ(fenster->FreieZahlen(), 49);
+}
+
+TEST_F(ErmittlungFensterTest, RueckblickDerGewaehltenAnalyse) {
+    fenster->ArtWaehlen(QString::fromUtf8("Treffertabelle"));
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_3"), Qt::LeftButton);
+    EXPECT_NE(port.MeldungsTexte().at(0).find("schlägt keine Zahlenreihe vor"), std::string::npos);
+    Optionen().allgemein[5] = 0;  // the result buffer is filled automatically
+    fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_3"), Qt::LeftButton);
+    std::unique_ptr<QWidget> rb;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "fRueckblick") rb.reset(w);
+    ASSERT_NE(rb, nullptr);
+    rb->setAttribute(Qt::WA_DeleteOnClose, false);
+    rb->findChild<QLineEdit*>("tLetzte")->setText("4");
+    QTest::mouseClick(rb->findChild<QToolButton*>("bToolbar_1"), Qt::LeftButton);
+    QTest::mouseClick(rb->findChild<QToolButton*>("bToolbar_0"), Qt::LeftButton);
+    // The result box, the result buffer and the print output hold the block.
+    for (QTextEdit* t :
+         {rb->findChild<QTextEdit*>("rtRueckblick"), ui::ZwischenspeicherInstanz()->Dokument(),
+          ui::DruckerInstanz()->Dokument()})
+        EXPECT_NE(t->toPlainText().indexOf(QString::fromUtf8("Rückblick auf die letzten 4")), -1);
+    EXPECT_FALSE(rb->findChild<ui::GrafikFlaeche*>("bdRueckblick")->Grafik().elemente.empty());
+}
+
+TEST(RueckblickFenster, EscHaeltAnUndSchliessenWartet) {
+    SkriptPort port;
+    AnalyseEingaben e;
+    e.art = Analyseart::Gewinnzahlen;
+    e.versucheGewinnzahlen = 1000000, e.gewinnVon[6] = 1000;  // never met: runs until stopped
+    ui::RueckblickFenster f(
+        HistorieAus(std::vector(600, Ziehung{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 7})), e);
+    f.setAttribute(Qt::WA_DeleteOnClose, false);
+    f.show();
+    bool geschlossen = true, notbremse = false;
+    QTimer::singleShot(300, &f, [&] {
+        geschlossen = f.close();
+        QTest::keyClick(&f, Qt::Key_Escape);
+    });
+    QTimer::singleShot(5000, &f, [&] {
+        notbremse = f.Laeuft();
+        f.Umschalten();
+    });
+    QTest::mouseClick(f.findChild<QToolButton*>("bToolbar_1"), Qt::LeftButton);
+    EXPECT_FALSE(geschlossen);
+    EXPECT_FALSE(notbremse);
+    EXPECT_FALSE(f.Laeuft());
+    EXPECT_NE(f.findChild<QTextEdit*>("rtRueckblick")->toPlainText().indexOf("Abgebrochen nach 0"),
+              -1);
 }
 
 }  // namespace

@@ -97,6 +97,17 @@ TEST(StatistikFenster, ZahlUeber49UndLeereHistorie) {
     zahl->lineEdit()->clear();
     QTest::keyClicks(zahl->lineEdit(), "60");
     EXPECT_EQ(zahl->currentText().toStdString(), "49");
+    // "Ziehungen" goes up to 99.
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("Wann wieder gezogen")));
+    auto* ziehungen = Kind<QComboBox>(*f.w, "cZahl_1");
+    for (auto [getippt, bleibt] : {std::pair{"75", "75"}, {"150", "99"}}) {
+        ziehungen->lineEdit()->clear();
+        QTest::keyClicks(ziehungen->lineEdit(), getippt);
+        EXPECT_EQ(ziehungen->currentText().toStdString(), bleibt);
+    }
+    QMetaObject::invokeMethod(f.w.get(), "ArtWaehlen",
+                              Q_ARG(QString, QStringLiteral("Wochenverteilung")));
     QTest::keyClick(f.w.get(), Qt::Key_Return);
     EXPECT_EQ(Kind<QListWidget>(*f.w, "lNormal")->count(), 0);
     EXPECT_TRUE(Kind<GrafikFlaeche>(*f.w, "bdGrafik")->Grafik().elemente.empty());
