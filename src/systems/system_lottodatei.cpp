@@ -1,20 +1,22 @@
 #include "systems/system_lottodatei.h"
 
 #include "core/reihenbereich.h"
+#include "core/textdatei.h"
 #include "core/zahlformat.h"
 
 namespace zahlix {
 
 bool SystemInLottodatei(const Tippsystem& s, const std::string& name, Lottodatei& d,
                         std::string& fehler) {
+    const std::string kurz = TextAusPfad(PfadVonName(name).filename());
     if (s.reihen.size() > static_cast<size_t>(kMaxFensterreihen)) {
-        fehler = "Das System " + name + " hat " + Gruppiert(static_cast<int64_t>(s.reihen.size())) +
+        fehler = "Das System " + kurz + " hat " + Gruppiert(static_cast<int64_t>(s.reihen.size())) +
                  " Reihen; die Lotto-Auswertung zeigt höchstens " + Gruppiert(kMaxFensterreihen) +
                  ". Größere Systeme wertet \"Systemdatei auswerten\" im Menü Datei aus.";
         return false;
     }
     if (s.reihen.empty()) {
-        fehler = "Das System " + name + " enthält keine Reihe.";
+        fehler = "Das System " + kurz + " enthält keine Reihe.";
         return false;
     }
     Lottodatei neu;

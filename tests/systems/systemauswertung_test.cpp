@@ -8,6 +8,8 @@
 #include <random>
 
 #include "core/reihenbereich.h"
+#include "evaluation/bericht.h"
+#include "evaluation/trefferliste.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
 #include "systems/meine_systeme.h"
@@ -115,6 +117,21 @@ TEST(Systemauswertung, TexteGolden) {
                                         TippPruefen("Fehlt.ZS4", d, 0)},
                                        d, 0, "Beispiel.ZX7"),
                   "systemauswertung.txt");
+
+    // The evaluation window's texts on a system: rows instead of draws, no bonus, no "Zuletzt".
+    Lottodatei fenster;
+    std::string fehler;
+    ASSERT_TRUE(SystemInLottodatei(s, "Vier.ZS4", fenster, fehler));
+    Auswertungsanzeige a;
+    a.fenstertitel = "Lotto-Auswertung: Vier.ZS4";
+    a.bereichText = fenster.Titel;
+    a.auswahl = ZahlenPacken(std::vector{1, 2, 3, 9});
+    a.listentitel = TrefferTitel(12);
+    a.filter = 12;
+    ReihenAuswerten(a.auswahl, fenster, a.zaehler, {1, 1, 1});
+    ErwarteGolden(ZwischenspeicherBlock(a, fenster) + DruckBericht(a, fenster) +
+                      ZeilenText(TrefferZeile(fenster, 3, a.auswahl)),
+                  "fenstertexte.txt");
 }
 
 TEST(Systemauswertung, EinsatzNurAlsPreis) {
