@@ -6,8 +6,7 @@
 
 namespace zahlix {
 
-bool SystemInLottodatei(const Tippsystem& s, const std::string& name, Lottodatei& d,
-                        std::string& fehler) {
+bool SystemPasstInsFenster(const Tippsystem& s, const std::string& name, std::string& fehler) {
     const std::string kurz = TextAusPfad(PfadVonName(name).filename());
     if (s.reihen.size() > static_cast<size_t>(kMaxFensterreihen)) {
         fehler = "Das System " + kurz + " hat " + Gruppiert(static_cast<int64_t>(s.reihen.size())) +
@@ -19,6 +18,12 @@ bool SystemInLottodatei(const Tippsystem& s, const std::string& name, Lottodatei
         fehler = "Das System " + kurz + " enthält keine Reihe.";
         return false;
     }
+    return true;
+}
+
+bool SystemInLottodatei(const Tippsystem& s, const std::string& name, Lottodatei& d,
+                        std::string& fehler) {
+    if (!SystemPasstInsFenster(s, name, fehler)) return false;
     Lottodatei neu;
     neu.Dateiname = name;
     neu.GroessteZahl = static_cast<int16_t>(s.groessteZahl);

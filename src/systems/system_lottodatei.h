@@ -18,6 +18,8 @@ inline constexpr int kMaxFensterreihen = kMaxZiehungen;
 // holds is refused: false with the German reason, and d and the range stay as they were.
 bool SystemInLottodatei(const Tippsystem& s, const std::string& name, Lottodatei& d,
                         std::string& fehler);
+// The check alone: false with that reason, nothing else touched.
+bool SystemPasstInsFenster(const Tippsystem& s, const std::string& name, std::string& fehler);
 
 // Every row of a window's system (im Bereich: only the rows in range), in order.
 Tippsystem SystemAusLottodatei(const Lottodatei& d, bool imBereich = false);

@@ -8,6 +8,7 @@
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 #include "statistics/ui/statistik_fenster.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -20,6 +21,7 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fHilfe", [] { return HilfeFensterErzeugen(); });
     FensterAnmelden("fStatistik", [] { return StatistikFensterErzeugen(); });
     FensterAnmelden("fErmittlung", [] { return ErmittlungFensterErzeugen(); });
+    FensterAnmelden("fSystemAuswertung", [] { return SystemAuswertungFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

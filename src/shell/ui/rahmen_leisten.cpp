@@ -19,6 +19,7 @@
 #include "app/ui/fenster.h"
 #include "app/ui/symbole.h"
 #include "shell/ui/rahmen.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -97,6 +98,8 @@ void Rahmen::StartKnopf(const QString& taste) {
         } else if (taste == "Lotto-Auswertung") {
             Programm().uebergabeDatei.clear();
             LottoAuswertungNeu();
+        } else if (taste == "System-Auswertung") {
+            SystemAuswertungStarten();
         } else if (const char* datei = LotterieDatei(taste)) {
             // Looked up again now: the file may have gone since start-up.
             Programm().uebergabeDatei = DateiFinden(std::filesystem::current_path(), datei);

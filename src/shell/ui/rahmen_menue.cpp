@@ -19,6 +19,7 @@
 #include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -43,7 +44,8 @@ void Rahmen::MenuesAufbauen() {
     connect(Eintrag(start, "mLottoAuswertung", "&Lotto-Auswertung"), &QAction::triggered, this,
             [] { LottoAuswertungNeu(); });
     start->addSeparator();
-    Eintrag(start, "mSystemAuswertung", "&System-Auswertung");
+    connect(Eintrag(start, "mSystemAuswertung", "&System-Auswertung"), &QAction::triggered, this,
+            [] { SystemAuswertungStarten(); });
     Eintrag(start, "mLottoscheinDruck", "Lottoschein D&ruck");
     Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter");
     Eintrag(start, "mZahlixProgrammer", "Zahlix-&Programmer");
@@ -105,6 +107,7 @@ void Rahmen::AktionenAktualisieren() {
     const bool zahlen = aktiv && aktiv->findChild<QWidget*>("kZahl_0");
     setzen("mZwischenspeicher", zwischenspeicher);
     setzen("mLottoAuswertung", auswertung);
+    setzen("mSystemAuswertung", auswertung);
     const bool hilfe = FensterAngemeldet("fHilfe") || FensterSuchen("fHilfe");
     setzen("mHilfeAnzeigen", hilfe);
     if (auto* wieKannIch = findChild<QPushButton*>("bzWieKannIch")) wieKannIch->setEnabled(hilfe);
@@ -113,9 +116,9 @@ void Rahmen::AktionenAktualisieren() {
     setzen("mZahlenEinfuegen", zahlen);
     // Commands of modules this program does not contain, and views that need a lottery file
     // from the evaluation window, stay visible but cannot be chosen here.
-    for (const char* name : {"mSystemAuswertung", "mLottoscheinDruck", "mSystemdateiFilter",
-                             "mZahlixProgrammer", "mAnderesProgramm", "mStatistik", "mErmittlung",
-                             "mKombinationsrechner", "mFinanzrechner"})
+    for (const char* name :
+         {"mLottoscheinDruck", "mSystemdateiFilter", "mZahlixProgrammer", "mAnderesProgramm",
+          "mStatistik", "mErmittlung", "mKombinationsrechner", "mFinanzrechner"})
         setzen(name, false);
     if (auto* datei = findChild<QMenu*>("mDatei")) datei->menuAction()->setEnabled(false);
 
@@ -126,8 +129,8 @@ void Rahmen::AktionenAktualisieren() {
                 a->setEnabled(zwischenspeicher);
             else if (t == "Lotto-Auswertung")
                 a->setEnabled(auswertung);
-            else if (t == "System-Auswertung" || t == "Lottoschein-Druck" ||
-                     t == "Systemdatei-Filter" || t == "Zahlix-Programmer")
+            else if (t == "Lottoschein-Druck" || t == "Systemdatei-Filter" ||
+                     t == "Zahlix-Programmer")
                 a->setEnabled(false);
             else
                 a->setEnabled(auswertung);
