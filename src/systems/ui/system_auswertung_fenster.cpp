@@ -1,8 +1,9 @@
 // Construction and layout of fSystemAuswertung, the system and the list of Meine Systeme.
 #include "systems/ui/system_auswertung_fenster.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,20 +105,34 @@ SystemAuswertungFenster::SystemAuswertungFenster(QWidget* eltern)
     zeile->addStretch(1);
     haupt->addWidget(leiste);
 
-    auto* oben = new QHBoxLayout;
+    // Left the system and the list, right the draws with the result under them: the result
+    // block is 80 columns wide and gets every pixel the window grows by.
+    auto* mitte = new QHBoxLayout;
     auto* links = new QVBoxLayout;
     links->addWidget(SystemteilBauen());
     links->addWidget(MeineSystemeBauen(), 1);
-    oben->addLayout(links, 2);
-    oben->addWidget(ZiehungsteilBauen(), 3);
-    haupt->addLayout(oben);
-
+    mitte->addLayout(links);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(ZiehungsteilBauen());
     rtErgebnis_ = new QPlainTextEdit(this);
     rtErgebnis_->setObjectName("rtErgebnis");
     rtErgebnis_->setReadOnly(true);
     rtErgebnis_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    rtErgebnis_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    haupt->addWidget(rtErgebnis_, 1);
+    QFont mono(QStringLiteral("Courier New"), 8);  // the whole 80 columns of a block in view
+    mono.setStyleHint(QFont::TypeWriter);
+    rtErgebnis_->setFont(mono);
+    rechts->addWidget(rtErgebnis_, 1);
+    mitte->addLayout(rechts, 1);
+    haupt->addLayout(mitte, 1);
+    for (auto [taste, befehl] : {std::pair{QKeySequence(Qt::Key_F4), 2},
+                                 std::pair{QKeySequence(Qt::CTRL | Qt::Key_P), 3}}) {
+        auto* a = new QAction(this);
+        a->setShortcut(taste);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this,
+                [this, befehl] { befehl == 2 ? Zwischenspeichern() : Drucken(); });
+        addAction(a);
+    }
 
     auto* unten = new QHBoxLayout;
     bzHilfe_ = new QLabel(this);
@@ -136,11 +151,11 @@ SystemAuswertungFenster::SystemAuswertungFenster(QWidget* eltern)
     tZiehungsdatei_->setText(Q(start));
     ListeLaden();
     Anzeigen();
-    Status(QString::fromUtf8(" Bitte ein System öffnen und \"Auswerten\" wählen"));
 }
 
 QWidget* SystemAuswertungFenster::SystemteilBauen() {
     auto* box = new QGroupBox(QStringLiteral("System"), this);
+    box->setFixedWidth(300);
     auto* lay = new QVBoxLayout(box);
     bzSystem_ = new QLabel(box);
     bzSystem_->setObjectName("bzSystem");
@@ -212,7 +227,9 @@ QWidget* SystemAuswertungFenster::ZiehungsteilBauen() {
     g->addWidget(tLetzte_, 2, 1);
     g->addWidget(oZeitraum_, 3, 0);
     g->addWidget(tZeitraum_, 3, 1);
-    g->addWidget(new QLabel(QStringLiteral("Einsatz je &Reihe (€):"), box), 4, 0);
+    auto* einsatz = new QLabel(QStringLiteral("Einsatz je &Reihe (€):"), box);
+    einsatz->setBuddy(tEinsatz_);
+    g->addWidget(einsatz, 4, 0);
     g->addWidget(tEinsatz_, 4, 1);
     g->setColumnStretch(2, 1);
     sperren_.push_back(box);
@@ -223,6 +240,7 @@ QWidget* SystemAuswertungFenster::ZiehungsteilBauen() {
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(box);
     auto* lauf = new QHBoxLayout;
+    lauf->setContentsMargins(0, 4, 0, 0);
     bAuswerten_ = Knopf("&Auswerten", "bAuswerten", rechts);
     connect(bAuswerten_, &QPushButton::clicked, this,
             &SystemAuswertungFenster::AuswertenUmschalten);
@@ -233,12 +251,12 @@ QWidget* SystemAuswertungFenster::ZiehungsteilBauen() {
     lauf->addWidget(bAuswerten_);
     lauf->addWidget(pbFortschritt_, 1);
     lay->addLayout(lauf);
-    lay->addStretch(1);
     return rechts;
 }
 
 QWidget* SystemAuswertungFenster::MeineSystemeBauen() {
     auto* box = new QGroupBox(QStringLiteral("Meine Systeme"), this);
+    box->setFixedWidth(300);
     auto* lay = new QVBoxLayout(box);
     lSysteme_ = new QListWidget(box);
     lSysteme_->setObjectName("lSysteme");
@@ -310,6 +328,10 @@ void SystemAuswertungFenster::Anzeigen() {
     tZiehungsdatei_->setText(Q(fensterHistorie_
                                    ? Kurzname(historienname_) + " (aus der Lotto-Auswertung)"
                                    : historienname_));
+    Status(system_.reihen.empty()
+               ? QString::fromUtf8(" Bitte ein System öffnen und \"Auswerten\" wählen")
+               : QString::fromUtf8(" Bereit - \"Auswerten\" wertet das System gegen die "
+                                   "Ziehungen aus"));
 }
 
 void SystemAuswertungFenster::closeEvent(QCloseEvent* e) {

@@ -66,8 +66,8 @@ class SystemAuswertungFenster : public QWidget {
     void Status(const QString& text);
     void Anzeigen();
     // runs (system_auswertung_lauf.cpp)
-    // The draws to use: the window's copy or the file, read now; with the range of the
-    // controls applied when mitBereich. False after a German message.
+    // The draws to use: the window's copy or the file, read now; in range all of them, or
+    // with mitBereich the range of the controls. False after a German message.
     bool HistorieBereit(Lottodatei& d, bool mitBereich);
     bool Ausfuehren(const std::function<void(std::atomic<bool>& stopp)>& arbeit);
     void ImAuswertungsfensterZeigen(const std::string& datei);

@@ -17,6 +17,7 @@
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/textdatei.h"
+#include "core/zahlformat.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
@@ -112,10 +113,10 @@ bool SystemAuswertungFenster::HistorieBereit(Lottodatei& d, bool mitBereich) {
         // The loader says why a file does not load.
         if (LottodateiLaden(historienname_, d) != 0) return false;
     }
-    if (!mitBereich) return true;
     Bereichswahl w;
-    if (oLetzte_->isChecked()) w.letzte = tLetzte_->value();
-    if (oZeitraum_->isChecked() && !ZeitraumLesen(tZeitraum_->text().trimmed().toStdString(), w)) {
+    if (mitBereich && oLetzte_->isChecked()) w.letzte = tLetzte_->value();
+    if (mitBereich && oZeitraum_->isChecked() &&
+        !ZeitraumLesen(tZeitraum_->text().trimmed().toStdString(), w)) {
         Meldung("Der Zeitraum \"" + tZeitraum_->text().toStdString() +
                     "\" ist ungültig. Bitte als WW/JJJJ-WW/JJJJ eingeben, zum Beispiel "
                     "01/2020-52/2025.",
@@ -179,23 +180,22 @@ void SystemAuswertungFenster::AuswertenUmschalten() {
     Systemauswertung e;
     auto naechste = std::chrono::steady_clock::now();
     const bool fertig = Ausfuehren([&](std::atomic<bool>& stopp) {
-        e = SystemAuswerten(
-            system_.reihen, d,
-            {[&stopp] { return stopp.load(); },
-             [&](int n, int gesamt) {
-                 // A few updates a second are enough for the eye.
-                 const auto jetzt = std::chrono::steady_clock::now();
-                 if (jetzt < naechste && n < gesamt) return;
-                 naechste = jetzt + std::chrono::milliseconds(100);
-                 QMetaObject::invokeMethod(
-                     this,
-                     [this, n, gesamt] {
-                         pbFortschritt_->setValue(gesamt ? n * 100 / gesamt : 100);
-                         Status(Q(" System-Auswertung läuft ... " + std::to_string(n) + " von " +
-                                  std::to_string(gesamt) + " Ziehungen"));
-                     },
-                     Qt::QueuedConnection);
-             }});
+        e = SystemAuswerten(system_.reihen, d,
+                            {[&stopp] { return stopp.load(); },
+                             [&](int n, int gesamt) {
+                                 // A few updates a second are enough for the eye.
+                                 const auto jetzt = std::chrono::steady_clock::now();
+                                 if (jetzt < naechste && n < gesamt) return;
+                                 naechste = jetzt + std::chrono::milliseconds(100);
+                                 QMetaObject::invokeMethod(
+                                     this,
+                                     [this, n, gesamt] {
+                                         pbFortschritt_->setValue(gesamt ? n * 100 / gesamt : 100);
+                                         Status(Q(" System-Auswertung läuft ... " + Gruppiert(n) +
+                                                  " von " + Gruppiert(gesamt) + " Ziehungen"));
+                                     },
+                                     Qt::QueuedConnection);
+                             }});
     });
     if (!fertig) return;
     const Systemkopf k{Kurzname(systemname_), systembereich_, Kurzname(historienname_), d.Titel,
@@ -206,7 +206,7 @@ void SystemAuswertungFenster::AuswertenUmschalten() {
     pbFortschritt_->setValue(e.abgebrochen ? pbFortschritt_->value() : 100);
     Status(e.abgebrochen ? QString::fromUtf8(" Angehalten - das Ergebnis gilt für die Ziehungen "
                                              "bis zum Halt")
-                         : Q(" " + std::to_string(e.ziehungen.size()) +
+                         : Q(" " + Gruppiert(static_cast<int64_t>(e.ziehungen.size())) +
                              " Ziehungen ausgewertet - F4 oder \"Zwischensp.\" übernimmt das "
                              "Ergebnis"));
 }
