@@ -176,11 +176,7 @@ QWidget* SystemAuswertungFenster::SystemteilBauen() {
                     "System-Auswertung");
             return;
         }
-        std::string fehler;
-        if (!MeinSystemEintragen(MeineSystemePfad(), TextAusPfad(std::filesystem::absolute(p, ec)),
-                                 fehler))
-            Meldung(fehler, flags::Ausruf, "System-Auswertung");
-        ListeLaden();
+        MeinSystemMerken(systemname_);
     });
     knoepfe->addWidget(oeffnen);
     knoepfe->addWidget(merken);
@@ -271,14 +267,7 @@ QWidget* SystemAuswertungFenster::MeineSystemeBauen() {
     connect(hinzu, &QPushButton::clicked, this, [this] {
         const std::string datei =
             DateiAuswaehlen("*.ZS4;*.ZS3;*.TXT", "Meine Systeme - System hinzufügen");
-        std::string fehler;
-        std::error_code ec;
-        if (!datei.empty() &&
-            !MeinSystemEintragen(MeineSystemePfad(),
-                                 TextAusPfad(std::filesystem::absolute(PfadVonName(datei), ec)),
-                                 fehler))
-            Meldung(fehler, flags::Ausruf, "Meine Systeme");
-        ListeLaden();
+        if (!datei.empty()) MeinSystemMerken(datei);
     });
     QPushButton* weg = Knopf("&Entfernen", "bSystemEntfernen", box);
     connect(weg, &QPushButton::clicked, this, [this] {
@@ -297,6 +286,17 @@ QWidget* SystemAuswertungFenster::MeineSystemeBauen() {
     lay->addLayout(knoepfe);
     sperren_.push_back(box);
     return box;
+}
+
+void SystemAuswertungFenster::MeinSystemMerken(const std::string& datei) {
+    // Kept with its whole path: the list serves from any start folder.
+    std::error_code ec;
+    std::string fehler;
+    if (!MeinSystemEintragen(MeineSystemePfad(),
+                             TextAusPfad(std::filesystem::absolute(PfadVonName(datei), ec)),
+                             fehler))
+        Meldung(fehler, flags::Ausruf, "Meine Systeme");
+    ListeLaden();
 }
 
 void SystemAuswertungFenster::ListeLaden() {

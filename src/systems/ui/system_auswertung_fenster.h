@@ -63,6 +63,7 @@ class SystemAuswertungFenster : public QWidget {
     QWidget* ZiehungsteilBauen();
     QWidget* MeineSystemeBauen();
     void ListeLaden();
+    void MeinSystemMerken(const std::string& datei);
     void Status(const QString& text);
     void Anzeigen();
     // runs (system_auswertung_lauf.cpp)
