@@ -300,6 +300,8 @@ void SystemAuswertungStarten() {
         return;
     }
     // Too many rows to show one by one: evaluated here only.
+    SystemPasstInsFenster(s, name, fehler);
+    Meldung(fehler, flags::Information, kTitel);
     auto* w = qobject_cast<SystemAuswertungFenster*>(FensterOeffnen("fSystemAuswertung"));
     if (w) w->SystemSetzen(std::move(s), name);
 }
