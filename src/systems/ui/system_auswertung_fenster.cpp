@@ -1,4 +1,4 @@
-// Construction and layout of fSystemAuswertung, the system and the list of Meine Systeme.
+// Construction and layout of fSystemAuswertung.
 #include "systems/ui/system_auswertung_fenster.h"
 
 #include <QAction>
@@ -29,26 +29,9 @@
 #include "evaluation/ui/zahlenbilder.h"
 #include "systems/meine_systeme.h"
 #include "systems/system_lottodatei.h"
+#include "systems/ui/system_ui_hilfen.h"
 
 namespace zahlix::ui {
-
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton* Knopf(const char* text, const char* name, QWidget* eltern) {
-    auto* b = new QPushButton(QString::fromUtf8(text), eltern);
-    b->setObjectName(name);
-    return b;
-}
-
-std::string Kurzname(const std::string& pfad) {
-    return TextAusPfad(PfadVonName(pfad).filename());
-}
-
-}  // namespace
 
 SystemAuswertungFenster::SystemAuswertungFenster(QWidget* eltern)
     : QWidget(eltern), lebt_(std::make_shared<std::atomic<bool>>(true)) {
@@ -173,7 +156,7 @@ QWidget* SystemAuswertungFenster::SystemteilBauen() {
         const std::filesystem::path p = PfadVonName(systemname_);
         if (systemname_.empty() || !std::filesystem::is_regular_file(p, ec)) {
             Meldung("Das System hat noch keine Datei. Bitte zuerst speichern.", flags::Information,
-                    "System-Auswertung");
+                    kSystemTitel);
             return;
         }
         MeinSystemMerken(systemname_);
@@ -250,67 +233,6 @@ QWidget* SystemAuswertungFenster::ZiehungsteilBauen() {
     return rechts;
 }
 
-QWidget* SystemAuswertungFenster::MeineSystemeBauen() {
-    auto* box = new QGroupBox(QStringLiteral("Meine Systeme"), this);
-    box->setFixedWidth(300);
-    auto* lay = new QVBoxLayout(box);
-    lSysteme_ = new QListWidget(box);
-    lSysteme_->setObjectName("lSysteme");
-    lSysteme_->setToolTip(
-        QString::fromUtf8("Doppelklick: das System in der Lotto-Auswertung öffnen"));
-    connect(lSysteme_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* e) {
-        ImAuswertungsfensterZeigen(e->data(Qt::UserRole).toString().toStdString());
-    });
-    lay->addWidget(lSysteme_, 1);
-    auto* knoepfe = new QHBoxLayout;
-    QPushButton* hinzu = Knopf("&Hinzufügen...", "bSystemHinzufuegen", box);
-    connect(hinzu, &QPushButton::clicked, this, [this] {
-        const std::string datei =
-            DateiAuswaehlen("*.ZS4;*.ZS3;*.TXT", "Meine Systeme - System hinzufügen");
-        if (!datei.empty()) MeinSystemMerken(datei);
-    });
-    QPushButton* weg = Knopf("&Entfernen", "bSystemEntfernen", box);
-    connect(weg, &QPushButton::clicked, this, [this] {
-        QListWidgetItem* e = lSysteme_->currentItem();
-        std::string fehler;
-        if (e && !MeinSystemAustragen(MeineSystemePfad(),
-                                      e->data(Qt::UserRole).toString().toStdString(), fehler))
-            Meldung(fehler, flags::Ausruf, "Meine Systeme");
-        ListeLaden();
-    });
-    bTippsPruefen_ = Knopf("&Tipps prüfen", "bTippsPruefen", box);
-    connect(bTippsPruefen_, &QPushButton::clicked, this, &SystemAuswertungFenster::TippsPruefen);
-    knoepfe->addWidget(hinzu);
-    knoepfe->addWidget(weg);
-    knoepfe->addWidget(bTippsPruefen_);
-    lay->addLayout(knoepfe);
-    sperren_.push_back(box);
-    return box;
-}
-
-void SystemAuswertungFenster::MeinSystemMerken(const std::string& datei) {
-    // Kept with its whole path: the list serves from any start folder.
-    std::error_code ec;
-    std::string fehler;
-    if (!MeinSystemEintragen(MeineSystemePfad(),
-                             TextAusPfad(std::filesystem::absolute(PfadVonName(datei), ec)),
-                             fehler))
-        Meldung(fehler, flags::Ausruf, "Meine Systeme");
-    ListeLaden();
-}
-
-void SystemAuswertungFenster::ListeLaden() {
-    std::vector<std::string> liste;
-    std::string fehler;
-    if (!MeineSystemeLaden(MeineSystemePfad(), liste, fehler)) Status(Q(" " + fehler));
-    lSysteme_->clear();
-    for (const std::string& e : liste) {
-        auto* eintrag = new QListWidgetItem(Q(Kurzname(e)), lSysteme_);
-        eintrag->setData(Qt::UserRole, Q(e));
-        eintrag->setToolTip(Q(e));
-    }
-}
-
 void SystemAuswertungFenster::Status(const QString& text) {
     bzHilfe_->setText(text);
 }
@@ -337,7 +259,7 @@ void SystemAuswertungFenster::Anzeigen() {
 void SystemAuswertungFenster::closeEvent(QCloseEvent* e) {
     if (laeuft_ && !ProgrammEndet()) {
         Meldung("Die System-Auswertung läuft noch. Bitte zuerst \"Stop\" wählen.",
-                flags::Information, "System-Auswertung");
+                flags::Information, kSystemTitel);
         e->ignore();
         return;
     }

@@ -1,5 +1,4 @@
-// Runs of fSystemAuswertung on a worker thread, their results, and the ways in: the evaluation
-// window's menu, the Start entry and systems built elsewhere in the program.
+// Runs of fSystemAuswertung on a worker thread and their results.
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,40 +10,19 @@
 #include <chrono>
 
 #include "app/port.h"
-#include "app/programm.h"
-#include "app/ui/fenster.h"
 #include "core/bereich_auswahl.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/textdatei.h"
 #include "core/zahlformat.h"
-#include "evaluation/ui/auswertung_fenster.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 #include "systems/meine_systeme.h"
 #include "systems/system_lottodatei.h"
 #include "systems/ui/system_auswertung_fenster.h"
+#include "systems/ui/system_ui_hilfen.h"
 
 namespace zahlix::ui {
-
-namespace {
-
-constexpr const char* kTitel = "System-Auswertung";
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-std::string Kurzname(const std::string& pfad) {
-    return TextAusPfad(PfadVonName(pfad).filename());
-}
-
-// The block for the text box, whose lines end in LF.
-QString Anzeigetext(const std::string& t) {
-    return Q(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-}  // namespace
 
 void SystemAuswertungFenster::DatenUebernehmen(const Lottodatei& d) {
     if (laeuft_) return;
@@ -74,7 +52,7 @@ bool SystemAuswertungFenster::SystemOeffnen(const std::string& datei) {
     const bool ok = SystemLesen(PfadVonName(datei), s, fehler);
     zahlix::Beschaeftigt(0);
     if (!ok) {
-        Meldung(fehler, flags::Ausruf, kTitel);
+        Meldung(fehler, flags::Ausruf, kSystemTitel);
         return false;
     }
     SystemSetzen(std::move(s), datei);
@@ -87,7 +65,7 @@ bool SystemAuswertungFenster::HistorieWaehlen(const std::string& datei) {
         Meldung(Kurzname(datei) +
                     " ist kein gültiger Lotto-Dateiname! (lesbar sind .ZX7, .ZX6, "
                     ".AS7)",
-                flags::Information, kTitel);
+                flags::Information, kSystemTitel);
         return false;
     }
     fensterHistorie_.reset();
@@ -101,13 +79,13 @@ bool SystemAuswertungFenster::HistorieBereit(Lottodatei& d, bool mitBereich) {
         d = *fensterHistorie_;
     } else if (historienname_.empty()) {
         Meldung("Bitte zuerst mit \"Wählen...\" eine Lottodatei wählen.", flags::Information,
-                kTitel);
+                kSystemTitel);
         return false;
     } else {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(PfadVonName(historienname_), ec)) {
             Meldung("Die Datei " + historienname_ + " wurde nicht gefunden.", flags::Ausruf,
-                    kTitel);
+                    kSystemTitel);
             return false;
         }
         // The loader says why a file does not load.
@@ -120,13 +98,13 @@ bool SystemAuswertungFenster::HistorieBereit(Lottodatei& d, bool mitBereich) {
         Meldung("Der Zeitraum \"" + tZeitraum_->text().toStdString() +
                     "\" ist ungültig. Bitte als WW/JJJJ-WW/JJJJ eingeben, zum Beispiel "
                     "01/2020-52/2025.",
-                flags::Ausruf, kTitel);
+                flags::Ausruf, kSystemTitel);
         return false;
     }
     Bereichswerte b;
     std::string fehler;
     if (!BereichBerechnen(d, w, b, fehler)) {
-        Meldung(fehler, flags::Ausruf, kTitel);
+        Meldung(fehler, flags::Ausruf, kSystemTitel);
         return false;
     }
     return true;
@@ -164,13 +142,13 @@ void SystemAuswertungFenster::AuswertenUmschalten() {
         return;
     }
     if (system_.reihen.empty()) {
-        Meldung("Bitte zuerst ein System öffnen.", flags::Information, kTitel);
+        Meldung("Bitte zuerst ein System öffnen.", flags::Information, kSystemTitel);
         return;
     }
     int64_t einsatz = 0;
     std::string fehler;
     if (!EinsatzLesen(tEinsatz_->text().toStdString(), einsatz, fehler)) {
-        Meldung(fehler, flags::Ausruf, kTitel);
+        Meldung(fehler, flags::Ausruf, kSystemTitel);
         tEinsatz_->setFocus();
         return;
     }
@@ -211,42 +189,6 @@ void SystemAuswertungFenster::AuswertenUmschalten() {
                              "Ergebnis"));
 }
 
-void SystemAuswertungFenster::TippsPruefen() {
-    if (laeuft_) return;
-    std::vector<std::string> liste;
-    std::string fehler;
-    if (!MeineSystemeLaden(MeineSystemePfad(), liste, fehler)) {
-        Meldung(fehler, flags::Ausruf, kTitel);
-        return;
-    }
-    if (liste.empty()) {
-        Meldung("Meine Systeme ist leer. Bitte mit \"Hinzufügen...\" Systemdateien aufnehmen.",
-                flags::Information, kTitel);
-        return;
-    }
-    Lottodatei d;
-    if (!HistorieBereit(d, false)) return;
-    const int i = NeuesteZiehung(d);
-    if (i < 0) {
-        Meldung("Die Lottodatei " + Kurzname(historienname_) + " enthält keine Ziehung.",
-                flags::Information, kTitel);
-        return;
-    }
-    std::vector<Tippergebnis> ergebnisse;
-    Status(QString::fromUtf8(" Tipps prüfen läuft ..."));
-    if (!Ausfuehren([&](std::atomic<bool>& stopp) {
-            for (const std::string& datei : liste)
-                if (!stopp) ergebnisse.push_back(TippPruefen(datei, d, i));
-        }))
-        return;
-    block_ = bericht_ = TippsPruefenText(ergebnisse, d, i, Kurzname(historienname_));
-    neuesteZahlen_ = ZahlenAusMaske(MaskeAusBitworten(d.Zahlen(i)));
-    rtErgebnis_->setPlainText(Anzeigetext(block_));
-    pbFortschritt_->setValue(100);
-    Status(QString::fromUtf8(
-        " Geprüft - ein Doppelklick auf ein System zeigt seine Reihen mit Treffern"));
-}
-
 void SystemAuswertungFenster::Zwischenspeichern() {
     if (laeuft_) return;
     if (block_.empty()) {
@@ -265,63 +207,6 @@ void SystemAuswertungFenster::Drucken() {
         return;
     }
     AnDruckausgabe(bericht_);
-}
-
-void SystemAuswertungFenster::ImAuswertungsfensterZeigen(const std::string& datei) {
-    if (laeuft_ || datei.empty()) return;
-    Programm().uebergabeDatei = datei;
-    LottoAuswertungNeu();
-    // After "Tipps prüfen" the window marks the draw, so the rows with 3 or more hits show.
-    auto* f = qobject_cast<AuswertungFenster*>(FensterSuchen("fZX"));
-    if (f && IstSystem(f->Daten()) && f->Daten().Dateiname == datei && !neuesteZahlen_.empty())
-        f->AuswahlSetzen(neuesteZahlen_, 11);
-}
-
-void SystemAuswertungZeigen(const Lottodatei& d, bool tippsPruefen) {
-    auto* w = qobject_cast<SystemAuswertungFenster*>(FensterOeffnen("fSystemAuswertung"));
-    if (!w) return;
-    w->DatenUebernehmen(d);
-    if (tippsPruefen) w->TippsPruefen();
-}
-
-void SystemAuswertungStarten() {
-    const std::string name =
-        DateiAuswaehlen("*.ZS4;*.ZS3;*.TXT", "System-Auswertung - Systemdatei öffnen");
-    if (name.empty()) return;
-    Tippsystem s;
-    std::string fehler;
-    if (!SystemLesen(PfadVonName(name), s, fehler)) {
-        Meldung(fehler, flags::Ausruf, kTitel);
-        return;
-    }
-    if (s.reihen.size() <= static_cast<size_t>(kMaxFensterreihen)) {
-        Programm().uebergabeDatei = name;
-        LottoAuswertungNeu();
-        return;
-    }
-    // Too many rows to show one by one: evaluated here only.
-    SystemPasstInsFenster(s, name, fehler);
-    Meldung(fehler, flags::Information, kTitel);
-    auto* w = qobject_cast<SystemAuswertungFenster*>(FensterOeffnen("fSystemAuswertung"));
-    if (w) w->SystemSetzen(std::move(s), name);
-}
-
-bool SystemImAuswertungsfensterZeigen(const Tippsystem& s, const std::string& name,
-                                      bool geaendert) {
-    std::string fehler;
-    if (!SystemPasstInsFenster(s, name, fehler)) {
-        Meldung(fehler, flags::Ausruf, kTitel);
-        return false;
-    }
-    if (QWidget* alt = FensterSuchen("fZX")) {
-        QWidget* w = alt;
-        SchliessenFenster(w);
-        if (w) return false;  // it keeps changes the user did not want to lose
-    }
-    auto* f = new AuswertungFenster(nullptr, false);
-    f->SystemUebernehmen(s, name, geaendert, fehler);
-    FensterZeigen(f);
-    return true;
 }
 
 }  // namespace zahlix::ui
