@@ -89,6 +89,8 @@ void AuswertungFenster::SystemmodusAnzeigen() {
     const bool system = IstSystem(*daten_);
     for (QCheckBox* c : kTreffer_) c->setEnabled(!system);
     for (QAction* a : mZusatzzahlAuswerten_) a->setEnabled(!system);
+    for (size_t f = 7; f <= 9; ++f) mFilter_[f]->setEnabled(!system);
+    if (system && trefferfilter_ >= 7 && trefferfilter_ <= 9) TrefferfilterSetzen(10);
     for (const char* name : {"mZiehungHinzufuegen", "mZiehungenEditieren", "mLetzteZiehungLoeschen",
                              "mDateiHinzufuegen"})
         findChild<QAction*>(name)->setEnabled(!system);
