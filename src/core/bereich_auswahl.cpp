@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/neue_lottodatei.h"
+#include "core/reihenbereich.h"
 #include "core/zahlen.h"
 
 namespace zahlix {
@@ -36,6 +37,7 @@ bool KennungGueltigerText(const std::string& k) {
 }  // namespace
 
 int BereichMarkieren(Lottodatei& d, Bereichswerte& b) {
+    if (b.systemdatei) return ReihenMarkieren(d, b);
     const int n = d.Anzahl();
     const int von = Wochenwert(b.jahrVon, b.wocheVon), bis = Wochenwert(b.jahrBis, b.wocheBis);
     int anzahl = 0;
@@ -69,7 +71,8 @@ int BereichMarkieren(Lottodatei& d, Bereichswerte& b) {
     return behalten;
 }
 
-bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler) {
+bool BereichBerechnen(Lottodatei& d, const Bereichswahl& w, Bereichswerte& ergebnis,
+                      std::string& fehler) {
     if (w.zeitraum &&
         (w.wocheVon < 1 || w.wocheVon > 53 || w.wocheBis < 1 || w.wocheBis > 53 ||
          w.jahrVon < 1900 || w.jahrVon > 2099 || w.jahrBis < 1900 || w.jahrBis > 2099)) {
@@ -90,9 +93,11 @@ bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler
         fehler = "Die Anzahl der letzten Ziehungen muss zwischen 1 und 32000 liegen.";
         return false;
     }
-    Bereichswerte b = Auswertebereich();
+    Bereichswerte b = ergebnis;
     b.EinschraenkungenAufheben();
     b.systemdatei = false;
+    b.ersteReihe = b.letzteReihe = 0;
+    b.reihenliste.clear();
     if (w.zeitraum) {
         b.wocheVon = static_cast<int16_t>(w.wocheVon);
         b.jahrVon = static_cast<int16_t>(w.jahrVon);
@@ -114,12 +119,23 @@ bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler
         fehler = "Im gewählten Bereich liegt keine Ziehung. Der Bereich bleibt unverändert.";
         return false;
     }
+    ergebnis = b;
+    d.Titel = BereichText(b);
+    return true;
+}
+
+bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler) {
+    Bereichswerte b = Auswertebereich();
+    if (!BereichBerechnen(d, w, b, fehler)) return false;
     Auswertebereich() = b;
-    d.Titel = BereichText();
     return true;
 }
 
 void BereichAufheben(Lottodatei& d) {
+    if (IstSystembereich(d.Titel)) {
+        ReihenbereichAufheben(d);
+        return;
+    }
     std::string fehler;
     if (BereichEinstellen(d, Bereichswahl{}, fehler)) return;
     // A history without any draw: nothing to mark, the range spans its placeholder.

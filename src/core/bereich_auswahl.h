@@ -20,15 +20,20 @@ struct Bereichswahl {
 // Sets d.ImBereich from b: -1 for every draw inside the week bounds, the weeks-in-year bounds
 // and the identifier; with b.letzte only the last N of these, and then the week bounds of b
 // narrow to the first and last draw chosen (so the line reads back the same). Entries without
-// numbers are never in range. Returns the number of draws in range.
+// numbers are never in range. Returns the number of draws in range. For a system (b.systemdatei)
+// the row range decides (ReihenMarkieren).
 int BereichMarkieren(Lottodatei& d, Bereichswerte& b);
 
 // Checks w and applies it to d and the shared range values, and renders d.Titel. A choice
 // with impossible values or one that selects no draw changes nothing: false, and fehler says
 // why in German.
 bool BereichEinstellen(Lottodatei& d, const Bereichswahl& w, std::string& fehler);
+// The same for a history apart from the evaluation window: the range values go to b (which
+// holds the start values) instead of the shared ones.
+bool BereichBerechnen(Lottodatei& d, const Bereichswahl& w, Bereichswerte& b, std::string& fehler);
 
-// Every draw in range again; the range spans the history and d.Titel is rendered.
+// Every draw (of a system: every row) in range again; the range spans the history and d.Titel
+// is rendered.
 void BereichAufheben(Lottodatei& d);
 
 // The choice the current shared range values describe (to fill the dialog).

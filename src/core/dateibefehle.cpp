@@ -14,6 +14,7 @@
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
 #include "core/zahlen.h"
+#include "systems/system_lottodatei.h"
 
 namespace zahlix {
 
@@ -72,7 +73,8 @@ int16_t DateiBefehle::LottodateiOeffnen() {
         name = Programm().uebergabeDatei;
         Programm().uebergabeDatei.clear();
     } else {
-        name = DateiAuswaehlen("*.ZX7;*.ZX6;*.AS7", "Lotto-Auswertung - Datei öffnen");
+        name = DateiAuswaehlen("*.ZX7;*.ZX6;*.AS7;*.ZS4;*.ZS3;*.TXT",
+                               "Lotto-Auswertung - Datei öffnen");
     }
     const bool gewaehlt = !name.empty();
     const bool ohneHistorie = d_.Dateiname.empty() || d_.WocheKennung[0] == 0;
@@ -89,6 +91,8 @@ int16_t DateiBefehle::LottodateiOeffnen() {
             if (!(uebergeben && ohneHistorie))
                 Meldung("Die Datei " + name + " wurde nicht gefunden." + bleibt, flags::Ausruf,
                         kModulLottoAuswertung);
+        } else if (SystemformatAus(name)) {
+            ergebnis = SystemLaden(name, bleibt);
         } else if (!Lesbar(FormatAusName(name))) {
             Meldung(name + " ist kein gültiger Lotto-Dateiname!", flags::Information,
                     kModulLottoAuswertung);
@@ -115,8 +119,13 @@ int16_t DateiBefehle::LottodateiOeffnen() {
         Rufen(r_.auswahlLeeren);
         Rufen(r_.zahlenFreigeben, 49);
     }
-    BereichUeberHistorie(d_);
-    d_.Titel = BereichText();
+    if (IstSystem(d_)) {
+        // A loaded system has its range already; a kept one gets its own back.
+        BereichTextLesen(d_.Titel);
+    } else {
+        BereichUeberHistorie(d_);
+        d_.Titel = BereichText();
+    }
     Rufen(r_.zahlenFreigeben, static_cast<int>(d_.GroessteZahl));
     // A cancelled dialog or a refused file leaves the history as it was, changes included.
     if (ergebnis == 0 || zuruecksetzen) d_.Geaendert = false;
@@ -125,15 +134,46 @@ int16_t DateiBefehle::LottodateiOeffnen() {
     return ergebnis;
 }
 
-int16_t DateiBefehle::Schreiben() {
-    if (!d_.Stand.name.empty() && d_.Stand.name == d_.Dateiname) {
-        const Dateistand jetzt = StandLesen(d_.Dateiname);
-        if (!jetzt.name.empty() && jetzt != d_.Stand &&
-            Meldung(d_.Dateiname + "\r" +
-                        "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
-                    flags::Ausruf + flags::JaNein + flags::Zweiter, kModulLottoAuswertung) != kJa)
-            return -1;
+int16_t DateiBefehle::SystemLaden(const std::string& name, const std::string& bleibt) {
+    Tippsystem s;
+    Lottodatei neu;
+    neu.Trefferanzeige = d_.Trefferanzeige;
+    std::string fehler;
+    if (!SystemLesen(PfadVonName(name), s, fehler) || !SystemInLottodatei(s, name, neu, fehler)) {
+        Meldung(fehler + bleibt, flags::Ausruf, kModulLottoAuswertung);
+        return -1;
     }
+    neu.Stand = StandLesen(name);
+    d_ = std::move(neu);
+    return 0;
+}
+
+bool DateiBefehle::AusserhalbGeaendertFragen() const {
+    if (d_.Stand.name.empty() || d_.Stand.name != d_.Dateiname) return true;
+    const Dateistand jetzt = StandLesen(d_.Dateiname);
+    return jetzt.name.empty() || jetzt == d_.Stand ||
+           Meldung(d_.Dateiname + "\r" +
+                       "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
+                   flags::Ausruf + flags::JaNein + flags::Zweiter, kModulLottoAuswertung) == kJa;
+}
+
+int16_t DateiBefehle::SystemSchreibenFragen() {
+    if (!AusserhalbGeaendertFragen()) return -1;
+    std::string fehler;
+    Beschaeftigt(-1);
+    const bool ok = SystemSchreiben(PfadVonName(d_.Dateiname), SystemAusLottodatei(d_), fehler);
+    Beschaeftigt(0);
+    if (!ok) {
+        Meldung(fehler, flags::Ausruf, kModulLottoAuswertung);
+        return -1;
+    }
+    d_.Geaendert = false;
+    d_.Stand = StandLesen(d_.Dateiname);
+    return 0;
+}
+
+int16_t DateiBefehle::Schreiben() {
+    if (!AusserhalbGeaendertFragen()) return -1;
     Beschaeftigt(-1);
     const int16_t e = LottodateiSchreiben(d_.Dateiname, d_);
     Beschaeftigt(0);
@@ -148,11 +188,14 @@ int16_t DateiBefehle::Speichern(const std::string& zurueck) {
     const std::string status = r_.statuszeileLesen ? r_.statuszeileLesen() : std::string{};
     Status(" Datei wird gespeichert ...");
     const Lottoformat format = FormatAusName(d_.Dateiname);
+    const bool system = IstSystem(d_);
     int16_t e = -1;
     auto nachFrage = [&](const std::string& text, int fl) {
         if (Meldung(text, fl, kModulLottoAuswertung) == kOK) e = Schreiben();
     };
-    switch (format) {
+    // Every system format keeps all rows, so a system window takes the name it saved under.
+    if (system) e = SystemSchreibenFragen();
+    switch (system ? Lottoformat::Unbekannt : format) {
         case Lottoformat::ASC:
             nachFrage(
                 "Im ASC-Format werden nur die 6 Zahlen der Ziehung gespeichert!\r\n"
@@ -175,13 +218,14 @@ int16_t DateiBefehle::Speichern(const std::string& zurueck) {
                       flags::OKAbbrechen);
             break;
         case Lottoformat::Unbekannt:
+            if (system) break;
             Meldung(d_.Dateiname + " ist kein gültiger Lotto-Dateiname!", flags::Information,
                     kModulLottoAuswertung);
             break;
     }
     const std::string geschrieben = TextAusPfad(PfadVonName(d_.Dateiname).filename());
     // Exports and failed writes do not rename the open history.
-    if (!(format == Lottoformat::ZX7 && e == 0)) d_.Dateiname = zurueck;
+    if (!((format == Lottoformat::ZX7 || system) && e == 0)) d_.Dateiname = zurueck;
     Rufen(r_.titelZeichnen);
     Status(status);
     if (e == 0) Rufen(r_.kurzmeldung, " Gespeichert: " + geschrieben);
@@ -227,15 +271,18 @@ void DateiBefehle::mDateiSpeichern() {
 
 void DateiBefehle::mDateiSpeichernUnter() {
     const std::string vorher = d_.Dateiname;
-    const std::string name = DateiAuswaehlen("*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT",
-                                             "Lotto-Auswertung - Datei speichern unter");
+    const std::string name = IstSystem(d_)
+                                 ? DateiAuswaehlen("*.ZS4;*.ZS3;*.TXT", "System speichern unter")
+                                 : DateiAuswaehlen("*.ZX7;*.ZX6;*.ASC;*.AS7;*.ZXT",
+                                                   "Lotto-Auswertung - Datei speichern unter");
     if (name.empty()) return;
     d_.Dateiname = name;
     Speichern(vorher);
 }
 
 void DateiBefehle::ToolbarSpeichern() {
-    if (d_.Dateiname == "Sammel.ZX7" || d_.Dateiname == "OhneName.ZX7")
+    if (d_.Dateiname == "Sammel.ZX7" || d_.Dateiname == "OhneName.ZX7" ||
+        d_.Dateiname == kSystemOhneName)
         mDateiSpeichernUnter();
     else
         mDateiSpeichern();
@@ -243,8 +290,10 @@ void DateiBefehle::ToolbarSpeichern() {
 
 DateiBefehle::Sicherung DateiBefehle::AenderungenFragen() {
     if (!d_.Geaendert) return Sicherung::Frei;
-    const int16_t antwort = Meldung(d_.Dateiname + "\r" + "Geänderte Lottodaten speichern?",
-                                    flags::JaNein + flags::Ausruf, kModulLottoAuswertung);
+    const char* frage =
+        IstSystem(d_) ? "Geänderte Systemreihen speichern?" : "Geänderte Lottodaten speichern?";
+    const int16_t antwort =
+        Meldung(d_.Dateiname + "\r" + frage, flags::JaNein + flags::Ausruf, kModulLottoAuswertung);
     // Closed without an answer: nothing is decided, the changes stay.
     if (antwort == kAbbrechen) return Sicherung::Offen;
     if (antwort != kJa) return Sicherung::Frei;

@@ -12,6 +12,8 @@ namespace zahlix {
 
 // Title of the window's questions and messages.
 inline constexpr const char* kModulLottoAuswertung = "Lotto-Auswertung";
+// The name of a system that has no file yet; the tool bar's save asks for one.
+inline constexpr const char* kSystemOhneName = "OhneName.ZS4";
 
 // What the commands tell the window. Every entry may stay empty.
 struct DateiFensterRueckrufe {
@@ -33,12 +35,15 @@ class DateiBefehle {
     explicit DateiBefehle(Lottodatei& d, DateiFensterRueckrufe r = {});
 
     // Loads the handed-over file (Programm().uebergabeDatei, cleared) or asks with the file
-    // dialog. A failed load leaves the empty history; a cancelled dialog keeps the history
-    // and its Geaendert flag. In every case the range spans the history afterwards.
-    // Returns 0 when a file was loaded, else -1.
+    // dialog. A system file (.ZS4, .ZS3, .TXT) loads as rows with the range on every row;
+    // one of more rows than the window holds is refused. A failed load leaves the empty history; a
+    // cancelled dialog keeps the history and its Geaendert flag. In every case the range spans the
+    // history afterwards. Returns 0 when a file was loaded, else -1.
     int16_t LottodateiOeffnen();
     // Writes the history to Dateiname in its format (asking first for the lossy ones, and
     // before overwriting a file changed by someone else since it was loaded or saved here).
+    // A system is written only as a system file, never over a lottery file, and a history
+    // never as one.
     // Only a successful .ZX7 write clears Geaendert; a successful write is confirmed with
     // " Gespeichert: NAME". Returns 0 when written, else -1.
     int16_t LottodateiSpeichern();
@@ -66,6 +71,11 @@ class DateiBefehle {
     Sicherung AenderungenFragen();
     int16_t Speichern(const std::string& zurueck);
     int16_t Schreiben();
+    int16_t SystemLaden(const std::string& name, const std::string& bleibt);
+    int16_t SystemSchreibenFragen();
+    // False when the file changed outside since it was loaded or saved here and the user does
+    // not want to overwrite it.
+    bool AusserhalbGeaendertFragen() const;
     void Status(const std::string& text) const;
 
     Lottodatei& d_;

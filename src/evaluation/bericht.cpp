@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/bereich.h"
 #include "core/zahlformat.h"
 #include "output/kennung.h"
 
@@ -109,6 +110,8 @@ std::string ZuletztZeilen(const Lottodatei& d, const std::array<int, 10>& zuletz
 
 std::string ZwischenspeicherBlock(const Auswertungsanzeige& a, const Lottodatei& d) {
     std::string t = BerichtKopf(a);
+    // Rows of a system were never drawn: no "Zuletzt".
+    if (IstSystembereich(a.bereichText)) return t + std::string(80, '-') + kZeilenende;
     int letzte = LetzteZiehung(d);
     while (letzte > 0 && d.ImBereich[letzte] != -1) --letzte;
 
@@ -124,10 +127,12 @@ std::string ZwischenspeicherBlock(const Auswertungsanzeige& a, const Lottodatei&
 }
 
 std::string DruckZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
+    const bool system = IstSystembereich(d.Titel);
     const int kennung = KennungAus(d.WocheKennung[i]);
     std::string t = " " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[i]))) + "/" +
                     ZahlNull4(static_cast<int16_t>(JahrAusJahrCode(d.JahrCode[i])));
     t += kennung != 0 ? "-" + KennungText(kennung) + " : " : std::string("   : ");
+    if (system) t = " " + ZahlRechts5(static_cast<int16_t>(i + 1)) + "     : ";
 
     const Bitworte w = d.Zahlen(i);
     std::array<int, 49> zahlen{};
@@ -141,6 +146,7 @@ std::string DruckZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
         t += " " + ZahlNull2(static_cast<int16_t>(zahlen[j])) +
              (ZahlGesetzt(zahlen[j], auswahl) ? "*" : " ");
     }
+    if (system) return t + Klassenendung(d.Trefferwert[i]);
     t += "/";
     const int z = Zusatzzahl(w);
     if (ZusatzzahlVorhanden(z))
@@ -156,7 +162,10 @@ std::string DruckBericht(const Auswertungsanzeige& a, const Lottodatei& d,
     std::string t = BerichtKopf(a);
     t += kZeilenende;
     t += a.listentitel + kZeilenende;
-    t += std::string(" Wo/Jahr-K    Z1  Z2  Z3  Z4  Z5  Z6 / Zu     Tr") + kZeilenende;
+    t += std::string(IstSystembereich(a.bereichText)
+                         ? " Reihe        Z1  Z2  Z3  Z4  Z5  Z6     Tr"
+                         : " Wo/Jahr-K    Z1  Z2  Z3  Z4  Z5  Z6 / Zu     Tr") +
+         kZeilenende;
     const int letzte = LetzteZiehung(d);
     int geschrieben = 0;
     for (int i = 0; i <= letzte; ++i) {

@@ -1,7 +1,9 @@
 #pragma once
 // The texts of an evaluation as the evaluation window hands them on: the result-buffer block,
 // the print report, the rows-with-hits caption and the status line. Pure functions of the
-// window's state; nothing is evaluated again. Lines end with CR LF.
+// window's state; nothing is evaluated again. Lines end with CR LF. For a system (range line
+// "Systemreihe ...") a line names the row instead of week and year, has no bonus number, and
+// the summary block has no "Zuletzt" lines.
 #include <array>
 #include <cstdint>
 #include <functional>

@@ -3,27 +3,38 @@
 #include <algorithm>
 #include <array>
 
+#include "core/bereich.h"
+#include "core/zahlformat.h"
 #include "evaluation/bericht.h"
 #include "output/kennung.h"
-#include "core/zahlformat.h"
 
 namespace zahlix {
 
 Listenzeile TrefferZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
     Listenzeile z;
+    // A system's row has a number, no week, year or bonus number.
+    const bool system = IstSystembereich(d.Titel);
+    if (system) z.push_back({" " + ZahlRechts5(static_cast<int16_t>(i + 1)) + " :"});
     const int kennung = KennungAus(d.WocheKennung[i]);
     std::string kopf = " " + ZahlNull2(static_cast<int16_t>(WocheAus(d.WocheKennung[i]))) + "/" +
                        std::to_string(JahrAusJahrCode(d.JahrCode[i]));
     kopf += kennung != 0 ? "-" + KennungText(kennung) + " :" : std::string("   :");
-    z.push_back({kopf, Listenfarbe::Schwarz});
+    if (!system) z.push_back({kopf, Listenfarbe::Schwarz});
 
     const Bitworte w = d.Zahlen(i);
     std::array<int, 49> zahlen{};
     const int anzahl = std::min(ZahlenEntpacken(w, zahlen), 6);
     for (int j = 0; j < anzahl; ++j)
-        z.push_back({" " + ZahlNull2(static_cast<int16_t>(zahlen[j])),
-                     ZahlGesetzt(zahlen[j], auswahl) ? Listenfarbe::Hellblau : Listenfarbe::Schwarz});
+        z.push_back(
+            {" " + ZahlNull2(static_cast<int16_t>(zahlen[j])),
+             ZahlGesetzt(zahlen[j], auswahl) ? Listenfarbe::Hellblau : Listenfarbe::Schwarz});
 
+    const int c = d.Trefferwert[i];
+    const std::string endung = c >= 7 ? " " + Str(c - 4) + "+T." : " " + Str(c) + " T.";
+    if (system) {
+        z.push_back({endung, Listenfarbe::Schwarz});
+        return z;
+    }
     z.push_back({"-", Listenfarbe::Schwarz});
     // 0 and 50 both mean "no bonus number"; neither may colour as a hit.
     const int b = Zusatzzahl(w);
@@ -33,8 +44,7 @@ Listenzeile TrefferZeile(const Lottodatei& d, int i, const Bitworte& auswahl) {
     else
         z.push_back({"..", Listenfarbe::Schwarz});
 
-    const int c = d.Trefferwert[i];
-    z.push_back({c >= 7 ? " " + Str(c - 4) + "+T." : " " + Str(c) + " T.", Listenfarbe::Schwarz});
+    z.push_back({endung, Listenfarbe::Schwarz});
     return z;
 }
 

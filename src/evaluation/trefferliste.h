@@ -21,7 +21,8 @@ struct Textstueck {
 };
 using Listenzeile = std::vector<Textstueck>;
 
-// " 05/2004-M :", " 01 07 ...", "-", "12", "  3 T." - one line of the list for draw i.
+// " 05/2004-M :", " 01 07 ...", "-", "12", "  3 T." - one line of the list for draw i; for
+// row i of a system "    12 :", the numbers and the class.
 Listenzeile TrefferZeile(const Lottodatei& d, int i, const Bitworte& auswahl);
 // The pieces joined (for tests and the clipboard).
 std::string ZeilenText(const Listenzeile& z);

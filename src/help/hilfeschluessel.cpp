@@ -10,6 +10,7 @@ const std::vector<std::pair<std::string, std::string>>& FensterHilfethemen() {
         {"fStatistik", "Statistik"},
         {"fErmittlung", "Lotto-Analyse"},
         {"fZiehungen", "Ziehungen"},
+        {"fSystemAuswertung", "System-Auswertung"},
         {"fHilfe", "Hilfe"},
         {"fZXT", "Zahlix"},
     };

@@ -117,6 +117,12 @@ bool RohDekodieren(std::string_view b, Systemformat f, const std::string& name, 
                  std::to_string(satz) + " Byte.";
         return false;
     }
+    // The header names the lottery's largest number; a value no lottery has is ignored.
+    if (f == Systemformat::ZS4) {
+        const int kopfZahl = WortBei(b, 6);
+        if (kopfZahl >= kZahlenProReihe && kopfZahl < groessteZahl) groessteZahl = kopfZahl;
+    }
+    s.groessteZahl = groessteZahl;
     const std::size_t anzahl = (b.size() - kopf) / satz;
     if (anzahl > kMaxSystemreihen) {
         fehler = name + " hat mehr als " + Gruppiert(static_cast<int64_t>(kMaxSystemreihen)) +

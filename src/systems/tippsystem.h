@@ -51,7 +51,8 @@ inline int AnzahlIn(Reihenmaske m) {
 // its row size, a row with numbers outside 1..groessteZahl, a repeated number or other than
 // six numbers, a text line that is no row, a system of no rows or of more than
 // kMaxSystemreihen rows. Blank lines and lines starting with "*" or "#" in a row text are
-// skipped (result blocks and comments).
+// skipped (result blocks and comments). A .ZS4 header naming a smaller lottery (6 aus 45)
+// makes that the largest number allowed and the system's groessteZahl.
 bool SystemLesen(const std::filesystem::path& datei, Tippsystem& s, std::string& fehler,
                  int groessteZahl = 49);
 // The same for the bytes of a file of the given format; `name` is used in messages.

@@ -8,10 +8,11 @@
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
-#include "core/lottodatei_io.h"
 #include "core/bereich.h"
+#include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
+#include "systems/system_lottodatei.h"
 
 using namespace zahlix;
 using namespace zahlix::test;
@@ -95,7 +96,11 @@ TEST(LottodateiOeffnen, UebergabeLaedtUndSpanntDenBereich) {
 
 TEST(LottodateiOeffnen, DialogFehlschlaegeBehaltenDieHistorie) {
     Umgebung u;
-    DateiSchreiben(u / "text.TXT", "x");
+    DateiSchreiben(u / "text.TXT", "1 2 3 4 5 6\nx");
+    DateiSchreiben(u / "text.DOC", "x");
+    Tippsystem gross;
+    gross.reihen.assign(32001, MaskeAus(std::vector{1, 2, 3, 4, 5, 6}));
+    DateiSchreiben(u / "gross.ZS3", SystemKodieren(gross, Systemformat::ZS3));
     DateiSchreiben(u / "kaputt.AS7", "1 2 3\r\n");
     struct Fall {
         std::string datei;
@@ -106,7 +111,15 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeBehaltenDieHistorie) {
          {"Die Datei " + (u / "fehlt.ZX7").string() +
           " wurde nicht gefunden.\r\nDie bisherigen Lottodaten bleiben geöffnet."}},
         {(u / "text.TXT").string(),
-         {(u / "text.TXT").string() + " ist kein gültiger Lotto-Dateiname!"}},
+         {"Die Systemdatei text.TXT, Zeile 2: die Zeile ist keine Reihe aus Zahlen.\r\n"
+          "Die bisherigen Lottodaten bleiben geöffnet."}},
+        {(u / "gross.ZS3").string(),
+         {"Das System gross.ZS3 hat 32.001 Reihen; die Lotto-Auswertung zeigt höchstens 32.000. "
+          "Größere Systeme "
+          "wertet \"Systemdatei auswerten\" im Menü Datei aus.\r\n"
+          "Die bisherigen Lottodaten bleiben geöffnet."}},
+        {(u / "text.DOC").string(),
+         {(u / "text.DOC").string() + " ist kein gültiger Lotto-Dateiname!"}},
         {(u / "kaputt.AS7").string(),
          {"Die Lottodatei " + (u / "kaputt.AS7").string() +
           " ist fehlerhaft und wurde nicht geladen.\r\n"
@@ -118,7 +131,7 @@ TEST(LottodateiOeffnen, DialogFehlschlaegeBehaltenDieHistorie) {
         Fenster f(Beispiel());
         EXPECT_EQ(f.befehle.LottodateiOeffnen(), -1);
         ASSERT_EQ(port.dateiAnfragen.size(), 1u);
-        EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7");
+        EXPECT_EQ(port.dateiAnfragen[0].a, "*.ZX7;*.ZX6;*.AS7;*.ZS4;*.ZS3;*.TXT");
         EXPECT_EQ(port.MeldungsTexte(), fall.meldungen) << fall.datei;
         EXPECT_EQ(f.d.Dateiname, "OhneName.ZX7");
         EXPECT_EQ(f.d.Anzahl(), 5);
@@ -345,4 +358,36 @@ TEST(DateiBefehle, LeereLottodatei) {
     EXPECT_FALSE(f.d.Geaendert);
     EXPECT_EQ(f.freigaben, std::vector<int>{49});
     EXPECT_EQ(f.auswertungen, 1);
+}
+
+TEST(DateiBefehle, SystemOeffnenUndNurAlsSystemSpeichern) {
+    Umgebung u;
+    Tippsystem s;
+    s.groessteZahl = 45;
+    for (const auto& r :
+         {std::vector{1, 2, 3, 4, 5, 6}, {40, 41, 42, 43, 44, 45}, {7, 9, 11, 13, 15, 17}})
+        s.reihen.push_back(MaskeAus(r));
+    std::string fehler;
+    ASSERT_TRUE(SystemSchreiben(u / "s.ZS4", s, fehler)) << fehler;
+    Fenster f(Beispiel());
+    u.port.dateien = {(u / "s.ZS4").string(), (u / "x.ZX7").string(), (u / "y.TXT").string()};
+    f.befehle.mDateiOeffnen();
+    EXPECT_EQ(SystemAusLottodatei(f.d), s);
+    EXPECT_EQ(f.d.Titel, "Systemreihe     1 -     3");
+    EXPECT_EQ(f.freigaben.back(), 45);
+    f.befehle.mDateiSpeichernUnter();  // a lottery name: refused, nothing written
+    EXPECT_FALSE(fs::exists(u / "x.ZX7"));
+    EXPECT_NE(u.port.MeldungsTexte().back().find("nie über Ziehungen"), std::string::npos);
+    f.befehle.mDateiSpeichernUnter();
+    EXPECT_EQ(u.port.dateiAnfragen.back().a, "*.ZS4;*.ZS3;*.TXT");
+    Tippsystem gelesen;
+    ASSERT_TRUE(SystemLesen(u / "y.TXT", gelesen, fehler)) << fehler;
+    EXPECT_EQ(gelesen.reihen, s.reihen);
+    EXPECT_EQ(f.d.Dateiname, (u / "y.TXT").string());
+
+    // A lottery window never writes a system file.
+    Fenster lotto(Beispiel());
+    u.port.dateien = {(u / "z.ZS4").string()};
+    lotto.befehle.mDateiSpeichernUnter();
+    EXPECT_FALSE(fs::exists(u / "z.ZS4"));
 }

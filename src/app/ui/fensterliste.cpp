@@ -10,6 +10,7 @@
 #include "statistics/ui/statistik_fenster.h"
 #include "systems/ui/lottoschein_fenster.h"
 #include "systems/ui/systemfilter_fenster.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -24,6 +25,7 @@ void BekannteFensterAnmelden() {
     FensterAnmelden("fErmittlung", [] { return ErmittlungFensterErzeugen(); });
     FensterAnmelden("fSystemfilter", [] { return SystemfilterFensterErzeugen(); });
     FensterAnmelden("fLottoschein", [] { return LottoscheinFensterErzeugen(); });
+    FensterAnmelden("fSystemAuswertung", [] { return SystemAuswertungFensterErzeugen(); });
 }
 
 }  // namespace zahlix::ui

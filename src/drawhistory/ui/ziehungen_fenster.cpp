@@ -185,6 +185,9 @@ void ZiehungenFenster::DatenUebernehmenUndAnzeigen() {
     DatenUebernehmen(*daten_);
     bereichText_ = Transfer().text2.empty() ? BereichText() : Transfer().text2;
     wahl_.system = IstSystembereich(bereichText_);
+    // Rows of a system have no bonus number to show.
+    if (wahl_.system) oZusatzzahl_[0]->setChecked(true);
+    for (size_t i = 1; i < 3; ++i) oZusatzzahl_[i]->setEnabled(!wahl_.system);
     wahl_.alle = false;
     const std::string name = std::filesystem::path(daten_->Dateiname).filename().string();
     setWindowTitle(QString::fromStdString(ZiehungenTitel(wahl_.system, name)));

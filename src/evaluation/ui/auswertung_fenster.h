@@ -28,7 +28,8 @@ class QToolButton;
 
 namespace zahlix {
 struct DateiFensterRueckrufe;
-}
+struct Tippsystem;
+}  // namespace zahlix
 
 namespace zahlix::ui {
 
@@ -85,6 +86,12 @@ class AuswertungFenster : public QWidget {
     bool Beschaeftigt() const { return !busy_.isEmpty(); }
     // After a bulk change of the history (add, edit, delete a draw): buttons, range, title.
     void DatenNeuAnzeigen();
+    // Takes a system's rows instead of the history (name: its file, or one still to be
+    // chosen; geaendert: not saved yet). False with the reason for one the window cannot hold.
+    bool SystemUebernehmen(const Tippsystem& s, const std::string& name, bool geaendert,
+                           std::string& fehler);
+    // Marks exactly these numbers, shows the list filter f and evaluates once.
+    void AuswahlSetzen(const std::vector<int>& zahlen, int f);
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -127,6 +134,8 @@ class AuswertungFenster : public QWidget {
     void KnoepfeFreigeben();
     void BusySetzen(const QString& s);
     Auswertungsanzeige Anzeige() const;
+    // A system has no bonus numbers and no draws to add or correct.
+    void SystemmodusAnzeigen();
     // files (auswertung_fenster_datei.cpp)
     DateiFensterRueckrufe DateiRueckrufe();
 

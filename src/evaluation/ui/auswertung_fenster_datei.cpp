@@ -1,5 +1,7 @@
 // File commands of the evaluation window: the logic lives in DateiBefehle, the window only
 // tells it how to redraw.
+#include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +12,7 @@
 #include "core/ui/neue_lottodatei_dialog.h"
 #include "evaluation/ui/auswertung_fenster.h"
 #include "evaluation/ui/trefferliste_widget.h"
+#include "systems/system_lottodatei.h"
 
 namespace zahlix::ui {
 
@@ -79,6 +82,29 @@ void AuswertungFenster::TitelAnzeigen() {
     const QString bereich = QStringLiteral("Bereich - ") + QString::fromStdString(daten_->Titel);
     bzTitel_[1]->setToolTip(bereich);
     if (bzBereich_) bzBereich_->setText(bereich);
+    SystemmodusAnzeigen();
+}
+
+void AuswertungFenster::SystemmodusAnzeigen() {
+    const bool system = IstSystem(*daten_);
+    for (QCheckBox* c : kTreffer_) c->setEnabled(!system);
+    for (QAction* a : mZusatzzahlAuswerten_) a->setEnabled(!system);
+    for (size_t f = 7; f <= 9; ++f) mFilter_[f]->setEnabled(!system);
+    if (system && trefferfilter_ >= 7 && trefferfilter_ <= 9) TrefferfilterSetzen(10);
+    for (const char* name : {"mZiehungHinzufuegen", "mZiehungenEditieren", "mLetzteZiehungLoeschen",
+                             "mDateiHinzufuegen"})
+        findChild<QAction*>(name)->setEnabled(!system);
+    findChild<QAction*>("mZiehungenAnzeigen")
+        ->setText(system ? QStringLiteral("&Reihen anzeigen...")
+                         : QStringLiteral("&Ziehungen anzeigen..."));
+}
+
+bool AuswertungFenster::SystemUebernehmen(const Tippsystem& s, const std::string& name,
+                                          bool geaendert, std::string& fehler) {
+    if (!SystemInLottodatei(s, name, *daten_, fehler)) return false;
+    daten_->Geaendert = geaendert;
+    DatenNeuAnzeigen();
+    return true;
 }
 
 }  // namespace zahlix::ui

@@ -19,6 +19,7 @@
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
 #include "statistics/ui/zahlenfeldgrafik_anzeige.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -100,6 +101,15 @@ void AuswertungFenster::MenuesBauen() {
     SpaeterDeaktivieren(
         Aktion(mDatei_, "mTeildateiAuswertebereich", u("Teildatei &Auswertebereich...")));
     mDatei_->addSeparator();
+    connect(Aktion(mDatei_, "mSystemdateiAuswerten", u("S&ystemdatei auswerten...")),
+            &QAction::triggered, this, [this] {
+                if (!Beschaeftigt()) SystemAuswertungZeigen(*daten_);
+            });
+    connect(Aktion(mDatei_, "mTippsPruefen", u("&Tipps prüfen...")), &QAction::triggered, this,
+            [this] {
+                if (!Beschaeftigt()) SystemAuswertungZeigen(*daten_, true);
+            });
+    mDatei_->addSeparator();
     connect(Aktion(mDatei_, "MAuswertungZwischenspeichern", u("Auswertung z&wischenspeichern"),
                    QKeySequence(Qt::Key_F4)),
             &QAction::triggered, this, &AuswertungFenster::AuswertungZwischenspeichern);
@@ -130,9 +140,8 @@ void AuswertungFenster::MenuesBauen() {
                 if (!Beschaeftigt() && LetzteZiehungLoeschen(*daten_)) DatenNeuAnzeigen();
             });
     mBearbeiten_->addSeparator();
-    connect(
-        Aktion(mBearbeiten_, "mAuswertebereichEinstellen", u("Auswertebereich &einstellen...")),
-        &QAction::triggered, this, &AuswertungFenster::BereichEinstellen);
+    connect(Aktion(mBearbeiten_, "mAuswertebereichEinstellen", u("Auswertebereich &einstellen...")),
+            &QAction::triggered, this, &AuswertungFenster::BereichEinstellen);
     SpaeterDeaktivieren(Aktion(mBearbeiten_, "mAuswertebereichIstTrefferanzeige",
                                u("Auswertebereich = &Trefferanzeige")));
     connect(Aktion(mBearbeiten_, "mAuswertebereichAufheben", u("Auswertebereich &aufheben")),

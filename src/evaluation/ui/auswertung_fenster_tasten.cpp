@@ -164,6 +164,14 @@ void AuswertungFenster::RasterSchreiben(const Rasterzustand& neu) {
     AuswertenAnzeigen();
 }
 
+void AuswertungFenster::AuswahlSetzen(const std::vector<int>& zahlen, int f) {
+    Rasterzustand r{};
+    for (int n : zahlen)
+        if (n >= 1 && n <= 49) r[static_cast<size_t>(n - 1)] = true;
+    TrefferfilterSetzen(f);
+    RasterSchreiben(r);
+}
+
 void AuswertungFenster::ZahlenfeldAktion(int eintrag) {
     const int n = daten_->GroessteZahl;
     Rasterzustand r = RasterLesen();

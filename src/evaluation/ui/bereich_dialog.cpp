@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/port.h"
+#include "core/reihenbereich.h"
 #include "core/zahlen.h"
 #include "shell/ui/dialoghilfe.h"
 
@@ -28,7 +29,8 @@ QSpinBox* Feld(QWidget* eltern, const char* name, int von, int bis, int wert) {
 
 }  // namespace
 
-BereichDialog::BereichDialog(Lottodatei& d, QWidget* eltern) : QDialog(eltern), d_(d) {
+BereichDialog::BereichDialog(Lottodatei& d, QWidget* eltern)
+    : QDialog(eltern), d_(d), system_(IstSystembereich(d.Titel)) {
     setObjectName("fAuswertebereich");
     setWindowTitle(QStringLiteral("Auswertebereich einstellen"));
     setModal(true);
@@ -64,6 +66,7 @@ BereichDialog::BereichDialog(Lottodatei& d, QWidget* eltern) : QDialog(eltern), 
     (w.letzte > 0 ? oLetzte_ : spannt ? oAlle_ : oZeitraum_)->setChecked(true);
 
     auto* g = new QGridLayout;
+    if (system_) ReihenBauen(g);
     g->addWidget(oAlle_, 0, 0, 1, 5);
     g->addWidget(oZeitraum_, 1, 0, 1, 5);
     g->addWidget(new QLabel(QStringLiteral("von"), this), 2, 0);
@@ -86,7 +89,7 @@ BereichDialog::BereichDialog(Lottodatei& d, QWidget* eltern) : QDialog(eltern), 
     lay->addWidget(knoepfe.leiste);
 
     const std::initializer_list<QAbstractButton*> schalter = {oAlle_, oZeitraum_, oLetzte_,
-                                                             kKennung_};
+                                                              kKennung_};
     for (QAbstractButton* b : schalter)
         connect(b, &QAbstractButton::toggled, this, &BereichDialog::Freigeben);
     Freigeben();
@@ -97,11 +100,37 @@ std::function<void(BereichDialog&)>& BereichDialog::Ausfuehrer() {
     return f;
 }
 
+void BereichDialog::ReihenBauen(QGridLayout* g) {
+    const Bereichswerte& b = Auswertebereich();
+    const int n = std::max(d_.Anzahl(), 1);
+    oAlle_->setText(QStringLiteral("&Alle Reihen"));
+    oZeitraum_->setText(QStringLiteral("&Von Reihe bis Reihe"));
+    kKennung_->setText(QStringLiteral("Nur die Reihen der &Liste:"));
+    kKennung_->setObjectName("kReihenliste");
+    kKennung_->setChecked(!b.reihenliste.empty());
+    tKennung_->setObjectName("tReihenliste");
+    tKennung_->setMaxLength(32767);
+    tKennung_->setMaximumWidth(QWIDGETSIZE_MAX);
+    tKennung_->setPlaceholderText(QStringLiteral("z. B. 1-5,9,12"));
+    tKennung_->setText(QString::fromStdString(b.reihenliste));
+    tErsteReihe_ = Feld(this, "tErsteReihe", 1, n, b.ersteReihe);
+    tLetzteReihe_ = Feld(this, "tLetzteReihe", 1, n, b.letzteReihe);
+    (b.ersteReihe <= 1 && b.letzteReihe >= n ? oAlle_ : oZeitraum_)->setChecked(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{oLetzte_, tLetzte_, tWocheVon_, tJahrVon_,
+                                                      tWocheBis_, tJahrBis_})
+        w->hide();
+    g->addWidget(tErsteReihe_, 2, 1);
+    g->addWidget(tLetzteReihe_, 3, 1);
+}
+
 void BereichDialog::Freigeben() {
     for (QSpinBox* s : {tWocheVon_, tJahrVon_, tWocheBis_, tJahrBis_})
         s->setEnabled(oZeitraum_->isChecked());
     tLetzte_->setEnabled(oLetzte_->isChecked());
     tKennung_->setEnabled(kKennung_->isChecked());
+    if (!system_) return;
+    tErsteReihe_->setEnabled(oZeitraum_->isChecked());
+    tLetzteReihe_->setEnabled(oZeitraum_->isChecked());
 }
 
 Bereichswahl BereichDialog::Wahl() const {
@@ -120,7 +149,14 @@ Bereichswahl BereichDialog::Wahl() const {
 
 void BereichDialog::Ok() {
     std::string fehler;
-    if (!BereichEinstellen(d_, Wahl(), fehler)) {
+    Reihenwahl r;
+    if (system_ && oZeitraum_->isChecked()) {
+        r.erste = tErsteReihe_->value();
+        r.letzte = tLetzteReihe_->value();
+    }
+    if (system_ && kKennung_->isChecked()) r.liste = tKennung_->text().toStdString();
+    if (system_ ? !ReihenbereichEinstellen(d_, r, fehler)
+                : !BereichEinstellen(d_, Wahl(), fehler)) {
         Meldung(fehler, flags::Ausruf, "Auswertebereich");
         return;
     }

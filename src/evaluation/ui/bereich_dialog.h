@@ -1,7 +1,8 @@
 #pragma once
 // fAuswertebereich: chooses the evaluation range of the open history — all draws, a span of
-// weeks, or the last N draws, each optionally only of one identifier. The choice is applied by
-// the range logic; a range without any draw is refused there and the dialog stays open.
+// weeks, or the last N draws, each optionally only of one identifier; of an open system all
+// rows, a span of rows and optionally only the rows of a list. The choice is applied by the
+// range logic; a range without any draw or row is refused there and the dialog stays open.
 #include <QDialog>
 #include <functional>
 
@@ -9,6 +10,7 @@
 #include "core/lottodatei.h"
 
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -27,8 +29,13 @@ class BereichDialog : public QDialog {
     void Ok();
     void Freigeben();
     Bereichswahl Wahl() const;
+    void ReihenBauen(QGridLayout* g);
 
     Lottodatei& d_;
+    bool system_;
+    QSpinBox *tErsteReihe_ = nullptr, *tLetzteReihe_ = nullptr;
+    QCheckBox* kReihenliste_ = nullptr;
+    QLineEdit* tReihenliste_ = nullptr;
     QRadioButton *oAlle_, *oZeitraum_, *oLetzte_;
     QSpinBox *tWocheVon_, *tJahrVon_, *tWocheBis_, *tJahrBis_, *tLetzte_;
     QCheckBox* kKennung_;

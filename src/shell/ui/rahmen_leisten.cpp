@@ -19,6 +19,7 @@
 #include "app/ui/fenster.h"
 #include "app/ui/symbole.h"
 #include "shell/ui/rahmen.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -101,6 +102,8 @@ void Rahmen::StartKnopf(const QString& taste) {
             FensterOeffnen("fLottoschein");
         } else if (taste == "Systemdatei-Filter") {
             FensterOeffnen("fSystemfilter");
+        } else if (taste == "System-Auswertung") {
+            SystemAuswertungStarten();
         } else if (const char* datei = LotterieDatei(taste)) {
             // Looked up again now: the file may have gone since start-up.
             Programm().uebergabeDatei = DateiFinden(std::filesystem::current_path(), datei);

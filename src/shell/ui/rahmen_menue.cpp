@@ -19,6 +19,7 @@
 #include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
+#include "systems/ui/system_auswertung_fenster.h"
 
 namespace zahlix::ui {
 
@@ -43,7 +44,8 @@ void Rahmen::MenuesAufbauen() {
     connect(Eintrag(start, "mLottoAuswertung", "&Lotto-Auswertung"), &QAction::triggered, this,
             [] { LottoAuswertungNeu(); });
     start->addSeparator();
-    Eintrag(start, "mSystemAuswertung", "&System-Auswertung");
+    connect(Eintrag(start, "mSystemAuswertung", "&System-Auswertung"), &QAction::triggered, this,
+            [] { SystemAuswertungStarten(); });
     connect(Eintrag(start, "mLottoscheinDruck", "Lottoschein D&ruck"), &QAction::triggered, this,
             [] { FensterOeffnen("fLottoschein"); });
     connect(Eintrag(start, "mSystemdateiFilter", "Systemdatei-&Filter"), &QAction::triggered, this,
@@ -107,6 +109,7 @@ void Rahmen::AktionenAktualisieren() {
     const bool zahlen = aktiv && aktiv->findChild<QWidget*>("kZahl_0");
     setzen("mZwischenspeicher", zwischenspeicher);
     setzen("mLottoAuswertung", auswertung);
+    setzen("mSystemAuswertung", auswertung);
     const bool hilfe = FensterAngemeldet("fHilfe") || FensterSuchen("fHilfe");
     setzen("mHilfeAnzeigen", hilfe);
     if (auto* wieKannIch = findChild<QPushButton*>("bzWieKannIch")) wieKannIch->setEnabled(hilfe);
@@ -115,8 +118,8 @@ void Rahmen::AktionenAktualisieren() {
     setzen("mZahlenEinfuegen", zahlen);
     // Commands of modules this program does not contain, and views that need a lottery file
     // from the evaluation window, stay visible but cannot be chosen here.
-    for (const char* name : {"mSystemAuswertung", "mZahlixProgrammer", "mAnderesProgramm",
-                             "mStatistik", "mErmittlung", "mKombinationsrechner", "mFinanzrechner"})
+    for (const char* name : {"mZahlixProgrammer", "mAnderesProgramm", "mStatistik", "mErmittlung",
+                             "mKombinationsrechner", "mFinanzrechner"})
         setzen(name, false);
     setzen("mLottoscheinDruck", FensterAngemeldet("fLottoschein"));
     setzen("mSystemdateiFilter", FensterAngemeldet("fSystemfilter"));
@@ -133,7 +136,7 @@ void Rahmen::AktionenAktualisieren() {
                 a->setEnabled(FensterAngemeldet("fLottoschein"));
             else if (t == "Systemdatei-Filter")
                 a->setEnabled(FensterAngemeldet("fSystemfilter"));
-            else if (t == "System-Auswertung" || t == "Zahlix-Programmer")
+            else if (t == "Zahlix-Programmer")
                 a->setEnabled(false);
             else
                 a->setEnabled(auswertung);
