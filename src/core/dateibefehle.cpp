@@ -8,11 +8,12 @@
 #include "app/port.h"
 #include "app/programm.h"
 #include "core/atomare_datei.h"
+#include "core/bereich.h"
+#include "core/dateisperre.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
 #include "core/zahlen.h"
-#include "core/bereich.h"
 
 namespace zahlix {
 
@@ -41,15 +42,6 @@ bool Zx7Kennzeichen(const std::filesystem::path& pfad) {
     unsigned char b[2] = {};
     in.read(reinterpret_cast<char*>(b), 2);
     return in.gcount() == 2 && (b[0] | b[1] << 8) == 23128;
-}
-
-Dateistand StandLesen(const std::string& name) {
-    const std::filesystem::path p = PfadVonName(name);
-    std::error_code ec1, ec2;
-    Dateistand s{name, std::filesystem::file_size(p, ec1),
-                 std::filesystem::last_write_time(p, ec2)};
-    if (ec1 || ec2) return {};
-    return s;
 }
 
 }  // namespace
@@ -100,7 +92,7 @@ int16_t DateiBefehle::LottodateiOeffnen() {
                 neu.Trefferanzeige = d_.Trefferanzeige;
                 d_ = std::move(neu);
                 d_.Dateiname = name;
-                d_.Stand = StandLesen(name);
+                d_.Stand = DateistandLesen(name);
             }
         }
     }
@@ -122,8 +114,15 @@ int16_t DateiBefehle::LottodateiOeffnen() {
 }
 
 int16_t DateiBefehle::Schreiben() {
+    // Held from the check to the rename, so no other Zahlix writer slips in between.
+    std::string fehler;
+    Dateisperre sperre;
+    if (!ZumSchreibenSperren(PfadVonName(d_.Dateiname), sperre, fehler)) {
+        Meldung(fehler, flags::Ausruf, kModulLottoAuswertung);
+        return -1;
+    }
     if (!d_.Stand.name.empty() && d_.Stand.name == d_.Dateiname) {
-        const Dateistand jetzt = StandLesen(d_.Dateiname);
+        const Dateistand jetzt = DateistandLesen(d_.Dateiname);
         if (!jetzt.name.empty() && jetzt != d_.Stand &&
             Meldung(d_.Dateiname + "\r" +
                         "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
@@ -136,7 +135,7 @@ int16_t DateiBefehle::Schreiben() {
     // The window keeps a .ZX7 name, and an export to the loaded file's own name is that file.
     if (e == 0 &&
         (FormatAusName(d_.Dateiname) == Lottoformat::ZX7 || d_.Stand.name == d_.Dateiname))
-        d_.Stand = StandLesen(d_.Dateiname);
+        d_.Stand = DateistandLesen(d_.Dateiname);
     return e;
 }
 

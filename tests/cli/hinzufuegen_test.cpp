@@ -154,5 +154,34 @@ TEST(CliLoeschenLetzte, BisZurLeerenDatei) {
     EXPECT_EQ(l.fehler, "Die Datei t.ZX7 enthält keine Ziehung.\n");
 }
 
+#ifndef _WIN32
+// Two writers at once: each draw is in the file, or its writer failed and said why in German.
+TEST(CliHinzufuegen, ZweiSchreiberZugleichVerlierenNichts) {
+    test::Arbeitsordner o;
+    const std::vector<std::string> aufrufe = {"hinzufuegen t.ZX7 1 2 3 4 5 6",
+                                              "hinzufuegen t.ZX7 7 8 9 10 11 12"};
+    const std::array<int, 6> a{1, 2, 3, 4, 5, 6}, b{7, 8, 9, 10, 11, 12};
+    const Bitworte gezogen[] = {ZahlenPacken(a), ZahlenPacken(b)};
+    for (int runde = 0; runde < 20; ++runde) {
+        Speichern(o / "t.ZX7", Wochen(3));
+        const std::vector<CliLauf> l = test::Gleichzeitig(o, aufrufe);
+        const Lottodatei d = Laden(o / "t.ZX7");
+        int erfolge = 0;
+        for (int k = 0; k < 2; ++k) {
+            bool drin = false;
+            for (int i = 0; i < d.Anzahl(); ++i) {
+                Bitworte w = d.Zahlen(i);
+                w[3] &= 0xFF;
+                drin = drin || w == gezogen[k];
+            }
+            erfolge += l[k].status == 0;
+            EXPECT_EQ(drin, l[k].status == 0) << runde << ": " << l[k].fehler;
+            EXPECT_TRUE(l[k].status == 0 || l[k].fehler.find("gerade") != std::string::npos);
+        }
+        ASSERT_EQ(d.Anzahl(), 3 + erfolge) << runde;
+    }
+}
+#endif
+
 }  // namespace
 }  // namespace zahlix

@@ -2,10 +2,13 @@
 // a history is open, a save that fails or a prompt closed with Esc on closing.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
 #include "core/dateibefehle.h"
+#include "core/dateisperre.h"
 #include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
 #include "support/testdaten.h"
@@ -55,6 +58,29 @@ TEST(DateiBefehleFehler, ZweiHistorienAufEinerDatei) {
     EXPECT_EQ(fb.LottodateiSpeichern(), 0);  // Ja
     EXPECT_EQ(fb.LottodateiSpeichern(), 0) << "b's own save is the file's state now";
     EXPECT_EQ(o.port.meldungen.size(), 2u);
+}
+
+// A writer holding the lock finishes first; the window waits and then sees its change.
+TEST(DateiBefehleFehler, SpeichernWartetAufDieSperre) {
+    Ordner o;
+    const std::string datei = (o / "l.ZX7").string();
+    ASSERT_EQ(LottodateiSchreiben(datei, Beispiel()), 0);
+    Lottodatei a;
+    DateiBefehle f(a);
+    Programm().uebergabeDatei = datei;
+    ASSERT_EQ(f.LottodateiOeffnen(), 0);
+    std::string fehler;
+    Dateisperre andere = Dateisperre::Nehmen(o / "l.ZX7", fehler);
+    std::thread t([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        DateiSchreiben(o / "l.ZX7", "vom anderen");
+        andere.Freigeben();
+    });
+    o.port.tasten = {Taste::Zweite};
+    EXPECT_EQ(f.LottodateiSpeichern(), -1);
+    t.join();
+    EXPECT_EQ(DateiLesen(o / "l.ZX7"), "vom anderen");
+    EXPECT_EQ(o.port.meldungen.size(), 1u) << "no question about the other's change";
 }
 
 TEST(DateiBefehleFehler, DateiOhneKennzeichenLaesstDieHistorieStehen) {
