@@ -4,7 +4,9 @@
 #include <chrono>
 
 #include "core/json_lesen.h"
+#include "core/lottodatei.h"
 #include "core/textdatei.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 
@@ -41,6 +43,15 @@ std::vector<std::string_view> Felder(std::string_view zeile) {
     // A separator at the end of the line leaves no field.
     while (felder.size() > 1 && felder.back().empty()) felder.pop_back();
     return felder;
+}
+
+// A lottery file holds no more draws, so a longer source cannot be taken whole anyway; the
+// bound keeps a huge file from filling the memory first.
+bool Platz(const std::vector<Importziehung>& liste, std::string& fehler) {
+    if (liste.size() < static_cast<size_t>(kMaxZiehungen)) return true;
+    fehler = "Die Datei enthält mehr als " + Gruppiert(kMaxZiehungen) +
+             " Ziehungen; so viele fasst keine Lottodatei.";
+    return false;
 }
 
 bool CsvZeileLesen(std::string_view zeile, int nr, Importziehung& z, std::string& fehler) {
@@ -84,6 +95,7 @@ std::optional<std::vector<Importziehung>> CsvLesen(std::string_view text, std::s
             continue;
         }
         ersteZeile = false;
+        if (!Platz(liste, fehler)) return std::nullopt;
         liste.emplace_back();
         if (!CsvZeileLesen(zeile, nr, liste.back(), fehler)) return std::nullopt;
     }
@@ -129,24 +141,29 @@ bool JsonEintragLesen(const JsonWert& w, Importziehung& z, std::string& fehler) 
 
 std::optional<std::vector<Importziehung>> JsonAuswerten(std::string_view text,
                                                         std::string& fehler) {
-    const auto dokument = JsonLesen(text, fehler);
-    if (!dokument) {
-        fehler = "Die JSON-Datei ist fehlerhaft (" + fehler + ").";
-        return std::nullopt;
+    std::vector<Importziehung> liste;
+    std::string grund;
+    const auto lesen = [&](const JsonWert& w) {
+        if (!Platz(liste, grund)) return false;
+        Importziehung& z = liste.emplace_back();
+        z.zeile = w.zeile;
+        z.eintrag = static_cast<int>(liste.size());
+        return JsonEintragLesen(w, z, grund);
+    };
+    switch (JsonListeLesen(text, "data", grund, lesen)) {
+        case JsonListe::Gelesen:
+            return liste;
+        case JsonListe::Fehlt:
+            fehler = "Die JSON-Datei enthält keine Liste \"data\" mit Ziehungen.";
+            break;
+        case JsonListe::Fehlerhaft:
+            fehler = "Die JSON-Datei ist fehlerhaft (" + grund + ").";
+            break;
+        case JsonListe::Abgebrochen:
+            fehler = grund;
+            break;
     }
-    const JsonWert* daten = &*dokument;
-    if (daten->art == JsonWert::Art::Objekt) daten = daten->Feld("data");
-    if (!daten || daten->art != JsonWert::Art::Liste) {
-        fehler = "Die JSON-Datei enthält keine Liste \"data\" mit Ziehungen.";
-        return std::nullopt;
-    }
-    std::vector<Importziehung> liste(daten->liste.size());
-    for (size_t i = 0; i < liste.size(); ++i) {
-        liste[i].zeile = daten->liste[i].zeile;
-        liste[i].eintrag = static_cast<int>(i + 1);
-        if (!JsonEintragLesen(daten->liste[i], liste[i], fehler)) return std::nullopt;
-    }
-    return liste;
+    return std::nullopt;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/json_lesen.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "support/testdaten.h"
@@ -69,6 +70,9 @@ TEST(Import, GueltigeEingabenGebenDieZiehungenDesAs7Formats) {
 
 TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
     const std::string gut = "05.01.2005;1;2;3;4;5;6\n";
+    std::string viele = "1", lang = "[";
+    for (size_t i = 0; i < kGroessteJsonWerte; ++i) viele += ",1";
+    for (int i = 0; i < 12000; ++i) lang += R"({"date":"05.01.2005","Lottozahl":[1,2,3,4,5,6]},)";
     const struct {
         std::string quelle;
         const char* grund;
@@ -87,6 +91,14 @@ TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
         {"{\"data\":[{\"date\":\"05.01.2005\"}]}", "ohne \"date\" und \"Lottozahl\""},
         {"{\"data\":[\n{\"date\":\"05.01.2005\",", "(Zeile 2: unerwartetes Ende der Datei)"},
         {"{\"daten\":[]}", "keine Liste \"data\""},
+        {"[{\"date\":\"\\uDC00\\uD800x\\uD83D\\uDE00\",\"Lottozahl\":[1]}]",
+         "ungültiges Datum \"\xEF\xBF\xBD\xEF\xBF\xBDx\xF0\x9F\x98\x80\""},
+        {"{\"data\":[]} []", "(Zeile 1: Text nach dem Ende)"},
+        {"[{\"date\":\"05.01.2005\",\"Lottozahl\":[1,2,3,4,5,6]}]x", "Text nach dem Ende"},
+        // Each entry and each other member is bounded, however long the file.
+        {"{\"x\":[" + viele + "],\"data\":[]}", "(Zeile 1: zu viele Werte in einem Eintrag)"},
+        {"{\"data\":[[" + viele + "]]}", "zu viele Werte"},
+        {lang + "{}]", "Eintrag 12001: Eintrag ohne"},
     };
     for (const auto& f : faelle) {
         Lottodatei d = Neu();
@@ -139,6 +151,9 @@ TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.titel, "Kapazitätsgrenze erreicht");
     EXPECT_EQ(d.LetzterIndex, 0);
+    // One more cannot fit any lottery file: refused while reading.
+    EXPECT_NE(Importieren(d, viele + "1.1.2000;1;2;3;4;5;6").fehler.find("mehr als 32.000"),
+              std::string::npos);
 }
 
 TEST(Import, BeschaedigteDateienLaufenNieHalbEin) {
