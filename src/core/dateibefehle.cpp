@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <utility>
 
 #include "app/port.h"
@@ -13,6 +14,7 @@
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
+#include "core/systemfehler.h"
 #include "core/zahlen.h"
 
 namespace zahlix {
@@ -86,13 +88,17 @@ int16_t DateiBefehle::LottodateiOeffnen() {
                     flags::Ausruf, kModulLottoAuswertung);
         } else {
             // Loaded aside, so a file that fails leaves the window's history as it was.
-            Lottodatei neu;
-            ergebnis = LottodateiLaden(name, neu, 0);
-            if (ergebnis == 0) {
-                neu.Trefferanzeige = d_.Trefferanzeige;
-                d_ = std::move(neu);
-                d_.Dateiname = name;
-                d_.Stand = DateistandLesen(name);
+            try {
+                Lottodatei neu;
+                ergebnis = LottodateiLaden(name, neu, 0);
+                if (ergebnis == 0) {
+                    neu.Trefferanzeige = d_.Trefferanzeige;
+                    d_ = std::move(neu);
+                    d_.Dateiname = name;
+                    d_.Stand = DateistandLesen(name);
+                }
+            } catch (const std::bad_alloc&) {
+                Meldung(SpeichermangelText(name), flags::Kritisch, kModulLottoAuswertung);
             }
         }
     }

@@ -82,14 +82,14 @@ Importergebnis Abbruch(const std::string& grund) {
     return e;
 }
 
-void StabilSortieren(Lottodatei& d, int anzahl) {
-    std::vector<int> reihe(static_cast<size_t>(anzahl));
+// reihe (one slot per draw) and alt come allocated, so nothing can fail once d is changing.
+void StabilSortieren(Lottodatei& d, std::vector<int>& reihe, std::vector<int16_t>& alt) {
+    const int anzahl = static_cast<int>(reihe.size());
     std::iota(reihe.begin(), reihe.end(), 0);
     std::stable_sort(reihe.begin(), reihe.end(), [&](int a, int b) {
         return Sortierschluessel(d.JahrCode[a], d.WocheKennung[a]) <
                Sortierschluessel(d.JahrCode[b], d.WocheKennung[b]);
     });
-    std::vector<int16_t> alt(static_cast<size_t>(anzahl));
     for (auto* a : {&d.WocheKennung, &d.JahrCode, &d.Bitwort1, &d.Bitwort2, &d.Bitwort3,
                     &d.Bitwort4, &d.Trefferwert, &d.ImBereich}) {
         std::copy(a->begin(), a->begin() + anzahl, alt.begin());
@@ -156,6 +156,9 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
     // In date order, so a week's draws follow each other as drawn whatever the source's order.
     std::stable_sort(neue.begin(), neue.end(),
                      [](const Eintrag& a, const Eintrag& b) { return a.datum < b.datum; });
+    const int anzahl = n + ergebnis.neu;
+    std::vector<int> reihe(static_cast<size_t>(anzahl));
+    std::vector<int16_t> alt(static_cast<size_t>(anzahl));
     for (size_t k = 0; k < neue.size(); ++k) {
         const int i = n + static_cast<int>(k);
         d.WocheKennung[i] = neue[k].wocheKennung;
@@ -164,9 +167,8 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
         d.Trefferwert[i] = 0;
         d.ImBereich[i] = -1;
     }
-    const int anzahl = n + ergebnis.neu;
     d.Leeren(anzahl);
-    StabilSortieren(d, anzahl);
+    StabilSortieren(d, reihe, alt);
     d.LetzterIndex = static_cast<int16_t>(anzahl - 1);
     if (waechst && hoechste > d.GroessteZahl) d.GroessteZahl = static_cast<int16_t>(hoechste);
     d.Geaendert = true;

@@ -9,8 +9,11 @@
 #include "core/atomare_datei.h"
 #include "core/dateibefehle.h"
 #include "core/dateisperre.h"
+#include "core/import_befehl.h"
+#include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
+#include "support/speichergrenze.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -81,6 +84,32 @@ TEST(DateiBefehleFehler, SpeichernWartetAufDieSperre) {
     t.join();
     EXPECT_EQ(DateiLesen(o / "l.ZX7"), "vom anderen");
     EXPECT_EQ(o.port.meldungen.size(), 1u) << "no question about the other's change";
+}
+
+// Files too big for the memory left: a German message each, the history as it was.
+TEST(DateiBefehleFehler, SpeichermangelLaesstDieHistorieStehen) {
+    Ordner o;
+    const std::string datei = (o / "l.ZX7").string(), quelle = (o / "q.csv").string();
+    ASSERT_EQ(LottodateiSchreiben(datei, Beispiel()), 0);
+    std::string csv;
+    while (csv.size() < 100000) csv += "05.01.2005;1;2;3;4;5;6\n";
+    DateiSchreiben(o / "q.csv", csv);
+    Lottodatei d = Beispiel();
+    d.Geaendert = true;
+    const std::string vorher = *LottodateiKodieren(d, Lottoformat::AS7);
+    DateiBefehle f(d);
+    o.port.dateien = {datei, quelle};
+    {
+        const Speichergrenze grenze(20000);
+        EXPECT_EQ(f.LottodateiOeffnen(), -1);
+        EXPECT_FALSE(LottodateiHinzufuegen(d));
+    }
+    EXPECT_EQ(*LottodateiKodieren(d, Lottoformat::AS7), vorher);
+    EXPECT_TRUE(d.Geaendert);
+    ASSERT_EQ(o.port.meldungen.size(), 2u);
+    for (const auto& m : o.port.meldungen)
+        EXPECT_NE(m.text.find("reicht der Arbeitsspeicher nicht"), std::string::npos) << m.text;
+    EXPECT_FALSE(o.port.beschaeftigt.back());
 }
 
 TEST(DateiBefehleFehler, DateiOhneKennzeichenLaesstDieHistorieStehen) {
