@@ -53,6 +53,8 @@ int ZumAendernLaden(const std::string& name, Lottodatei& d, Dateisperre& sperre,
     if (int r = DateiVorhanden(name, err); r != kErfolg) return r;
     std::error_code ec;
     StartverzeichnisSetzen(std::filesystem::current_path(ec));
+    // The name decides the format's rules, as a .AS7 history growing with its numbers.
+    d.Dateiname = name;
     if (LottodateiLaden(name, d, 0) == 0) return kErfolg;
     NichtGeladen(name, err);
     return kDatenfehler;

@@ -83,11 +83,12 @@ std::optional<std::vector<Importziehung>> CsvLesen(std::string_view text, std::s
     bool ersteZeile = true;
     int nr = 0;
     while (!text.empty()) {
-        const size_t p = text.find('\n');
-        std::string_view zeile = text.substr(0, p);
-        text.remove_prefix(p == std::string_view::npos ? text.size() : p + 1);
+        // CR LF, LF and the lone CR of old Mac exports each end a line.
+        const size_t p = text.find_first_of("\r\n");
+        const std::string_view zeile = text.substr(0, p);
+        const bool crlf = p != std::string_view::npos && text.substr(p, 2) == "\r\n";
+        text.remove_prefix(p == std::string_view::npos ? text.size() : p + (crlf ? 2 : 1));
         ++nr;
-        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
         if (Getrimmt(zeile).empty()) continue;
         // A header names its columns; a line with a digit in its first field is data.
         if (ersteZeile && Felder(zeile)[0].find_first_of("0123456789") == std::string_view::npos) {
@@ -204,9 +205,15 @@ std::optional<std::vector<Importziehung>> ImportquelleLesen(std::string_view byt
                                                             std::string& fehler) {
     const std::string text = TextDekodieren(bytes);
     const size_t start = text.find_first_not_of(" \t\r\n");
-    if (start != std::string::npos && (text[start] == '{' || text[start] == '['))
-        return JsonAuswerten(text, fehler);
-    return CsvLesen(text, fehler);
+    const bool json = start != std::string::npos && (text[start] == '{' || text[start] == '[');
+    auto liste = json ? JsonAuswerten(text, fehler) : CsvLesen(text, fehler);
+    // Nothing to take is no success: the file is most likely not what the user meant.
+    if (liste && liste->empty()) {
+        fehler = json ? "Die JSON-Datei enthält keine Ziehung."
+                      : "Die Datei enthält keine Zeile mit Datum und Zahlen.";
+        return std::nullopt;
+    }
+    return liste;
 }
 
 }  // namespace zahlix

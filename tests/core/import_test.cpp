@@ -58,7 +58,7 @@ TEST(Import, GueltigeEingabenGebenDieZiehungenDesAs7Formats) {
          " 40 1955 83 03 12 13 16 23 41 07\r\n"},
         {"[{\"date\":\"2026-07-22\",\"Lottozahl\":[3,5,10,14,25,49]}]",
          " 30 2026 77 03 05 10 14 25 49 00\r\n"},
-        {"", ""},
+        {"Datum;Zahlen\r05.01.2005;1;2;3;4;5;6\r", " 01 2005 77 01 02 03 04 05 06 00\r\n"},
     };
     for (const auto& f : faelle) {
         Lottodatei d = Neu();
@@ -78,6 +78,10 @@ TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
         const char* grund;
     } faelle[] = {
         {gut + "31.02.2005;1;2;3;4;5;6", "Zeile 2: ungültiges Datum \"31.02.2005\""},
+        {"\r\n\r05.01.2005;1;2;3;4;5;6\r\n\n31.02.2005;1", "Zeile 5: ungültiges Datum"},
+        {"", "keine Zeile mit Datum und Zahlen"},
+        {"Datum;Z1\n\n", "keine Zeile mit Datum und Zahlen"},
+        {"{\"data\":[]}", "Die JSON-Datei enthält keine Ziehung."},
         {gut + "12.01.2005;1;2;3;4;5", "Zeile 2: Es müssen genau 6 Zahlen sein, gefunden wurden 5"},
         {gut + "12.01.2005;1;2;3;4;5;6;7;8", "gefunden wurden 8"},
         {gut + "12.01.2005;1;2;3;4;5;50", "Zeile 2: Die Zahl 50 liegt nicht zwischen 1 und 49"},
@@ -112,6 +116,7 @@ TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
 }
 
 TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
+    const std::string gut = "05.01.2005;1;2;3;4;5;6\n15.01.2005;1;2;3;4;5;6";
     Lottodatei d = Neu();
     d.GroessteZahl = 45;
     ASSERT_TRUE(Importieren(d, "05.01.2005;1;2;3;4;5;6\n08.01.2005;7;8;9;10;11;12").ok);
@@ -135,6 +140,13 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
     // Other identifiers make it another draw; "-" leaves the days out.
     e = Importieren(d, "09.01.2005;1;2;3;4;5;7\n12.01.2005;1;2;3;4;5;8", {kUeberspringen, 'X'});
     EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 0 schon vorhanden.");
+
+    // A history without identifiers and no draw in common (0:0): the days but Wednesday.
+    Lottodatei ohne = Neu();
+    ASSERT_TRUE(Importieren(ohne, "08.01.2005;7;8;9;10;11;12", {0, 0}).ok);
+    std::string fehler;
+    const Importoptionen v = KennungenVorschlagen(ohne, *ImportquelleLesen(gut, fehler));
+    EXPECT_EQ(std::pair(v.kennungMittwoch, v.kennungSonst), std::pair(kUeberspringen, 0));
 }
 
 TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
