@@ -57,7 +57,8 @@ bool LottodateiHinzufuegen(Lottodatei& d) {
         fehler = SpeichermangelText(name);
     }
     Beschaeftigt(0);
-    if (!quelle) {
+    if (quelle) fehler = ImportZiehungenPruefen(d, *quelle);
+    if (!quelle || !fehler.empty()) {
         Meldung(fehler, flags::Ausruf, kTitel);
         return false;
     }

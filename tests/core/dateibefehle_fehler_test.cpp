@@ -110,6 +110,12 @@ TEST(DateiBefehleFehler, SpeichermangelLaesstDieHistorieStehen) {
     for (const auto& m : o.port.meldungen)
         EXPECT_NE(m.text.find("reicht der Arbeitsspeicher nicht"), std::string::npos) << m.text;
     EXPECT_FALSE(o.port.beschaeftigt.back());
+    // A bad line is named before the question about the identifiers.
+    DateiSchreiben(o / "q.csv", "05.01.2005;1;2;3;4;5;6\n12.01.2005;1;2;3;4;5;50\n");
+    o.port.dateien = {quelle};
+    EXPECT_FALSE(LottodateiHinzufuegen(d));
+    ASSERT_EQ(o.port.meldungen.size(), 3u);
+    EXPECT_NE(o.port.meldungen[2].text.find("Zeile 2: Die Zahl 50"), std::string::npos);
 }
 
 TEST(DateiBefehleFehler, DateiOhneKennzeichenLaesstDieHistorieStehen) {

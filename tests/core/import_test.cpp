@@ -147,6 +147,9 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
     std::string fehler;
     const Importoptionen v = KennungenVorschlagen(ohne, *ImportquelleLesen(gut, fehler));
     EXPECT_EQ(std::pair(v.kennungMittwoch, v.kennungSonst), std::pair(kUeberspringen, 0));
+    // Week, year and numbers make the draw whatever its identifier: no twins.
+    e = Importieren(ohne, "08.01.2005;7;8;9;10;11;12\n05.01.2005;1;2;3;4;5;6");
+    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 1 schon vorhanden.");
 }
 
 TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
@@ -158,7 +161,7 @@ TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
     std::string viele;
     for (int i = 0; i < kMaxZiehungen; ++i)
         viele += std::to_string(1 + i % 28) + "." + std::to_string(1 + i / 28 % 12) + "." +
-                 std::to_string(1950 + i / 336) + ";1;2;3;4;5;" + std::to_string(6 + i % 7) + "\n";
+                 std::to_string(1950 + i / 336) + ";1;2;3;4;5;" + std::to_string(6 + i % 28) + "\n";
     const Importergebnis e = Importieren(d, viele, {'A', 'B'});
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.titel, "Kapazitätsgrenze erreicht");
