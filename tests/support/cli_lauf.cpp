@@ -28,30 +28,6 @@ CliLauf Ausfuehren(const fs::path& programm, const fs::path& ordner, const std::
     return lauf;
 }
 
-std::vector<CliLauf> Gleichzeitig(const fs::path& programm, const fs::path& ordner,
-                                  const std::vector<std::string>& aufrufe) {
-    std::string befehl = "cd \"" + ordner.string() + "\" && {";
-    for (size_t i = 0; i < aufrufe.size(); ++i) {
-        const std::string n = std::to_string(i);
-        befehl += " { \"" + programm.string() + "\" " + aufrufe[i] + " >~cli_aus" + n +
-                  " 2>~cli_fehler" + n + "; echo $? >~cli_status" + n + "; } &";
-    }
-    std::system((befehl + " wait; }").c_str());
-    std::vector<CliLauf> laeufe;
-    for (size_t i = 0; i < aufrufe.size(); ++i) {
-        const std::string n = std::to_string(i);
-        const std::string status = DateiLesen(ordner / ("~cli_status" + n));
-        laeufe.push_back({status.empty() ? -1 : std::stoi(status),
-                          DateiLesen(ordner / ("~cli_aus" + n)),
-                          DateiLesen(ordner / ("~cli_fehler" + n))});
-        for (const char* art : {"~cli_aus", "~cli_fehler", "~cli_status"}) {
-            std::error_code ec;
-            fs::remove(ordner / (art + n), ec);
-        }
-    }
-    return laeufe;
-}
-
 void ErwarteFehler(const fs::path& programm, const fs::path& ordner,
                    std::span<const CliFehlerfall> faelle) {
     for (const CliFehlerfall& f : faelle) {

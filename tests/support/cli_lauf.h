@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "support/testdaten.h"
 
@@ -19,12 +18,6 @@ struct CliLauf {
 CliLauf Ausfuehren(const std::filesystem::path& programm, const std::filesystem::path& ordner,
                    const std::string& argumente);
 
-// Starts the calls at the same moment (POSIX shell), each with its own captures; their results
-// in order.
-std::vector<CliLauf> Gleichzeitig(const std::filesystem::path& programm,
-                                  const std::filesystem::path& ordner,
-                                  const std::vector<std::string>& aufrufe);
-
 // A call that must fail: its exit code, a part of the German message on stderr (empty: any
 // message) and nothing on stdout.
 struct CliFehlerfall {
@@ -38,10 +31,6 @@ void ErwarteFehler(const std::filesystem::path& programm, const std::filesystem:
 #ifdef ZAHLIX_CLI
 inline CliLauf Cli(const Arbeitsordner& ordner, const std::string& argumente) {
     return Ausfuehren(ZAHLIX_CLI, ordner.pfad(), argumente);
-}
-inline std::vector<CliLauf> Gleichzeitig(const Arbeitsordner& ordner,
-                                         const std::vector<std::string>& aufrufe) {
-    return Gleichzeitig(ZAHLIX_CLI, ordner.pfad(), aufrufe);
 }
 inline void ErwarteFehler(const Arbeitsordner& ordner, std::span<const CliFehlerfall> faelle) {
     ErwarteFehler(ZAHLIX_CLI, ordner.pfad(), faelle);

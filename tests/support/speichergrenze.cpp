@@ -6,27 +6,17 @@
 #include <new>
 
 namespace {
-
 std::atomic<std::size_t> grenze{std::numeric_limits<std::size_t>::max()};
+}
 
-}  // namespace
-
-namespace zahlix::test {
-
-Speichergrenze::Speichergrenze(std::size_t bytes) {
+void zahlix::test::SpeichergrenzeSetzen(std::size_t bytes) {
     grenze = bytes;
 }
 
-Speichergrenze::~Speichergrenze() {
-    grenze = std::numeric_limits<std::size_t>::max();
-}
-
-}  // namespace zahlix::test
-
 void* operator new(std::size_t n) {
-    if (n > grenze) throw std::bad_alloc();
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
+    void* p = n > grenze ? nullptr : std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    return p;
 }
 
 void operator delete(void* p) noexcept {

@@ -1,16 +1,10 @@
 #pragma once
-// Tight memory on demand: while a guard lives, every allocation above its limit fails with
+// Tight memory on demand: until lifted (SIZE_MAX), every allocation above the limit fails with
 // std::bad_alloc as an exhausted system's would. Using it links the program's operator new.
 #include <cstddef>
 
 namespace zahlix::test {
 
-class Speichergrenze {
-  public:
-    explicit Speichergrenze(std::size_t bytes);
-    ~Speichergrenze();
-    Speichergrenze(const Speichergrenze&) = delete;
-    Speichergrenze& operator=(const Speichergrenze&) = delete;
-};
+void SpeichergrenzeSetzen(std::size_t bytes);
 
 }  // namespace zahlix::test
