@@ -49,21 +49,32 @@ Anwendungsdateien& Dateien() {
 
 void AnwendungsdateienSetzen(const fs::path& start, const fs::path& programmverzeichnis) {
     auto& d = Dateien();
+    d.start = start;
     d.optionen = start / kOptionsdatei;
-    // The help file that ships with this program wins over an old copy in the start folder.
     d.hilfe = start / kHilfedatei;
-    if (!programmverzeichnis.empty()) {
-        for (const fs::path& ordner :
-             {programmverzeichnis, programmverzeichnis / ".." / "share" / "zahlix", start}) {
-            const std::string hilfe = DateiFinden(ordner, kHilfedatei);
-            if (!hilfe.empty()) {
-                d.hilfe = (ordner / hilfe).lexically_normal();
-                return;
-            }
-        }
+    const std::string eigene = DateiFinden(start, kHilfedatei);
+    if (!eigene.empty()) d.hilfe = start / eigene;
+    if (programmverzeichnis.empty()) return;
+    for (const fs::path& ordner :
+         {programmverzeichnis, programmverzeichnis / ".." / "share" / "zahlix"}) {
+        const std::string hilfe = DateiFinden(ordner, kHilfedatei);
+        if (hilfe.empty()) continue;
+        // The shipped help wins over an old copy in the start folder, not over one the user
+        // saved there after it.
+        std::error_code e1, e2;
+        const fs::path mitgeliefert = (ordner / hilfe).lexically_normal();
+        if (eigene.empty() ||
+            fs::last_write_time(d.hilfe, e1) <= fs::last_write_time(mitgeliefert, e2))
+            d.hilfe = mitgeliefert;
+        return;
     }
-    if (const std::string hilfe = DateiFinden(start, kHilfedatei); !hilfe.empty())
-        d.hilfe = start / hilfe;
+}
+
+fs::path HilfeBearbeitungsziel() {
+    const auto& d = Dateien();
+    std::error_code ec;
+    if (d.start.empty() || fs::equivalent(d.hilfe.parent_path(), d.start, ec)) return d.hilfe;
+    return d.start / kHilfedatei;
 }
 
 const std::array<VordefinierteLotterie, 5>& VordefinierteLotterien() {

@@ -14,16 +14,22 @@ inline constexpr const char* kStandardStartdatei = "Samstaglotto.ZX7";
 struct Anwendungsdateien {
     std::filesystem::path optionen;  // ZX2005.ZXI in the start directory
     std::filesystem::path hilfe;     // ZX2005.ZXH, from the start directory or the program's
+    std::filesystem::path start;
 };
 
 Anwendungsdateien& Dateien();
 
 // Sets the file names for a start in `start`. The help file ships beside the executable
 // (`programmverzeichnis`), installed in `programmverzeichnis`/../share/zahlix; else it is taken
-// from the start folder (any spelling).
+// from the start folder (any spelling). A copy in the start folder newer than the shipped one
+// is the user's edited help (HilfeBearbeitungsziel) and wins.
 void AnwendungsdateienSetzen(const std::filesystem::path& start,
                              const std::filesystem::path& programmverzeichnis);
 
+// Where edits of the help file are saved: the help file itself when it lives in the start
+// folder, else a copy there, since a shipped or installed help is not the user's to change
+// (and usually may not be written).
+std::filesystem::path HilfeBearbeitungsziel();
 struct VordefinierteLotterie {
     const char* taste;  // key of its start button
     const char* datei;

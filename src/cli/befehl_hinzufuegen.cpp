@@ -10,11 +10,11 @@
 #include "core/atomare_datei.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
+#include "core/zahlformat.h"
 #include "evaluation/sortieren.h"
 #include "evaluation/ziehung_eingabe.h"
 #include "evaluation/ziehung_kennung.h"
 #include "evaluation/ziehung_vorschlag.h"
-#include "core/zahlformat.h"
 
 namespace zahlix::cli {
 
@@ -91,7 +91,8 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     const std::string& datei = aufruf->datei;
     Lottodatei d;
-    if (int r = ZumAendernLaden(datei, d, err); r != kErfolg) return r;
+    Dateisperre sperre;
+    if (int r = ZumAendernLaden(datei, d, sperre, err); r != kErfolg) return r;
     if (d.LetzterIndex >= kGrenzeHinzufuegen) {
         err << "Es kann keine Ziehung mehr hinzugefügt werden!\n";
         return kDatenfehler;
@@ -144,7 +145,7 @@ int Hinzufuegen(const Argumente& a, std::ostream& out, std::ostream& err) {
     // Without anyone to ask, a week with more than seven draws takes the slow sort at once.
     if (ZiehungenSortierenSchnell(d, L)) ZiehungenSortierenLangsam(d, L);
 
-    if (LottodateiSchreiben(datei, d) != 0) return kDatenfehler;
+    if (int r = Zurueckschreiben(datei, d, err); r != kErfolg) return r;
 
     // Stable sorting puts the new draw behind every stored draw of its week.
     Lottodatei erwartet;

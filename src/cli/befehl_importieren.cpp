@@ -77,6 +77,8 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err) {
         return kDatenfehler;
     }
     Lottodatei d;
+    Dateisperre sperre;
+    if (int r = Sperren(ziel, sperre, d, err); r != kErfolg) return r;
     std::error_code ec;
     const bool neu = !std::filesystem::exists(PfadVonName(ziel), ec);
     if (neu) {
@@ -84,7 +86,7 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err) {
         d.Dateiname = ziel;
         d.GroessteZahl = 49;
     } else {
-        if (int r = ZumAendernLaden(ziel, d, err); r != kErfolg) return r;
+        if (int r = ZumAendernLaden(ziel, d, sperre, err); r != kErfolg) return r;
         if (!kennungGegeben) o = KennungenVorschlagen(d, *ziehungen);
     }
     const Importergebnis e = ZiehungenZusammenfuehren(d, *ziehungen, o);
@@ -93,7 +95,7 @@ int Importieren(const Argumente& a, std::ostream& out, std::ostream& err) {
         return kDatenfehler;
     }
     if (e.neu > 0) {
-        if (LottodateiSchreiben(ziel, d) != 0) return kDatenfehler;
+        if (int r = Zurueckschreiben(ziel, d, err); r != kErfolg) return r;
     }
     out << ImportErgebnisZeile(e) << "\n";
     return kErfolg;

@@ -29,12 +29,14 @@ int Konvertieren(const Argumente& a, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     StartverzeichnisSetzen(std::filesystem::current_path(ec));
     Lottodatei d;
+    Dateisperre sperre;
+    if (int r = Sperren(ziel, sperre, d, err); r != kErfolg) return r;
     if (LottodateiLaden(quelle, d, 0) != 0) {
         NichtGeladen(quelle, err);
         return kDatenfehler;
     }
     int geschrieben = 0;
-    if (LottodateiSchreiben(ziel, d, geschrieben) != 0) return kDatenfehler;
+    if (int r = Zurueckschreiben(ziel, d, err, &geschrieben); r != kErfolg) return r;
     out << geschrieben << " Ziehungen geschrieben\n";
     return kErfolg;
 }

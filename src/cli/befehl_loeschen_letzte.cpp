@@ -20,7 +20,8 @@ int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     const std::string& datei = a[0];
     Lottodatei d;
-    if (int r = ZumAendernLaden(datei, d, err); r != kErfolg) return r;
+    Dateisperre sperre;
+    if (int r = ZumAendernLaden(datei, d, sperre, err); r != kErfolg) return r;
     const int L = d.LetzterIndex;
     if (d.WocheKennung[L] == 0) {
         err << "Die Datei " << datei << " enthält keine Ziehung.\n";
@@ -28,7 +29,7 @@ int LoeschenLetzte(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     const std::string beschreibung = ZiehungBeschreibung(d, L);
     LetzteZiehungEntfernen(d);
-    if (LottodateiSchreiben(datei, d) != 0) return kDatenfehler;
+    if (int r = Zurueckschreiben(datei, d, err); r != kErfolg) return r;
     out << "Gelöscht: " << beschreibung << "\n";
     return kErfolg;
 }

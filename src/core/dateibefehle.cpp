@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <utility>
 
 #include "app/port.h"
@@ -10,9 +11,11 @@
 #include "core/atomare_datei.h"
 #include "core/bereich.h"
 #include "core/dateiname.h"
+#include "core/dateisperre.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "core/neue_lottodatei.h"
+#include "core/systemfehler.h"
 #include "core/zahlen.h"
 #include "systems/system_lottodatei.h"
 
@@ -46,15 +49,6 @@ bool Zx7Kennzeichen(const std::filesystem::path& pfad) {
     unsigned char b[2] = {};
     in.read(reinterpret_cast<char*>(b), 2);
     return in.gcount() == 2 && (b[0] | b[1] << 8) == 23128;
-}
-
-Dateistand StandLesen(const std::string& name) {
-    const std::filesystem::path p = PfadVonName(name);
-    std::error_code ec1, ec2;
-    Dateistand s{name, std::filesystem::file_size(p, ec1),
-                 std::filesystem::last_write_time(p, ec2)};
-    if (ec1 || ec2) return {};
-    return s;
 }
 
 }  // namespace
@@ -102,13 +96,17 @@ int16_t DateiBefehle::LottodateiOeffnen() {
                     flags::Ausruf, kModulLottoAuswertung);
         } else {
             // Loaded aside, so a file that fails leaves the window's history as it was.
-            Lottodatei neu;
-            ergebnis = LottodateiLaden(name, neu, 0);
-            if (ergebnis == 0) {
-                neu.Trefferanzeige = d_.Trefferanzeige;
-                d_ = std::move(neu);
-                d_.Dateiname = name;
-                d_.Stand = StandLesen(name);
+            try {
+                Lottodatei neu;
+                ergebnis = LottodateiLaden(name, neu, 0);
+                if (ergebnis == 0) {
+                    neu.Trefferanzeige = d_.Trefferanzeige;
+                    d_ = std::move(neu);
+                    d_.Dateiname = name;
+                    d_.Stand = DateistandLesen(name);
+                }
+            } catch (const std::bad_alloc&) {
+                Meldung(SpeichermangelText(name), flags::Kritisch, kModulLottoAuswertung);
             }
         }
     }
@@ -143,14 +141,14 @@ int16_t DateiBefehle::SystemLaden(const std::string& name, const std::string& bl
         Meldung(fehler + bleibt, flags::Ausruf, kModulLottoAuswertung);
         return -1;
     }
-    neu.Stand = StandLesen(name);
+    neu.Stand = DateistandLesen(name);
     d_ = std::move(neu);
     return 0;
 }
 
 bool DateiBefehle::AusserhalbGeaendertFragen() const {
     if (d_.Stand.name.empty() || d_.Stand.name != d_.Dateiname) return true;
-    const Dateistand jetzt = StandLesen(d_.Dateiname);
+    const Dateistand jetzt = DateistandLesen(d_.Dateiname);
     return jetzt.name.empty() || jetzt == d_.Stand ||
            Meldung(d_.Dateiname + "\r" +
                        "Die Datei wurde außerhalb von Zahlix geändert. Trotzdem speichern?",
@@ -168,11 +166,18 @@ int16_t DateiBefehle::SystemSchreibenFragen() {
         return -1;
     }
     d_.Geaendert = false;
-    d_.Stand = StandLesen(d_.Dateiname);
+    d_.Stand = DateistandLesen(d_.Dateiname);
     return 0;
 }
 
 int16_t DateiBefehle::Schreiben() {
+    // Held from the check to the rename, so no other Zahlix writer slips in between.
+    std::string fehler;
+    Dateisperre sperre;
+    if (!ZumSchreibenSperren(PfadVonName(d_.Dateiname), sperre, fehler)) {
+        Meldung(fehler, flags::Ausruf, kModulLottoAuswertung);
+        return -1;
+    }
     if (!AusserhalbGeaendertFragen()) return -1;
     Beschaeftigt(-1);
     const int16_t e = LottodateiSchreiben(d_.Dateiname, d_);
@@ -180,7 +185,7 @@ int16_t DateiBefehle::Schreiben() {
     // The window keeps a .ZX7 name, and an export to the loaded file's own name is that file.
     if (e == 0 &&
         (FormatAusName(d_.Dateiname) == Lottoformat::ZX7 || d_.Stand.name == d_.Dateiname))
-        d_.Stand = StandLesen(d_.Dateiname);
+        d_.Stand = DateistandLesen(d_.Dateiname);
     return e;
 }
 

@@ -79,6 +79,14 @@ Dateisperre Dateisperre::Nehmen(const fs::path& datei, std::string& fehler,
     }
 }
 
+bool ZumSchreibenSperren(const fs::path& datei, Dateisperre& sperre, std::string& fehler) {
+    const fs::path ordner = VerknuepfungAufloesen(datei).parent_path();
+    std::error_code ec;
+    if (!ordner.empty() && !fs::is_directory(ordner, ec)) return true;
+    sperre = Dateisperre::Nehmen(datei, fehler);
+    return sperre.Gehalten();
+}
+
 void Dateisperre::Freigeben() {
     if (!griff_.Offen()) return;
     // Removed while still held, so nobody can take the lock on a companion about to vanish.

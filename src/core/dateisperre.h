@@ -44,6 +44,11 @@ class Dateisperre {
     std::filesystem::path begleiter_;  // the companion to remove, empty when the data file
 };
 
+// The lock a writer of datei takes: none where datei's folder is missing (the write fails with
+// its own reason then). False with the German reason when another writer keeps it.
+bool ZumSchreibenSperren(const std::filesystem::path& datei, Dateisperre& sperre,
+                         std::string& fehler);
+
 // The companion's path for a data file (after following links).
 std::filesystem::path SperrdateiPfad(const std::filesystem::path& datei);
 

@@ -82,14 +82,14 @@ Importergebnis Abbruch(const std::string& grund) {
     return e;
 }
 
-void StabilSortieren(Lottodatei& d, int anzahl) {
-    std::vector<int> reihe(static_cast<size_t>(anzahl));
+// reihe (one slot per draw) and alt come allocated, so nothing can fail once d is changing.
+void StabilSortieren(Lottodatei& d, std::vector<int>& reihe, std::vector<int16_t>& alt) {
+    const int anzahl = static_cast<int>(reihe.size());
     std::iota(reihe.begin(), reihe.end(), 0);
     std::stable_sort(reihe.begin(), reihe.end(), [&](int a, int b) {
         return Sortierschluessel(d.JahrCode[a], d.WocheKennung[a]) <
                Sortierschluessel(d.JahrCode[b], d.WocheKennung[b]);
     });
-    std::vector<int16_t> alt(static_cast<size_t>(anzahl));
     for (auto* a : {&d.WocheKennung, &d.JahrCode, &d.Bitwort1, &d.Bitwort2, &d.Bitwort3,
                     &d.Bitwort4, &d.Trefferwert, &d.ImBereich}) {
         std::copy(a->begin(), a->begin() + anzahl, alt.begin());
@@ -97,7 +97,28 @@ void StabilSortieren(Lottodatei& d, int anzahl) {
     }
 }
 
+// A text file stores no largest number; its reader takes the largest number it meets, so a
+// .AS7 history grows with what it imports, as it would on loading.
+bool Waechst(const Lottodatei& d) {
+    return FormatAusName(d.Dateiname) == Lottoformat::AS7;
+}
+
+int Groesste(const Lottodatei& d) {
+    return Waechst(d) ? 49 : std::clamp<int>(d.GroessteZahl, 1, 49);
+}
+
+// Week and year without the identifier.
+int64_t Woche(const Eintrag& e) {
+    return Schluessel(e.jahrCode, static_cast<int16_t>(e.wocheKennung & 0xFF));
+}
+
 }  // namespace
+
+std::string ImportZiehungenPruefen(const Lottodatei& d, const std::vector<Importziehung>& quelle) {
+    for (const Importziehung& z : quelle)
+        if (std::string f = ZahlenPruefen(z, Groesste(d)); !f.empty()) return Abbruch(f).fehler;
+    return {};
+}
 
 Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importziehung>& quelle,
                                         const Importoptionen& o) {
@@ -105,18 +126,23 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
     if (n == 1 && d.Bitwort1[0] == 0 && d.Bitwort2[0] == 0 && d.Bitwort3[0] == 0 &&
         d.Bitwort4[0] == 0)
         n = 0;
-    // A text file stores no largest number; its reader takes the largest number it meets, so
-    // a .AS7 history grows with what it imports, as it would on loading.
-    const bool waechst = FormatAusName(d.Dateiname) == Lottoformat::AS7;
-    const int groesste = waechst ? 49 : std::clamp<int>(d.GroessteZahl, 1, 49);
+    const bool waechst = Waechst(d);
+    const int groesste = Groesste(d);
 
     // Per week, year and identifier: the numbers, and whether the draw was there before.
     // Only those can conflict: the archives themselves hold weeks with two draws of one kind
     // (a holiday Monday and the Sunday after it).
     std::unordered_map<int64_t, std::vector<std::pair<Bitworte, bool>>> bekannt;
+    // Per week and year: the numbers. A draw with the same ones is that draw whatever its
+    // identifier, so a second identifier never makes a twin of it.
+    std::unordered_map<int64_t, std::vector<Bitworte>> wochen;
     bekannt.reserve(static_cast<size_t>(n) + quelle.size());
-    for (int i = 0; i < n; ++i)
+    wochen.reserve(static_cast<size_t>(n) + quelle.size());
+    for (int i = 0; i < n; ++i) {
         bekannt[Schluessel(d.JahrCode[i], d.WocheKennung[i])].push_back({d.Zahlen(i), true});
+        wochen[Schluessel(d.JahrCode[i], static_cast<int16_t>(d.WocheKennung[i] & 0xFF))].push_back(
+            d.Zahlen(i));
+    }
 
     Importergebnis ergebnis;
     std::vector<Eintrag> neue;
@@ -127,12 +153,13 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
         const int kennung = IstMittwoch(z) ? o.kennungMittwoch : o.kennungSonst;
         if (kennung == kUeberspringen) continue;
         const Eintrag e = AlsEintrag(z, kennung);
-        auto& gleicheWoche = bekannt[Schluessel(e.jahrCode, e.wocheKennung)];
-        if (std::any_of(gleicheWoche.begin(), gleicheWoche.end(),
-                        [&](const auto& w) { return GleicheZahlen(w.first, e.worte); })) {
+        auto& woche = wochen[Woche(e)];
+        if (std::any_of(woche.begin(), woche.end(),
+                        [&](const Bitworte& w) { return GleicheZahlen(w, e.worte); })) {
             ++ergebnis.vorhanden;
             continue;
         }
+        auto& gleicheWoche = bekannt[Schluessel(e.jahrCode, e.wocheKennung)];
         if (std::any_of(gleicheWoche.begin(), gleicheWoche.end(),
                         [](const auto& w) { return w.second; }))
             return Abbruch(ImportOrt(z) + ": Die Ziehung der Woche " +
@@ -140,6 +167,7 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
                            std::to_string(JahrAusJahrCode(e.jahrCode)) + " mit Kennung " +
                            KennungOptionText(kennung) + " ist schon mit anderen Zahlen vorhanden.");
         gleicheWoche.push_back({e.worte, false});
+        woche.push_back(e.worte);
         neue.push_back(e);
         hoechste = std::max(hoechste, *std::max_element(z.zahlen.begin(), z.zahlen.end()));
     }
@@ -156,6 +184,9 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
     // In date order, so a week's draws follow each other as drawn whatever the source's order.
     std::stable_sort(neue.begin(), neue.end(),
                      [](const Eintrag& a, const Eintrag& b) { return a.datum < b.datum; });
+    const int anzahl = n + ergebnis.neu;
+    std::vector<int> reihe(static_cast<size_t>(anzahl));
+    std::vector<int16_t> alt(static_cast<size_t>(anzahl));
     for (size_t k = 0; k < neue.size(); ++k) {
         const int i = n + static_cast<int>(k);
         d.WocheKennung[i] = neue[k].wocheKennung;
@@ -164,9 +195,8 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
         d.Trefferwert[i] = 0;
         d.ImBereich[i] = -1;
     }
-    const int anzahl = n + ergebnis.neu;
     d.Leeren(anzahl);
-    StabilSortieren(d, anzahl);
+    StabilSortieren(d, reihe, alt);
     d.LetzterIndex = static_cast<int16_t>(anzahl - 1);
     if (waechst && hoechste > d.GroessteZahl) d.GroessteZahl = static_cast<int16_t>(hoechste);
     d.Geaendert = true;

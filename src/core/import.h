@@ -22,14 +22,20 @@ struct Importoptionen {
 struct Importergebnis {
     bool ok = true;
     int neu = 0;         // draws added
-    int vorhanden = 0;   // draws already there (same week, year, identifier and numbers)
+    int vorhanden = 0;   // draws already there (same week, year and numbers, any identifier)
     std::string fehler;  // why nothing was taken (German, lines ended by CR LF)
     std::string titel;   // title for the message box of fehler
 };
 
+// The message the merge would refuse the source with for its first draw that d's lottery
+// cannot take at all (count, range or doubles of its numbers); empty when there is none. Asked
+// before the user chooses identifiers, so a bad line is named first.
+std::string ImportZiehungenPruefen(const Lottodatei& d, const std::vector<Importziehung>& quelle);
+
 // Checks every draw against d.GroessteZahl (a .AS7 history takes numbers up to 49 and its
-// largest number grows with them, as its reader would set it), skips the draws already present and refuses the
-// whole import on a bad draw, on a draw whose week, year and identifier are present with other
+// largest number grows with them, as its reader would set it), skips the draws already present
+// (the same week, year and numbers, whatever the identifier: no twins) and refuses the whole
+// import on a bad draw, on a draw whose week, year and identifier are present with other
 // numbers, and beyond 32000 draws. New draws are appended with ImBereich -1 and the history is
 // sorted stably by year and week; Geaendert is set when something was added. A lone entry
 // without numbers (the placeholder of a new history) gives way to the imported draws.

@@ -1,9 +1,11 @@
 #include "core/import_befehl.h"
 
+#include <new>
 #include <sstream>
 
 #include "app/port.h"
 #include "core/bereich_auswahl.h"
+#include "core/systemfehler.h"
 #include "core/textdatei.h"
 #include "core/zahlformat.h"
 
@@ -47,10 +49,16 @@ bool LottodateiHinzufuegen(Lottodatei& d) {
     const std::string name = DateiAuswaehlen("*.json;*.csv;*.txt", kTitel);
     if (name.empty()) return false;
     std::string fehler;
+    std::optional<std::vector<Importziehung>> quelle;
     Beschaeftigt(-1);
-    const auto quelle = ImportdateiLesen(name, fehler);
+    try {
+        quelle = ImportdateiLesen(name, fehler);
+    } catch (const std::bad_alloc&) {
+        fehler = SpeichermangelText(name);
+    }
     Beschaeftigt(0);
-    if (!quelle) {
+    if (quelle) fehler = ImportZiehungenPruefen(d, *quelle);
+    if (!quelle || !fehler.empty()) {
         Meldung(fehler, flags::Ausruf, kTitel);
         return false;
     }
@@ -71,8 +79,13 @@ bool LottodateiHinzufuegen(Lottodatei& d) {
             Meldung("\"" + text + "\" sind keine zwei gültigen Kennungen.", flags::Ausruf, kTitel);
         }
     }
+    Importergebnis e;
     Beschaeftigt(-1);
-    const Importergebnis e = ZiehungenZusammenfuehren(d, *quelle, o);
+    try {
+        e = ZiehungenZusammenfuehren(d, *quelle, o);
+    } catch (const std::bad_alloc&) {
+        e = {false, 0, 0, SpeichermangelText(name), kProduktname};
+    }
     Beschaeftigt(0);
     if (!e.ok) {
         Meldung(e.fehler, e.titel == kProduktname ? flags::Ausruf : flags::Information,

@@ -4,7 +4,9 @@
 #include <chrono>
 
 #include "core/json_lesen.h"
+#include "core/lottodatei.h"
 #include "core/textdatei.h"
+#include "core/zahlformat.h"
 
 namespace zahlix {
 
@@ -43,6 +45,15 @@ std::vector<std::string_view> Felder(std::string_view zeile) {
     return felder;
 }
 
+// A lottery file holds no more draws, so a longer source cannot be taken whole anyway; the
+// bound keeps a huge file from filling the memory first.
+bool Platz(const std::vector<Importziehung>& liste, std::string& fehler) {
+    if (liste.size() < static_cast<size_t>(kMaxZiehungen)) return true;
+    fehler = "Die Datei enthält mehr als " + Gruppiert(kMaxZiehungen) +
+             " Ziehungen; so viele fasst keine Lottodatei.";
+    return false;
+}
+
 bool CsvZeileLesen(std::string_view zeile, int nr, Importziehung& z, std::string& fehler) {
     const auto felder = Felder(zeile);
     z.zeile = nr;
@@ -72,11 +83,12 @@ std::optional<std::vector<Importziehung>> CsvLesen(std::string_view text, std::s
     bool ersteZeile = true;
     int nr = 0;
     while (!text.empty()) {
-        const size_t p = text.find('\n');
-        std::string_view zeile = text.substr(0, p);
-        text.remove_prefix(p == std::string_view::npos ? text.size() : p + 1);
+        // CR LF, LF and the lone CR of old Mac exports each end a line.
+        const size_t p = text.find_first_of("\r\n");
+        const std::string_view zeile = text.substr(0, p);
+        const bool crlf = p != std::string_view::npos && text.substr(p, 2) == "\r\n";
+        text.remove_prefix(p == std::string_view::npos ? text.size() : p + (crlf ? 2 : 1));
         ++nr;
-        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
         if (Getrimmt(zeile).empty()) continue;
         // A header names its columns; a line with a digit in its first field is data.
         if (ersteZeile && Felder(zeile)[0].find_first_of("0123456789") == std::string_view::npos) {
@@ -84,6 +96,7 @@ std::optional<std::vector<Importziehung>> CsvLesen(std::string_view text, std::s
             continue;
         }
         ersteZeile = false;
+        if (!Platz(liste, fehler)) return std::nullopt;
         liste.emplace_back();
         if (!CsvZeileLesen(zeile, nr, liste.back(), fehler)) return std::nullopt;
     }
@@ -129,24 +142,29 @@ bool JsonEintragLesen(const JsonWert& w, Importziehung& z, std::string& fehler) 
 
 std::optional<std::vector<Importziehung>> JsonAuswerten(std::string_view text,
                                                         std::string& fehler) {
-    const auto dokument = JsonLesen(text, fehler);
-    if (!dokument) {
-        fehler = "Die JSON-Datei ist fehlerhaft (" + fehler + ").";
-        return std::nullopt;
+    std::vector<Importziehung> liste;
+    std::string grund;
+    const auto lesen = [&](const JsonWert& w) {
+        if (!Platz(liste, grund)) return false;
+        Importziehung& z = liste.emplace_back();
+        z.zeile = w.zeile;
+        z.eintrag = static_cast<int>(liste.size());
+        return JsonEintragLesen(w, z, grund);
+    };
+    switch (JsonListeLesen(text, "data", grund, lesen)) {
+        case JsonListe::Gelesen:
+            return liste;
+        case JsonListe::Fehlt:
+            fehler = "Die JSON-Datei enthält keine Liste \"data\" mit Ziehungen.";
+            break;
+        case JsonListe::Fehlerhaft:
+            fehler = "Die JSON-Datei ist fehlerhaft (" + grund + ").";
+            break;
+        case JsonListe::Abgebrochen:
+            fehler = grund;
+            break;
     }
-    const JsonWert* daten = &*dokument;
-    if (daten->art == JsonWert::Art::Objekt) daten = daten->Feld("data");
-    if (!daten || daten->art != JsonWert::Art::Liste) {
-        fehler = "Die JSON-Datei enthält keine Liste \"data\" mit Ziehungen.";
-        return std::nullopt;
-    }
-    std::vector<Importziehung> liste(daten->liste.size());
-    for (size_t i = 0; i < liste.size(); ++i) {
-        liste[i].zeile = daten->liste[i].zeile;
-        liste[i].eintrag = static_cast<int>(i + 1);
-        if (!JsonEintragLesen(daten->liste[i], liste[i], fehler)) return std::nullopt;
-    }
-    return liste;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -187,9 +205,15 @@ std::optional<std::vector<Importziehung>> ImportquelleLesen(std::string_view byt
                                                             std::string& fehler) {
     const std::string text = TextDekodieren(bytes);
     const size_t start = text.find_first_not_of(" \t\r\n");
-    if (start != std::string::npos && (text[start] == '{' || text[start] == '['))
-        return JsonAuswerten(text, fehler);
-    return CsvLesen(text, fehler);
+    const bool json = start != std::string::npos && (text[start] == '{' || text[start] == '[');
+    auto liste = json ? JsonAuswerten(text, fehler) : CsvLesen(text, fehler);
+    // Nothing to take is no success: the file is most likely not what the user meant.
+    if (liste && liste->empty()) {
+        fehler = json ? "Die JSON-Datei enthält keine Ziehung."
+                      : "Die Datei enthält keine Zeile mit Datum und Zahlen.";
+        return std::nullopt;
+    }
+    return liste;
 }
 
 }  // namespace zahlix

@@ -25,8 +25,9 @@ bool ImportDatumLesen(std::string_view text, int& jahr, int& monat, int& tag);
 
 // The draws of a source file. JSON is recognised by its first character ("{" or "["),
 // anything else is read as CSV: date, six numbers and an optional bonus number separated by
-// ";", "," or tab, one optional header line first, empty lines ignored. A line or entry that
-// cannot be read gives nothing and a German message naming it in fehler.
+// ";", "," or tab, one optional header line first, empty lines ignored, lines ended by CR LF,
+// LF or CR. A line or entry that cannot be read, or a file without any draw, gives nothing and
+// a German message (naming the line or entry) in fehler.
 std::optional<std::vector<Importziehung>> ImportquelleLesen(std::string_view bytes,
                                                             std::string& fehler);
 

@@ -16,16 +16,45 @@ class Leser {
   public:
     explicit Leser(std::string_view t) : t_(t) {}
 
-    std::optional<JsonWert> Dokument(std::string& fehler) {
-        JsonWert w;
-        bool gut = Wert(w, 0);
+    JsonListe Dokument(std::string_view name, const std::function<bool(const JsonWert&)>& eintrag,
+                       std::string& fehler) {
+        bool gefunden = false, abgebrochen = false;
+        const auto strom = [&](int tiefe) {
+            gefunden = true;
+            return Folge(']', tiefe, [&] {
+                JsonWert w;
+                werte_ = 0;
+                if (!Wert(w, tiefe + 1)) return false;
+                abgebrochen = !eintrag(w);
+                return !abgebrochen;
+            });
+        };
+        const auto wegwerfen = [&](int tiefe) {
+            JsonWert w;
+            werte_ = 0;
+            return Wert(w, tiefe);
+        };
+        Leerraum();
+        bool gut;
+        if (Vor('['))
+            gut = strom(0);
+        else if (Vor('{'))
+            gut = Folge('}', 0, [&] {
+                std::string n;
+                if (!Name(n)) return false;
+                Leerraum();
+                return n == name && Vor('[') ? strom(1) : wegwerfen(1);
+            });
+        else
+            gut = wegwerfen(0);
         Leerraum();
         if (gut && pos_ != t_.size()) gut = Fehler("Text nach dem Ende");
+        if (abgebrochen) return JsonListe::Abgebrochen;
         if (!gut) {
             fehler = "Zeile " + std::to_string(zeile_) + ": " + fehler_;
-            return std::nullopt;
+            return JsonListe::Fehlerhaft;
         }
-        return w;
+        return gefunden ? JsonListe::Gelesen : JsonListe::Fehlt;
     }
 
   private:
@@ -49,10 +78,13 @@ class Leser {
         return true;
     }
 
+    bool Vor(char c) const { return pos_ < t_.size() && t_[pos_] == c; }
+
     bool Wert(JsonWert& w, int tiefe) {
         Leerraum();
         w.zeile = zeile_;
         if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
+        if (++werte_ > kGroessteJsonWerte) return Fehler("zu viele Werte in einem Eintrag");
         switch (t_[pos_]) {
             case '{':
                 return Objekt(w, tiefe);
@@ -138,6 +170,16 @@ class Leser {
                 case 'u': {
                     uint32_t cp = 0;
                     if (!Hex4(cp)) return false;
+                    uint32_t tief = 0;
+                    if (cp >= 0xD800 && cp <= 0xDBFF && t_.substr(pos_, 2) == "\\u") {
+                        const size_t zurueck = pos_;
+                        pos_ += 2;
+                        if (!Hex4(tief)) return false;
+                        if (tief >= 0xDC00 && tief <= 0xDFFF)
+                            cp = 0x10000 + ((cp - 0xD800) << 10) + (tief - 0xDC00);
+                        else
+                            pos_ = zurueck;
+                    }
                     // A lone surrogate half cannot be encoded; it becomes the replacement mark.
                     if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
                     Utf8Anhaengen(s, static_cast<char32_t>(cp));
@@ -181,22 +223,28 @@ class Leser {
     bool Objekt(JsonWert& w, int tiefe) {
         w.art = JsonWert::Art::Objekt;
         return Folge('}', tiefe, [&] {
-            Leerraum();
-            if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
-            if (t_[pos_] != '"') return Fehler("Name in Anführungszeichen erwartet");
             w.namen.emplace_back();
             w.werte.emplace_back();
-            if (!Text(w.namen.back())) return false;
-            Leerraum();
-            if (pos_ >= t_.size() || t_[pos_] != ':') return Fehler("\":\" erwartet");
-            ++pos_;
-            return Wert(w.werte.back(), tiefe + 1);
+            return Name(w.namen.back()) && Wert(w.werte.back(), tiefe + 1);
         });
+    }
+
+    // A member's name and the colon after it.
+    bool Name(std::string& n) {
+        Leerraum();
+        if (pos_ >= t_.size()) return Fehler("unerwartetes Ende der Datei");
+        if (t_[pos_] != '"') return Fehler("Name in Anführungszeichen erwartet");
+        if (!Text(n)) return false;
+        Leerraum();
+        if (!Vor(':')) return Fehler("\":\" erwartet");
+        ++pos_;
+        return true;
     }
 
     std::string_view t_;
     size_t pos_ = 0;
     int zeile_ = 1;
+    std::size_t werte_ = 0;  // of the entry or member being read
     std::string fehler_;
 };
 
@@ -215,8 +263,9 @@ std::optional<int> JsonWert::Ganzzahl() const {
     return static_cast<int>(zahl);
 }
 
-std::optional<JsonWert> JsonLesen(std::string_view text, std::string& fehler) {
-    return Leser(text).Dokument(fehler);
+JsonListe JsonListeLesen(std::string_view text, std::string_view name, std::string& fehler,
+                         const std::function<bool(const JsonWert&)>& eintrag) {
+    return Leser(text).Dokument(name, eintrag, fehler);
 }
 
 }  // namespace zahlix

@@ -3,8 +3,18 @@
 #include <algorithm>
 
 #include "app/port.h"
+#include "core/textdatei.h"
 
 namespace zahlix {
+
+Dateistand DateistandLesen(const std::string& name) {
+    const std::filesystem::path p = PfadVonName(name);
+    std::error_code ec1, ec2;
+    Dateistand s{name, std::filesystem::file_size(p, ec1),
+                 std::filesystem::last_write_time(p, ec2)};
+    if (ec1 || ec2) return {};
+    return s;
+}
 
 Lottodatei::Lottodatei()
     : WocheKennung(kSlots),

@@ -10,8 +10,8 @@
 
 namespace zahlix {
 
-constexpr int kSlots = 32767;          // slots of every per-draw array, indices 0..32766
-constexpr int kMaxZiehungen = 32000;   // a history holds at most this many draws
+constexpr int kSlots = 32767;         // slots of every per-draw array, indices 0..32766
+constexpr int kMaxZiehungen = 32000;  // a history holds at most this many draws
 constexpr int16_t kJahrCode1900 = 4864;
 
 // Size and modification time of a file when the history was loaded from it or saved to it:
@@ -22,6 +22,9 @@ struct Dateistand {
     std::filesystem::file_time_type zeit{};
     bool operator==(const Dateistand&) const = default;
 };
+
+// The file's state now; the empty state when it does not exist or cannot be asked.
+Dateistand DateistandLesen(const std::string& name);
 
 struct Lottodatei {
     Lottodatei();

@@ -28,6 +28,12 @@ std::string SystemfehlerText(std::error_code ec) {
     return ec.message();
 }
 
+std::string SpeichermangelText(const std::string& datei) {
+    return "Für die Datei " + datei +
+           " reicht der Arbeitsspeicher nicht; sie wurde nicht gelesen. Die Daten des Fensters "
+           "bleiben unverändert.";
+}
+
 std::string SystemfehlerText(int fehlernummer) {
     return SystemfehlerText(std::error_code(fehlernummer, std::generic_category()));
 }

@@ -10,5 +10,7 @@ namespace zahlix {
 std::string SystemfehlerText(std::error_code ec);
 // The same for an errno value.
 std::string SystemfehlerText(int fehlernummer);
+// The message for a file whose reading ran out of memory (std::bad_alloc).
+std::string SpeichermangelText(const std::string& datei);
 
 }  // namespace zahlix

@@ -1,5 +1,9 @@
 #include "help/hilfetext.h"
 
+#include <algorithm>
+#include <new>
+
+#include "core/systemfehler.h"
 #include "core/textdatei.h"
 
 namespace zahlix {
@@ -46,6 +50,7 @@ Hilfetext::Hilfetext(std::string text) : text_(std::move(text)) {
     std::size_t pos = 0;
     while (pos < text_.size() && text_[pos] != '~') {
         const std::string_view zeile = ZeileAb(text_, pos);
+        if (index_.size() > kGroessterHilfeindex) break;
         if (!zeile.empty()) index_.push_back(IndexeintragDeuten(std::string(zeile)));
         pos += zeile.size() + 1;
     }
@@ -108,6 +113,24 @@ std::vector<std::string> Hilfetext::Themen() const {
     return themen;
 }
 
+std::string Hilfetext::Uebergroesse() const {
+    if (index_.size() > kGroessterHilfeindex) return "ihr Verzeichnis hat mehr als 2.000 Zeilen";
+    for (const Indexeintrag& e : index_)
+        if (e.schluessel.size() > kLaengsterHilfeschluessel)
+            return "eine Zeile ihres Verzeichnisses ist länger als 200 Zeichen";
+    std::size_t themen = 0;
+    for (std::size_t pos = text_.find("~~"); pos != std::string::npos;
+         pos = text_.find("~~", pos + 2)) {
+        if (pos > 0 && text_[pos - 1] != '\n') continue;
+        if (++themen > kGroessterHilfeindex) return "sie hat mehr als 2.000 Themen";
+        const std::size_t ende = std::min(text_.find('~', pos + 2), text_.size());
+        if (ende - pos > kGroesstesHilfethema)
+            return "das Thema " + std::string(ZeileAb(text_, pos + 2)).substr(0, 60) +
+                   " ist länger als 100.000 Zeichen";
+    }
+    return {};
+}
+
 std::string ThemaAmCursor(std::string_view text, std::size_t pos) {
     const std::string_view davor = text.substr(0, std::min(pos, text.size()));
     const std::size_t auf = davor.rfind(kAuf);
@@ -147,15 +170,29 @@ std::vector<std::string> Links(std::string_view text) {
 }
 
 std::optional<Hilfetext> HilfedateiLaden(const std::filesystem::path& pfad, std::string& fehler) {
-    std::string bytes;
-    if (!DateiEinlesen(pfad, bytes, fehler)) {
-        fehler = "Die Hilfe kann nicht angezeigt werden. " + fehler;
+    std::optional<Hilfetext> hilfe;
+    try {
+        std::string bytes;
+        if (!DateiEinlesen(pfad, bytes, fehler)) {
+            fehler = "Die Hilfe kann nicht angezeigt werden. " + fehler;
+            return std::nullopt;
+        }
+        if (bytes.size() > kGroessteHilfedatei) {
+            fehler = "Die Hilfedatei " + TextAusPfad(pfad) + " ist größer als 4 MB.";
+            return std::nullopt;
+        }
+        hilfe.emplace(ZeilenendenLf(TextDekodieren(bytes)));
+    } catch (const std::bad_alloc&) {
+        fehler = SpeichermangelText(TextAusPfad(pfad));
         return std::nullopt;
     }
-    Hilfetext hilfe(ZeilenendenLf(TextDekodieren(bytes)));
-    if (hilfe.Text().find("~~") == std::string::npos) {
+    if (hilfe->Text().find("~~") == std::string::npos) {
         fehler = "Die Hilfedatei " + TextAusPfad(pfad) +
                  " ist beschädigt: sie enthält kein einziges Hilfethema.";
+        return std::nullopt;
+    }
+    if (const std::string grund = hilfe->Uebergroesse(); !grund.empty()) {
+        fehler = "Die Hilfedatei " + TextAusPfad(pfad) + " wird nicht angezeigt: " + grund + ".";
         return std::nullopt;
     }
     return hilfe;

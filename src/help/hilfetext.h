@@ -31,6 +31,13 @@ enum Hilfegruppe : int {
 inline constexpr std::array<const char*, 9> kHilfemenues = {
     "Start", "Datei", "Bearbeiten", "Zeigen", "Statistik", "Analyse", "Extras", "Fenster", "Hilfe"};
 
+// Far above the shipped file (about 160 keys and topics, 66 KB), low enough that a hostile file
+// cannot freeze the window that lists and shows it.
+inline constexpr std::size_t kGroessteHilfedatei = 4u << 20;  // bytes
+inline constexpr std::size_t kGroessterHilfeindex = 2000;     // index lines, and topics
+inline constexpr std::size_t kLaengsterHilfeschluessel = 200;
+inline constexpr std::size_t kGroesstesHilfethema = 100000;  // bytes
+
 struct Indexeintrag {
     std::string schluessel;
     int gruppe = kGruppeKeine;
@@ -44,6 +51,7 @@ Indexeintrag IndexeintragDeuten(const std::string& schluessel);
 class Hilfetext {
   public:
     Hilfetext() = default;
+    // Reads no more than kGroessterHilfeindex + 1 index lines.
     explicit Hilfetext(std::string text);
 
     const std::string& Text() const { return text_; }
@@ -62,6 +70,8 @@ class Hilfetext {
     std::string NummerSchluessel(int nummer) const;
     // Every key that has a "~~" line, in file order.
     std::vector<std::string> Themen() const;
+    // Why the text is beyond the bounds above (but the size), in German; empty when within.
+    std::string Uebergroesse() const;
 
   private:
     std::string Kopieren(std::size_t position, int tiefe) const;

@@ -282,8 +282,8 @@ bool SystemSchreiben(const fs::path& datei, const Tippsystem& s, std::string& fe
         fehler = "Ein System ohne Reihen wird nicht gespeichert.";
         return false;
     }
-    Dateisperre sperre = Dateisperre::Nehmen(datei, fehler);
-    if (!sperre.Gehalten()) return false;
+    Dateisperre sperre;
+    if (!ZumSchreibenSperren(datei, sperre, fehler)) return false;
     std::string grund;
     if (!DateiSichern(TextAusPfad(datei), &grund)) {
         fehler = "Die Sicherungskopie im Ordner Datensicherungen fehlt: " + grund;

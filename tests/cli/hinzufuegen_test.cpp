@@ -1,6 +1,8 @@
 // zahlix-cli hinzufuegen and loeschen-letzte, run as the built program in a scratch folder.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "core/lottodatei.h"
@@ -153,6 +155,29 @@ TEST(CliLoeschenLetzte, BisZurLeerenDatei) {
     EXPECT_EQ(l.status, 2);
     EXPECT_EQ(l.fehler, "Die Datei t.ZX7 enthält keine Ziehung.\n");
 }
+
+#ifndef _WIN32
+// Two writers at once, 20 rounds: the file holds one more draw per writer that succeeded, and
+// a writer that failed said why.
+TEST(CliHinzufuegen, ZweiSchreiberZugleichVerlierenNichts) {
+    test::Arbeitsordner o;
+    Speichern(o / "t0.ZX7", Wochen(3));
+    const std::string p = std::string("\"") + ZAHLIX_CLI + "\" ";
+    const std::string runde =
+        "cp t0.ZX7 t.ZX7; " + p + "hinzufuegen t.ZX7 1 2 3 4 5 6 >/dev/null 2>>e & " + p +
+        "hinzufuegen t.ZX7 7 8 9 10 11 12 >/dev/null 2>>e; b=$?; wait $!; echo $? $b $(" + p +
+        "konvertieren t.ZX7 t.AS7)";
+    const std::string schleife = "for i in $(seq 20); do " + runde + "; done >l";
+    ASSERT_EQ(std::system(("cd \"" + o.pfad().string() + "\" && " + schleife).c_str()), 0);
+    std::istringstream log(test::DateiLesen(o / "l")), fehler(test::DateiLesen(o / "e"));
+    int a = 0, b = 0, n = 0, runden = 0;
+    for (std::string rest; log >> a >> b >> n && std::getline(log, rest); ++runden)
+        EXPECT_EQ(n, 3 + (a == 0) + (b == 0)) << runden;
+    EXPECT_EQ(runden, 20);
+    for (std::string z; std::getline(fehler, z);)
+        EXPECT_NE(z.find("gerade"), std::string::npos) << z;
+}
+#endif
 
 }  // namespace
 }  // namespace zahlix

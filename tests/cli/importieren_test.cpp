@@ -43,6 +43,12 @@ TEST(CliImportieren, FehlerLassenDasZielUnveraendert) {
     test::DateiSchreiben(ordner / "a.csv", "05.01.2005;1;2;3;4;5;6\n");
     test::DateiSchreiben(ordner / "konflikt.csv",
                          "12.01.2005;1;2;3;4;5;6\n05.01.2005;1;2;3;4;5;7\n");
+    test::DateiSchreiben(ordner / "leer.csv", "Datum;Zahlen\r\n\r\n");
+    // Old Mac line ends; a .AS7 history grows to the numbers it takes, as its reader would.
+    test::DateiSchreiben(ordner / "mac.csv", "15.01.2005;3;4;5;6;7;8\r22.01.2005;3;4;5;6;7;9\r");
+    test::DateiSchreiben(ordner / "t7.AS7", " 01 2005 00 02 03 04 05 06 07 00\r\n");
+    CliLauf l = Cli(ordner, "importieren mac.csv t7.AS7");
+    EXPECT_EQ(l.aus, " 2 neue Ziehungen, 0 schon vorhanden.\n") << l.fehler;
     ASSERT_EQ(Cli(ordner, "importieren a.csv t.ZX7").status, 0);
     const std::string vorher = test::DateiLesen(ordner / "t.ZX7");
     const test::CliFehlerfall faelle[] = {
@@ -52,6 +58,7 @@ TEST(CliImportieren, FehlerLassenDasZielUnveraendert) {
         {"importieren a.csv t.ZX7 --kennung-sonst ab", 1, "--kennung-sonst erwartet"},
         {"importieren a.csv t.ZX6", 1, "ZX6-Format"},
         {"importieren fehlt.csv t.ZX7", 2, "Die Datei fehlt.csv wurde nicht gefunden."},
+        {"importieren leer.csv t.ZX7", 2, "enthält keine Zeile mit Datum und Zahlen"},
         {"auswerten t.ZX7 --letzte 0 1 2", 1, "--letzte erwartet eine Anzahl von 1 bis 32000."},
         {"auswerten t.ZX7 --bereich 1/2005 1 2", 1, "--bereich erwartet WW/JJJJ-WW/JJJJ"},
         {"auswerten t.ZX7 --kennung X 1 2", 2, "Im gewählten Bereich liegt keine Ziehung."},

@@ -90,3 +90,13 @@ TEST(BereichAuswahl, LeererOderUnmoeglicherBereichAendertNichts) {
     EXPECT_EQ(Markiert(d), "xxxxxxxxxxxxxxxxxxxx");
     EXPECT_EQ(d.Titel, "01/2005-10/2005  Wo:01-53 ");
 }
+
+TEST(BereichAuswahl, ZeitraumNurGanzUndOhneRest) {
+    Bereichswahl w;
+    ASSERT_TRUE(ZeitraumLesen("01/2005-52/2006", w));
+    EXPECT_EQ(std::vector<int>({w.wocheVon, w.jahrVon, w.wocheBis, w.jahrBis}),
+              std::vector<int>({1, 2005, 52, 2006}));
+    for (const char* falsch : {"1/2005-2/2006x", "1/2005-2/2006 ", "1/2005-2/2006/7", "1/2005-2",
+                               "1/2005", "a/2005-2/2006", "1/2005+2/2006", "-1/2005-2/2006", ""})
+        EXPECT_FALSE(ZeitraumLesen(falsch, w)) << falsch;
+}

@@ -2,12 +2,18 @@
 // a history is open, a save that fails or a prompt closed with Esc on closing.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/programm.h"
 #include "app/skript_port.h"
 #include "core/atomare_datei.h"
 #include "core/dateibefehle.h"
+#include "core/dateisperre.h"
+#include "core/import_befehl.h"
+#include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "support/lotto_beispiele.h"
+#include "support/speichergrenze.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -55,6 +61,44 @@ TEST(DateiBefehleFehler, ZweiHistorienAufEinerDatei) {
     EXPECT_EQ(fb.LottodateiSpeichern(), 0);  // Ja
     EXPECT_EQ(fb.LottodateiSpeichern(), 0) << "b's own save is the file's state now";
     EXPECT_EQ(o.port.meldungen.size(), 2u);
+    // A writer holding the lock goes first; b waits for it and then sees its change too.
+    std::string fehler;
+    Dateisperre andere = Dateisperre::Nehmen(o / "l.ZX7", fehler);
+    std::thread t([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        DateiSchreiben(o / "l.ZX7", "anders");
+        andere.Freigeben();
+    });
+    EXPECT_EQ(fb.LottodateiSpeichern(), -1);
+    t.join();
+    EXPECT_EQ(o.port.meldungen.size(), 3u);
+    EXPECT_EQ(DateiLesen(o / "l.ZX7"), "anders");
+}
+
+// Files too big for the memory left: a German message each, the history as it was.
+TEST(DateiBefehleFehler, SpeichermangelLaesstDieHistorieStehen) {
+    Ordner o;
+    const std::string datei = (o / "l.ZX7").string(), quelle = (o / "q.csv").string();
+    ASSERT_EQ(LottodateiSchreiben(datei, Beispiel()), 0);
+    DateiSchreiben(o / "q.csv", std::string(100000, '\n'));
+    Lottodatei d = Beispiel();
+    const std::string vorher = *LottodateiKodieren(d, Lottoformat::AS7);
+    DateiBefehle f(d);
+    o.port.dateien = {datei, quelle};
+    SpeichergrenzeSetzen(20000);
+    EXPECT_EQ(f.LottodateiOeffnen(), -1);
+    EXPECT_FALSE(LottodateiHinzufuegen(d));
+    SpeichergrenzeSetzen(SIZE_MAX);
+    EXPECT_EQ(*LottodateiKodieren(d, Lottoformat::AS7), vorher);
+    ASSERT_EQ(o.port.meldungen.size(), 2u);
+    for (const auto& m : o.port.meldungen)
+        EXPECT_NE(m.text.find("reicht der Arbeitsspeicher nicht"), std::string::npos) << m.text;
+    EXPECT_FALSE(o.port.beschaeftigt.back());
+    // A bad line is named before the question about the identifiers.
+    DateiSchreiben(o / "q.csv", "05.01.2005;1;2;3;4;5;6\n12.01.2005;1;2;3;4;5;50\n");
+    o.port.dateien = {quelle};
+    EXPECT_FALSE(LottodateiHinzufuegen(d));
+    EXPECT_NE(o.port.MeldungsTexte().at(2).find("Zeile 2: Die Zahl 50"), std::string::npos);
 }
 
 TEST(DateiBefehleFehler, DateiOhneKennzeichenLaesstDieHistorieStehen) {

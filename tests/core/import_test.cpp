@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/json_lesen.h"
 #include "core/lottodatei_format.h"
 #include "core/lottodatei_io.h"
 #include "support/testdaten.h"
@@ -57,7 +58,7 @@ TEST(Import, GueltigeEingabenGebenDieZiehungenDesAs7Formats) {
          " 40 1955 83 03 12 13 16 23 41 07\r\n"},
         {"[{\"date\":\"2026-07-22\",\"Lottozahl\":[3,5,10,14,25,49]}]",
          " 30 2026 77 03 05 10 14 25 49 00\r\n"},
-        {"", ""},
+        {"Datum;Zahlen\r05.01.2005;1;2;3;4;5;6\r", " 01 2005 77 01 02 03 04 05 06 00\r\n"},
     };
     for (const auto& f : faelle) {
         Lottodatei d = Neu();
@@ -69,11 +70,18 @@ TEST(Import, GueltigeEingabenGebenDieZiehungenDesAs7Formats) {
 
 TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
     const std::string gut = "05.01.2005;1;2;3;4;5;6\n";
+    std::string viele = "1", lang = "[";
+    for (size_t i = 0; i < kGroessteJsonWerte; ++i) viele += ",1";
+    for (int i = 0; i < 12000; ++i) lang += R"({"date":"05.01.2005","Lottozahl":[1,2,3,4,5,6]},)";
     const struct {
         std::string quelle;
         const char* grund;
     } faelle[] = {
         {gut + "31.02.2005;1;2;3;4;5;6", "Zeile 2: ungültiges Datum \"31.02.2005\""},
+        {"\r\n\r05.01.2005;1;2;3;4;5;6\r\n\n31.02.2005;1", "Zeile 5: ungültiges Datum"},
+        {"", "keine Zeile mit Datum und Zahlen"},
+        {"Datum;Z1\n\n", "keine Zeile mit Datum und Zahlen"},
+        {"{\"data\":[]}", "Die JSON-Datei enthält keine Ziehung."},
         {gut + "12.01.2005;1;2;3;4;5", "Zeile 2: Es müssen genau 6 Zahlen sein, gefunden wurden 5"},
         {gut + "12.01.2005;1;2;3;4;5;6;7;8", "gefunden wurden 8"},
         {gut + "12.01.2005;1;2;3;4;5;50", "Zeile 2: Die Zahl 50 liegt nicht zwischen 1 und 49"},
@@ -87,6 +95,14 @@ TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
         {"{\"data\":[{\"date\":\"05.01.2005\"}]}", "ohne \"date\" und \"Lottozahl\""},
         {"{\"data\":[\n{\"date\":\"05.01.2005\",", "(Zeile 2: unerwartetes Ende der Datei)"},
         {"{\"daten\":[]}", "keine Liste \"data\""},
+        {"[{\"date\":\"\\uDC00\\uD800x\\uD83D\\uDE00\",\"Lottozahl\":[1]}]",
+         "ungültiges Datum \"\xEF\xBF\xBD\xEF\xBF\xBDx\xF0\x9F\x98\x80\""},
+        {"{\"data\":[]} []", "(Zeile 1: Text nach dem Ende)"},
+        {"[{\"date\":\"05.01.2005\",\"Lottozahl\":[1,2,3,4,5,6]}]x", "Text nach dem Ende"},
+        // Each entry and each other member is bounded, however long the file.
+        {"{\"x\":[" + viele + "],\"data\":[]}", "(Zeile 1: zu viele Werte in einem Eintrag)"},
+        {"{\"data\":[[" + viele + "]]}", "zu viele Werte"},
+        {lang + "{}]", "Eintrag 12001: Eintrag ohne"},
     };
     for (const auto& f : faelle) {
         Lottodatei d = Neu();
@@ -100,6 +116,7 @@ TEST(Import, FehlerhafteZeileVerweigertAllesMitZeilennummer) {
 }
 
 TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
+    const std::string gut = "05.01.2005;1;2;3;4;5;6\n15.01.2005;1;2;3;4;5;6";
     Lottodatei d = Neu();
     d.GroessteZahl = 45;
     ASSERT_TRUE(Importieren(d, "05.01.2005;1;2;3;4;5;6\n08.01.2005;7;8;9;10;11;12").ok);
@@ -123,6 +140,16 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
     // Other identifiers make it another draw; "-" leaves the days out.
     e = Importieren(d, "09.01.2005;1;2;3;4;5;7\n12.01.2005;1;2;3;4;5;8", {kUeberspringen, 'X'});
     EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 0 schon vorhanden.");
+
+    // A history without identifiers and no draw in common (0:0): the days but Wednesday.
+    Lottodatei ohne = Neu();
+    ASSERT_TRUE(Importieren(ohne, "08.01.2005;7;8;9;10;11;12", {0, 0}).ok);
+    std::string fehler;
+    const Importoptionen v = KennungenVorschlagen(ohne, *ImportquelleLesen(gut, fehler));
+    EXPECT_EQ(std::pair(v.kennungMittwoch, v.kennungSonst), std::pair(kUeberspringen, 0));
+    // Week, year and numbers make the draw whatever its identifier: no twins.
+    e = Importieren(ohne, "08.01.2005;7;8;9;10;11;12\n05.01.2005;1;2;3;4;5;6");
+    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 1 schon vorhanden.");
 }
 
 TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
@@ -134,11 +161,14 @@ TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {
     std::string viele;
     for (int i = 0; i < kMaxZiehungen; ++i)
         viele += std::to_string(1 + i % 28) + "." + std::to_string(1 + i / 28 % 12) + "." +
-                 std::to_string(1950 + i / 336) + ";1;2;3;4;5;" + std::to_string(6 + i % 7) + "\n";
+                 std::to_string(1950 + i / 336) + ";1;2;3;4;5;" + std::to_string(6 + i % 28) + "\n";
     const Importergebnis e = Importieren(d, viele, {'A', 'B'});
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.titel, "Kapazitätsgrenze erreicht");
     EXPECT_EQ(d.LetzterIndex, 0);
+    // One more cannot fit any lottery file: refused while reading.
+    EXPECT_NE(Importieren(d, viele + "1.1.2000;1;2;3;4;5;6").fehler.find("mehr als 32.000"),
+              std::string::npos);
 }
 
 TEST(Import, BeschaedigteDateienLaufenNieHalbEin) {

@@ -93,14 +93,6 @@ TEST(LottodateiSichern, FehlgeschlagenesSchreibenLaesstZielStehen) {
     EXPECT_EQ(LottodateiSchreiben(ziel.string(), neu), 0);
 }
 
-TEST(LottodateiSichern, NichtBeschreibbarerOrdner) {
-    Ordner o;
-    SkriptPort port;
-    EXPECT_EQ(LottodateiSchreiben((o / "fehlt" / "x.ZX7").string(), Beispiel()), -1);
-    ASSERT_EQ(port.meldungen.size(), 1u);
-    EXPECT_FALSE(fs::exists(o / "fehlt"));
-}
-
 TEST(EchteDaten, As7UeberZx7ZurueckBytegleich) {
     ZAHLIX_BRAUCHT_DATEI(quelle, "Lotto6aus49.AS7");
     Ordner o;
@@ -118,4 +110,3 @@ TEST(EchteDaten, As7UeberZx7ZurueckBytegleich) {
     EXPECT_TRUE(DateiLesen(o / "l.AS7") == DateiLesen(quelle));
     EXPECT_TRUE(port.meldungen.empty());
 }
-

@@ -6,6 +6,7 @@
 
 #include "help/chronik.h"
 #include "help/hilfeschluessel.h"
+#include "support/speichergrenze.h"
 #include "support/testdaten.h"
 
 namespace zahlix {
@@ -13,8 +14,8 @@ namespace {
 
 const char* const kDatei =
     "Lotto\nLotto-Auswertung\n\nMenü.Datei.Öffnen\nDialog.Optionen\nFremd.Etwas\n"
-    "Menü.Unbekannt.X\n~#1\n~~Lotto\nKurz «Lotto-Auswertung» und «Einführung».\n"
-    "~»Einführung\n~~Lotto-Auswertung\nLang.\n~#12\n~~Menü.Datei.Öffnen\nÖffnet.\n"
+    "Menü.Unbekannt.X\n~#12\n~~Menü.Datei.Öffnen\nÖffnet.\n~#1\n~~Lotto\n"
+    "Kurz «Lotto-Auswertung» und «Einführung».\n~»Einführung\n~~Lotto-Auswertung\nLang.\n"
     "~~Einführung\nStart «offen\n~~Schleife\nA\n~»Schleife\n";
 
 TEST(Hilfetext, IndexGruppenUndTitel) {
@@ -88,6 +89,37 @@ TEST(Hilfedatei, BeschaedigtMitMeldungWindows1252Gelesen) {
     const auto h = HilfedateiLaden(ordner / "ZX2005.ZXH", fehler);
     ASSERT_TRUE(h);
     EXPECT_EQ(h->Thema("Menü.Datei.X"), "Menü.Datei.X\n«Y»\n");
+}
+
+// Bounds far above the shipped file keep a hostile one from freezing the window.
+TEST(Hilfedatei, UebergrosseWirdAbgewiesen) {
+    test::Arbeitsordner ordner;
+    const auto mal = [](std::size_t n, const std::string& s) {
+        std::string r;
+        while (n-- > 0) r += s;
+        return r;
+    };
+    const std::string thema = "~~A\nx\n";
+    const std::pair<std::string, const char*> faelle[] = {
+        // "": it loads
+        {mal(2000, "A\n") + mal(2000, thema), ""},
+        {mal(2001, "A\n") + thema, "Verzeichnis hat mehr als 2.000 Zeilen"},
+        {mal(2001, thema), "mehr als 2.000 Themen"},
+        {std::string(201, 'A') + "\n" + thema, "länger als 200 Zeichen"},
+        {"~~A\n" + std::string(99997, 'x'), "Thema A ist länger als 100.000 Zeichen"},
+        {thema + mal(4u << 18, "xxx\n"), "größer als 4 MB"},
+        {"~~A\n" + std::string(99996, 'x'), ""}};
+    std::string fehler;
+    for (const auto& [text, grund] : faelle) {
+        test::DateiSchreiben(ordner / "ZX2005.ZXH", text);
+        fehler.clear();
+        EXPECT_EQ(HilfedateiLaden(ordner / "ZX2005.ZXH", fehler).has_value(), !*grund) << fehler;
+        EXPECT_NE(fehler.find(grund), std::string::npos) << fehler;
+    }
+    test::SpeichergrenzeSetzen(20000);
+    EXPECT_FALSE(HilfedateiLaden(ordner / "ZX2005.ZXH", fehler));
+    test::SpeichergrenzeSetzen(SIZE_MAX);
+    EXPECT_NE(fehler.find("Arbeitsspeicher"), std::string::npos) << fehler;
 }
 
 }  // namespace

@@ -29,9 +29,7 @@ fs::path SharedFile(const std::string& name) {
     return fs::exists(dir / datei, ec) ? dir / datei : fs::path{};
 }
 
-fs::path Quelle(const std::string& relative) {
-    return fs::path(ZAHLIX_TEST_SOURCE) / relative;
-}
+fs::path Quelle(const std::string& relative) { return fs::path(ZAHLIX_TEST_SOURCE) / relative; }
 
 std::string DateiLesen(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -55,8 +53,7 @@ bool OhneRootRechte(const std::function<bool()>& pruefung) {
             ::_exit(ok ? 0 : 1);
         }
         int status = 0;
-        return kind > 0 && ::waitpid(kind, &status, 0) == kind && WIFEXITED(status) &&
-               WEXITSTATUS(status) == 0;
+        return ::waitpid(kind, &status, 0) == kind && WIFEXITED(status) && !WEXITSTATUS(status);
     }
 #endif
     return pruefung();

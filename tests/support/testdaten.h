@@ -18,14 +18,13 @@ std::string DateiLesen(const std::filesystem::path& p);
 void DateiSchreiben(const std::filesystem::path& p, const std::string& bytes);
 
 // Runs pruefung as the user "nobody" in a child process when the tests run as root (whom file
-// modes do not stop), else right here; its result (false when the child failed). The folders
-// it needs must be open to that user.
+// modes do not stop), else right here; its result. Its folders must be open to that user.
 bool OhneRootRechte(const std::function<bool()>& pruefung);
-constexpr int kNobody = 65534;
+constexpr unsigned kNobody = 65534;
 
 // A fresh empty folder below the system temp folder, removed again on destruction.
 class Arbeitsordner {
-  public:
+public:
     Arbeitsordner();
     ~Arbeitsordner();
     Arbeitsordner(const Arbeitsordner&) = delete;
@@ -33,13 +32,13 @@ class Arbeitsordner {
     const std::filesystem::path& pfad() const { return pfad_; }
     std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
 
-  private:
+private:
     std::filesystem::path pfad_;
 };
 
 }  // namespace zahlix::test
 
 // Declares `var` as the path of ../shared/data/<name>; skips the current test when it is absent.
-#define ZAHLIX_BRAUCHT_DATEI(var, name)                                 \
-    const std::filesystem::path var = ::zahlix::test::SharedFile(name); \
+#define ZAHLIX_BRAUCHT_DATEI(var, name)                                        \
+    const std::filesystem::path var = ::zahlix::test::SharedFile(name);     \
     if (var.empty()) GTEST_SKIP() << "../shared/data/" name " fehlt"

@@ -48,6 +48,9 @@ class HilfeFenster : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // Saves the working copy where edits go (HilfeBearbeitungsziel), false with the reason
+    // shown.
+    bool DateiSchreiben();
     void ChronikAnzeigen();
     void MenuesFuellen();
     void ListeUmschalten();

@@ -59,39 +59,35 @@ bool HilfeFenster::Speichern() {
     if (ansicht_->currentWidget() != rtHilfe1_ || !geaendert_) return false;
     if (Meldung("Änderungen speichern?", flags::Frage | flags::JaNein, "Hilfe") != kJa)
         return false;
-    std::string fehler;
-    const std::string text = ZeilenendenCrLf(rtHilfe1_->toPlainText().toStdString());
-    if (!DateiAtomarSchreiben(Dateien().hilfe, text, fehler)) {
-        Meldung(fehler, flags::Kritisch, "Hilfe");
-        return false;
-    }
+    if (!DateiSchreiben()) return false;
     Laden();
     ansicht_->setCurrentWidget(rtHilfe2_);
     ChronikAnzeigen();
     return true;
 }
 
+bool HilfeFenster::DateiSchreiben() {
+    const std::filesystem::path ziel = HilfeBearbeitungsziel();
+    std::string fehler;
+    const std::string text = ZeilenendenCrLf(rtHilfe1_->toPlainText().toStdString());
+    if (!DateiAtomarSchreiben(ziel, text, fehler)) {
+        Meldung(fehler, flags::Kritisch, "Hilfe");
+        return false;
+    }
+    Dateien().hilfe = ziel;
+    return true;
+}
+
 void HilfeFenster::closeEvent(QCloseEvent* e) {
     if (geaendert_) {
         ansicht_->setCurrentWidget(rtHilfe1_);
-        // Nein closes without the edits; Esc and a failed save keep the window open.
+        // Nein closes without the edits; Esc and a failed save keep the window open, also at
+        // the end of the program, which then stays as well.
         const int16_t antwort = Meldung("Die Hilfedatei wurde geändert. Änderungen speichern?",
                                         flags::Frage | flags::JaNein, "Hilfe");
-        if (antwort == kAbbrechen && !ProgrammEndet()) {
+        if (antwort == kAbbrechen || (antwort == kJa && !DateiSchreiben())) {
             e->ignore();
             return;
-        }
-        if (antwort == kJa) {
-            std::string fehler;
-            const std::string text = ZeilenendenCrLf(rtHilfe1_->toPlainText().toStdString());
-            if (!DateiAtomarSchreiben(Dateien().hilfe, text, fehler)) {
-                Meldung(fehler, flags::Kritisch, "Hilfe");
-                // At the end of the program the frame must be able to close every window.
-                if (!ProgrammEndet()) {
-                    e->ignore();
-                    return;
-                }
-            }
         }
     }
     e->accept();

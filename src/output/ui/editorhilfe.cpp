@@ -9,9 +9,11 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <new>
 
 #include "app/port.h"
 #include "core/atomare_datei.h"
+#include "core/systemfehler.h"
 #include "output/rtf.h"
 #include "output/zwischenspeicher_logik.h"
 
@@ -50,14 +52,18 @@ QString MarkierterText(const QTextEdit& rt) {
 
 bool DokumentLaden(const std::string& name, QString& text, const QString& titel) {
     std::string bytes, fehler;
-    if (!DateiEinlesen(PfadVonName(name), bytes, fehler)) {
-        Meldung(fehler, flags::Kritisch, S(titel));
-        return false;
+    try {
+        if (DateiEinlesen(PfadVonName(name), bytes, fehler)) {
+            const bool rtf = Endung4(name) == ".RTF" && SiehtAusWieRtf(bytes);
+            const std::string utf8 = rtf ? RtfLesen(bytes) : TextDekodieren(bytes);
+            text = Q(zahlix::ZeilenendenLf(utf8));
+            return true;
+        }
+    } catch (const std::bad_alloc&) {
+        fehler = SpeichermangelText(name);
     }
-    const bool rtf = Endung4(name) == ".RTF" && SiehtAusWieRtf(bytes);
-    const std::string utf8 = rtf ? RtfLesen(bytes) : TextDekodieren(bytes);
-    text = Q(zahlix::ZeilenendenLf(utf8));
-    return true;
+    Meldung(fehler, flags::Kritisch, S(titel));
+    return false;
 }
 
 bool DokumentSpeichern(const std::string& name, const QString& text, bool alsRtf, int punktgroesse,

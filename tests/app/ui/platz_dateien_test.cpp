@@ -117,6 +117,14 @@ TEST_F(Dateisuche, HilfedateiBeimProgrammSonstInstalliertSonstImStartordner) {
     AnwendungsdateienSetzen(ordner.pfad(), programm / "bin");
     EXPECT_EQ(Dateien().hilfe, programm / "bin" / "ZX2005.ZXH");
 
+    // A copy the user saved in the start folder after the shipped one is his edited help.
+    std::filesystem::last_write_time(
+        ordner / "zx2005.zxh",
+        std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    AnwendungsdateienSetzen(ordner.pfad(), programm / "bin");
+    EXPECT_EQ(Dateien().hilfe, ordner.pfad() / "zx2005.zxh");
+    EXPECT_EQ(HilfeBearbeitungsziel(), Dateien().hilfe);
+
     AnwendungsdateienSetzen(ordner.pfad(), ordner.pfad() / "fehlt");
     EXPECT_EQ(Dateien().hilfe, ordner.pfad() / "zx2005.zxh");
 

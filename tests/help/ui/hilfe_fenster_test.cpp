@@ -187,5 +187,33 @@ TEST_F(HilfeTest, BearbeitenSpeichertAtomarUndFehlendeDateiWirdGemeldet) {
     EXPECT_TRUE(Anzeige(hilfe)->toPlainText().contains("wurde nicht gefunden"));
 }
 
+// Edits of an installed help go to a copy in the start folder; at the end of the program, Esc
+// and a failed save keep the program open.
+TEST_F(HilfeTest, BeimBeendenGehenBearbeitungenNichtVerloren) {
+    test::Arbeitsordner installiert;
+    const std::string mitgeliefert = test::DateiLesen(ordner / kHilfedatei);
+    test::DateiSchreiben(installiert / kHilfedatei, mitgeliefert);
+    std::filesystem::remove(ordner / kHilfedatei);
+    Dateien().hilfe = installiert / kHilfedatei;
+    ui::HilfeZeigen();
+    QWidget* hilfe = ui::FensterSuchen("fHilfe");
+    ASSERT_NE(hilfe, nullptr);
+    QTest::keyClick(Anzeige(hilfe), Qt::Key_O, Qt::ControlModifier);
+    hilfe->findChild<QPlainTextEdit*>("rtHilfe1")->appendPlainText("Eigene Zeile");
+    std::filesystem::create_directory(ordner / kHilfedatei);  // the copy cannot be written
+    for (Taste speichern : {Taste::Geschlossen, Taste::Erste}) {
+        port.tasten = {Taste::Erste, speichern};
+        EXPECT_FALSE(rahmen->close());
+        EXPECT_FALSE(ui::ProgrammEndet());
+        EXPECT_EQ(ui::FensterSuchen("fHilfe"), hilfe);
+    }
+    std::filesystem::remove(ordner / kHilfedatei);
+    port.tasten = {Taste::Erste, Taste::Erste};
+    EXPECT_TRUE(rahmen->close());
+    EXPECT_EQ(test::DateiLesen(installiert / kHilfedatei), mitgeliefert);
+    EXPECT_NE(test::DateiLesen(ordner / kHilfedatei).find("Eigene Zeile"), std::string::npos);
+    EXPECT_EQ(Dateien().hilfe, ordner / kHilfedatei);
+}
+
 }  // namespace
 }  // namespace zahlix

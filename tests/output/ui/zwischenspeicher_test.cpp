@@ -15,6 +15,7 @@
 #include "app/skript_port.h"
 #include "output/rtf.h"
 #include "output/ui/drucker.h"
+#include "support/speichergrenze.h"
 #include "support/testdaten.h"
 
 using namespace zahlix;
@@ -177,6 +178,12 @@ TEST(Zwischenspeicher, FehlerBeimOeffnenUndSpeichernBehaltenDokumentUndName) {
     port.dateien = {(ordner / "kein" / "ordner.TXT").string()};
     Klick(w, 1);
     EXPECT_EQ(port.meldungen.size(), 2u);
+    test::DateiSchreiben(ordner / "gross.TXT", std::string(100000, 'x'));
+    port.dateien = {(ordner / "gross.TXT").string()};
+    test::SpeichergrenzeSetzen(20000);
+    Klick(w, 0);
+    test::SpeichergrenzeSetzen(SIZE_MAX);
+    EXPECT_NE(port.meldungen.back().text.find("Arbeitsspeicher"), std::string::npos);
     EXPECT_EQ(Text(w), "bleibt");
     EXPECT_EQ(w.windowTitle(), "Zwischenspeicher: OhneName.TXT");
 }
