@@ -17,6 +17,7 @@
 #include "determination/analyse.h"
 #include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/auswertung.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "output/ui/zwischenspeicher.h"
 #include "shell/optionen.h"
@@ -167,10 +168,9 @@ void ErmittlungFenster::BereichNeuEinstellen() {
     if (Laeuft()) return;
     const QString vorher = bzHilfe_->text();
     StatusZeigen(u(" Auswertebereich wird neu eingestellt..."));
-    Bereichswerte b;
-    BereichTextLesen(bereichText_, b);
-    if (BereichBearbeiten(b)) {
-        bereichText_ = BereichText(b);
+    daten_->Titel = bereichText_;
+    if (EigenenBereichEinstellen(this, *daten_)) {
+        bereichText_ = daten_->Titel;
         BereichInTitel();
     }
     ZahlenVerfuegbarkeit();

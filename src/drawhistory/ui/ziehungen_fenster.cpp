@@ -21,6 +21,7 @@
 #include "core/bereich.h"
 #include "drawhistory/drucktext.h"
 #include "drawhistory/ui/ziehungen_grafik.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "output/ui/drucker.h"
 
 namespace zahlix::ui {
@@ -250,13 +251,13 @@ void ZiehungenFenster::Drucken() {
 
 void ZiehungenFenster::BereichEinstellen() {
     if (druckt_) return;
-    BereichTextLesen(bereichText_);
     const QString vorher = bzHilfe_->text();
     HilfezeileZeigen(U("Auswertebereich einstellen..."));
-    const bool ok = BereichBearbeiten(Auswertebereich());
+    daten_->Titel = bereichText_;
+    const bool ok = EigenenBereichEinstellen(this, *daten_);
     HilfezeileZeigen(vorher);
     if (!ok) return;
-    bereichText_ = BereichText();
+    bereichText_ = daten_->Titel;
     wahl_.alle = false;
     BildlaufSetzen();
     Neuzeichnen();

@@ -11,6 +11,7 @@
 
 #include "app/port.h"
 #include "core/bereich.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "output/ui/drucker.h"
 #include "output/ui/editorhilfe.h"
 #include "statistics/ui/grafik_bild.h"
@@ -242,12 +243,13 @@ void StatistikFenster::BereichEinstellen() {
     if (laeuft_) return;
     const QString vorher = bzHilfe_->text();
     Status(QStringLiteral(" Auswertebereich wird neu eingestellt..."));
-    BereichTextLesen(daten_.Titel);
-    if (BereichBearbeiten(Auswertebereich())) {
-        daten_.Titel = BereichText();
-        bzAuswertebereich_->setText(QStringLiteral("Bereich - ") + Q(daten_.Titel));
-    }
+    const bool neu = EigenenBereichEinstellen(this, daten_);
     Status(vorher);
+    if (!neu) return;
+    bzAuswertebereich_->setText(QStringLiteral("Bereich - ") + Q(daten_.Titel));
+    TitelAnzeigen();
+    // A shown result would belong to the old range.
+    if (hatErgebnis_) Ermitteln();
 }
 
 void StatistikFenster::Drucken() {

@@ -2,13 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 
 #include "auswertung_testhilfe.h"
+#include "core/bereich_auswahl.h"
+#include "determination/ui/ermittlung_fenster.h"
+#include "drawhistory/ui/ziehungen_fenster.h"
 #include "evaluation/ui/bereich_dialog.h"
+#include "statistics/ui/statistik_fenster.h"
+#include "support/lotto_beispiele.h"
 
 namespace zahlix::test {
 namespace {
@@ -76,6 +84,55 @@ TEST(BereichUndImport, BereichKnopfMenueUndAufheben) {
     Kind<QAction>(w, "mAuswertebereichAufheben")->trigger();
     EXPECT_EQ(Reihen(w), 4);
     EXPECT_FALSE(f->Daten().Geaendert);  // a range is a view, never a change of the file
+}
+
+// "&Bereich" of the statistics, draw and analysis windows narrows the window's own copy and
+// recomputes there; the evaluation window's shared range stays as it was.
+TEST(BereichUndImport, KindfensterStellenIhrenBereichEin) {
+    SkriptPort port;
+    Lottodatei d = HistorieAus({{1, 2020, 0, {1, 2, 3, 4, 5, 6}, 0},
+                                {2, 2020, 0, {1, 8, 9, 10, 11, 12}, 0},
+                                {3, 2020, 0, {1, 13, 14, 15, 16, 17}, 0}});
+    BereichAufheben(d);
+    const Bereichswerte gemeinsam = Auswertebereich();
+    auto label = [](QWidget* w, const char* n) { return Text(w, n).substr(Text(w, n).size() - 9); };
+    const struct {
+        std::function<QWidget*()> neu;
+        std::function<std::string(QWidget*)> zustand;
+        std::string vorher, nachher;
+    } faelle[] = {
+        {[] {
+             auto* s = new ui::StatistikFenster;
+             s->ArtWaehlen(QStringLiteral("Zahlen wie oft"));
+             s->Ermitteln();
+             return s;
+         },
+         [&](QWidget* w) {
+             return label(w, "bzAuswertebereich") + "|" +
+                    Kind<QListWidget>(w, "lNormal")->item(0)->text().right(1).toStdString();
+         },
+         "Wo:01-53 |3", " Letzte 2|2"},
+        {[] { return new ui::ZiehungenFenster; },
+         [](QWidget* w) { return std::to_string(Kind<QScrollBar>(w, "vbReihen")->maximum()); }, "2",
+         "1"},
+        {[] { return new ui::ErmittlungFenster; },
+         [](QWidget* w) {
+             return Kind<QGroupBox>(w, "rSumme")->title().right(9).toStdString() +
+                    (Zahl(w, 2)->isEnabled() ? "|2 frei" : "|2 gesperrt");
+         },
+         "Wo:01-53 |2 frei", " Letzte 2|2 gesperrt"},
+    };
+    for (const auto& f : faelle) {
+        DatenUebergeben(d);
+        std::unique_ptr<QWidget> w(f.neu());
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        EXPECT_EQ(f.zustand(w.get()), f.vorher);
+        BereichSkript s("oLetzte", 2, "");
+        QTest::mouseClick(Kind<QAbstractButton>(w.get(), "bToolbar_1"), Qt::LeftButton);
+        EXPECT_EQ(s.aufrufe, 1);
+        EXPECT_EQ(f.zustand(w.get()), f.nachher) << w->objectName().toStdString();
+        EXPECT_EQ(Auswertebereich(), gemeinsam);
+    }
 }
 
 TEST(BereichUndImport, DateiHinzufuegenUebernimmtUndMeldet) {
