@@ -33,8 +33,8 @@ class DateiBefehle {
     explicit DateiBefehle(Lottodatei& d, DateiFensterRueckrufe r = {});
 
     // Loads the handed-over file (Programm().uebergabeDatei, cleared) or asks with the file
-    // dialog. A failed load leaves the empty history; a cancelled dialog keeps the history
-    // and its Geaendert flag. In every case the range spans the history afterwards.
+    // dialog. A failed load leaves the empty history; a cancelled dialog keeps the history,
+    // its range and its Geaendert flag. A loaded file starts with all its draws in range.
     // Returns 0 when a file was loaded, else -1.
     int16_t LottodateiOeffnen();
     // Writes the history to Dateiname in its format (asking first for the lossy ones, and

@@ -84,6 +84,23 @@ TEST(BereichUndImport, BereichKnopfMenueUndAufheben) {
     Kind<QAction>(w, "mAuswertebereichAufheben")->trigger();
     EXPECT_EQ(Reihen(w), 4);
     EXPECT_FALSE(f->Daten().Geaendert);  // a range is a view, never a change of the file
+
+    // A cancelled open keeps history and range; an opened file starts with all its draws.
+    {
+        BereichSkript s("oLetzte", 2, "");
+        Kind<QAction>(w, "mAuswertebereichEinstellen")->trigger();
+    }
+    Kind<QAction>(w, "mDateiOeffnen")->trigger();
+    EXPECT_EQ(Reihen(w), 2);
+    EXPECT_EQ(Text(w, "bzBereich"), "Bereich - 02/2020-02/2020  Wo:01-53  Letzte 2");
+    port.dateien.push_back(
+        As7(ordner, "u.AS7",
+            {" 05 2021 00 01 02 03 04 05 06 00", " 06 2021 00 01 02 03 04 05 07 00",
+             " 07 2021 00 01 02 03 04 05 08 00"})
+            .string());
+    Kind<QAction>(w, "mDateiOeffnen")->trigger();
+    EXPECT_EQ(Reihen(w), 3);
+    EXPECT_EQ(Text(w, "bzBereich"), "Bereich - 05/2021-07/2021  Wo:01-53 ");
 }
 
 // "&Bereich" of the statistics, draw and analysis windows narrows the window's own copy and
