@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 #include <filesystem>
 
@@ -194,6 +194,12 @@ void ErmittlungFenster::ErgebnisZeigen(const std::string& block, const std::stri
     vorne.insertText(text);
     rtErmittlung_->moveCursor(QTextCursor::Start);
     if (!manuell && auchZwischenspeicher) TextEinfuegen(block);
+}
+
+void ErmittlungFenster::ErgebnisfeldLeeren() {
+    if (Laeuft()) return;
+    rtErmittlung_->clear();
+    zahlenzeilen_.clear();
 }
 
 void ErmittlungFenster::SteuerungSperren(bool laeuft) {

@@ -1,6 +1,7 @@
 // Construction and layout of the analysis window.
 #include "determination/ui/ermittlung_fenster.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +14,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -87,10 +88,24 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     haupt->addLayout(oben);
 
     auto* ergebnis = new QHBoxLayout;
-    rtErmittlung_ = new QTextEdit(this);
+    // Plain text keeps the layout to the blocks on screen: a block put in front of thousands
+    // costs what the first one did.
+    rtErmittlung_ = new QPlainTextEdit(this);
     rtErmittlung_->setObjectName("rtErmittlung");
     rtErmittlung_->setReadOnly(true);
-    rtErmittlung_->setLineWrapMode(QTextEdit::NoWrap);
+    rtErmittlung_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* leeren = new QAction(u("Ergebnisfeld &leeren"), this);
+    leeren->setObjectName("mErgebnisfeldLeeren");
+    connect(leeren, &QAction::triggered, this, &ErmittlungFenster::ErgebnisfeldLeeren);
+    rtErmittlung_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rtErmittlung_, &QWidget::customContextMenuRequested, this,
+            [this, leeren](const QPoint& p) {
+                std::unique_ptr<QMenu> m(rtErmittlung_->createStandardContextMenu(p));
+                m->addSeparator();
+                m->addAction(leeren);
+                leeren->setEnabled(!Laeuft() && !rtErmittlung_->document()->isEmpty());
+                m->exec(rtErmittlung_->viewport()->mapToGlobal(p));
+            });
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);

@@ -30,7 +30,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QTextEdit;
+class QPlainTextEdit;
 class QToolButton;
 
 #include "determination/analyse.h"
@@ -96,6 +96,8 @@ class ErmittlungFenster : public QWidget {
     void ErgebnisZeigen(const std::string& block, const std::string& zahlenzeile,
                         bool auchZwischenspeicher);
     void SteuerungSperren(bool laeuft);
+    // Empties the result box (its pop-up menu); the numbers lines it held are forgotten.
+    void ErgebnisfeldLeeren();
     // the run (ermittlung_lauf.cpp)
     bool Pruefen(Analyseart art);
     void Wiederholen(Analyseart art);
@@ -140,7 +142,7 @@ class ErmittlungFenster : public QWidget {
     QPushButton* bUmsortieren_ = nullptr;
     QLabel* bzFrage_ = nullptr;
     QLabel* bzHilfe_ = nullptr;
-    QTextEdit* rtErmittlung_ = nullptr;
+    QPlainTextEdit* rtErmittlung_ = nullptr;
     std::array<QListWidget*, 2> lZerlegung_{};
     QWidget* rListen_ = nullptr;
 };

@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include "app/port.h"

@@ -7,10 +7,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -43,7 +43,9 @@ class ErmittlungFensterTest : public ::testing::Test {
     QPushButton* Zahl(int n) {
         return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1)));
     }
-    std::string Ergebnis() { return Kind<QTextEdit>("rtErmittlung")->toPlainText().toStdString(); }
+    std::string Ergebnis() {
+        return Kind<QPlainTextEdit>("rtErmittlung")->toPlainText().toStdString();
+    }
 
     SkriptPort port;
     std::unique_ptr<ui::ErmittlungFenster> fenster;
@@ -110,6 +112,11 @@ TEST_F(ErmittlungFensterTest, GleicheZahlenNurEinmalImErgebnisfeld) {
     EXPECT_EQ(text.find("* Lotto-Analyse", 1), std::string::npos) << text;
     // each determination starts again from the user's marks
     EXPECT_TRUE(Zahl(49)->isChecked());
+    // an emptied box takes the same numbers again
+    Kind<QAction>("mErgebnisfeldLeeren")->trigger();
+    EXPECT_EQ(Ergebnis(), "");
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_EQ(Ergebnis().find("* Lotto-Analyse"), 0u);
 }
 
 TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {
