@@ -125,6 +125,9 @@ class ErmittlungFenster : public QWidget {
     std::optional<Analyseart> listenArt_;
     std::vector<std::string> liste_, sortiert_;
     QSet<QString> zahlenzeilen_;  // numbers lines of the blocks in the result box
+    // Inside a cycle of determinations the status of each one waits for the cycle's end.
+    bool imZyklus_ = false;
+    QString zyklusStatus_;
 
     std::array<QPushButton*, 49> kZahl_{};
     std::array<QPushButton*, 3> bZahlenSperren_{};

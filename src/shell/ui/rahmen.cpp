@@ -32,9 +32,12 @@ const QString kRahmenTitel = QStringLiteral("Zahlix Freeware");
 }
 
 std::string BeendenFrage() {
-    return "Zahlix beenden?\r\n\r\n"
-           "Vielen Dank, dass Sie Zahlix Freeware benutzen.\r\n\r\n"
-           "Neue Versionen, Lottodateien und Tipps finden Sie auf www.zahlix.de.";
+    return std::string(
+               "Zahlix beenden?\r\n\r\n"
+               "Vielen Dank, dass Sie Zahlix Freeware benutzen.\r\n\r\n"
+               "Antworten auf Ihre Fragen finden Sie in der Hilfe (Taste F1), zum "
+               "Beispiel im Thema \"") +
+           kBeendenHilfethema + "\".";
 }
 
 Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {

@@ -37,7 +37,8 @@ class QToolBar;
 
 namespace zahlix::ui {
 
-// The close request's question.
+// The close request's question; it points to this topic of the program's help.
+inline constexpr const char* kBeendenHilfethema = "Zahlix.Wie kann ich?";
 std::string BeendenFrage();
 // The Quick-Info text while no child window is open.
 QString RahmenQuickInfo();

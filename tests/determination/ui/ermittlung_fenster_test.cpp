@@ -80,7 +80,9 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
     Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral("Bis Stop"));
     bool geschlossen = true, notbremse = false;
+    QString status;
     QTimer::singleShot(300, fenster.get(), [&] {
+        status = Kind<QLabel>("bzHilfe")->text();
         geschlossen = fenster->close();
         QTest::keyClick(fenster.get(), Qt::Key_Escape);
     });
@@ -92,6 +94,8 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
     EXPECT_FALSE(geschlossen);
     EXPECT_FALSE(notbremse);
+    EXPECT_EQ(status.toStdString(), " Ermittlung läuft - 'Stop' oder Esc hält sie an");
+    EXPECT_EQ(Kind<QLabel>("bzHilfe")->text().toStdString(), " Ermittlung angehalten");
     EXPECT_FALSE(fenster->Laeuft());
     EXPECT_EQ(port.MeldungsTexte(),
               (std::vector<std::string>{kWarnungBisStop, kMeldungSchliessenLaeuft}));

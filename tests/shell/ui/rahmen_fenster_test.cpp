@@ -22,6 +22,7 @@
 #include "app/programm.h"
 #include "app/ui/fenster.h"
 #include "app/ui/qt_port.h"
+#include "help/hilfetext.h"
 #include "rahmen_hilfen_test.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
@@ -234,6 +235,9 @@ TEST_F(RahmenTest, BeendenFragtUndSchliesstKinderfenster) {
     ui::ProgrammBeenden();
     ASSERT_EQ(port.meldungen.size(), 1u);
     EXPECT_EQ(port.meldungen[0].text, ui::BeendenFrage());
+    std::string fehler;
+    const auto hilfe = HilfedateiLaden(test::Quelle("../data/ZX2005.ZXH"), fehler);
+    EXPECT_TRUE(hilfe && hilfe->Thema(ui::kBeendenHilfethema)) << fehler;
     EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
     EXPECT_TRUE(rahmen->isVisible());
     EXPECT_EQ(a->schliessen, 0);
