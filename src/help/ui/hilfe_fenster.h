@@ -46,11 +46,14 @@ class HilfeFenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     void ChronikAnzeigen();
     void MenuesFuellen();
     void ListeUmschalten();
+    // Enter in the list of all topics: a typed part that only one key contains opens it.
+    void SucheBestaetigen();
 
     Hilfetext hilfe_;
     Hilfechronik chronik_;
