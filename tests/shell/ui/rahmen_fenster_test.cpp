@@ -196,6 +196,10 @@ TEST_F(RahmenTest, ZahlenablageKopiertUndFuegtNurFreigegebeneEin) {
     EXPECT_FALSE(Aktion("mZahlenKopieren")->isEnabled());
     EXPECT_FALSE(ui::ZahlenKopieren(rahmen->AktivesFenster()));
     EXPECT_EQ(Zahlenablage()[2], 0);
+    // The number menu shows only where it acts.
+    EXPECT_FALSE(Aktion("mZahlenfeld_Titel")->isVisible());
+    ui::FensterZeigen(new KindFenster("fErmittlung", "AN", "", 49, false));
+    EXPECT_TRUE(Aktion("mZahlenfeld_Titel")->isVisible());
 }
 
 TEST_F(RahmenTest, VerschachtelteArbeitBehaeltSanduhrUndBlinkt) {
