@@ -11,8 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,7 +108,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);
     rtErmittlung_->setFont(mono);
-    rtErmittlung_->setMinimumHeight(120);
+    rtErmittlung_->setMinimumHeight(QFontMetrics(mono).lineSpacing() * 4 + 12);
     ergebnis->addWidget(rtErmittlung_, 1);
 
     // The two lists of the decomposition check, one visible at a time, beside the results.
@@ -123,6 +121,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
         l->setFont(mono);
         l->setVisible(i == 0);
         l->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(34, 'X')));
+        l->setMinimumHeight(QFontMetrics(mono).lineSpacing() * 3);
         lZerlegung_[static_cast<size_t>(i)] = l;
         listen->addWidget(l, 1);
     }
@@ -151,25 +150,12 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
 
     // Esc must reach the window whichever control has the focus.
     qApp->installEventFilter(this);
-    resize(900, 640);
 
     ZaehlerLoeschen();
     StatusZeigen(u(" Analyse wählen und mit 'Ermitteln' starten"));
     ZahlenVerfuegbarkeit();
     BereichInTitel();
     ArtWaehlen(cErmittlungart_->currentText());
-}
-
-void ErmittlungFenster::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (gezeigt_) return;
-    gezeigt_ = true;
-    // The first opening stays inside the frame's client area, as far as the layout allows.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    QMdiArea* flaeche = sub ? sub->mdiArea() : nullptr;
-    if (!flaeche) return;
-    const QSize platz = flaeche->viewport()->size() - QSize(sub->x(), sub->y());
-    sub->resize(sub->size().boundedTo(platz).expandedTo(sub->minimumSizeHint()));
 }
 
 ErmittlungFenster::~ErmittlungFenster() {

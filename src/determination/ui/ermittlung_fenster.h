@@ -72,7 +72,6 @@ class ErmittlungFenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
@@ -119,7 +118,6 @@ class ErmittlungFenster : public QWidget {
     std::array<bool, 49> gemerkt_{};
     std::thread arbeiter_;
     uint64_t seed_ = 0;
-    bool gezeigt_ = false;
     std::shared_ptr<std::atomic<bool>> lebt_;
     // The result lists of the last run, for the print transfer.
     std::optional<Analyseart> listenArt_;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,6 +143,9 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
     }
     v->addLayout(gitter);
 
+    // The two small groups side by side keep the window low enough for a 768-pixel screen.
+    auto* gruppen = new QHBoxLayout;
+    v->addLayout(gruppen);
     auto* zusatz = new QGroupBox(U("Zusatzzahl"), rahmen);
     auto* zh = new QHBoxLayout(zusatz);
     zh->setContentsMargins(6, 2, 6, 2);
@@ -156,7 +160,7 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
         oZusatzzahl_[static_cast<size_t>(i)] = o;
     }
     connect(gruppe, &QButtonGroup::idClicked, this, [this] { Neuzeichnen(); });
-    v->addWidget(zusatz);
+    gruppen->addWidget(zusatz);
 
     auto* grafik = new QGroupBox(U("Grafik"), rahmen);
     auto* gh = new QHBoxLayout(grafik);
@@ -172,7 +176,7 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
     connect(kGrafik_, &QCheckBox::toggled, this, &ZiehungenFenster::GrafikgroesseSetzen);
     gh->addWidget(kGrafikfarbe_);
     gh->addWidget(kGrafik_);
-    v->addWidget(grafik);
+    gruppen->addWidget(grafik);
     v->addWidget(bdZahlenfeld_, 0, Qt::AlignHCenter);
     return rahmen;
 }
@@ -315,6 +319,18 @@ void ZiehungenFenster::closeEvent(QCloseEvent* e) {
         e->ignore();
     else
         QWidget::closeEvent(e);
+}
+
+void ZiehungenFenster::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    // Where the tall graphic would push the status line out of the work area, the window
+    // opens with the short one; "Groß" brings the tall one back.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* flaeche = sub ? sub->mdiArea() : nullptr;
+    if (flaeche && flaeche->viewport()->height() - sub->y() < sub->sizeHint().height())
+        kGrafik_->setChecked(false);
 }
 
 void ZiehungenFenster::keyPressEvent(QKeyEvent* e) {

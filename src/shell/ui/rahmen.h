@@ -117,6 +117,9 @@ class Rahmen : public QMainWindow {
     void FensterleisteEntfernen(const QString& tag);
     void FensterleisteKlick(const QString& tag);
     void FensterAktiviert(QMdiSubWindow* sub);
+    // Keeps a child window inside the work area where it fits and never smaller than its
+    // controls need; `begrenzen` also shrinks it to the work area.
+    void Einpassen(QMdiSubWindow* sub, bool begrenzen);
     // rahmen_info.cpp
     void QuickInfoAufbauen();
     void StatusleisteAufbauen();

@@ -112,6 +112,18 @@ TEST_F(RahmenTest, KindfensterStaffelnSichNachDerInnenhoehe) {
     auto* w = Zeigen(new SchlichtesFenster("fX", "X"));
     EXPECT_EQ(PixelZuTwips(w->parentWidget()->x()), 330);
     EXPECT_EQ(PixelZuTwips(w->parentWidget()->y()), 330);
+
+    // Too wide for its cascade place, a window moves into the work area; one that comes to
+    // need more room for its controls grows.
+    const QRect platz = rahmen->Flaeche()->viewport()->rect();
+    auto* breit = new SchlichtesFenster("fY", "Y");
+    breit->setMinimumSize(platz.width() - 20, 100);
+    Zeigen(breit);
+    Verarbeiten();
+    EXPECT_TRUE(platz.contains(breit->parentWidget()->geometry()));
+    breit->setMinimumSize(platz.width() - 20, 300);
+    Verarbeiten();
+    EXPECT_GE(breit->parentWidget()->height(), breit->parentWidget()->minimumSizeHint().height());
 }
 
 TEST_F(RahmenTest, QuickInfoFolgtDemAktivenFensterUndWirdZurueckgegeben) {
