@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/port.h"
 #include "core/bereich.h"
 #include "core/zahlformat.h"
 #include "determination/analyse.h"
@@ -197,7 +198,10 @@ void ErmittlungFenster::ErgebnisZeigen(const std::string& block, const std::stri
 }
 
 void ErmittlungFenster::ErgebnisfeldLeeren() {
-    if (Laeuft()) return;
+    if (Laeuft() ||
+        Meldung("Alle Ergebnisse im Ergebnisfeld löschen?",
+                flags::Frage + flags::JaNein + flags::Zweiter, windowTitle().toStdString()) != kJa)
+        return;
     rtErmittlung_->clear();
     zahlenzeilen_.clear();
 }

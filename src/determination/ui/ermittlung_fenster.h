@@ -95,7 +95,8 @@ class ErmittlungFenster : public QWidget {
     void ErgebnisZeigen(const std::string& block, const std::string& zahlenzeile,
                         bool auchZwischenspeicher);
     void SteuerungSperren(bool laeuft);
-    // Empties the result box (its pop-up menu); the numbers lines it held are forgotten.
+    // Empties the result box after asking (its pop-up menu); the numbers lines it held are
+    // forgotten.
     void ErgebnisfeldLeeren();
     // the run (ermittlung_lauf.cpp)
     bool Pruefen(Analyseart art);

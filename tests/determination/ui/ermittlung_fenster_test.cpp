@@ -116,7 +116,10 @@ TEST_F(ErmittlungFensterTest, GleicheZahlenNurEinmalImErgebnisfeld) {
     EXPECT_EQ(text.find("* Lotto-Analyse", 1), std::string::npos) << text;
     // each determination starts again from the user's marks
     EXPECT_TRUE(Zahl(49)->isChecked());
-    // an emptied box takes the same numbers again
+    // an emptied box (only on "Ja") takes the same numbers again
+    Kind<QAction>("mErgebnisfeldLeeren")->trigger();
+    EXPECT_NE(Ergebnis(), "");
+    port.tasten = {Taste::Erste};
     Kind<QAction>("mErgebnisfeldLeeren")->trigger();
     EXPECT_EQ(Ergebnis(), "");
     QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
