@@ -57,7 +57,6 @@ TEST(ZiehungenFenster, BlaetternGruppenAlleUndDrucken) {
     EXPECT_TRUE(std::all_of(texte.begin(), texte.end(),
                             [](const Beschriftung& b) { return b.farbe == kHellblau; }));
 
-
     w.findChild<QPushButton*>("bToolbar_0")->click();
     const QString druck = ui::DruckerInstanz()->Dokument()->toPlainText();
     EXPECT_TRUE(
