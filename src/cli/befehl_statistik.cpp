@@ -222,6 +222,8 @@ int Statistik(const Argumente& alle, std::ostream& out, std::ostream& err) {
         w.art = r.grafik == 4 ? 0 : r.grafik;
         w.sollwertlinie = r.grafik == 4 && l.wertart == 0;
         w.sollwert = &l.ergebnis.sollwert;
+        const std::vector<std::string> beschriftung = Achsenbeschriftungen(l, 0);
+        w.beschriftung = &beschriftung;
         const Grafik g = l.ergebnis.n > 0 ? GrafikBauen(l.werte, l.ergebnis.n, w, 8400, 5800)
                                           : LeereGrafik(8400, 5800);
         std::string fehler;

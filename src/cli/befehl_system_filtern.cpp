@@ -199,7 +199,7 @@ int SystemFiltern(const Argumente& a, std::ostream& out, std::ostream& err) {
     }
     if (!f.ziehungsdatei.empty()) {
         Lottodatei d;
-        if (int r = ZumAendernLaden(f.ziehungsdatei, d, err); r != kErfolg) return r;
+        if (int r = WieImFensterOeffnen(f.ziehungsdatei, d, err); r != kErfolg) return r;
         f.filter.ziehungen = ZiehungenAlsReihen(d);
     }
     const Reihenmaske zahlen = f.zahlen ? MaskeAus(*f.zahlen) : quelle.Zahlen();

@@ -160,8 +160,6 @@ void BereichTextLesen(const std::string& text, Bereichswerte& b) {
 
 void BereichTextLesen(const std::string& text) { BereichTextLesen(text, Auswertebereich()); }
 
-bool BereichBearbeiten(Bereichswerte&) { return true; }
-
 bool IstSystembereich(const std::string& bereichText) {
     return bereichText.starts_with("System");
 }

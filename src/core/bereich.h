@@ -37,7 +37,4 @@ void BereichTextLesen(const std::string& text);
 // True when the range text describes a system file (rows instead of draws).
 bool IstSystembereich(const std::string& bereichText);
 
-// The range-editing step: leaves the values unchanged; returns true (not cancelled).
-bool BereichBearbeiten(Bereichswerte& b);
-
 }  // namespace zahlix

@@ -117,12 +117,14 @@ int16_t DateiBefehle::LottodateiOeffnen() {
         Rufen(r_.auswahlLeeren);
         Rufen(r_.zahlenFreigeben, 49);
     }
-    if (IstSystem(d_)) {
-        // A loaded system has its range already; a kept one gets its own back.
-        BereichTextLesen(d_.Titel);
-    } else {
+    // A new history starts with all its draws in range (a loaded system has its row range
+    // already); a kept one keeps its range, so the range line and the counters go on
+    // describing the same draws.
+    if (!IstSystem(d_) && (ergebnis == 0 || zuruecksetzen || d_.Titel.empty())) {
         BereichUeberHistorie(d_);
         d_.Titel = BereichText();
+    } else {
+        BereichTextLesen(d_.Titel);
     }
     Rufen(r_.zahlenFreigeben, static_cast<int>(d_.GroessteZahl));
     // A cancelled dialog or a refused file leaves the history as it was, changes included.

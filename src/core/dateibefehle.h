@@ -36,9 +36,9 @@ class DateiBefehle {
 
     // Loads the handed-over file (Programm().uebergabeDatei, cleared) or asks with the file
     // dialog. A system file (.ZS4, .ZS3, .TXT) loads as rows with the range on every row;
-    // one of more rows than the window holds is refused. A failed load leaves the empty history; a
-    // cancelled dialog keeps the history and its Geaendert flag. In every case the range spans the
-    // history afterwards. Returns 0 when a file was loaded, else -1.
+    // one of more rows than the window holds is refused. A failed load leaves the empty
+    // history; a cancelled dialog keeps the history, its range and its Geaendert flag. A loaded
+    // file starts with all its draws in range. Returns 0 when a file was loaded, else -1.
     int16_t LottodateiOeffnen();
     // Writes the history to Dateiname in its format (asking first for the lossy ones, and
     // before overwriting a file changed by someone else since it was loaded or saved here).

@@ -63,8 +63,8 @@ bool LottodateiHinzufuegen(Lottodatei& d) {
         return false;
     }
     Importoptionen o = KennungenVorschlagen(d, *quelle);
-    const std::string frage = Gruppiert(static_cast<int64_t>(quelle->size())) +
-                              " Ziehungen gelesen. Die Ziehungen vom Mittwoch " +
+    const std::string frage = Anzahl(static_cast<int64_t>(quelle->size()), "Ziehung", "Ziehungen") +
+                              " gelesen. Die Ziehungen vom Mittwoch " +
                               KennungBeschreibung(o.kennungMittwoch) + ", die der übrigen Tage " +
                               KennungBeschreibung(o.kennungSonst) +
                               ".\r\nSo übernehmen? (Nein: andere Kennungen angeben)";

@@ -46,6 +46,10 @@ std::string Gruppiert(int64_t n) {
     return negativ ? "-" + r : r;
 }
 
+std::string Anzahl(int64_t n, const char* einzahl, const char* mehrzahl) {
+    return Gruppiert(n) + " " + (n == 1 ? einzahl : mehrzahl);
+}
+
 std::string Prozentwert(int64_t teil, int64_t gesamt, char fuell) {
     const int64_t hundertstel = gesamt > 0 ? (teil * 20000 / gesamt + 1) / 2 : 0;
     std::string ganz = std::to_string(hundertstel / 100);

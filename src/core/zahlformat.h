@@ -22,6 +22,8 @@ std::string ZahlGruppiert10(int32_t n);  // "13.983.816", right-aligned in 10
 std::string Str(int64_t n);
 // German thousands grouping without padding: 13983816 -> "13.983.816".
 std::string Gruppiert(int64_t n);
+// Gruppiert(n) and the noun, in the singular for exactly one: "1 Ziehung", "1.200 Ziehungen".
+std::string Anzahl(int64_t n, const char* einzahl, const char* mehrzahl);
 
 // teil of gesamt as "xx,yy%" (German comma, rounded half up, 0 for an empty whole); a
 // one-digit whole part is filled with fuell ("05,00%" or " 5,00%").

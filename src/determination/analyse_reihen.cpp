@@ -111,8 +111,8 @@ void Zufallsreihen(Kontext& k) {
                 if (erfuellt > beste) beste = erfuellt, reihe = r;
             }
             if (reihe == 0) return;
-            info = "* Trefferbild:" + Str(beste) + " von 10 Bedingungen erfüllt nach" +
-                   Str(versuch) + " Versuchen" + kCrLf;
+            info = "* Trefferbild:" + Str(beste) + " von 10 Bedingungen erfüllt nach " +
+                   Anzahl(versuch, "Versuch", "Versuchen") + kCrLf;
             break;
         }
         case Analyseart::Glueckszahlen:

@@ -54,6 +54,8 @@ struct Ergebnis {
     // "Alle" of the pair and triple statistics: the partner number each row stands for.
     std::array<int16_t, kZeilen + 1> partner{};
     int ziehungen = 0;  // draws counted
+    // "Zahlensumme": the first row also counts every smaller sum, the last every larger one.
+    bool ersteSammelt = false, letzteSammelt = false;
     bool abgebrochen = false;
 };
 

@@ -12,12 +12,39 @@ constexpr int kOben = 420;   // room for the title
 constexpr int kUnten = 100;  // the zero line of non-negative values lies this far up
 constexpr int kZelle = 360;  // colour field cells
 constexpr int kFeldX = 2600, kFeldY = 200;
+constexpr int kZeile = 213, kZeichen = 130;  // an 8-point text: height, width of a digit
+constexpr int kBand = 300;                   // room for the row labels below the bars
 const Farbe kSchwarz{0, 0, 0}, kWeiss{255, 255, 255}, kGrau{128, 128, 128};
 
 std::string Zahl2(double x) {
     char b[32];
     std::snprintf(b, sizeof b, "%.2f", x);
     return b;
+}
+
+// Labels under bars: the first, the last and the middle row first, then every tenth row at
+// its guide line, each only where it does not run into one already placed.
+template <typename X>
+void Zeilenbeschriftung(Grafik& g, const std::vector<std::string>& b, int n, int boden, X x) {
+    std::vector<int> reihe = {1, n, (n + 1) / 2};
+    for (int k = 10; k < n; k += 10) reihe.push_back(k);
+    std::vector<std::pair<int, int>> belegt;  // left and right edge of each placed label
+    for (int k : reihe) {
+        if (k < 1 || k >= static_cast<int>(b.size()) || b[static_cast<size_t>(k)].empty()) continue;
+        const std::string& t = b[static_cast<size_t>(k)];
+        // "≤" and "≥" take three bytes but one place.
+        const int laenge = static_cast<int>(t.size()) - (t.starts_with("\xE2\x89") ? 2 : 0);
+        const int breite = laenge * kZeichen;
+        const int mitte = std::clamp((x(k - 1) + x(k)) / 2, breite / 2, g.breite - breite / 2);
+        const int l = mitte - breite / 2, r = mitte + breite / 2;
+        if (std::any_of(belegt.begin(), belegt.end(),
+                        [&](const auto& p) { return l < p.second + 90 && r > p.first - 90; }))
+            continue;
+        belegt.push_back({l, r});
+        g.elemente.push_back(
+            Linie(x(k - 1) / 2 + x(k) / 2, boden, x(k - 1) / 2 + x(k) / 2, boden + 45, kSchwarz));
+        g.elemente.push_back(Text(mitte, boden + 60, t, kSchwarz, true));
+    }
 }
 
 void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel) {
@@ -31,32 +58,32 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
     const bool negativ = kleinster < 0;
     const int bezug = negativ ? std::max(-kleinster, groesster) : groesster;
     const int schritt = Skalenschritt(bezug);
-    const int null = negativ ? g.hoehe / 2 : g.hoehe - kUnten;
+    // Scale values stand in a column left of the bars and row labels in a band below them:
+    // over a dark bar neither could be read.
+    const size_t zeichen = std::to_string(negativ ? -schritt : schritt).size();
+    g.links = 90 + static_cast<int>(zeichen) * kZeichen;
+    const int boden = g.hoehe - (w.beschriftung ? kBand : 0);
+    const int null = negativ ? (kOben + boden) / 2 : boden - kUnten;
     const double faktor = double(null - kOben) / schritt;
-    const double bb = double(g.breite) / n;
+    const double bb = double(g.breite - g.links) / n;
     auto hoehe = [&](double wert) { return static_cast<int>(std::lround(wert * faktor)); };
+    auto x = [&](int k) { return g.links + static_cast<int>(std::lround(k * bb)); };
 
-    // Scale lines every fifth of the step; their values at the left margin go on top of the
-    // bars so they stay readable.
-    std::vector<Element> beschriftung;
     for (int j = 1; j <= 5; ++j) {
         const int wert = schritt * j / 5;
         for (int s : {1, -1}) {
             if (s < 0 && !negativ) break;
             const int y = null - s * hoehe(wert);
-            g.elemente.push_back(Linie(0, y, g.breite, y, kGrau));
-            beschriftung.push_back(Text(30, y + 15, std::to_string(s * wert), kSchwarz));
+            g.elemente.push_back(Linie(g.links, y, g.breite, y, kGrau));
+            g.elemente.push_back(Text(30, y - kZeile / 2, std::to_string(s * wert), kSchwarz));
         }
     }
-    for (int k = 10; k < n; k += 10) {
-        const int x = static_cast<int>(std::lround(k * bb));
-        g.elemente.push_back(Linie(x, kOben, x, g.hoehe, kGrau));
-    }
+    for (int k = 10; k < n; k += 10) g.elemente.push_back(Linie(x(k), kOben, x(k), boden, kGrau));
     // Bars: the face, light edges on the left and top (up to three pixels deep), the outline.
     const int tiefe = std::clamp(static_cast<int>(bb / 4 / 15), 0, 3);
     for (int k = 1; k <= n; ++k) {
-        const int x1 = static_cast<int>(std::lround((k - 1) * bb));
-        const int x2 = std::max(x1 + 15, static_cast<int>(std::lround(k * bb)) - 15);
+        const int x1 = x(k - 1);
+        const int x2 = std::max(x1 + 15, x(k) - 15);
         const int h = hoehe(v[k]);
         if (h == 0) continue;
         const int y1 = h > 0 ? null - h : null, y2 = h > 0 ? null : null - h;
@@ -71,16 +98,16 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
         rand.gefuellt = false;
         g.elemente.push_back(rand);
     }
-    g.elemente.push_back(Linie(0, null, g.breite, null, kSchwarz));
-    g.elemente.insert(g.elemente.end(), beschriftung.begin(), beschriftung.end());
+    if (w.beschriftung) Zeilenbeschriftung(g, *w.beschriftung, n, boden, x);
+    g.elemente.push_back(Linie(g.links, null, g.breite, null, kSchwarz));
+    g.elemente.push_back(Linie(g.links, kOben, g.links, boden, kSchwarz));
 
     if (w.art == 0) {
         if (w.sollwertlinie && w.sollwert) {
             // The target line: the expected value of each row across its bar.
             for (int k = 1; k <= n; ++k) {
                 const int y = null - hoehe((*w.sollwert)[k]);
-                const int x1 = static_cast<int>(std::lround((k - 1) * bb)),
-                          x2 = static_cast<int>(std::lround(k * bb));
+                const int x1 = x(k - 1), x2 = x(k);
                 g.elemente.push_back(Linie(x1, y, x2, y, Farbe{0, 140, 0}, 30));
                 if (k > 1) {
                     const int yv = null - hoehe((*w.sollwert)[k - 1]);
@@ -89,7 +116,7 @@ void Balken(Grafik& g, const Werte& v, int n, const Grafikwahl& w, float mittel)
             }
         } else {
             const int y = null - hoehe(mittel);
-            g.elemente.push_back(Linie(0, y, g.breite, y, Farbe{0, 0, 160}, 30));
+            g.elemente.push_back(Linie(g.links, y, g.breite, y, Farbe{0, 0, 160}, 30));
         }
     }
 }
@@ -211,7 +238,7 @@ Grafik GrafikBauen(const Werte& werte, int n, const Grafikwahl& wahl, int breite
     return g;
 }
 
-int ZeileAnPunkt(int art, int n, int breite, int x, int y) {
+int ZeileAnPunkt(const Grafik& g, int art, int n, int x, int y) {
     if (n <= 0 || x < 0) return -1;
     if (art == 3) {
         if (x < kFeldX || y < kFeldY) return -1;
@@ -220,8 +247,9 @@ int ZeileAnPunkt(int art, int n, int breite, int x, int y) {
         const int k = (q - 1) * 7 + c;
         return k <= std::min(n, 98) ? k - 1 : -1;
     }
-    const double bb = double(breite) / n;
-    const int k = static_cast<int>(x / bb);
+    if (x < g.links) return -1;
+    const double bb = double(g.breite - g.links) / n;
+    const int k = static_cast<int>((x - g.links) / bb);
     return k < n ? k : n - 1;
 }
 

@@ -34,6 +34,7 @@ struct Element {
 struct Grafik {
     int breite = 0, hoehe = 0;
     std::vector<Element> elemente;
+    int links = 0;  // bars: their left edge, right of the scale values
 };
 
 // The three kinds of element, for other graphs drawn with the same primitives.
@@ -53,6 +54,8 @@ struct Grafikwahl {
     int farbe = 3;               // colour option 0..7
     bool sollwertlinie = false;  // option 4 with Istwert in plain order: bars with target line
     const std::array<float, kZeilen + 1>* sollwert = nullptr;  // the target line's values
+    // Row labels in the order drawn (element 0 unused); bars then get labels below them.
+    const std::vector<std::string>* beschriftung = nullptr;
 };
 
 // The graph of values[1..n]; n = 0 gives an empty picture.
@@ -60,8 +63,8 @@ Grafik GrafikBauen(const Werte& werte, int n, const Grafikwahl& wahl, int breite
 // The cleared picture with the prompt "Statistik wird mit 'Ermitteln' berechnet".
 Grafik LeereGrafik(int breite, int hoehe);
 
-// The list row (0-based) of the value under the point, or -1 where there is none.
-int ZeileAnPunkt(int art, int n, int breite, int x, int y);
+// The list row (0-based) of the value under the point of g, or -1 where there is none.
+int ZeileAnPunkt(const Grafik& g, int art, int n, int x, int y);
 
 // The graph as an SVG document (one pixel per 15 twips).
 std::string GrafikAlsSvg(const Grafik& g);

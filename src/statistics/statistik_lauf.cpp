@@ -20,6 +20,24 @@ void WertartSetzen(Lauf& l, int wertart) {
     l.listen = ListenBauen(l.beschriftung, l.werte, l.ergebnis.n);
 }
 
+std::vector<std::string> Achsenbeschriftungen(const Lauf& l, int liste) {
+    const int n = l.ergebnis.n;
+    std::vector<std::string> b(static_cast<size_t>(n) + 1);
+    for (int k = 1; k <= n; ++k) {
+        const std::vector<int>& reihe =
+            liste == 1 ? l.listen.aufsortiertZeile : l.listen.absortiertZeile;
+        const int zeile = liste == 0 ? k : reihe[static_cast<size_t>(k - 1)];
+        std::string t;
+        for (char c : l.beschriftung[static_cast<size_t>(zeile)])
+            if (c != ' ' || (!t.empty() && t.back() != ' ')) t += c;
+        if (!t.empty() && t.back() == ' ') t.pop_back();
+        if (zeile == 1 && l.ergebnis.ersteSammelt) t = "≤ " + t;
+        if (zeile == n && l.ergebnis.letzteSammelt) t = "≥ " + t;
+        b[static_cast<size_t>(k)] = t;
+    }
+    return b;
+}
+
 std::string AuswahlText(int typ, int feld, const Parameter& p) {
     const Auswahlfeld a = feld == 0 ? Auswahl1(typ) : Auswahl2(typ);
     if (!a.sichtbar || a.eintraege.empty()) return {};

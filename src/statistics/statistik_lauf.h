@@ -29,6 +29,11 @@ Lauf Ausfuehren(const Lottodatei& d, const Parameter& p,
 // Rebuilds values and lists for another value kind (index into AlleWertarten).
 void WertartSetzen(Lauf& l, int wertart);
 
+// The row labels under a graph drawn in the order of list 0 "Normal", 1 "Aufsortiert" or
+// 2 "Absortiert" (element 0 unused): blanks squeezed, and the end rows of "Zahlensumme" that
+// also count every smaller or larger sum marked "≤ 100", "≥ 199".
+std::vector<std::string> Achsenbeschriftungen(const Lauf& l, int liste);
+
 // The text a selector shows for the parameter (" 7", "Alle", "Keine", "THUG").
 std::string AuswahlText(int typ, int feld, const Parameter& p);
 // The shown parameters for the print header: each selector as caption and text, then the

@@ -53,6 +53,8 @@ void SummenBerechnen(const std::vector<Zug>& z, const Parameter& p, int N, Ergeb
         const SummenFenster f = SummenFensterFuer(N, k);
         e.n = f.zeilen;
         e.versatz = f.von - 1;
+        e.ersteSammelt = f.von > k * (k + 1) / 2;
+        e.letzteSammelt = f.von + f.zeilen - 1 < k * N - k * (k - 1) / 2;
         Ereignisse ev(e.n);
         for (int i = 0; i < m; ++i) {
             if (u.Schritt(i)) {

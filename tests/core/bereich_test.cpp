@@ -158,8 +158,6 @@ TEST(BereichText, ProzessweiteWerteUndAufheben) {
     BereichTextLesen("05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
     EXPECT_EQ(&g, &Auswertebereich());
     EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
-    EXPECT_TRUE(BereichBearbeiten(g));
-    EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:02-40G Ke:M W=3 Gruppe");
 
     g.EinschraenkungenAufheben();
     EXPECT_EQ(BereichText(), "05/2001-10/2002  Wo:01-53 ");

@@ -23,4 +23,6 @@ TEST(Zahlformat, BreitenUndAbschneiden) {
         {Gruppiert(100000000), "100.000.000"}, {Gruppiert(-123456), "-123.456"},
     };
     for (const auto& f : faelle) EXPECT_EQ(f.ist, f.soll);
+    EXPECT_EQ(Anzahl(1, "Ziehung", "Ziehungen") + Anzahl(1200, "Zug", "Züge"),
+              "1 Ziehung1.200 Züge");
 }

@@ -270,7 +270,7 @@ TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
     auto g = Eingaben(Analyseart::Gewinnzahlen);
     g.versucheGewinnzahlen = 50;
     EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
-                         "10 von 10 Bedingungen erfüllt nach 1 Versuchen"));
+                         "10 von 10 Bedingungen erfüllt nach 1 Versuch"));
     g.gewinnVon[6] = 1;  // a row with six hits in one of five draws: never within 50 tries
     EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
                          "9 von 10 Bedingungen erfüllt nach 50 Versuchen"));

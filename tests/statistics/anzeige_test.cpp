@@ -82,9 +82,13 @@ TEST(Anzeige, SkalenschrittUndBalken) {
         EXPECT_EQ(flaeche->farbe, (Farbe{120, 120, 120}));
         EXPECT_EQ(g.elemente.back().text, "Balkengrafik mit Mittelwertlinie  (6.00)");
     }
-    EXPECT_EQ(ZeileAnPunkt(0, 2, 3000, 1499, 10), 0);
-    EXPECT_EQ(ZeileAnPunkt(0, 2, 3000, 1500, 10), 1);
-    EXPECT_EQ(ZeileAnPunkt(3, 20, 3000, 2600 + 360 + 10, 200 + 2 * 360 + 10), 7);  // row 2, cell 1
+    // The bars begin right of the scale values ("10": two digits).
+    const Grafik g = GrafikBauen(v, 2, {}, 3000, 3000);
+    EXPECT_EQ(g.links, 350);
+    EXPECT_EQ(ZeileAnPunkt(g, 0, 2, 349, 10), -1);
+    EXPECT_EQ(ZeileAnPunkt(g, 0, 2, 350 + 1324, 10), 0);
+    EXPECT_EQ(ZeileAnPunkt(g, 0, 2, 350 + 1325, 10), 1);
+    EXPECT_EQ(ZeileAnPunkt(g, 3, 20, 2600 + 360 + 10, 200 + 2 * 360 + 10), 7);  // row 2, cell 1
     EXPECT_TRUE(GrafikBauen(v, 0, {}, 3000, 3000).elemente.empty());
 }
 

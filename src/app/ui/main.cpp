@@ -4,6 +4,7 @@
 #include "app/ui/start.h"
 
 int main(int argc, char** argv) {
+    zahlix::ui::DeutscheUmgebungSetzen();
     QApplication app(argc, argv);
     return zahlix::ui::ProgrammStarten(app);
 }

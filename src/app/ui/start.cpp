@@ -3,16 +3,18 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
+#include <clocale>
 #include <memory>
 
 #include "app/anwendungsdateien.h"
 #include "app/programm.h"
-#include "app/vorlagen.h"
 #include "app/ui/fenster.h"
 #include "app/ui/info_fenster.h"
 #include "app/ui/qt_port.h"
 #include "app/ui/symbole.h"
+#include "app/vorlagen.h"
 #include "help/ui/hilfetaste.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
@@ -60,7 +62,20 @@ QTranslator* QtUebersetzungLaden(QCoreApplication& app) {
     return uebersetzung.release();
 }
 
+void DeutscheUmgebungSetzen() {
+    const QByteArray alle = qgetenv("LC_ALL");
+    if (!alle.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("LC_CTYPE")) qputenv("LC_CTYPE", alle);
+        qunsetenv("LC_ALL");
+    }
+    for (const char* teil : {"LC_NUMERIC", "LC_TIME", "LC_MONETARY", "LC_MESSAGES"})
+        qputenv(teil, "de_DE.UTF-8");
+}
+
 QTranslator* AnwendungEinrichten(QApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // The C library keeps its decimal point: number texts and readers rely on it.
+    std::setlocale(LC_NUMERIC, "C");
     app.setApplicationName("Zahlix");
     app.setWindowIcon(ProgrammSymbol());
     app.setQuitOnLastWindowClosed(false);

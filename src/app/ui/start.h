@@ -23,8 +23,14 @@ std::unique_ptr<Rahmen> StartAusfuehren(const std::filesystem::path& programmver
 // The translator belongs to app.
 QTranslator* QtUebersetzungLaden(QCoreApplication& app);
 
-// Name, icon and German Qt texts of the window program; returns QtUebersetzungLaden's
-// translator. No display name: Qt would append it to every window caption.
+// Before the QApplication: Qt's own dialogs take sizes, dates and unit names from the
+// environment's locale, so the program names German for them whatever the environment says.
+// Character handling keeps the environment's choice (LC_ALL moves to LC_CTYPE).
+void DeutscheUmgebungSetzen();
+
+// Name, icon, German Qt texts and German as the default locale of the window program; returns
+// QtUebersetzungLaden's translator. No display name: Qt would append it to every window
+// caption.
 QTranslator* AnwendungEinrichten(QApplication& app);
 
 // Runs the start-up with the program's windows as port, then the event loop until the frame

@@ -6,17 +6,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/port.h"
 #include "core/bereich.h"
 #include "core/zahlformat.h"
 #include "determination/analyse.h"
 #include "determination/ui/ermittlung_fenster.h"
 #include "evaluation/auswertung.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "evaluation/ui/zahlenbilder.h"
 #include "output/ui/zwischenspeicher.h"
 #include "shell/optionen.h"
@@ -167,10 +169,9 @@ void ErmittlungFenster::BereichNeuEinstellen() {
     if (Laeuft()) return;
     const QString vorher = bzHilfe_->text();
     StatusZeigen(u(" Auswertebereich wird neu eingestellt..."));
-    Bereichswerte b;
-    BereichTextLesen(bereichText_, b);
-    if (BereichBearbeiten(b)) {
-        bereichText_ = BereichText(b);
+    daten_->Titel = bereichText_;
+    if (EigenenBereichEinstellen(this, *daten_)) {
+        bereichText_ = daten_->Titel;
         BereichInTitel();
     }
     ZahlenVerfuegbarkeit();
@@ -194,6 +195,15 @@ void ErmittlungFenster::ErgebnisZeigen(const std::string& block, const std::stri
     vorne.insertText(text);
     rtErmittlung_->moveCursor(QTextCursor::Start);
     if (!manuell && auchZwischenspeicher) TextEinfuegen(block);
+}
+
+void ErmittlungFenster::ErgebnisfeldLeeren() {
+    if (Laeuft() ||
+        Meldung("Alle Ergebnisse im Ergebnisfeld löschen?",
+                flags::Frage + flags::JaNein + flags::Zweiter, windowTitle().toStdString()) != kJa)
+        return;
+    rtErmittlung_->clear();
+    zahlenzeilen_.clear();
 }
 
 void ErmittlungFenster::SteuerungSperren(bool laeuft) {

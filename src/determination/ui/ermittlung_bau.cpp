@@ -81,12 +81,13 @@ QWidget* ErmittlungFenster::ZahlenfeldBauen() {
     }
     v->addLayout(g);
     const char* const sperrText[3] = {"Mar&kierte Sperren", "S&perrung aufheben", "Alle &Löschen"};
+    // Two rows of lock buttons keep the window within a 768-pixel screen, beside and below.
     auto* knoepfe = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         auto* b = new QPushButton(u(sperrText[i]), box);
         b->setObjectName(QStringLiteral("bZahlenSperren_%1").arg(i));
         bZahlenSperren_[static_cast<size_t>(i)] = b;
-        knoepfe->addWidget(b, i, 0);
+        knoepfe->addWidget(b, i / 2, i % 2);
     }
     connect(bZahlenSperren_[0], &QPushButton::clicked, this, &ErmittlungFenster::MarkierteSperren);
     connect(bZahlenSperren_[1], &QPushButton::clicked, this, &ErmittlungFenster::SperrungAufheben);

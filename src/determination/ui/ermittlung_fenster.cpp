@@ -1,6 +1,7 @@
 // Construction and layout of the analysis window.
 #include "determination/ui/ermittlung_fenster.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,12 +11,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -88,15 +87,29 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
     haupt->addLayout(oben);
 
     auto* ergebnis = new QHBoxLayout;
-    rtErmittlung_ = new QTextEdit(this);
+    // Plain text keeps the layout to the blocks on screen: a block put in front of thousands
+    // costs what the first one did.
+    rtErmittlung_ = new QPlainTextEdit(this);
     rtErmittlung_->setObjectName("rtErmittlung");
     rtErmittlung_->setReadOnly(true);
-    rtErmittlung_->setLineWrapMode(QTextEdit::NoWrap);
+    rtErmittlung_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* leeren = new QAction(u("Ergebnisfeld &leeren"), this);
+    leeren->setObjectName("mErgebnisfeldLeeren");
+    connect(leeren, &QAction::triggered, this, &ErmittlungFenster::ErgebnisfeldLeeren);
+    rtErmittlung_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(rtErmittlung_, &QWidget::customContextMenuRequested, this,
+            [this, leeren](const QPoint& p) {
+                std::unique_ptr<QMenu> m(rtErmittlung_->createStandardContextMenu(p));
+                m->addSeparator();
+                m->addAction(leeren);
+                leeren->setEnabled(!Laeuft() && !rtErmittlung_->document()->isEmpty());
+                m->exec(rtErmittlung_->viewport()->mapToGlobal(p));
+            });
     QFont mono(QStringLiteral("Courier New"));
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPointSize(9);
     rtErmittlung_->setFont(mono);
-    rtErmittlung_->setMinimumHeight(120);
+    rtErmittlung_->setMinimumHeight(QFontMetrics(mono).lineSpacing() * 4 + 12);
     ergebnis->addWidget(rtErmittlung_, 1);
 
     // The two lists of the decomposition check, one visible at a time, beside the results.
@@ -109,6 +122,7 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
         l->setFont(mono);
         l->setVisible(i == 0);
         l->setMinimumWidth(QFontMetrics(mono).horizontalAdvance(QString(34, 'X')));
+        l->setMinimumHeight(QFontMetrics(mono).lineSpacing() * 3);
         lZerlegung_[static_cast<size_t>(i)] = l;
         listen->addWidget(l, 1);
     }
@@ -137,25 +151,12 @@ ErmittlungFenster::ErmittlungFenster(QWidget* eltern)
 
     // Esc must reach the window whichever control has the focus.
     qApp->installEventFilter(this);
-    resize(900, 640);
 
     ZaehlerLoeschen();
     StatusZeigen(u(" Analyse wählen und mit 'Ermitteln' starten"));
     ZahlenVerfuegbarkeit();
     BereichInTitel();
     ArtWaehlen(cErmittlungart_->currentText());
-}
-
-void ErmittlungFenster::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (gezeigt_) return;
-    gezeigt_ = true;
-    // The first opening stays inside the frame's client area, as far as the layout allows.
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    QMdiArea* flaeche = sub ? sub->mdiArea() : nullptr;
-    if (!flaeche) return;
-    const QSize platz = flaeche->viewport()->size() - QSize(sub->x(), sub->y());
-    sub->resize(sub->size().boundedTo(platz).expandedTo(sub->minimumSizeHint()));
 }
 
 ErmittlungFenster::~ErmittlungFenster() {

@@ -32,7 +32,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QTextEdit;
+class QPlainTextEdit;
 class QToolButton;
 
 #include "determination/analyse.h"
@@ -76,7 +76,6 @@ class ErmittlungFenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
@@ -100,6 +99,9 @@ class ErmittlungFenster : public QWidget {
     void ErgebnisZeigen(const std::string& block, const std::string& zahlenzeile,
                         bool auchZwischenspeicher);
     void SteuerungSperren(bool laeuft);
+    // Empties the result box after asking (its pop-up menu); the numbers lines it held are
+    // forgotten.
+    void ErgebnisfeldLeeren();
     // the run (ermittlung_lauf.cpp)
     bool Pruefen(Analyseart art);
     void Wiederholen(Analyseart art);
@@ -121,12 +123,14 @@ class ErmittlungFenster : public QWidget {
     std::array<bool, 49> gemerkt_{};
     std::thread arbeiter_;
     uint64_t seed_ = 0;
-    bool gezeigt_ = false;
     std::shared_ptr<std::atomic<bool>> lebt_;
     // The result lists of the last run, for the print transfer.
     std::optional<Analyseart> listenArt_;
     std::vector<std::string> liste_, sortiert_;
     QSet<QString> zahlenzeilen_;  // numbers lines of the blocks in the result box
+    // Inside a cycle of determinations the status of each one waits for the cycle's end.
+    bool imZyklus_ = false;
+    QString zyklusStatus_;
 
     std::array<QPushButton*, 49> kZahl_{};
     std::array<QPushButton*, 3> bZahlenSperren_{};
@@ -144,7 +148,7 @@ class ErmittlungFenster : public QWidget {
     QPushButton* bUmsortieren_ = nullptr;
     QLabel* bzFrage_ = nullptr;
     QLabel* bzHilfe_ = nullptr;
-    QTextEdit* rtErmittlung_ = nullptr;
+    QPlainTextEdit* rtErmittlung_ = nullptr;
     std::array<QListWidget*, 2> lZerlegung_{};
     QWidget* rListen_ = nullptr;
 };

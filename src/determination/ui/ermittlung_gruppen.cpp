@@ -276,12 +276,12 @@ void ErmittlungFenster::GruppenBauen() {
             for (int s = 1; s <= 6; ++s) c->addItem(QString::number(s));
             c->setCurrentIndex(i == 0 ? 5 : 2);
             b->setBuddy(c);
-            l->addWidget(b, 0, 2 * i);
-            l->addWidget(c, 0, 2 * i + 1);
+            l->addWidget(b, i, 0);
+            l->addWidget(c, i, 1);
         }
         auto* k = new QCheckBox(u("Nur prüfen, keine fehlenden Reihen listen"), g);
         k->setObjectName("kGarantiestufe");
-        l->addWidget(k, 1, 0, 1, 4);
+        l->addWidget(k, 2, 0, 1, 2);
     }
 }
 

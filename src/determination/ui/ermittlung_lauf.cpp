@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QTextEdit>
 #include <QToolButton>
 #include <filesystem>
 
@@ -89,6 +89,9 @@ void ErmittlungFenster::Wiederholen(Analyseart art) {
     const auto lebt = lebt_;
     if (anzahl <= 0) Meldung(kWarnungBisStop, flags::Ausruf, windowTitle().toStdString());
     const bool markierte = oVerwende_[1]->isChecked();
+    StatusZeigen(QString::fromUtf8(" Ermittlung läuft - 'Stop' oder Esc hält sie an"));
+    imZyklus_ = true;
+    zyklusStatus_.clear();
     for (int n = 1; !stop_ && (anzahl <= 0 || n <= anzahl); ++n) {
         bzFrage_->setText(QString::fromStdString(ErmittlungTitel(n, anzahl <= 0)));
         // Every determination starts from the user's marks.
@@ -100,6 +103,9 @@ void ErmittlungFenster::Wiederholen(Analyseart art) {
         if (markierte) ZahlenAlleZurueckholen();
         if (!weiter) break;
     }
+    imZyklus_ = false;
+    if (stop_) zyklusStatus_ = QString::fromUtf8(" Ermittlung angehalten");
+    if (!zyklusStatus_.isEmpty()) StatusZeigen(zyklusStatus_);
 }
 
 bool ErmittlungFenster::EinmalAusfuehren(Analyseart art, int modus, int ermittlung) {
@@ -167,7 +173,12 @@ void ErmittlungFenster::ErgebnisUebernehmen(Analyseart art, const AnalyseErgebni
         index->clear();
         for (const std::string& s : r.liste) index->addItem(QString::fromStdString(s));
     }
-    if (!r.status.empty()) StatusZeigen(QString::fromStdString(r.status));
+    if (!r.status.empty()) {
+        if (imZyklus_)
+            zyklusStatus_ = QString::fromStdString(r.status);
+        else
+            StatusZeigen(QString::fromStdString(r.status));
+    }
     if (!r.meldung.empty()) Meldung(r.meldung, flags::Information, windowTitle().toStdString());
 }
 

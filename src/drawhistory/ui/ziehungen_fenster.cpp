@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,7 @@
 #include "core/bereich.h"
 #include "drawhistory/drucktext.h"
 #include "drawhistory/ui/ziehungen_grafik.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "output/ui/drucker.h"
 
 namespace zahlix::ui {
@@ -141,6 +143,9 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
     }
     v->addLayout(gitter);
 
+    // The two small groups side by side keep the window low enough for a 768-pixel screen.
+    auto* gruppen = new QHBoxLayout;
+    v->addLayout(gruppen);
     auto* zusatz = new QGroupBox(U("Zusatzzahl"), rahmen);
     auto* zh = new QHBoxLayout(zusatz);
     zh->setContentsMargins(6, 2, 6, 2);
@@ -155,7 +160,7 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
         oZusatzzahl_[static_cast<size_t>(i)] = o;
     }
     connect(gruppe, &QButtonGroup::idClicked, this, [this] { Neuzeichnen(); });
-    v->addWidget(zusatz);
+    gruppen->addWidget(zusatz);
 
     auto* grafik = new QGroupBox(U("Grafik"), rahmen);
     auto* gh = new QHBoxLayout(grafik);
@@ -171,7 +176,7 @@ QWidget* ZiehungenFenster::SteuerungBauen() {
     connect(kGrafik_, &QCheckBox::toggled, this, &ZiehungenFenster::GrafikgroesseSetzen);
     gh->addWidget(kGrafikfarbe_);
     gh->addWidget(kGrafik_);
-    v->addWidget(grafik);
+    gruppen->addWidget(grafik);
     v->addWidget(bdZahlenfeld_, 0, Qt::AlignHCenter);
     return rahmen;
 }
@@ -253,13 +258,13 @@ void ZiehungenFenster::Drucken() {
 
 void ZiehungenFenster::BereichEinstellen() {
     if (druckt_) return;
-    BereichTextLesen(bereichText_);
     const QString vorher = bzHilfe_->text();
     HilfezeileZeigen(U("Auswertebereich einstellen..."));
-    const bool ok = BereichBearbeiten(Auswertebereich());
+    daten_->Titel = bereichText_;
+    const bool ok = EigenenBereichEinstellen(this, *daten_);
     HilfezeileZeigen(vorher);
     if (!ok) return;
-    bereichText_ = BereichText();
+    bereichText_ = daten_->Titel;
     wahl_.alle = false;
     BildlaufSetzen();
     Neuzeichnen();
@@ -317,6 +322,18 @@ void ZiehungenFenster::closeEvent(QCloseEvent* e) {
         e->ignore();
     else
         QWidget::closeEvent(e);
+}
+
+void ZiehungenFenster::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    // Where the tall graphic would push the status line out of the work area, the window
+    // opens with the short one; "Groß" brings the tall one back.
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* flaeche = sub ? sub->mdiArea() : nullptr;
+    if (flaeche && flaeche->viewport()->height() - sub->y() < sub->sizeHint().height())
+        kGrafik_->setChecked(false);
 }
 
 void ZiehungenFenster::keyPressEvent(QKeyEvent* e) {

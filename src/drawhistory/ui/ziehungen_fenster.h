@@ -50,6 +50,7 @@ class ZiehungenFenster : public QWidget {
     bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
   private:
     QWidget* SteuerungBauen();
@@ -63,6 +64,7 @@ class ZiehungenFenster : public QWidget {
     Zeilenwahl wahl_;
     Seite seite_;
     bool druckt_ = false;  // the print text is being built
+    bool gezeigt_ = false;
 
     std::array<QPushButton*, 3> bToolbar_{};
     std::array<QComboBox*, 2> cGruppen_{};

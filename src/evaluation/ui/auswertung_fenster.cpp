@@ -133,9 +133,8 @@ AuswertungFenster::AuswertungFenster(QWidget* eltern, bool oeffnen)
 
     // Middle: counters.
     auto* zaehler = new QVBoxLayout;
+    // The range stands once, above the list (bzBereich); here only as the tool tip.
     bzTitel_[1] = Titel(QStringLiteral("Anzahl Treffer"), this, "bzTitel_1");
-    // After a change it carries the range line; wrapped, it neither widens nor gets cut.
-    bzTitel_[1]->setWordWrap(true);
     zaehler->addWidget(bzTitel_[1]);
     zaehler->addWidget(ZaehlerBauen());
     zaehler->addStretch(1);

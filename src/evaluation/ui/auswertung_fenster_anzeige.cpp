@@ -177,11 +177,6 @@ void AuswertungFenster::KnoepfeFreigeben() {
 void AuswertungFenster::DatenNeuAnzeigen() {
     KnoepfeFreigeben();
     TitelAnzeigen();
-    if (!daten_->Titel.empty()) {
-        const QString titel = QString::fromStdString(daten_->Titel);
-        bzTitel_[1]->setText(QStringLiteral("Anzahl Treffer - ") + titel);
-        bzTitel_[1]->setToolTip(QStringLiteral("Bereich - ") + titel);
-    }
     // A changed history is evaluated at once, automatic evaluation or not: stale counters
     // would miss the new draw, and F4 or Ctrl+P would report them.
     AuswertenAnzeigen();

@@ -12,6 +12,7 @@
 
 #include "app/port.h"
 #include "core/reihenbereich.h"
+#include "core/bereich.h"
 #include "core/zahlen.h"
 #include "shell/ui/dialoghilfe.h"
 
@@ -167,6 +168,20 @@ bool AuswertebereichEinstellen(QWidget* eltern, Lottodatei& d) {
     BereichDialog dialog(d, eltern);
     BereichDialog::Ausfuehrer()(dialog);
     return dialog.result() == QDialog::Accepted;
+}
+
+bool EigenenBereichEinstellen(QWidget* eltern, Lottodatei& d) {
+    if (IstSystembereich(d.Titel)) {
+        Meldung("Die Reihen einer Systemdatei werden immer alle ausgewertet.", flags::Information,
+                "Auswertebereich");
+        return false;
+    }
+    // The shared values belong to the evaluation window; this window only borrows them.
+    const Bereichswerte gemeinsam = Auswertebereich();
+    BereichTextLesen(d.Titel);
+    const bool neu = AuswertebereichEinstellen(eltern, d);
+    Auswertebereich() = gemeinsam;
+    return neu;
 }
 
 }  // namespace zahlix::ui

@@ -45,4 +45,9 @@ class BereichDialog : public QDialog {
 // Shows the dialog on d; true when a new range was set (ImBereich, range values, Titel).
 bool AuswertebereichEinstellen(QWidget* eltern, Lottodatei& d);
 
+// The same dialog on a window's own copy (statistics, draws, analysis): it starts from d.Titel
+// and leaves the evaluation window's shared range values as they were. True when d got a new
+// range (ImBereich, Titel); a system file's rows always count whole.
+bool EigenenBereichEinstellen(QWidget* eltern, Lottodatei& d);
+
 }  // namespace zahlix::ui

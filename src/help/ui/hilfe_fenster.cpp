@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -112,6 +113,8 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QWidget(parent) {
     });
     connect(cSuchen_, &QComboBox::activated, this,
             [this](int i) { ThemaZeigen(cSuchen_->itemText(i)); });
+    // Filtered, not returnPressed: the combo box hands the same key to its line edit again.
+    cSuchen_->lineEdit()->installEventFilter(this);
 
     ansicht_ = new QStackedWidget(this);
     rtHilfe2_ = new HilfeAnzeige(this);

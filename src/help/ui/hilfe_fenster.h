@@ -46,6 +46,7 @@ class HilfeFenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     // Saves the working copy where edits go (HilfeBearbeitungsziel), false with the reason
@@ -54,6 +55,8 @@ class HilfeFenster : public QWidget {
     void ChronikAnzeigen();
     void MenuesFuellen();
     void ListeUmschalten();
+    // Enter in the list of all topics: a typed part that only one key contains opens it.
+    void SucheBestaetigen();
 
     Hilfetext hilfe_;
     Hilfechronik chronik_;

@@ -1,10 +1,14 @@
 // The help window's topics: its group menus and lists, the history and the display.
 #include <QComboBox>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
 
 #include "app/anwendungsdateien.h"
+#include "app/port.h"
 #include "help/ui/hilfe_anzeige.h"
 #include "help/ui/hilfe_fenster.h"
 
@@ -44,6 +48,33 @@ void HilfeFenster::ListeUmschalten() {
     bListe_->setText(alle ? QStringLiteral("&Gewählte Hilfethemen")
                           : QStringLiteral("&Alle Hilfethemen"));
     listen_->currentWidget()->setFocus();
+}
+
+bool HilfeFenster::eventFilter(QObject* o, QEvent* e) {
+    if (o == cSuchen_->lineEdit() && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) SucheBestaetigen();
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void HilfeFenster::SucheBestaetigen() {
+    const QString teil = cSuchen_->currentText().trimmed();
+    // A whole key is the combo box's own business (it emits activated).
+    if (teil.isEmpty() || cSuchen_->findText(teil, Qt::MatchExactly) >= 0) return;
+    QStringList treffer;
+    for (int i = 0; i < cSuchen_->count(); ++i)
+        if (cSuchen_->itemText(i).contains(teil, Qt::CaseInsensitive))
+            treffer << cSuchen_->itemText(i);
+    if (treffer.size() == 1) {
+        Hilfethema() = treffer[0].toStdString();
+        ThemaZeigen(treffer[0]);
+    } else if (treffer.isEmpty()) {
+        Meldung("Kein Hilfethema enthält \"" + teil.toStdString() + "\".", flags::Information,
+                "Hilfe");
+    } else {
+        cSuchen_->completer()->complete();  // several: the user picks one of them
+    }
 }
 
 void HilfeFenster::HilfethemaZeigen() {

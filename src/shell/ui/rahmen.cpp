@@ -32,9 +32,12 @@ const QString kRahmenTitel = QStringLiteral("Zahlix Freeware");
 }
 
 std::string BeendenFrage() {
-    return "Zahlix beenden?\r\n\r\n"
-           "Vielen Dank, dass Sie Zahlix Freeware benutzen.\r\n\r\n"
-           "Neue Versionen, Lottodateien und Tipps finden Sie auf www.zahlix.de.";
+    return std::string(
+               "Zahlix beenden?\r\n\r\n"
+               "Vielen Dank, dass Sie Zahlix Freeware benutzen.\r\n\r\n"
+               "Antworten auf Ihre Fragen finden Sie in der Hilfe (Taste F1), zum "
+               "Beispiel im Thema \"") +
+           kBeendenHilfethema + "\".";
 }
 
 Rahmen::Rahmen(QWidget* parent) : QMainWindow(parent) {
@@ -98,6 +101,10 @@ void Rahmen::Laden(const std::function<void()>& vorAuswertung) {
     // Messages of the frame carry the product name as their title (kProduktname).
     if (const QScreen* s = screen()) {
         const QRect platz = s->availableGeometry();
+        // The window system's title bar and borders come on top of the frame's size; the whole
+        // frame, status bar included, stays on the screen.
+        const QSize rand = (frameGeometry().size() - size()).expandedTo(QSize(8, 32));
+        resize(size().boundedTo(platz.size() - rand));
         const int links =
             RahmenLinks(PixelZuTwips(platz.width()), PixelZuTwips(frameGeometry().width()));
         const int oben =
@@ -129,14 +136,7 @@ QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
     sub->move(NaechstePosition());
     // A window reaching below the work area would hide its status line on a small screen.
     // Measured once the frame is laid out, not while it is still being built.
-    QTimer::singleShot(0, sub, [this, sub] {
-        const QSize platz = flaeche_ ? flaeche_->viewport()->size() : QSize();
-        if (platz.width() < 200 || platz.height() < 200) return;
-        const QSize frei(std::max(platz.width() - sub->x(), platz.width() / 2),
-                         std::max(platz.height() - sub->y(), platz.height() / 2));
-        if (sub->width() > frei.width() || sub->height() > frei.height())
-            sub->resize(sub->size().boundedTo(frei).expandedTo(sub->minimumSizeHint()));
-    });
+    QTimer::singleShot(0, sub, [this, sub] { Einpassen(sub, true); });
     const int k = ++Programm().fensterzaehler;
     const QString tag = QString::number(k) + "F";
     w->setProperty("zahlixTag", tag);
@@ -145,6 +145,19 @@ QMdiSubWindow* Rahmen::FensterAufnehmen(QWidget* w) {
     FensterleisteKnopf(sub, w, tag);
     connect(sub, &QObject::destroyed, this, [this, tag] { FensterleisteEntfernen(tag); });
     return sub;
+}
+
+void Rahmen::Einpassen(QMdiSubWindow* sub, bool begrenzen) {
+    const QSize platz = flaeche_ ? flaeche_->viewport()->size() : QSize();
+    if (platz.width() < 200 || platz.height() < 200 || sub->isMaximized() || sub->isMinimized())
+        return;
+    QSize s = begrenzen ? sub->size().boundedTo(platz) : sub->size();
+    s = s.expandedTo(sub->minimumSizeHint());
+    if (s == sub->size() && !begrenzen) return;  // where the user put it, it may stay
+    sub->resize(s);
+    const int x = std::clamp(sub->x(), 0, std::max(0, platz.width() - s.width()));
+    const int y = std::clamp(sub->y(), 0, std::max(0, platz.height() - s.height()));
+    if (QPoint(x, y) != sub->pos()) sub->move(x, y);
 }
 
 QWidget* Rahmen::AktivesFenster() const {

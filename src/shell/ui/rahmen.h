@@ -37,7 +37,8 @@ class QToolBar;
 
 namespace zahlix::ui {
 
-// The close request's question.
+// The close request's question; it points to this topic of the program's help.
+inline constexpr const char* kBeendenHilfethema = "Zahlix.Wie kann ich?";
 std::string BeendenFrage();
 // The Quick-Info text while no child window is open.
 QString RahmenQuickInfo();
@@ -116,6 +117,9 @@ class Rahmen : public QMainWindow {
     void FensterleisteEntfernen(const QString& tag);
     void FensterleisteKlick(const QString& tag);
     void FensterAktiviert(QMdiSubWindow* sub);
+    // Keeps a child window inside the work area where it fits and never smaller than its
+    // controls need; `begrenzen` also shrinks it to the work area.
+    void Einpassen(QMdiSubWindow* sub, bool begrenzen);
     // rahmen_info.cpp
     void QuickInfoAufbauen();
     void StatusleisteAufbauen();

@@ -189,6 +189,16 @@ bool Rahmen::eventFilter(QObject* o, QEvent* e) {
                 return true;
             }
             break;
+        case QEvent::LayoutRequest:
+            // A window that shows more controls than before grows to hold them rather than
+            // cut their texts off.
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(o)) {
+                QPointer<QMdiSubWindow> s(sub);
+                QTimer::singleShot(0, this, [this, s] {
+                    if (s && flaeche_ && !s->isHidden()) Einpassen(s, false);
+                });
+            }
+            break;
         case QEvent::Show:
         case QEvent::Hide:
             if (auto* sub = qobject_cast<QMdiSubWindow*>(o); sub && sub->widget()) {

@@ -174,6 +174,11 @@ QMenu* Rahmen::KindMenue(const QString& name, const QString& titel) const {
 void Rahmen::MenueleisteZeigen(QWidget* kind) {
     QList<QMenu*> menues = KindMenues(kind);
     if (menues.isEmpty()) menues = eigeneMenues_;
+    // The number commands act only on a window with a number field; elsewhere they would be
+    // entries that do nothing.
+    for (QMenu* m : eigeneMenues_)
+        if (m->objectName() == "mZahlenfeld")
+            m->menuAction()->setVisible(kind && kind->findChild<QWidget*>("kZahl_0"));
     QMenuBar* leiste = menuBar();
     QList<QAction*> soll;
     for (QMenu* m : menues) soll << m->menuAction();

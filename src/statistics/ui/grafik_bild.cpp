@@ -63,11 +63,14 @@ void GrafikMalen(QPainter& p, const statistik::Grafik& g) {
     p.restore();
 }
 
-QImage GrafikBild(const statistik::Grafik& g) {
-    QImage bild(std::max(1, g.breite / 15), std::max(1, g.hoehe / 15), QImage::Format_RGB32);
+QImage GrafikBild(const statistik::Grafik& g, int breite) {
+    const double f = breite > 0 && g.breite > 0 ? breite * 15.0 / g.breite : 1.0;
+    QImage bild(std::max(1, static_cast<int>(g.breite * f / 15)),
+                std::max(1, static_cast<int>(g.hoehe * f / 15)), QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter p(&bild);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(f, f);
     GrafikMalen(p, g);
     return bild;
 }
@@ -142,11 +145,14 @@ void GrafikFlaeche::Speichern() {
                 flags::Frage | flags::JaNein | flags::Zweiter, "Grafik speichern") != kJa)
         return;
     // Encoded first and written whole, so a failed save leaves an existing file as it was.
+    const int breite = std::max(1600, width());
+    const int hoehe = std::clamp(breite * height() / std::max(1, width()), 900, 1600);
+    const QImage bild = GrafikBild(neuBauen_ ? neuBauen_(breite, hoehe) : grafik_, breite);
     QByteArray png;
     QBuffer puffer(&png);
     puffer.open(QIODevice::WriteOnly);
     std::string fehler;
-    if (!GrafikBild(grafik_).save(&puffer, "PNG"))
+    if (!bild.save(&puffer, "PNG"))
         fehler = "Die Grafik konnte nicht als PNG umgewandelt werden.";
     else
         DateiAtomarSchreiben(PfadVonName(name), std::string_view(png.constData(), png.size()),

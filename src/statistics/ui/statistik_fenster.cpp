@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/fenster.h"
+#include "app/ui/textbreite.h"
 #include "core/bereich.h"
 #include "output/ui/editorhilfe.h"
 #include "statistics/ui/grafik_bild.h"
@@ -107,7 +108,12 @@ QWidget* StatistikFenster::KopfBauen() {
         l->setObjectName(QStringLiteral("bzZahl_%1").arg(i));
         auto* c = new QComboBox(kopf);
         c->setObjectName(QStringLiteral("cZahl_%1").arg(i));
-        c->setMinimumContentsLength(10);
+        c->setEditable(true);  // the wider frame of the two kinds the selectors take
+        QStringList eintraege;
+        for (int t = 1; t <= statistik::kTypen; ++t)
+            for (const auto& f : {statistik::Auswahl1(t), statistik::Auswahl2(t)})
+                for (const std::string& e : f.eintraege) eintraege << Q(e);
+        BreiteFuerTexte(c, eintraege);
         l->setBuddy(c);
         bzZahl_[static_cast<size_t>(i)] = l;
         cZahl_[static_cast<size_t>(i)] = c;
@@ -206,6 +212,9 @@ QWidget* StatistikFenster::GrafikBauen() {
         {QStringLiteral("Normal"), QStringLiteral("Aufsortiert"), QStringLiteral("Absortiert")});
     cGrafik_ = new QComboBox(box);
     cGrafik_->setObjectName(QStringLiteral("cGrafik"));
+    QStringList wertarten;
+    for (const std::string& w : statistik::AlleWertarten()) wertarten << Q(w);
+    BreiteFuerTexte(cGrafik_, wertarten);
     zeile->addWidget(cListe_);
     zeile->addWidget(cGrafik_);
     zeile->addStretch(1);
@@ -256,6 +265,10 @@ QWidget* StatistikFenster::GrafikBauen() {
     connect(cListe_, &QComboBox::activated, this, &StatistikFenster::ListeGewaehlt);
     connect(bdGrafik_, &GrafikFlaeche::Gezogen, this, &StatistikFenster::GrafikGezogen);
     connect(bdGrafik_, &GrafikFlaeche::GroesseGeaendert, this, &StatistikFenster::GrafikZeichnen);
+    // The colour field has fixed cells: saved, it is its own picture enlarged.
+    bdGrafik_->NeuBauenSetzen([this](int breite, int hoehe) {
+        return oGrafikArt_[3]->isChecked() ? GrafikFuer(380, 380) : GrafikFuer(breite, hoehe);
+    });
     return box;
 }
 

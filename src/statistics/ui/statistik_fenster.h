@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/lottodatei.h"
+#include "statistics/statistik_grafik.h"
 #include "statistics/statistik_lauf.h"
 
 class QComboBox;
@@ -57,6 +58,8 @@ class StatistikFenster : public QWidget {
     void WertartGewaehlt();
     void ListeGewaehlt();
     void GrafikZeichnen();
+    // The graph of the shown result for a picture of that many pixels.
+    statistik::Grafik GrafikFuer(int breite, int hoehe) const;
     void GrafikGezogen(int x, int y);
     void Status(const QString& text);
     void ZahlGetippt(int feld);

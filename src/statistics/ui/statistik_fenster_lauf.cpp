@@ -11,6 +11,7 @@
 
 #include "app/port.h"
 #include "core/bereich.h"
+#include "evaluation/ui/bereich_dialog.h"
 #include "output/ui/drucker.h"
 #include "output/ui/editorhilfe.h"
 #include "statistics/ui/grafik_bild.h"
@@ -205,11 +206,13 @@ void StatistikFenster::ListeGewaehlt() {
 
 void StatistikFenster::GrafikZeichnen() {
     const QSize s = bdGrafik_->size();
-    if (!hatErgebnis_ || lauf_.ergebnis.n <= 0) {
-        bdGrafik_->Setzen(hatErgebnis_ ? statistik::Grafik{s.width() * 15, s.height() * 15, {}}
-                                       : LeereGrafik(s.width() * 15, s.height() * 15));
-        return;
-    }
+    bdGrafik_->Setzen(GrafikFuer(s.width(), s.height()));
+}
+
+statistik::Grafik StatistikFenster::GrafikFuer(int breite, int hoehe) const {
+    if (!hatErgebnis_ || lauf_.ergebnis.n <= 0)
+        return hatErgebnis_ ? statistik::Grafik{breite * 15, hoehe * 15, {}}
+                            : LeereGrafik(breite * 15, hoehe * 15);
     const int n = lauf_.ergebnis.n;
     // The graph follows the order of the chosen list.
     Werte v{};
@@ -224,7 +227,9 @@ void StatistikFenster::GrafikZeichnen() {
     w.farbe = farbe_;
     w.sollwertlinie = oGrafikArt_[4]->isChecked() && lauf_.wertart == 0 && liste == 0;
     w.sollwert = &lauf_.ergebnis.sollwert;
-    bdGrafik_->Setzen(statistik::GrafikBauen(v, n, w, s.width() * 15, s.height() * 15));
+    const std::vector<std::string> beschriftung = Achsenbeschriftungen(lauf_, liste);
+    w.beschriftung = &beschriftung;
+    return statistik::GrafikBauen(v, n, w, breite * 15, hoehe * 15);
 }
 
 void StatistikFenster::GrafikGezogen(int x, int y) {
@@ -232,7 +237,7 @@ void StatistikFenster::GrafikGezogen(int x, int y) {
     int art = 0;
     for (int i = 0; i < 4; ++i)
         if (oGrafikArt_[static_cast<size_t>(i)]->isChecked()) art = i;
-    const int zeile = ZeileAnPunkt(art, lauf_.ergebnis.n, bdGrafik_->Grafik().breite, x, y);
+    const int zeile = ZeileAnPunkt(bdGrafik_->Grafik(), art, lauf_.ergebnis.n, x, y);
     if (zeile < 0) return;
     QListWidget* l = cListe_->currentIndex() == 0
                          ? lNormal_
@@ -244,12 +249,13 @@ void StatistikFenster::BereichEinstellen() {
     if (laeuft_) return;
     const QString vorher = bzHilfe_->text();
     Status(QStringLiteral(" Auswertebereich wird neu eingestellt..."));
-    BereichTextLesen(daten_.Titel);
-    if (BereichBearbeiten(Auswertebereich())) {
-        daten_.Titel = BereichText();
-        bzAuswertebereich_->setText(QStringLiteral("Bereich - ") + Q(daten_.Titel));
-    }
+    const bool neu = EigenenBereichEinstellen(this, daten_);
     Status(vorher);
+    if (!neu) return;
+    bzAuswertebereich_->setText(QStringLiteral("Bereich - ") + Q(daten_.Titel));
+    TitelAnzeigen();
+    // A shown result would belong to the old range.
+    if (hatErgebnis_) Ermitteln();
 }
 
 void StatistikFenster::Drucken() {

@@ -16,7 +16,13 @@ using namespace zahlix;
 TEST(Anwendung, FenstertitelOhneAnhangUndQtTexteDeutsch) {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     ASSERT_NE(app, nullptr);
+    qputenv("LC_ALL", "en_US.UTF-8");
+    ui::DeutscheUmgebungSetzen();
+    EXPECT_EQ(qgetenv("LC_CTYPE") + qgetenv("LC_ALL") + qgetenv("LC_TIME"),
+              "en_US.UTF-8de_DE.UTF-8");
     QTranslator* uebersetzung = ui::AnwendungEinrichten(*app);
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 6), QLocale::ShortFormat).toStdString(),
+              "06.12.26");
     app->setQuitOnLastWindowClosed(true);
     // Qt appends a set display name to every window caption ("Zahlix — Zahlix Freeware").
     EXPECT_EQ(QGuiApplication::applicationDisplayName().toStdString(), "Zahlix");

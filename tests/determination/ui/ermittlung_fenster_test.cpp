@@ -9,10 +9,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -48,7 +48,9 @@ class ErmittlungFensterTest : public ::testing::Test {
     QPushButton* Zahl(int n) {
         return Kind<QPushButton>(qPrintable(QStringLiteral("kZahl_%1").arg(n - 1)));
     }
-    std::string Ergebnis() { return Kind<QTextEdit>("rtErmittlung")->toPlainText().toStdString(); }
+    std::string Ergebnis() {
+        return Kind<QPlainTextEdit>("rtErmittlung")->toPlainText().toStdString();
+    }
 
     SkriptPort port;
     std::unique_ptr<ui::ErmittlungFenster> fenster;
@@ -83,7 +85,9 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     fenster->ArtWaehlen(QString::fromUtf8("Zufallszahlen"));
     Kind<QComboBox>("cAnzahl_0")->setCurrentText(QStringLiteral("Bis Stop"));
     bool geschlossen = true, notbremse = false;
+    QString status;
     QTimer::singleShot(300, fenster.get(), [&] {
+        status = Kind<QLabel>("bzHilfe")->text();
         geschlossen = fenster->close();
         QTest::keyClick(fenster.get(), Qt::Key_Escape);
     });
@@ -95,6 +99,8 @@ TEST_F(ErmittlungFensterTest, EscStopptUndSchliessenWartetAufDasEnde) {
     QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
     EXPECT_FALSE(geschlossen);
     EXPECT_FALSE(notbremse);
+    EXPECT_EQ(status.toStdString(), " Ermittlung läuft - 'Stop' oder Esc hält sie an");
+    EXPECT_EQ(Kind<QLabel>("bzHilfe")->text().toStdString(), " Ermittlung angehalten");
     EXPECT_FALSE(fenster->Laeuft());
     EXPECT_EQ(port.MeldungsTexte(),
               (std::vector<std::string>{kWarnungBisStop, kMeldungSchliessenLaeuft}));
@@ -115,6 +121,14 @@ TEST_F(ErmittlungFensterTest, GleicheZahlenNurEinmalImErgebnisfeld) {
     EXPECT_EQ(text.find("* Lotto-Analyse", 1), std::string::npos) << text;
     // each determination starts again from the user's marks
     EXPECT_TRUE(Zahl(49)->isChecked());
+    // an emptied box (only on "Ja") takes the same numbers again
+    Kind<QAction>("mErgebnisfeldLeeren")->trigger();
+    EXPECT_NE(Ergebnis(), "");
+    port.tasten = {Taste::Erste};
+    Kind<QAction>("mErgebnisfeldLeeren")->trigger();
+    EXPECT_EQ(Ergebnis(), "");
+    QTest::mouseClick(Kind<QToolButton>("bToolbar_2"), Qt::LeftButton);
+    EXPECT_EQ(Ergebnis().find("* Lotto-Analyse"), 0u);
 }
 
 TEST_F(ErmittlungFensterTest, SperrenUndFreigeben) {

@@ -57,11 +57,6 @@ TEST(ZiehungenFenster, BlaetternGruppenAlleUndDrucken) {
     EXPECT_TRUE(std::all_of(texte.begin(), texte.end(),
                             [](const Beschriftung& b) { return b.farbe == kHellblau; }));
 
-    w.findChild<QPushButton*>("bToolbar_2")->click();  // "&Alle"
-    EXPECT_EQ(bildlauf->maximum(), 4);
-    w.findChild<QPushButton*>("bToolbar_1")->click();  // "&Bereich" shows the range again
-    EXPECT_EQ(bildlauf->maximum(), 3);
-
     w.findChild<QPushButton*>("bToolbar_0")->click();
     const QString druck = ui::DruckerInstanz()->Dokument()->toPlainText();
     EXPECT_TRUE(
@@ -69,6 +64,8 @@ TEST(ZiehungenFenster, BlaetternGruppenAlleUndDrucken) {
                                       "* Bereich - 05/2005-02/1999  Wo:01-53 \n")))
         << druck.toStdString();
     EXPECT_FALSE(druck.contains(QStringLiteral("05/2005-M"))) << "outside the range";
+    w.findChild<QPushButton*>("bToolbar_2")->click();  // "&Alle"
+    EXPECT_EQ(bildlauf->maximum(), 4);
 }
 
 TEST(ZiehungenFenster, AusDerAuswertungGeoeffnetUndWiederGeoeffnet) {

@@ -3,12 +3,19 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 
 #include "auswertung_testhilfe.h"
+#include "core/bereich_auswahl.h"
+#include "determination/ui/ermittlung_fenster.h"
+#include "drawhistory/ui/ziehungen_fenster.h"
 #include "evaluation/ui/bereich_dialog.h"
+#include "statistics/ui/statistik_fenster.h"
+#include "support/lotto_beispiele.h"
 
 namespace zahlix::test {
 namespace {
@@ -73,9 +80,60 @@ TEST(BereichUndImport, BereichKnopfMenueUndAufheben) {
     EXPECT_EQ(Reihen(w), 2);
     EXPECT_EQ(Text(w, "bzBereich"), "Bereich - 01/2020-02/2020  Wo:01-53  Ke:M");
 
+    // A cancelled open keeps history and range; an opened file starts with all its draws.
+    Kind<QAction>(w, "mDateiOeffnen")->trigger();
+    EXPECT_EQ(Text(w, "bzBereich"), "Bereich - 01/2020-02/2020  Wo:01-53  Ke:M");
+    EXPECT_EQ(Reihen(w), 2);
+    port.dateien.push_back((ordner / "t.AS7").string());
+    Kind<QAction>(w, "mDateiOeffnen")->trigger();
+    EXPECT_EQ(Text(w, "bzBereich"), "Bereich - 01/2020-02/2020  Wo:01-53 ");
+    EXPECT_EQ(Reihen(w), 4);
+
     Kind<QAction>(w, "mAuswertebereichAufheben")->trigger();
     EXPECT_EQ(Reihen(w), 4);
     EXPECT_FALSE(f->Daten().Geaendert);  // a range is a view, never a change of the file
+}
+
+// "&Bereich" of the statistics, draw and analysis windows narrows the window's own copy and
+// recomputes there (how often 1 came, the draws shown, the numbers left free); the evaluation
+// window's shared range stays as it was.
+TEST(BereichUndImport, KindfensterStellenIhrenBereichEin) {
+    SkriptPort port;
+    Lottodatei d = HistorieAus({{1, 2020, 0, {1, 2, 3, 4, 5, 6}, 0},
+                                {2, 2020, 0, {1, 8, 9, 10, 11, 12}, 0},
+                                {3, 2020, 0, {1, 13, 14, 15, 16, 17}, 0}});
+    BereichAufheben(d);
+    const Bereichswerte gemeinsam = Auswertebereich();
+    const struct {
+        std::function<QWidget*()> neu;
+        std::function<int(QWidget*)> wert;
+        int vorher, nachher;
+    } faelle[] = {
+        {[] {
+             auto* s = new ui::StatistikFenster;
+             s->ArtWaehlen(QStringLiteral("Zahlen wie oft"));
+             s->Ermitteln();
+             return s;
+         },
+         [](QWidget* w) {
+             return Kind<QListWidget>(w, "lNormal")->item(0)->text().right(1).toInt();
+         },
+         3, 2},
+        {[] { return new ui::ZiehungenFenster; },
+         [](QWidget* w) { return Kind<QScrollBar>(w, "vbReihen")->maximum() + 1; }, 3, 2},
+        {[] { return new ui::ErmittlungFenster; },
+         [](QWidget* w) { return static_cast<ui::ErmittlungFenster*>(w)->FreieZahlen(); }, 16, 11},
+    };
+    for (const auto& f : faelle) {
+        DatenUebergeben(d);
+        std::unique_ptr<QWidget> w(f.neu());
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        EXPECT_EQ(f.wert(w.get()), f.vorher);
+        BereichSkript s("oLetzte", 2, "");
+        QTest::mouseClick(Kind<QAbstractButton>(w.get(), "bToolbar_1"), Qt::LeftButton);
+        EXPECT_EQ(f.wert(w.get()), f.nachher) << w->objectName().toStdString();
+        EXPECT_EQ(Auswertebereich(), gemeinsam);
+    }
 }
 
 TEST(BereichUndImport, DateiHinzufuegenUebernimmtUndMeldet) {

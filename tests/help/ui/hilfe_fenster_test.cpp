@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -105,6 +107,20 @@ TEST_F(HilfeTest, F1ZeigtDasThemaDesFenstersLinksUndChronikFuehrenWeiter) {
     ui::HilfeZeigen();
     EXPECT_EQ(Anzeige(hilfe)->toPlainText().toStdString(), "Hilfethema nicht gefunden");
     EXPECT_EQ(hilfe->windowTitle().toStdString(), "Hilfe: Menü.Hilfe.Hilfe anzeigen");
+}
+
+TEST_F(HilfeTest, EnterOeffnetDenEinzigenTrefferDerSuche) {
+    ui::HilfeZeigen();
+    QWidget* hilfe = ui::FensterSuchen("fHilfe");
+    QLineEdit* suchen = hilfe->findChild<QComboBox*>("cSuchen")->lineEdit();
+    for (const char* teil : {"zufall", "Analyse.", "Gibt es nicht"}) {
+        suchen->clear();
+        QTest::keyClicks(suchen, teil);
+        QTest::keyClick(suchen, Qt::Key_Return);
+        EXPECT_EQ(Thema(hilfe), "Menü.Analyse.Zufallszahlen") << teil;  // several: no change
+    }
+    EXPECT_EQ(port.MeldungsTexte(),
+              std::vector<std::string>{"Kein Hilfethema enthält \"Gibt es nicht\"."});
 }
 
 TEST_F(HilfeTest, JederMenueeintragUndJedesSymbolHatSeinThema) {

@@ -22,6 +22,7 @@
 #include "app/programm.h"
 #include "app/ui/fenster.h"
 #include "app/ui/qt_port.h"
+#include "help/hilfetext.h"
 #include "rahmen_hilfen_test.h"
 #include "shell/optionen.h"
 #include "shell/ui/rahmen.h"
@@ -111,6 +112,18 @@ TEST_F(RahmenTest, KindfensterStaffelnSichNachDerInnenhoehe) {
     auto* w = Zeigen(new SchlichtesFenster("fX", "X"));
     EXPECT_EQ(PixelZuTwips(w->parentWidget()->x()), 330);
     EXPECT_EQ(PixelZuTwips(w->parentWidget()->y()), 330);
+
+    // Too wide for its cascade place, a window moves into the work area; one that comes to
+    // need more room for its controls grows.
+    const QRect platz = rahmen->Flaeche()->viewport()->rect();
+    auto* breit = new SchlichtesFenster("fY", "Y");
+    breit->setMinimumSize(platz.width() - 20, 100);
+    Zeigen(breit);
+    Verarbeiten();
+    EXPECT_TRUE(platz.contains(breit->parentWidget()->geometry()));
+    breit->setMinimumSize(platz.width() - 20, 300);
+    Verarbeiten();
+    EXPECT_GE(breit->parentWidget()->height(), breit->parentWidget()->minimumSizeHint().height());
 }
 
 TEST_F(RahmenTest, QuickInfoFolgtDemAktivenFensterUndWirdZurueckgegeben) {
@@ -195,6 +208,10 @@ TEST_F(RahmenTest, ZahlenablageKopiertUndFuegtNurFreigegebeneEin) {
     EXPECT_FALSE(Aktion("mZahlenKopieren")->isEnabled());
     EXPECT_FALSE(ui::ZahlenKopieren(rahmen->AktivesFenster()));
     EXPECT_EQ(Zahlenablage()[2], 0);
+    // The number menu shows only where it acts.
+    EXPECT_FALSE(Aktion("mZahlenfeld_Titel")->isVisible());
+    ui::FensterZeigen(new KindFenster("fErmittlung", "AN", "", 49, false));
+    EXPECT_TRUE(Aktion("mZahlenfeld_Titel")->isVisible());
 }
 
 TEST_F(RahmenTest, VerschachtelteArbeitBehaeltSanduhrUndBlinkt) {
@@ -234,6 +251,9 @@ TEST_F(RahmenTest, BeendenFragtUndSchliesstKinderfenster) {
     ui::ProgrammBeenden();
     ASSERT_EQ(port.meldungen.size(), 1u);
     EXPECT_EQ(port.meldungen[0].text, ui::BeendenFrage());
+    std::string fehler;
+    const auto hilfe = HilfedateiLaden(test::Quelle("../data/ZX2005.ZXH"), fehler);
+    EXPECT_TRUE(hilfe && hilfe->Thema(ui::kBeendenHilfethema)) << fehler;
     EXPECT_EQ(port.meldungen[0].knoepfe, Knoepfe::JaNein);
     EXPECT_TRUE(rahmen->isVisible());
     EXPECT_EQ(a->schliessen, 0);
