@@ -14,10 +14,12 @@
 
 namespace {
 
+// range(1) = 1: every block also goes to the result buffer (the manual option off).
 void BM_ErmittlungNachBloecken(benchmark::State& state) {
     BenchApp();
     zahlix::SkriptPort port;
     zahlix::Optionen() = zahlix::OptionenStandard();
+    zahlix::Optionen().allgemein[5] = state.range(1) ? 0 : 1;
     zahlix::Lottodatei d;
     if (zahlix::LottodateiLaden(std::string(ZAHLIX_SHARED_DATA) + "/Lotto6aus49.AS7", d) != 0) {
         state.SkipWithError("Lotto6aus49.AS7 fehlt");
@@ -45,8 +47,6 @@ void BM_ErmittlungNachBloecken(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ErmittlungNachBloecken)
-    ->Arg(0)
-    ->Arg(500)
-    ->Arg(2000)
+    ->ArgsProduct({{0, 500, 2000}, {0, 1}})
     ->Iterations(50)
     ->Unit(benchmark::kMillisecond);

@@ -204,7 +204,7 @@ Importergebnis ZiehungenZusammenfuehren(Lottodatei& d, const std::vector<Importz
 }
 
 std::string ImportErgebnisZeile(const Importergebnis& e) {
-    return " " + Gruppiert(e.neu) + " neue Ziehungen, " + Gruppiert(e.vorhanden) +
+    return " " + Anzahl(e.neu, "neue Ziehung", "neue Ziehungen") + ", " + Gruppiert(e.vorhanden) +
            " schon vorhanden.";
 }
 

@@ -104,7 +104,7 @@ void Summen(Kontext& k) {
         ++w.anzahl, ++treffer, w.letzte = z.index;
     }
     k.ergebnis.text = Werteliste(k, werte, treffer, "Summen", k.e.summeVon, k.e.summeBis, false);
-    k.ergebnis.status = Str(treffer) + " Reihen mit passender Summe";
+    k.ergebnis.status = " " + Anzahl(treffer, "Reihe", "Reihen") + " mit passender Summe";
 }
 
 void Kombinationszahlen(Kontext& k) {
@@ -124,7 +124,8 @@ void Kombinationszahlen(Kontext& k) {
     }
     k.ergebnis.text =
         Werteliste(k, werte, treffer, "Kombinationszahlen", k.e.kombiVon, k.e.kombiBis, true);
-    k.ergebnis.status = Str(treffer) + " Reihen mit passender Kombinationszahl";
+    k.ergebnis.status =
+        " " + Anzahl(treffer, "Reihe", "Reihen") + " mit passender Kombinationszahl";
 }
 
 void Verteilung(Kontext& k) {

@@ -153,7 +153,7 @@ void Wiederholungen(Kontext& k, int m) {
     }
     text += Restzeile(gesamt, std::min(liste.size(), kMaxTextzeilen));
     k.ergebnis.text = text + std::string(80, '-') + kCrLf;
-    k.ergebnis.status = Str(gesamt) + " Kombinationen gefunden";
+    k.ergebnis.status = " " + Anzahl(gesamt, "Kombination", "Kombinationen") + " gefunden";
 }
 
 // Zerlegungsprüfung: every m of the marked numbers with how many draws held them all, in

@@ -76,9 +76,12 @@ std::u16string DuplikatSchluessel(const std::u16string& block) {
     return block.substr(p, ende + 2 - p);
 }
 
+bool BlockNeu(const std::u16string& dokument, const std::u16string& block) {
+    return !block.empty() && dokument.find(DuplikatSchluessel(block)) == std::u16string::npos;
+}
+
 bool BlockEinfuegen(std::u16string& dokument, const std::u16string& block) {
-    if (block.empty()) return false;
-    if (dokument.find(DuplikatSchluessel(block)) != std::u16string::npos) return false;
+    if (!BlockNeu(dokument, block)) return false;
     dokument.insert(0, block);
     return true;
 }

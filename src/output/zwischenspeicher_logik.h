@@ -13,6 +13,8 @@ namespace zahlix {
 // line, or whose numbers line never closes, is its own key.
 std::u16string DuplikatSchluessel(const std::u16string& block);
 
+// True when block is not empty and its key is not in dokument yet.
+bool BlockNeu(const std::u16string& dokument, const std::u16string& block);
 // Puts block on top of dokument unless its key is already there. Returns true if inserted.
 bool BlockEinfuegen(std::u16string& dokument, const std::u16string& block);
 

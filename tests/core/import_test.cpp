@@ -123,7 +123,7 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
     d.Geaendert = false;
 
     Importergebnis e = Importieren(d, "08.01.2005;12;11;10;9;8;7\n15.01.2005;1;2;3;4;5;45");
-    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 1 schon vorhanden.");
+    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehung, 1 schon vorhanden.");
     EXPECT_TRUE(d.Geaendert);
     EXPECT_EQ(d.LetzterIndex, 2);
 
@@ -139,7 +139,7 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
 
     // Other identifiers make it another draw; "-" leaves the days out.
     e = Importieren(d, "09.01.2005;1;2;3;4;5;7\n12.01.2005;1;2;3;4;5;8", {kUeberspringen, 'X'});
-    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 0 schon vorhanden.");
+    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehung, 0 schon vorhanden.");
 
     // A history without identifiers and no draw in common (0:0): the days but Wednesday.
     Lottodatei ohne = Neu();
@@ -149,7 +149,7 @@ TEST(Import, ZusammenfuehrenUeberspringtVorhandeneUndMeldetKonflikte) {
     EXPECT_EQ(std::pair(v.kennungMittwoch, v.kennungSonst), std::pair(kUeberspringen, 0));
     // Week, year and numbers make the draw whatever its identifier: no twins.
     e = Importieren(ohne, "08.01.2005;7;8;9;10;11;12\n05.01.2005;1;2;3;4;5;6");
-    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehungen, 1 schon vorhanden.");
+    EXPECT_EQ(ImportErgebnisZeile(e), " 1 neue Ziehung, 1 schon vorhanden.");
 }
 
 TEST(Import, PlatzhalterWeichtUndKapazitaetBleibtGewahrt) {

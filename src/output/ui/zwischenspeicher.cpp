@@ -16,9 +16,9 @@
 #include "app/port.h"
 #include "app/ui/fenster.h"
 #include "core/textdatei.h"
+#include "core/zahlformat.h"
 #include "output/ui/drucker.h"
 #include "output/ui/editorhilfe.h"
-#include "core/zahlformat.h"
 #include "output/zwischenspeicher_logik.h"
 
 namespace zahlix::ui {
@@ -116,9 +116,16 @@ void Zwischenspeicher::TextSetzen(const QString& text, int pos) {
 }
 
 bool Zwischenspeicher::TextEinfuegen(const std::string& text) {
-    std::u16string dokument = U(DokumentText(*rt_));
-    if (!BlockEinfuegen(dokument, U(Q(zahlix::ZeilenendenLf(text))))) return false;
-    TextSetzen(Q16(dokument), 0);
+    const std::u16string block = U(Q(zahlix::ZeilenendenLf(text)));
+    if (!BlockNeu(U(DokumentText(*rt_)), block)) return false;
+    // Put on top through a cursor instead of setting the whole text again: the editor then
+    // lays out only the new block, so the 2,000th result costs what the first did.
+    QTextCursor oben(rt_->document());
+    oben.insertText(Q16(block));
+    QTextCursor c = rt_->textCursor();
+    c.setPosition(0);
+    rt_->setTextCursor(c);
+    StatusAnzeigen();
     return true;
 }
 

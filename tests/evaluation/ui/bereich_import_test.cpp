@@ -145,7 +145,7 @@ TEST(BereichUndImport, DateiHinzufuegenUebernimmtUndMeldet) {
     port.tasten.push_back(Taste::Erste);  // take the proposed identifiers
     Kind<QAction>(f.get(), "mDateiHinzufuegen")->trigger();
     ASSERT_EQ(port.meldungen.size(), 2u);
-    EXPECT_EQ(port.meldungen[1].text, " 1 neue Ziehungen, 1 schon vorhanden.");
+    EXPECT_EQ(port.meldungen[1].text, " 1 neue Ziehung, 1 schon vorhanden.");
     EXPECT_EQ(f->Daten().Anzahl(), 2);
     EXPECT_TRUE(f->Daten().Geaendert);
     Klicken(f.get(), {1});

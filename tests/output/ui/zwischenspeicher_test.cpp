@@ -44,6 +44,9 @@ TEST(Zwischenspeicher, EinzigeInstanzUeberDieFreieFunktion) {
     ui::Zwischenspeicher* a = ui::ZwischenspeicherInstanz();
     EXPECT_EQ(a, ui::ZwischenspeicherInstanz());
     EXPECT_TRUE(Text(*a).startsWith("Erster Block"));
+    zahlix::TextEinfuegen("Zweiter Block\r\n");
+    zahlix::TextEinfuegen("Erster Block\r\n");
+    EXPECT_EQ(Text(*a), "Zweiter Block\nErster Block\n") << "newest on top, a known block once";
     a->EndgueltigSchliessen();
 }
 
