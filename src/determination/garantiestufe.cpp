@@ -2,12 +2,13 @@
 // at least b of them, in some row of the system. An a-subset has such a row exactly when one of
 // its b-subsets lies in a row, so the b-subsets of all rows are marked once and every a-subset
 // looks up its C(a, b) b-subsets.
+#include "determination/garantiestufe.h"
+
 #include <algorithm>
 #include <numeric>
 
 #include "core/zahlformat.h"
 #include "determination/analyse_kontext.h"
-#include "determination/garantiestufe.h"
 #include "determination/teilmengen.h"
 
 namespace zahlix {
@@ -101,8 +102,8 @@ void Garantie(Kontext& k) {
 
     const std::string stufe = Str(b) + " aus" + Str(a);
     std::string t = k.Kopf() + "* Garantiestufe" + stufe + " mit" + Str(n) + " Systemzahlen und" +
-                    Str(static_cast<int64_t>(k.zeilen.size())) + " Reihen: " +
-                    GarantieUrteil(p, n, a, b);
+                    Str(static_cast<int64_t>(k.zeilen.size())) +
+                    " Reihen: " + GarantieUrteil(p, n, a, b);
     if (!k.e.nurPruefen && fehlend > 0) {
         t += kCrLf + std::string("Fehlende Kombinationen:") + kCrLf + liste;
         if (fehlend > static_cast<int64_t>(kMaxTextzeilen))

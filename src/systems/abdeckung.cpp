@@ -1,6 +1,7 @@
 #include "systems/abdeckung.h"
 
 #include <algorithm>
+#include <array>
 
 namespace zahlix {
 
@@ -8,6 +9,23 @@ namespace {
 
 uint64_t Alle(int n) {
     return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1;
+}
+
+// The r-subsets of five places (r <= 4), each as its places ascending.
+const std::vector<std::array<int, 4>>& FuenferTeile(int r) {
+    static const auto tabelle = [] {
+        std::array<std::vector<std::array<int, 4>>, 5> t;
+        for (int maske = 0; maske < 32; ++maske) {
+            std::array<int, 4> teil{};
+            int k = 0;
+            for (int j = 0; j < 5; ++j)
+                if ((maske >> j) & 1 && k < 4) teil[static_cast<size_t>(k++)] = j;
+            if (std::popcount(static_cast<unsigned>(maske)) <= 4)
+                t[static_cast<size_t>(k)].push_back(teil);
+        }
+        return t;
+    }();
+    return tabelle[static_cast<size_t>(r)];
 }
 
 }  // namespace
@@ -36,8 +54,10 @@ Abdeckung::Abdeckung(const Garantieaufgabe& a, std::optional<Symmetrie> s)
     liste_.resize(zahl_.size());
     for (uint32_t k = 0; k < liste_.size(); ++k) liste_[k] = stelle_[k] = k;
     // A move keeps five points, gives up one and takes one: n - 7 points stay outside.
-    weg_.resize(size_t{Bin(5, a.t - 1)} * Bin(a.n - 7, a.m - a.t));
-    dazu_.resize(weg_.size());
+    for (Zug& z : zuege_) {
+        z.weg.resize(size_t{Bin(5, a.t - 1)} * Bin(a.n - 7, a.m - a.t));
+        z.dazu.resize(z.weg.size());
+    }
 }
 
 int64_t Abdeckung::Aufwand(int s) const {
@@ -183,11 +203,39 @@ int64_t Abdeckung::NaechstesOffen(int64_t ab) const {
 int64_t Abdeckung::Bewerten(size_t i, int x, int y) {
     const uint64_t reihe = reihen_[i], kern = reihe & ~(uint64_t{1} << x);
     const uint64_t rest = Alle(a_.n) & ~reihe & ~(uint64_t{1} << y);
-    zeile_ = i;
-    neu_ = kern | uint64_t{1} << y;
-    uint32_t *weg = weg_.data(), *dazu = dazu_.data();
+    Zug& zug = zuege_[static_cast<size_t>(frei_)];
+    zug.zeile = i;
+    zug.neu = kern | uint64_t{1} << y;
+    uint32_t *weg = zug.weg.data(), *dazu = zug.dazu.data();
     const uint32_t* zahl = zahl_.data();
     const bool direkt = klasse_.empty();
+    if (direkt && a_.m == a_.t) {
+        // The hot case: the subsets are x or y with t - 1 of the five kept points, whose ranks
+        // follow from where x and y fall among those points.
+        int k[5], n = 0, vorX = 0, vorY = 0;
+        for (uint64_t r = kern; r != 0; r &= r - 1) k[n++] = std::countr_zero(r);
+        for (int j = 0; j < 5; ++j) vorX += k[j] < x, vorY += k[j] < y;
+        const int r = a_.t - 1;
+        int64_t verloren = 0, gewonnen = 0;
+        for (const auto& teil : FuenferTeile(r)) {
+            uint32_t w = 0, d = 0;
+            int unterX = 0, unterY = 0;
+            for (int l = 0; l < r; ++l) {
+                const int j = teil[static_cast<size_t>(l)];
+                const bool nachX = j >= vorX, nachY = j >= vorY;
+                w += Bin(k[j], l + 1 + nachX);
+                d += Bin(k[j], l + 1 + nachY);
+                unterX += !nachX, unterY += !nachY;
+            }
+            w += Bin(x, unterX + 1);
+            d += Bin(y, unterY + 1);
+            *weg++ = w;
+            *dazu++ = d;
+            verloren += zahl[w] == 1;
+            gewonnen += zahl[d] == 0;
+        }
+        return verloren - gewonnen;
+    }
     int64_t verloren = 0, gewonnen = 0;
     // Without symmetry every m-subset comes at most once: its counter alone decides.
     Vereinigungen(kern, a_.t - 1, rest, a_.m - a_.t, [&](const int* z, int len) {
@@ -202,19 +250,20 @@ int64_t Abdeckung::Bewerten(size_t i, int x, int y) {
     if (direkt) return verloren - gewonnen;
     // An orbit may come several times, on both sides: take the move off and back.
     verloren = gewonnen = 0;
-    for (uint32_t& w : weg_) verloren += --zahl_[w = klasse_[w]] == 0;
-    for (uint32_t& d : dazu_) gewonnen += zahl_[d = klasse_[d]]++ == 0;
-    for (uint32_t d : dazu_) --zahl_[d];
-    for (uint32_t w : weg_) ++zahl_[w];
+    for (uint32_t& w : zug.weg) verloren += --zahl_[w = klasse_[w]] == 0;
+    for (uint32_t& d : zug.dazu) gewonnen += zahl_[d = klasse_[d]]++ == 0;
+    for (uint32_t d : zug.dazu) --zahl_[d];
+    for (uint32_t w : zug.weg) ++zahl_[w];
     return verloren - gewonnen;
 }
 
 void Abdeckung::Ausfuehren() {
-    for (uint32_t w : weg_) Verlieren(w);
-    for (uint32_t d : dazu_) Gewinnen(d);
-    Vermerken(reihen_[zeile_], zeile_, false);
-    reihen_[zeile_] = neu_;
-    Vermerken(neu_, zeile_, true);
+    const Zug& zug = zuege_[static_cast<size_t>(frei_ ^ 1)];
+    for (uint32_t w : zug.weg) Verlieren(w);
+    for (uint32_t d : zug.dazu) Gewinnen(d);
+    Vermerken(reihen_[zug.zeile], zug.zeile, false);
+    reihen_[zug.zeile] = zug.neu;
+    Vermerken(zug.neu, zug.zeile, true);
 }
 
 int64_t Abdeckung::Gewinn(uint64_t teil, int p) const {

@@ -7,6 +7,7 @@
 // of open ones each (C(49, 6) at most: 112 MB). A row change touches only the m-subsets that
 // gain or lose their last row: Bewerten counts them without changing anything, Ausfuehren
 // applies the move last evaluated. Neither allocates.
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -58,8 +59,10 @@ class Abdeckung {
     int64_t Allein(size_t i);
 
     // Replacing point x of row i by y (x in the row, y not): open m-subsets afterwards minus
-    // before. Remembered for Ausfuehren.
+    // before. Merken keeps the move last evaluated (later evaluations leave it alone), and
+    // Ausfuehren applies the kept one.
     int64_t Bewerten(size_t i, int x, int y);
+    void Merken() { frei_ ^= 1; }
     void Ausfuehren();
 
     // Open m-subsets the partial row `teil` would newly hold with the point p added (p not in
@@ -96,9 +99,15 @@ class Abdeckung {
     // subset in k points are found a word of rows at a time.
     size_t worte_ = 0;
     std::vector<uint64_t> mit_, treffer_;
-    size_t zeile_ = 0;  // the move last evaluated and the m-subsets (orbits) it changes
-    uint64_t neu_ = 0;
-    std::vector<uint32_t> weg_, dazu_;
+    // Two evaluated moves with the m-subsets (orbits) they change: the kept one and the one
+    // evaluated last, in the slot frei_.
+    struct Zug {
+        size_t zeile = 0;
+        uint64_t neu = 0;
+        std::vector<uint32_t> weg, dazu;
+    };
+    std::array<Zug, 2> zuege_;
+    int frei_ = 0;
 };
 
 // Calls f(z, len) for every union, sorted ascending, of an a-subset of the points of `innen`
@@ -108,7 +117,8 @@ void Vereinigungen(uint64_t innen, int a, uint64_t aussen, int b, F&& f) {
     int pi[64], pa[64], ia[8], ib[8], z[16];
     int ni = 0, na = 0;
     for (uint64_t x = innen; x != 0; x &= x - 1) pi[ni++] = std::countr_zero(x);
-    for (uint64_t x = aussen; x != 0; x &= x - 1) pa[na++] = std::countr_zero(x);
+    if (b > 0)
+        for (uint64_t x = aussen; x != 0; x &= x - 1) pa[na++] = std::countr_zero(x);
     if (a < 0 || b < 0 || a > ni || b > na) return;
     const auto weiter = [](int* idx, int k, int n) {
         int i = k - 1;
@@ -123,8 +133,7 @@ void Vereinigungen(uint64_t innen, int a, uint64_t aussen, int b, F&& f) {
         for (int i = 0; i < b; ++i) ib[i] = i;
         do {
             int u = 0, v = 0, len = 0;
-            while (u < a && v < b)
-                z[len++] = pi[ia[u]] < pa[ib[v]] ? pi[ia[u++]] : pa[ib[v++]];
+            while (u < a && v < b) z[len++] = pi[ia[u]] < pa[ib[v]] ? pi[ia[u++]] : pa[ib[v++]];
             while (u < a) z[len++] = pi[ia[u++]];
             while (v < b) z[len++] = pa[ib[v++]];
             f(static_cast<const int*>(z), len);

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 
 #include "determination/teilmengen.h"
 
@@ -12,14 +9,11 @@ namespace zahlix {
 
 namespace {
 
-double Knopf(const char* name, double vorgabe) {
-    const char* w = getenv(name);
-    return w ? atof(w) : vorgabe;
-}
-
 // A partial row whose gain counts would look at more ranks than this per point gets its
 // points chosen by the t-subsets they newly hold instead.
 constexpr int64_t kTeuererGewinn = 4096;
+// The symmetric phase runs for at most this many m-subsets.
+constexpr int64_t kSymmetrieGrenze = 600'000;
 
 // 2^32 * e^(-x / 2^32) in integers only, so acceptance is the same on every platform.
 uint64_t ExpNegativ(uint64_t x) {
@@ -68,19 +62,13 @@ class Kette {
     Kettenergebnis Laufen();
 
   private:
-    static bool CpuUm() {
-        static const double lim = Knopf("ZX_CPU", 0);
-        if (lim <= 0) return false;
-        timespec ts; clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-        return ts.tv_sec + ts.tv_nsec * 1e-9 >= lim;
-    }
     bool Abbruch() const {
-        return CpuUm() || s_.stopp.load(std::memory_order_relaxed) ||
+        return s_.stopp.load(std::memory_order_relaxed) ||
                s_.amZiel.load(std::memory_order_relaxed) < k_.index ||
                (k_.frist && std::chrono::steady_clock::now() >= *k_.frist);
     }
     bool ZeitUm() const {
-        return CpuUm() || s_.stopp.load(std::memory_order_relaxed) ||
+        return s_.stopp.load(std::memory_order_relaxed) ||
                (k_.frist && std::chrono::steady_clock::now() >= *k_.frist);
     }
     // Drops the row whose loss opens the fewest m-subsets (orbits).
@@ -121,20 +109,19 @@ void Kette::Verkleinern(Abdeckung& a) {
 bool Kette::Gluehen(Abdeckung& a, const Symmetrie* s, int64_t zuege) {
     const int t = a.Aufgabe().t;
     const auto& reihen = a.Reihen();
-    static const uint64_t kBetaAnfang = static_cast<uint64_t>(Knopf("ZX_B0", 2) * 4294967296.0);
-    static const uint64_t kBetaEnde = static_cast<uint64_t>(Knopf("ZX_B1", 12) * 4294967296.0);
-    static const bool konstant = getenv("ZX_BC");
+    // 1/T rises in equal steps from 2 to 12: a rise of the cost by one is taken at first one
+    // time in seven, at the end almost never.
+    constexpr uint64_t kBetaAnfang = uint64_t{2} << 32, kBetaEnde = uint64_t{12} << 32;
     constexpr int64_t kAbschnitte = 48;
     const int64_t abschnitt = std::max<int64_t>(1, zuege / kAbschnitte);
     Temperatur temp;
     std::vector<std::pair<uint32_t, uint64_t>> kandidaten;
     for (int64_t zug = 0; zug < zuege; ++zug) {
         if (a.Offen() == 0) break;
-        if (konstant ? zug == 0 : zug % abschnitt == 0)
-            temp.Setzen(konstant ? static_cast<uint64_t>(Knopf("ZX_BC", 3) * 4294967296.0)
-                                 : kBetaAnfang + (kBetaEnde - kBetaAnfang) / kAbschnitte *
-                                                     static_cast<uint64_t>(
-                                                         std::min(zug / abschnitt, kAbschnitte)));
+        if (zug % abschnitt == 0)
+            temp.Setzen(kBetaAnfang +
+                        (kBetaEnde - kBetaAnfang) / kAbschnitte *
+                            static_cast<uint64_t>(std::min(zug / abschnitt, kAbschnitte)));
         if ((zug & 1023) == 0) {
             stand_.offen.store(a.Offen(), std::memory_order_relaxed);
             if (Abbruch()) break;
@@ -169,15 +156,15 @@ bool Kette::Gluehen(Abdeckung& a, const Symmetrie* s, int64_t zuege) {
             const int64_t d = a.Bewerten(zeile, p, y);
             if (x < 0 || d < bestes) {
                 x = p, bestes = d, gleich = 1;
+                a.Merken();
             } else if (d == bestes && Wahl(z_, static_cast<uint32_t>(++gleich)) == 0) {
                 x = p;
+                a.Merken();
             }
         }
         if (bestes <= 0 || (bestes < kStufen && static_cast<uint32_t>(z_.Naechste()) <
-                                                    temp.schwelle[static_cast<size_t>(bestes)])) {
-            a.Bewerten(zeile, x, y);
+                                                    temp.schwelle[static_cast<size_t>(bestes)]))
             a.Ausfuehren();
-        }
     }
     stand_.offen.store(a.Offen(), std::memory_order_relaxed);
     return a.Offen() == 0;
@@ -191,7 +178,7 @@ void Kette::Symmetrisch(Kettenergebnis& e, int64_t zuege) {
         Abdeckung a;
         int64_t laenge;
     };
-    const int64_t grund = static_cast<int64_t>(Knopf("ZX_SLEN", 20000));
+    constexpr int64_t grund = 20'000;
     const uint64_t alle = (uint64_t{1} << k_.aufgabe.n) - 1;
     std::vector<Versuch> versuche;
     for (const Symmetrie& s : Symmetrien(k_.aufgabe.n)) {
@@ -205,13 +192,14 @@ void Kette::Symmetrisch(Kettenergebnis& e, int64_t zuege) {
         weiter = false;
         for (Versuch& v : versuche) {
             auto& a = v.a;
-            while (!a.Reihen().empty() && a.Reihen().size() * static_cast<size_t>(v.s.laenge) >= e.beste.size())
+            while (!a.Reihen().empty() &&
+                   a.Reihen().size() * static_cast<size_t>(v.s.laenge) >= e.beste.size())
                 Verkleinern(a);
-            if (a.Reihen().empty() || v.laenge > 16 * grund || verbraucht_ >= bis || ZeitUm()) continue;
+            if (a.Reihen().empty() || v.laenge > 16 * grund || verbraucht_ >= bis || ZeitUm())
+                continue;
             weiter = true;
             stand_.reihen.store(static_cast<int>(a.Reihen().size()) * v.s.laenge);
             const bool ok = Gluehen(a, &v.s, std::min(v.laenge, bis - verbraucht_));
-            if (getenv("ZX_DEBUG")) fprintf(stderr, "k%d sym %d/%d basis=%zu ok=%d offen=%lld zuege=%lld\n", k_.index, v.s.laenge, v.s.zyklen, a.Reihen().size(), ok, (long long)a.Offen(), (long long)verbraucht_);
             if (!ok) {
                 v.laenge *= 2;
                 continue;
@@ -235,12 +223,14 @@ Kettenergebnis Kette::Laufen() {
     const auto& g = k_.aufgabe;
     const int64_t zuege =
         k_.arbeit / (e.gierig + 2 * Bin(5, g.t - 1) * Bin(g.n - 7, g.m - g.t) + 8);
-    // One chain tries the symmetric systems first, the other anneals plain rows at once.
-    if (e.gierig > k_.ziel && (k_.index % 2 == 1 || k_.ketten == 1) && !getenv("ZX_NOSYM"))
-        Symmetrisch(e, static_cast<int64_t>(static_cast<double>(zuege) * Knopf("ZX_SYMANTEIL", 0.2)));
+    // One chain tries the symmetric systems first, the other anneals plain rows at once. Each
+    // symmetry keeps a table as large as the plain one, so very large tasks go without.
+    if (e.gierig > k_.ziel && (k_.index % 2 == 1 || k_.ketten == 1) &&
+        Bin(g.n, g.m) <= kSymmetrieGrenze)
+        Symmetrisch(e, zuege / 5);
 
     // Twice the rows times the open m-subsets of a fresh row: long enough for the easy steps.
-    const int64_t grund = static_cast<int64_t>(Knopf("ZX_LEN", std::max<int64_t>(20'000, 200 * int64_t{e.gierig})));
+    const int64_t grund = std::max<int64_t>(20'000, 200 * int64_t{e.gierig});
     int64_t laenge = grund;
     int schritt = 1;
     a.Setzen(e.beste);
@@ -249,14 +239,14 @@ Kettenergebnis Kette::Laufen() {
         stand_.reihen.store(static_cast<int>(a.Reihen().size()));
         const int64_t vorher = verbraucht_;
         const bool ok = Gluehen(a, nullptr, std::min(laenge, zuege - verbraucht_));
-        if (getenv("ZX_DEBUG")) fprintf(stderr, "k%d b=%zu len=%lld ok=%d offen=%lld zuege=%lld schritt=%d\n", k_.index, a.Reihen().size(), (long long)laenge, ok, (long long)a.Offen(), (long long)verbraucht_, schritt);
         if (ok) {
             Erreicht(e, a.Reihen());
             laenge = grund;
             schritt = verbraucht_ - vorher < grund / 8 ? schritt * 2 : std::max(1, schritt / 2);
-            schritt = std::min<int>(schritt, static_cast<int>(e.beste.size()) - std::max(k_.ziel, 1));
+            schritt =
+                std::min<int>(schritt, static_cast<int>(e.beste.size()) - std::max(k_.ziel, 1));
             for (int i = 0; i < schritt; ++i) Verkleinern(a);
-        } else if (schritt > 1 || getenv("ZX_RESTART")) {
+        } else if (schritt > 1) {
             schritt = 1;
             a.Setzen(e.beste);
             Verkleinern(a);
@@ -275,8 +265,7 @@ Kettenergebnis Kette::Laufen() {
 
 }  // namespace
 
-std::vector<uint64_t> GierigerStart(Abdeckung& a, Zufall& z,
-                                    const std::function<bool()>& abbruch) {
+std::vector<uint64_t> GierigerStart(Abdeckung& a, Zufall& z, const std::function<bool()>& abbruch) {
     const Garantieaufgabe& g = a.Aufgabe();
     // Where counting m-subsets per candidate point costs too much, t-subsets stand in.
     std::optional<Abdeckung> ersatz;
@@ -314,8 +303,7 @@ std::vector<uint64_t> GierigerStart(Abdeckung& a, Zufall& z,
     return a.Reihen();
 }
 
-Kettenergebnis KetteLaufen(const Kettenauftrag& auftrag, Suchsignale& signale,
-                           Kettenstand& stand) {
+Kettenergebnis KetteLaufen(const Kettenauftrag& auftrag, Suchsignale& signale, Kettenstand& stand) {
     return Kette(auftrag, signale, stand).Laufen();
 }
 

@@ -29,17 +29,17 @@ struct Suchsignale {
 
 // What a chain shows while it runs (written by the chain, read by anyone).
 struct Kettenstand {
-    std::atomic<int> reihen{0};      // rows of the current attempt (0 during the greedy start)
-    std::atomic<int64_t> offen{0};   // its open m-subsets
-    std::atomic<int> beste{0};       // rows of the best complete system, 0 before the first
+    std::atomic<int> reihen{0};     // rows of the current attempt (0 during the greedy start)
+    std::atomic<int64_t> offen{0};  // its open m-subsets
+    std::atomic<int> beste{0};      // rows of the best complete system, 0 before the first
 };
 
 struct Kettenauftrag {
     Garantieaufgabe aufgabe;
-    int ziel = 0;          // stop at this many rows or fewer
+    int ziel = 0;  // stop at this many rows or fewer
     uint64_t seed = 1;
-    int index = 0;         // of the chain, for Suchsignale::amZiel
-    int ketten = 1;        // chains in the search
+    int index = 0;   // of the chain, for Suchsignale::amZiel
+    int ketten = 1;  // chains in the search
     // Work allowed in all anneals together, counted per move as the rows and ranks it looks
     // at: the deterministic end of a search without time limit.
     int64_t arbeit = 0;
@@ -51,8 +51,7 @@ struct Kettenergebnis {
     int gierig = 0;               // rows of the greedy start
 };
 
-Kettenergebnis KetteLaufen(const Kettenauftrag& auftrag, Suchsignale& signale,
-                           Kettenstand& stand);
+Kettenergebnis KetteLaufen(const Kettenauftrag& auftrag, Suchsignale& signale, Kettenstand& stand);
 
 // The greedy start alone: rows are added around the lowest open m-subset, each time taking the
 // point that newly holds the most open m-subsets; then rows nothing needs are dropped. Empty

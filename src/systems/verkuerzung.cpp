@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "core/zahlformat.h"
@@ -15,7 +17,7 @@ namespace {
 
 // Work of a search without time limit (moves times the rows and ranks each looks at): about
 // half a minute on one core of a desktop computer of 2020.
-constexpr int64_t kArbeit = 60'000'000'000;
+constexpr int64_t kArbeit = 7'000'000'000;
 // Above this many m-subsets one chain keeps the memory at 60 MB.
 constexpr int64_t kZweiKetten = 4'000'000;
 
@@ -56,8 +58,8 @@ std::string Kopftext(const Verkuerzungsauftrag& a, const Verkuerzungsergebnis& e
           : e.abgebrochen ? ", abgebrochen - das beste System bis dahin"
                           : ", Aufwand erschöpft") +
          kCrLfText;
-    t += "* Garantiestufe" + Str(a.t) + " aus" + Str(a.m) + " mit" + Str(n) +
-         " Systemzahlen und" + Str(static_cast<int64_t>(reihen.size())) +
+    t += "* Garantiestufe" + Str(a.t) + " aus" + Str(a.m) + " mit" + Str(n) + " Systemzahlen und" +
+         Str(static_cast<int64_t>(reihen.size())) +
          " Reihen: " + GarantieUrteil(e.pruefung, n, a.m, a.t);
     return t;
 }
@@ -125,16 +127,18 @@ Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
     const Garantieaufgabe aufgabe{n, a.t, a.m};
     e.schranke = UntereSchranke(n, a.t, a.m);
     e.bekannt = BekannteGroesse(n, a.t, a.m);
-    const int ziel = a.hoechstens ? *a.hoechstens
-                                  : static_cast<int>(std::max<int64_t>(
-                                        e.schranke, e.bekannt.value_or(0)));
+    const int ziel = a.hoechstens
+                         ? *a.hoechstens
+                         : static_cast<int>(std::max<int64_t>(e.schranke, e.bekannt.value_or(0)));
 
     const auto anfang = std::chrono::steady_clock::now();
     const int ketten = Bin(n, a.m) > kZweiKetten ? 1 : 2;
     Suchsignale signale;
     std::array<Kettenstand, 2> staende;
     std::array<Kettenergebnis, 2> ergebnisse;
-    std::atomic<int> fertig{0};
+    int fertig = 0;
+    std::mutex mutex;
+    std::condition_variable ende;
     std::vector<std::thread> faeden;
     Zufall saat(a.seed);
     for (int c = 0; c < ketten; ++c) {
@@ -144,23 +148,30 @@ Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
         k.seed = saat.Naechste();
         k.index = c;
         k.ketten = ketten;
-        k.arbeit = kArbeit;
+        k.arbeit = a.arbeit > 0 ? a.arbeit : kArbeit;
         if (a.sekunden) k.frist = anfang + std::chrono::seconds(*a.sekunden);
-        faeden.emplace_back([k, c, &signale, &staende, &ergebnisse, &fertig] {
+        faeden.emplace_back([k, c, &signale, &staende, &ergebnisse, &fertig, &mutex, &ende] {
             ergebnisse[static_cast<size_t>(c)] =
                 KetteLaufen(k, signale, staende[static_cast<size_t>(c)]);
+            const std::lock_guard<std::mutex> sperre(mutex);
             ++fertig;
+            ende.notify_one();
         });
     }
     const auto vergangen = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     };
     auto gemeldet = anfang;
-    while (fertig.load() < ketten) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> sperre(mutex);
+            if (ende.wait_for(sperre, std::chrono::milliseconds(20),
+                              [&] { return fertig == ketten; }))
+                break;
+        }
         if (r.stopp && r.stopp()) signale.stopp = true;
-        if (r.fortschritt && std::chrono::steady_clock::now() - gemeldet >=
-                                 std::chrono::milliseconds(100)) {
+        if (r.fortschritt &&
+            std::chrono::steady_clock::now() - gemeldet >= std::chrono::milliseconds(100)) {
             gemeldet = std::chrono::steady_clock::now();
             Suchfortschritt f;
             f.sekunden = vergangen();
@@ -182,15 +193,16 @@ Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
         if (!k.beste.empty() && (!beste || k.beste.size() < beste->beste.size())) beste = &k;
     }
     if (!beste) {
-        e.meldung = "Die Suche wurde beendet, bevor ein vollständiges System gefunden war; "
-                    "es gibt kein Ergebnis.";
+        e.meldung =
+            "Die Suche wurde beendet, bevor ein vollständiges System gefunden war; "
+            "es gibt kein Ergebnis.";
         e.abgebrochen = true;
         return e;
     }
     e.gierig = beste->gierig;
     e.zielErreicht = static_cast<int>(beste->beste.size()) <= ziel;
-    e.abgebrochen = !e.zielErreicht && (signale.stopp.load() || (a.sekunden && vergangen() >=
-                                                                                   *a.sekunden));
+    e.abgebrochen =
+        !e.zielErreicht && (signale.stopp.load() || (a.sekunden && vergangen() >= *a.sekunden));
 
     // The points become the numbers, ascending or in a random order drawn from the seed.
     std::vector<int> belegung = zahlen;
@@ -202,7 +214,8 @@ Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
     for (uint64_t punkte : beste->beste) {
         Reihenmaske reihe = 0;
         for (; punkte != 0; punkte &= punkte - 1)
-            reihe |= Reihenmaske{1} << (belegung[static_cast<size_t>(std::countr_zero(punkte))] - 1);
+            reihe |= Reihenmaske{1}
+                     << (belegung[static_cast<size_t>(std::countr_zero(punkte))] - 1);
         e.system.reihen.push_back(reihe);
     }
     e.pruefung = GarantiePruefen(zahlen, e.system.reihen, a.m, a.t);

@@ -21,21 +21,24 @@
 namespace zahlix {
 
 struct Verkuerzungsauftrag {
-    std::vector<int> zahlen;          // the chosen numbers, 7 to 49 of 1..49
-    int t = 3, m = 3;                 // "t aus m"
-    std::optional<int> sekunden;      // time limit; without it a fixed effort
+    std::vector<int> zahlen;      // the chosen numbers, 7 to 49 of 1..49
+    int t = 3, m = 3;             // "t aus m"
+    std::optional<int> sekunden;  // time limit; without it a fixed effort
     uint64_t seed = 1;
-    std::optional<int> hoechstens;    // stop once a system has at most this many rows
-    bool zufallsbelegung = false;     // map the points onto the numbers in a random order
+    std::optional<int> hoechstens;  // stop once a system has at most this many rows
+    bool zufallsbelegung = false;   // map the points onto the numbers in a random order
+    // Effort without time limit, in moves times the rows and subsets each looks at; 0 for the
+    // program's own (about half a minute).
+    int64_t arbeit = 0;
 };
 
 // The German reason the order cannot run, or nothing.
 std::optional<std::string> VerkuerzungPruefen(const Verkuerzungsauftrag& a);
 
 struct Suchfortschritt {
-    int reihen = 0;      // rows of the attempt running (0 during the greedy start)
-    int64_t offen = 0;   // its m-subsets without a row
-    int beste = 0;       // rows of the best complete system so far, 0 before the first
+    int reihen = 0;     // rows of the attempt running (0 during the greedy start)
+    int64_t offen = 0;  // its m-subsets without a row
+    int beste = 0;      // rows of the best complete system so far, 0 before the first
     double sekunden = 0;
 };
 
