@@ -46,14 +46,19 @@ std::string Kopftext(const Verkuerzungsauftrag& a, const Verkuerzungsergebnis& e
     uint64_t gewaehlt = 0;
     for (int z : a.zahlen) gewaehlt |= uint64_t{1} << (z - 1);
     t += "* Zahlen     : " + ZahlenListe(gewaehlt) + kCrLfText;
-    t += "* Garantie   :" + Str(a.t) + " aus" + Str(a.m) + " (" + GarantieText(n, a.t, a.m) + ")" +
+    t += "* Garantie   :" + Str(a.t) + " aus" + Str(a.m) + ", bei " + std::to_string(a.m) +
+         " Richtigen unter den " + std::to_string(n) + " Zahlen" + kCrLfText +
+         "*              mindestens " + std::to_string(a.t) + " Richtige in einer Reihe" +
          kCrLfText;
-    t += "* Reihen     :" + Str(static_cast<int64_t>(reihen.size())) + " (Start" + Str(e.gierig) +
-         ", untere Schranke" + Str(e.schranke) + " nach " + SchrankenName(n, a.t, a.m) +
-         (e.bekannt ? ", kleinstes veröffentlichtes System" + Str(*e.bekannt) : std::string()) +
-         ")" + kCrLfText;
+    if (a.zufallsbelegung) t += std::string("* Belegung   : in zufälliger Reihenfolge") + kCrLfText;
+    t += "* Reihen     :" + Str(static_cast<int64_t>(reihen.size())) + " (Startsystem" +
+         Str(e.gierig) + ")" + kCrLfText;
+    t += "* Schranke   :" + Str(e.schranke) + " Reihen (" + SchrankenName(n, a.t, a.m) + ")" +
+         kCrLfText;
+    if (e.bekannt)
+        t += "* Bekannt    :" + Str(*e.bekannt) + " Reihen (kleinstes veröffentlichtes System)" +
+             kCrLfText;
     t += "* Suche      : Startwert " + std::to_string(a.seed) + ", " + Sekundentext(e.sekunden) +
-         (a.zufallsbelegung ? ", Zufallsbelegung" : "") +
          (e.zielErreicht  ? ", Ziel erreicht"
           : e.abgebrochen ? ", abgebrochen - das beste System bis dahin"
                           : ", Aufwand erschöpft") +
@@ -77,11 +82,6 @@ std::string Reihentext(const std::vector<Reihenmaske>& reihen) {
 }
 
 }  // namespace
-
-std::string GarantieText(int n, int t, int m) {
-    return "bei " + std::to_string(m) + " Richtigen unter den " + std::to_string(n) +
-           " Zahlen mindestens " + std::to_string(t) + " Richtige in einer Reihe";
-}
 
 std::optional<std::string> VerkuerzungPruefen(const Verkuerzungsauftrag& a) {
     std::array<bool, 50> gesehen{};

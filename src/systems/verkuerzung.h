@@ -67,7 +67,4 @@ struct Verkuerzungsergebnis {
 Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
                                       const Verkuerzungsrueckrufe& r = {});
 
-// "bei 3 Richtigen unter den 12 Zahlen mindestens 3 Richtige in einer Reihe".
-std::string GarantieText(int n, int t, int m);
-
 }  // namespace zahlix
