@@ -56,6 +56,7 @@ VerkuerzungDialog::VerkuerzungDialog(std::vector<int> zahlen, QWidget* eltern)
     setObjectName("fVerkuerzung");
     setWindowTitle(QString::fromUtf8(kTitel));
     setModal(true);
+    setProperty("zahlixHilfethema", QString::fromUtf8(kHilfethema));
     std::string liste;
     for (int z : zahlen_) liste += (z < 10 ? " 0" : " ") + std::to_string(z);
     auto* bzZahlen = new QLabel(U(std::to_string(zahlen_.size()) + " Zahlen:" + liste), this);
