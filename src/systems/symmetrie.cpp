@@ -6,7 +6,7 @@ namespace zahlix {
 
 std::vector<Symmetrie> Symmetrien(int n) {
     std::vector<Symmetrie> s;
-    for (int zyklen = 1; zyklen <= 3; ++zyklen)
+    for (int zyklen = 1; zyklen <= 4; ++zyklen)
         for (int fest = 0; fest <= 2; ++fest)
             if ((n - fest) % zyklen == 0 && (n - fest) / zyklen >= 5)
                 s.push_back({(n - fest) / zyklen, zyklen});

@@ -25,7 +25,7 @@ struct Symmetrie {
     }
 };
 
-// The symmetries tried for n points, the longest cycles first: one to three cycles of at least
+// The symmetries tried for n points, the longest cycles first: one to four cycles of at least
 // 5 points each and up to two fixed points.
 std::vector<Symmetrie> Symmetrien(int n);
 
