@@ -3,10 +3,10 @@
 // 0..n-1 and, for every m-subset of the points, how many rows hold at least t of it. An
 // m-subset no row holds is "open"; the system is complete when none is.
 //
-// Contract: m-subsets are indexed by colex rank, with a 32-bit counter and a place in the list
-// of open ones each (C(49, 6) at most: 112 MB). A row change touches only the m-subsets that
-// gain or lose their last row: Bewerten counts them without changing anything, Ausfuehren
-// applies the move last evaluated. Neither allocates.
+// Contract: m-subsets are indexed by colex rank, with a 32-bit counter, an entry of the list of
+// open ones and its place there each (C(49, 6) at most: 170 MB). A row change touches only the
+// m-subsets that gain or lose their last row: Bewerten counts them without changing anything,
+// Ausfuehren applies the move kept by Merken. Neither allocates.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -62,6 +62,8 @@ class Abdeckung {
     // before. Merken keeps the move last evaluated (later evaluations leave it alone), and
     // Ausfuehren applies the kept one.
     int64_t Bewerten(size_t i, int x, int y);
+    // The m-subsets one Bewerten looks at.
+    int64_t ZugAufwand() const { return static_cast<int64_t>(zuege_[0].weg.size()) * 2; }
     void Merken() { frei_ ^= 1; }
     void Ausfuehren();
 

@@ -95,7 +95,8 @@ void Kette::Erreicht(Kettenergebnis& e, std::vector<uint64_t> reihen) {
 void Kette::Verkleinern(Abdeckung& a) {
     size_t wahl = 0;
     int64_t wenigste = -1, gleich = 0;
-    for (size_t i = 0; i < a.Reihen().size(); ++i) {
+    // Where a row's subsets are many, the time limit may fall due while they are counted.
+    for (size_t i = 0; i < a.Reihen().size() && !(i > 0 && ZeitUm()); ++i) {
         const int64_t allein = a.Allein(i);
         if (wenigste < 0 || allein < wenigste) {
             wenigste = allein, wahl = i, gleich = 1;
@@ -116,13 +117,17 @@ bool Kette::Gluehen(Abdeckung& a, const Symmetrie* s, int64_t zuege) {
     const int64_t abschnitt = std::max<int64_t>(1, zuege / kAbschnitte);
     Temperatur temp;
     std::vector<std::pair<uint32_t, uint64_t>> kandidaten;
+    // Stop and time are asked about every million subsets looked at, at most every 1024 moves.
+    const int64_t proZug = (8 - t) * a.ZugAufwand() * (s ? 3 : 1) +
+                           static_cast<int64_t>(reihen.size()) * (s ? s->laenge : 1);
+    const int64_t pruefen = std::clamp<int64_t>(1'000'000 / std::max<int64_t>(1, proZug), 1, 1024);
     for (int64_t zug = 0; zug < zuege; ++zug) {
         if (a.Offen() == 0) break;
         if (zug % abschnitt == 0)
             temp.Setzen(kBetaAnfang +
                         (kBetaEnde - kBetaAnfang) / kAbschnitte *
                             static_cast<uint64_t>(std::min(zug / abschnitt, kAbschnitte)));
-        if ((zug & 1023) == 0) {
+        if (zug % pruefen == 0) {
             stand_.offen.store(a.Offen(), std::memory_order_relaxed);
             if (Abbruch()) break;
         }
@@ -192,7 +197,7 @@ void Kette::Symmetrisch(Kettenergebnis& e, int64_t zuege) {
         weiter = false;
         for (Versuch& v : versuche) {
             auto& a = v.a;
-            while (!a.Reihen().empty() &&
+            while (!a.Reihen().empty() && !ZeitUm() &&
                    a.Reihen().size() * static_cast<size_t>(v.s.laenge) >= e.beste.size())
                 Verkleinern(a);
             if (a.Reihen().empty() || v.laenge > 16 * grund || verbraucht_ >= bis || ZeitUm())
@@ -245,7 +250,7 @@ Kettenergebnis Kette::Laufen() {
             schritt = verbraucht_ - vorher < grund / 8 ? schritt * 2 : std::max(1, schritt / 2);
             schritt =
                 std::min<int>(schritt, static_cast<int>(e.beste.size()) - std::max(k_.ziel, 1));
-            for (int i = 0; i < schritt; ++i) Verkleinern(a);
+            for (int i = 0; i < schritt && !ZeitUm(); ++i) Verkleinern(a);
         } else if (schritt > 1) {
             schritt = 1;
             a.Setzen(e.beste);

@@ -1,8 +1,11 @@
 #pragma once
 // One chain of the search for a small reduced system: a greedy start, then simulated annealing
-// at a fixed row count b (the cost is the number of open m-subsets, a move swaps one point of
-// one row so that a randomly chosen open m-subset gets held), and after every success the same
-// from b - 1 rows. A failed anneal is repeated from the best system with twice the length.
+// at a fixed row count b (the cost is the number of open m-subsets; a move swaps one point of
+// a row one point short of a randomly chosen open m-subset, giving up the point whose loss
+// opens least), and after every success the same with fewer rows: one fewer, or twice as many
+// fewer as last time when the success came quickly. A failed anneal goes on reheated with twice
+// the length. The odd chain first anneals systems made of the orbits of base rows under a
+// cyclic symmetry (systems/symmetrie.h), all symmetries in turn, and goes on from the best.
 //
 // Contract: the chain reads only its task, its seed and the shared flags; everything it draws
 // comes from its own generator and all acceptance tests are integer, so the same seed gives
