@@ -18,6 +18,7 @@ namespace {
 // Work of a search without time limit (moves times the rows and ranks each looks at): about
 // half a minute on one core of a desktop computer of 2020.
 constexpr int64_t kArbeit = 7'000'000'000;
+constexpr int64_t kOhneGrenze = int64_t{1} << 60;
 // Every chain keeps 12 bytes per m-subset; above this many one chain runs alone (C(49, 6) then
 // takes 170 MB).
 constexpr int64_t kZweiKetten = 4'000'000;
@@ -149,7 +150,8 @@ Verkuerzungsergebnis SystemVerkuerzen(const Verkuerzungsauftrag& a,
         k.seed = saat.Naechste();
         k.index = c;
         k.ketten = ketten;
-        k.arbeit = a.arbeit > 0 ? a.arbeit : kArbeit;
+        // A time limit replaces the fixed effort: the whole time is used.
+        k.arbeit = a.arbeit > 0 ? a.arbeit : a.sekunden ? kOhneGrenze : kArbeit;
         if (a.sekunden) k.frist = anfang + std::chrono::seconds(*a.sekunden);
         faeden.emplace_back([k, c, &signale, &staende, &ergebnisse, &fertig, &mutex, &ende] {
             ergebnisse[static_cast<size_t>(c)] =

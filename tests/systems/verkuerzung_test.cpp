@@ -141,8 +141,10 @@ TEST(Verkuerzung, SchrankenUndTabelle) {
         for (int t = 2; t <= 5; ++t)
             EXPECT_GE(BekannteGroesse(n, t, t).value_or(1 << 30), Schoenheim(n, t))
                 << n << "/" << t;
-    // 2 aus 4 on 9 numbers: uncovered pairs may form no four mutually joined (Turán).
-    EXPECT_EQ(UntereSchranke(9, 2, 4), 2);
+    // 2 aus 3 on 20 numbers: the pairs no row holds contain no triangle, so at most 10 * 10 of
+    // the 190 (Turán), and each row holds 15 pairs; counting triples gives only 5.
+    EXPECT_EQ(UntereSchranke(20, 2, 3), 6);
+    EXPECT_STREQ(SchrankenName(20, 2, 3), "Turán");
     EXPECT_EQ(UntereSchranke(11, 3, 5), 2);
 }
 
