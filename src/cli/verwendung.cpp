@@ -50,7 +50,8 @@ const char* Verwendung() {
            "  system drucken SYSTEM ZIEL.pdf [--von N] [--bis N]\n"
            "                                  Reihen auf Lottoscheine drucken (PDF)\n"
            "  system bauen ZIEL.ZS4 --zahlen Z1,... --garantie T[,M] [--sekunden S] [--seed N]\n"
-           "               [--zufallsbelegung]  Verkürztes System mit geprüfter Garantie bauen\n"
+           "               [--hoechstens R] [--zufallsbelegung]\n"
+           "                                  Verkürztes System mit geprüfter Garantie bauen\n"
            "  Bereich der auswertenden Befehle: [--bereich WW/JJJJ-WW/JJJJ] [--letzte N]\n"
            "                                  [--kennung K]\n";
 }

@@ -20,6 +20,7 @@
 #include "shell/ui/rahmen.h"
 #include "statistics/ui/zahlenfeldgrafik_anzeige.h"
 #include "systems/ui/system_auswertung_fenster.h"
+#include "systems/ui/verkuerzung_dialog.h"
 
 namespace zahlix::ui {
 
@@ -233,6 +234,14 @@ void AuswertungFenster::MenuesBauen() {
         connect(a, &QAction::triggered, this,
                 [this, a] { AnalysefensterOeffnen("fErmittlung", a->text()); });
     }
+    mErmittlungen_->addSeparator();
+    connect(Aktion(mErmittlungen_, "mVerkuerztesSystem", u("&Verkürztes System bauen...")),
+            &QAction::triggered, this, [this] {
+                if (Beschaeftigt()) return;
+                std::array<int, 49> liste{};
+                const int k = ZahlenEntpacken(HoleMarkierteZahlen(), liste);
+                VerkuerztesSystemBauen(std::vector<int>(liste.begin(), liste.begin() + k), this);
+            });
 
     mHilfe_ = new QMenu(u("&Hilfe"), this);
     mHilfe_->setObjectName("mHilfe");
