@@ -26,7 +26,9 @@ CliLauf Ausfuehren(const fs::path& programm, const fs::path& ordner, const std::
     const std::string befehl = cd + TextAusPfad(ordner) + "\" && \"" + exe + "\" " + argumente +
                                " >\"" + TextAusPfad(aus) + "\" 2>\"" + TextAusPfad(fehler) + "\"";
 #ifdef _WIN32
-    const int status = ::_wsystem(PfadVonName(befehl).c_str());
+    int status = ::_wsystem(PfadVonName(befehl).c_str());
+    // Wine's cmd now and then fails to find a program that is there (9009); a second call runs it.
+    if (status == 9009) status = ::_wsystem(PfadVonName(befehl).c_str());
 #else
     int status = std::system(befehl.c_str());
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "core/textdatei.h"
+
 namespace zahlix::test {
 
 // Folder with Lotto6aus49.AS7 and friends; empty path when it is absent (tests then skip).
@@ -24,21 +26,25 @@ constexpr unsigned kNobody = 65534;
 
 // A fresh empty folder below the system temp folder, removed again on destruction.
 class Arbeitsordner {
-public:
+  public:
     Arbeitsordner();
     ~Arbeitsordner();
     Arbeitsordner(const Arbeitsordner&) = delete;
     Arbeitsordner& operator=(const Arbeitsordner&) = delete;
     const std::filesystem::path& pfad() const { return pfad_; }
-    std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
+    // Names are UTF-8, as everywhere in the program; a plain path would read them as ANSI on
+    // Windows.
+    std::filesystem::path operator/(const std::string& name) const {
+        return pfad_ / PfadVonName(name);
+    }
 
-private:
+  private:
     std::filesystem::path pfad_;
 };
 
 }  // namespace zahlix::test
 
 // Declares `var` as the path of ../shared/data/<name>; skips the current test when it is absent.
-#define ZAHLIX_BRAUCHT_DATEI(var, name)                                        \
-    const std::filesystem::path var = ::zahlix::test::SharedFile(name);     \
+#define ZAHLIX_BRAUCHT_DATEI(var, name)                                 \
+    const std::filesystem::path var = ::zahlix::test::SharedFile(name); \
     if (var.empty()) GTEST_SKIP() << "../shared/data/" name " fehlt"
