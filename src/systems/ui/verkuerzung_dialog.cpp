@@ -38,15 +38,22 @@ QString U(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// A whole number typed into a field; nothing for anything else, `leer` for a blank field.
+// A whole number typed into a field: `gueltig` false for anything else, no `wert` for a blank
+// field. (Not an optional of an optional: GCC 12 warns falsely about it at -O1.)
 template <typename T>
-std::optional<std::optional<T>> Feldwert(const QLineEdit* feld) {
+struct Feldinhalt {
+    bool gueltig = true;
+    std::optional<T> wert;
+};
+
+template <typename T>
+Feldinhalt<T> Feldwert(const QLineEdit* feld) {
     const std::string t = feld->text().trimmed().toStdString();
-    if (t.empty()) return std::optional<T>();
+    if (t.empty()) return {};
     T w{};
     auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), w);
-    if (ec != std::errc{} || p != t.data() + t.size()) return std::nullopt;
-    return std::optional<T>(w);
+    if (ec != std::errc{} || p != t.data() + t.size()) return {false, std::nullopt};
+    return {true, w};
 }
 
 }  // namespace
@@ -194,17 +201,18 @@ std::optional<Verkuerzungsauftrag> VerkuerzungDialog::AuftragLesen() {
     const auto sekunden = Feldwert<int>(tSekunden_);
     const auto seed = Feldwert<uint64_t>(tStartwert_);
     const auto hoechstens = Feldwert<int>(tHoechstens_);
-    const char* fehler = !sekunden     ? "Die Zeitgrenze muss eine ganze Zahl von Sekunden sein."
-                         : !seed       ? "Der Startwert muss eine ganze Zahl ab 0 sein."
-                         : !hoechstens ? "Höchstens Reihen muss eine ganze Zahl sein."
-                                       : nullptr;
+    const char* fehler = !sekunden.gueltig
+                             ? "Die Zeitgrenze muss eine ganze Zahl von Sekunden sein."
+                         : !seed.gueltig       ? "Der Startwert muss eine ganze Zahl ab 0 sein."
+                         : !hoechstens.gueltig ? "Höchstens Reihen muss eine ganze Zahl sein."
+                                               : nullptr;
     if (fehler) {
         Meldung(fehler, flags::Information, kTitel);
         return std::nullopt;
     }
-    a.sekunden = *sekunden;
-    a.seed = seed->value_or(1);
-    a.hoechstens = *hoechstens;
+    a.sekunden = sekunden.wert;
+    a.seed = seed.wert.value_or(1);
+    a.hoechstens = hoechstens.wert;
     if (auto f = VerkuerzungPruefen(a)) {
         Meldung(*f, flags::Information, kTitel);
         return std::nullopt;
