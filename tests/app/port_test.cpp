@@ -1,7 +1,10 @@
+#include "app/port.h"
+
 #include <gtest/gtest.h>
 
-#include "app/port.h"
 #include "app/skript_port.h"
+#include "app/vorlagen.h"
+#include "support/testdaten.h"
 
 using namespace zahlix;
 
@@ -61,4 +64,26 @@ TEST(EreignissePumpen, GedrosseltNachZeit) {
     for (int i = 0; i < 100000; ++i) EreignissePumpen();
     EXPECT_LT(port.pumpen, 50) << "nicht einmal pro Schritt";
     EXPECT_GE(port.pumpen, 1);
+}
+
+namespace fs = std::filesystem;
+// The predefined lotteries of an installation reach a fresh start folder, and only a fresh one.
+TEST(Vorlagen, ErsterStartBekommtDieLotterienDerInstallation) {
+    test::Arbeitsordner o;
+    fs::create_directories(o / "usr/bin");
+    fs::create_directories(o / "usr/share/zahlix");
+    fs::create_directories(o / "start");
+    test::DateiSchreiben(o / "usr/share/zahlix/Samstaglotto.ZX7", "samstag");
+    test::DateiSchreiben(o / "usr/share/zahlix/Mittwochlotto.ZX7", "mittwoch");
+
+    const auto kopiert = VordefinierteDateienBereitstellen(o / "start", o / "usr/bin");
+    EXPECT_EQ(kopiert.size(), 2u);
+    EXPECT_EQ(test::DateiLesen(o / "start/Samstaglotto.ZX7"), "samstag");
+
+    // The user's own file is never replaced, and a removed one does not come back.
+    test::DateiSchreiben(o / "start/Samstaglotto.ZX7", "eigene");
+    fs::remove(o / "start/Mittwochlotto.ZX7");
+    EXPECT_TRUE(VordefinierteDateienBereitstellen(o / "start", o / "usr/bin").empty());
+    EXPECT_EQ(test::DateiLesen(o / "start/Samstaglotto.ZX7"), "eigene");
+    EXPECT_FALSE(fs::exists(o / "start/Mittwochlotto.ZX7"));
 }

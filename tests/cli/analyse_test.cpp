@@ -57,7 +57,7 @@ TEST(CliAnalyse, OhneZahlenSindAlleGezogenenDasSystem) {
     EXPECT_EQ(summe, 56);
 }
 
-TEST(CliAnalyse, AnalyseIstMitSaatReproduzierbar) {
+TEST(CliAnalyse, AnalyseIstMitSaatReproduzierbarOhneArtDieListe) {
     Arbeitsordner o;
     DateiSchreiben(o / "s.AS7", kSystem);
     const CliLauf a = Cli(o, "analyse s.AS7 Zufallszahlen --seed 9 --ermittlungen 3 --anzahl 4");
@@ -68,37 +68,16 @@ TEST(CliAnalyse, AnalyseIstMitSaatReproduzierbar) {
     const CliLauf z = Cli(o, "analyse s.AS7 Zweierwiederholungen --grenze 2 --vergleich groesser");
     ASSERT_EQ(z.status, 0) << z.fehler;
     EXPECT_NE(z.aus.find("   Z1 Z2     Anz\r\n   02 06       3\r\n"), std::string::npos) << z.aus;
-}
-
-TEST(CliAnalyse, FalscheEingabenEndenMitMeldung) {
-    Arbeitsordner o;
-    DateiSchreiben(o / "s.AS7", kSystem);
-    const std::vector<CliFehlerfall> faelle{
-        {"treffertabelle s.AS7 14", 1, "zwischen 0 und 13"},
-        {"treffertabelle s.AS7", 1, "Es fehlen"},
-        {"treffertabelle s.AS7 3 --zahlen 1,1", 1, "Ungültiger Wert"},
-        {"analyse s.AS7 Lottofee", 1, "Unbekannte Analyse"},
-        {"analyse s.AS7 Zahlenabstand --zahlen 1,2,3", 1, "6 Zahlen"},
-        {"analyse s.AS7 Zerlegungspruefung --zahlen 1,2 --zerlegung 2", 1, "mindestens 3"},
-        {"analyse s.AS7 Summenzahlen --summe 30", 1, "Ungültiger Wert für --summe"},
-        {"analyse s.AS7 Horoskop --zahlen 40", 1, "gesperrt"},
-        {"analyse fehlt.AS7 Horoskop", 2, "nicht gefunden"},
-    };
-    ErwarteFehler(o, faelle);
-}
-
-TEST(CliAnalyse, OhneArtDieListeDerAnalysen) {
-    Arbeitsordner o;
-    DateiSchreiben(o / "s.AS7", kSystem);
-    const CliLauf l = Cli(o, "analyse s.AS7");
-    EXPECT_EQ(l.status, 0) << l.fehler;
-    EXPECT_TRUE(l.aus.starts_with("Analysen:\n  Prognosen\n  Zufallszahlen\n")) << l.aus;
-    EXPECT_NE(l.aus.find("  Garantiestufe\n"), std::string::npos);
+    // Without a kind the list of analyses.
+    const CliLauf liste = Cli(o, "analyse s.AS7");
+    EXPECT_EQ(liste.status, 0) << liste.fehler;
+    EXPECT_TRUE(liste.aus.starts_with("Analysen:\n  Prognosen\n  Zufallszahlen\n")) << liste.aus;
+    EXPECT_NE(liste.aus.find("  Garantiestufe\n"), std::string::npos);
     // The usage names the bonus classes the analysis commands count unless told otherwise.
     EXPECT_NE(Cli(o, "analyse").fehler.find("--zusatzzahl keine"), std::string::npos);
 }
 
-TEST(CliAnalyse, RueckblickMitGeldGrafikUndFehlern) {
+TEST(CliAnalyse, RueckblickMitGeldUndGrafikFalscheEingabenMitMeldung) {
     Arbeitsordner o;
     DateiSchreiben(o / "s.AS7", kSystem);
     const CliLauf l = Cli(o,
@@ -120,6 +99,15 @@ TEST(CliAnalyse, RueckblickMitGeldGrafikUndFehlern) {
          "Ungültiger Wert für --gewinne"},
         {"rueckblick s.AS7 Prognosen --einsatz 1,234", 1, "Ungültiger Wert für --einsatz"},
         {"rueckblick s.AS7", 1, "Prognosen Zufallszahlen Gewinnzahlen"},
+        {"treffertabelle s.AS7 14", 1, "zwischen 0 und 13"},
+        {"treffertabelle s.AS7", 1, "Es fehlen"},
+        {"treffertabelle s.AS7 3 --zahlen 1,1", 1, "Ungültiger Wert"},
+        {"analyse s.AS7 Lottofee", 1, "Unbekannte Analyse"},
+        {"analyse s.AS7 Zahlenabstand --zahlen 1,2,3", 1, "6 Zahlen"},
+        {"analyse s.AS7 Zerlegungspruefung --zahlen 1,2 --zerlegung 2", 1, "mindestens 3"},
+        {"analyse s.AS7 Summenzahlen --summe 30", 1, "Ungültiger Wert für --summe"},
+        {"analyse s.AS7 Horoskop --zahlen 40", 1, "gesperrt"},
+        {"analyse fehlt.AS7 Horoskop", 2, "nicht gefunden"},
     };
     ErwarteFehler(o, faelle);
     EXPECT_FALSE(std::filesystem::exists(o / "x.svg"));

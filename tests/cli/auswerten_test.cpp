@@ -68,7 +68,7 @@ std::string TrefferZeile(const Gezaehlt& g) {
 
 }  // namespace
 
-TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
+TEST(CliAuswerten, DruckberichtUndZwischenspeicherBlockEinerKleinenDatei) {
     Arbeitsordner o;
     DateiSchreiben(o / "klein.AS7", kKleineDatei);
     const CliLauf l = Cli(o, "auswerten klein.AS7 --filter 12 --zusatzzahl 345 1 2 3 4 5 7 9");
@@ -82,15 +82,11 @@ TEST(CliAuswerten, DruckberichtEinerKleinenDatei) {
     EXPECT_NE(ohne.aus.find("Treffer        0     0     1     0     0     0     2"),
               std::string::npos);
     EXPECT_NE(ohne.aus.find("Reihen mit 3 Treffer\r\n"), std::string::npos);
-}
 
-TEST(CliAuswerten, ZwischenspeicherBlock) {
-    Arbeitsordner o;
-    DateiSchreiben(o / "klein.AS7", kKleineDatei);
-    const CliLauf l = Cli(o, "zwischenspeichern klein.AS7 7 8 9");
-    ASSERT_EQ(l.status, 0) << l.fehler;
+    const CliLauf block = Cli(o, "zwischenspeichern klein.AS7 7 8 9");
+    ASSERT_EQ(block.status, 0) << block.fehler;
     // The block's layout is pinned by the report's golden file.
-    const auto z = Zeilen(l.aus);
+    const auto z = Zeilen(block.aus);
     ASSERT_EQ(z.size(), 7u);
     EXPECT_EQ(z[4], "Treffer        0     0     0     0     0     0     1     0     2     2");
 }

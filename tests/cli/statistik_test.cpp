@@ -1,7 +1,11 @@
-// zahlix-cli statistik: the print text of the statistics window, its graph as SVG, bad input.
+// zahlix-cli statistik: the print text of the statistics window, its graph as SVG, bad input;
+// ziehungen: the print text of the whole history for every group selector.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/cli_lauf.h"
 
@@ -13,9 +17,17 @@ namespace {
 const char* kDreiZiehungen =
     " 40 1955 83 07 12 13 16 23 41 00\r\n 41 1955 83 03 12 18 30 32 49 00\r\n"
     " 42 1955 83 07 11 18 30 33 45 05\r\n";
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::istringstream in(text);
+    for (std::string s; std::getline(in, s);) z.push_back(s);
+    return z;
+}
+
 }  // namespace
 
-TEST(CliStatistik, DrucktextUndGrafik) {
+TEST(CliStatistik, DrucktextGrafikUndFehlerfaelle) {
     Arbeitsordner o;
     DateiSchreiben(o / "drei.AS7", kDreiZiehungen);
     const CliLauf l =
@@ -25,11 +37,6 @@ TEST(CliStatistik, DrucktextUndGrafik) {
     const std::string svg = DateiLesen(o / "g.svg");
     EXPECT_NE(svg.find("Balkengrafik mit Mittelwertlinie  (2.53)"), std::string::npos) << svg;
     EXPECT_EQ(Cli(o, "statistik drei.AS7").aus.find("Statistikarten:\n  Zahlen wie oft\n"), 0u);
-}
-
-TEST(CliStatistik, Fehlerfaelle) {
-    Arbeitsordner o;
-    DateiSchreiben(o / "drei.AS7", kDreiZiehungen);
     const CliFehlerfall faelle[] = {
         {"statistik drei.AS7 Lottoglueck", 1, "Unbekannte Statistikart: Lottoglueck"},
         {"statistik drei.AS7 Wochenverteilung --zahl1 60", 1, "Zahlen über 49 gibt es nicht: 60"},
@@ -64,4 +71,45 @@ TEST(CliStatistik, BereichsoptionenWirkenAufAlleAnalysen) {
         EXPECT_NE(l.aus.find("42/1955-42/1955"), std::string::npos) << befehl << ":\n" << l.aus;
     }
     EXPECT_EQ(Cli(o, "ziehungen drei.AS7 --letzte 0").status, 1);
+}
+
+TEST(CliZiehungen, GanzeHistorieJeGruppenwahl) {
+    ZAHLIX_BRAUCHT_DATEI(quelle, "Samstaglotto.AS7");
+    Arbeitsordner o;
+    std::filesystem::copy_file(quelle, o / "Samstaglotto.AS7");
+    size_t ziehungen = 0;
+    for (int g = 0; g <= 5; ++g) {
+        const std::string wahl = std::to_string(g) + " " + std::to_string((g + 1) % 6);
+        const CliLauf l = Cli(o, "ziehungen Samstaglotto.AS7 --alle --gruppen " + wahl);
+        ASSERT_EQ(l.status, 0) << wahl << l.fehler;
+        const auto z = Zeilen(l.aus);
+        ASSERT_GT(z.size(), 1000u);
+        EXPECT_EQ(z[0], "* Ziehungen anzeigen: Samstaglotto.AS7\r");
+        EXPECT_EQ(z[1], "* Bereich - Alle Reihen\r");
+        if (ziehungen == 0) ziehungen = z.size();
+        EXPECT_EQ(z.size(), ziehungen) << wahl;
+        // Fixed-width columns: every draw line as long as the first.
+        std::set<size_t> laengen;
+        for (size_t i = 4; i + 1 < z.size(); ++i) laengen.insert(z[i].size());
+        EXPECT_EQ(laengen.size(), 1u) << wahl;
+    }
+}
+
+TEST(CliZiehungen, FalscherAufruf) {
+    Arbeitsordner o;
+    DateiSchreiben(o / "k.AS7", " 22 1999 00 01 07 13 20 33 44 09\r\n");
+    const CliFehlerfall faelle[] = {
+        {"ziehungen", 1, "Es fehlt der Name der Lottodatei."},
+        {"ziehungen k.AS7 --farbe", 1, "Unbekannte Option: --farbe"},
+        {"ziehungen k.AS7 --gruppen 6 0", 1, "--gruppen erwartet zwei Zahlen von 0 bis 5."},
+        {"ziehungen k.AS7 --gruppen 1", 1, "--gruppen erwartet zwei Zahlen von 0 bis 5."},
+        {"ziehungen k.AS7 --zusatzzahl alle", 1, "--zusatzzahl erwartet ohne, mit oder nur."},
+        {"ziehungen fehlt.AS7", 2, "Die Datei fehlt.AS7 wurde nicht gefunden."},
+    };
+    ErwarteFehler(o, faelle);
+    const CliLauf l = Cli(o, "ziehungen --zusatzzahl nur k.AS7");
+    EXPECT_EQ(l.status, 0);
+    EXPECT_NE(l.aus.find("    1: 22/1999   : 01 07 13 20 33 44 / 09 : 2110101 4242 \r\n"),
+              std::string::npos)
+        << l.aus;
 }

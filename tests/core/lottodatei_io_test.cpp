@@ -39,17 +39,17 @@ std::string Zx7MitDraws(int n) {
     return b;
 }
 
-// Backups go into the test's own folder.
-struct Ordner : Arbeitsordner {
-    Ordner() { StartverzeichnisSetzen(pfad()); }
-    ~Ordner() { SchreibfehlerNachBytes(std::nullopt); }
+// Backups and messages stay in the test.
+class LottodateiFormate : public ::testing::Test {
+  protected:
+    Startordner o;
+    SkriptPort port;
 };
+using LottodateiKapazitaet = LottodateiFormate;
 
 }  // namespace
 
-TEST(LottodateiFormate, RundreiseErhaeltJedesFeld) {
-    Ordner o;
-    SkriptPort port;
+TEST_F(LottodateiFormate, RundreiseErhaeltJedesFeld) {
     const Lottodatei quelle = Beispiel();
     for (const char* name : {"a.ZX7", "b.AS7", "c.zx7", "d.As7"}) {
         ASSERT_EQ(LottodateiSchreiben(S(o / name), quelle), 0) << name;
@@ -66,8 +66,7 @@ TEST(LottodateiFormate, RundreiseErhaeltJedesFeld) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
-TEST(LottodateiFormate, Zx6VerliertNurDieKennung) {
-    Ordner o;
+TEST_F(LottodateiFormate, Zx6VerliertNurDieKennung) {
     const Lottodatei quelle = Beispiel();
     ASSERT_EQ(LottodateiSchreiben(S(o / "alt.ZX6"), quelle), 0);
     const std::string b = DateiLesen(o / "alt.ZX6");
@@ -81,8 +80,7 @@ TEST(LottodateiFormate, Zx6VerliertNurDieKennung) {
     EXPECT_EQ(d.JahrCode[4], JahrCodeAusJahr(1999));
 }
 
-TEST(LottodateiFormate, Zx7BytesUndGroessteZahl) {
-    Ordner o;
+TEST_F(LottodateiFormate, Zx7BytesUndGroessteZahl) {
     Lottodatei quelle = Beispiel();
     quelle.GroessteZahl = 45;
     ASSERT_EQ(LottodateiSchreiben(S(o / "x.ZX7"), quelle), 0);
@@ -105,8 +103,7 @@ TEST(LottodateiFormate, Zx7BytesUndGroessteZahl) {
     EXPECT_TRUE(LeerAb(d, 0));
 }
 
-TEST(LottodateiFormate, TextformateGleichenDenGoldenDateien) {
-    Ordner o;
+TEST_F(LottodateiFormate, TextformateGleichenDenGoldenDateien) {
     const Lottodatei quelle = Beispiel();
     for (const char* endung : {"AS7", "ASC", "ZXT"}) {
         const std::string name = std::string("beispiel.") + endung;
@@ -115,9 +112,7 @@ TEST(LottodateiFormate, TextformateGleichenDenGoldenDateien) {
     }
 }
 
-TEST(LottodateiFormate, As7BeispielzeileUndFreieSchreibweisen) {
-    Ordner o;
-    SkriptPort port;
+TEST_F(LottodateiFormate, As7BeispielzeileUndFreieSchreibweisen) {
     struct Fall {
         const char* text;
         int groessteZahl;
@@ -147,8 +142,7 @@ TEST(LottodateiFormate, As7BeispielzeileUndFreieSchreibweisen) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
-TEST(LottodateiFormate, TextexportEndetBeiZiehungOhneSechsZahlen) {
-    Ordner o;
+TEST_F(LottodateiFormate, TextexportEndetBeiZiehungOhneSechsZahlen) {
     Lottodatei d = Beispiel();
     d.Bitwort1[2] = 0;  // draw 2 keeps only four numbers
     int geschrieben = -1;
@@ -161,9 +155,7 @@ TEST(LottodateiFormate, TextexportEndetBeiZiehungOhneSechsZahlen) {
     EXPECT_EQ(geschrieben, 5) << "die Binärformate speichern jede Ziehung";
 }
 
-TEST(LottodateiFormate, UnbekannteEndungSchreibtUndLiestNichts) {
-    Ordner o;
-    SkriptPort port;
+TEST_F(LottodateiFormate, UnbekannteEndungSchreibtUndLiestNichts) {
     Lottodatei d = Beispiel();
     EXPECT_EQ(LottodateiSchreiben(S(o / "x.TXT"), d), -1);
     EXPECT_FALSE(fs::exists(o / "x.TXT"));
@@ -174,9 +166,7 @@ TEST(LottodateiFormate, UnbekannteEndungSchreibtUndLiestNichts) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
-TEST(LottodateiKapazitaet, Zx7Mit32000GehtMit32001Nicht) {
-    Ordner o;
-    SkriptPort port;
+TEST_F(LottodateiKapazitaet, Zx7Mit32000GehtMit32001Nicht) {
     DateiSchreiben(o / "voll.ZX7", Zx7MitDraws(32000));
     Lottodatei d;
     ASSERT_EQ(LottodateiLaden(S(o / "voll.ZX7"), d), 0);
@@ -193,9 +183,7 @@ TEST(LottodateiKapazitaet, Zx7Mit32000GehtMit32001Nicht) {
     EXPECT_TRUE(LeerAb(d, 0));
 }
 
-TEST(LottodateiKapazitaet, As7MehrAls32000ZeilenUndAnhaengenAbStartindex) {
-    Ordner o;
-    SkriptPort port;
+TEST_F(LottodateiKapazitaet, As7MehrAls32000ZeilenUndAnhaengenAbStartindex) {
     std::string text;
     for (int i = 0; i < 32001; ++i) text += " 01 2000 00 01 02 03 04 05 06 00\r\n";
     DateiSchreiben(o / "viel.AS7", text);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/skript_port.h"
 #include "core/lottodatei_io.h"
 #include "determination/ermittlung_druck.h"
 #include "support/lotto_beispiele.h"
@@ -134,7 +135,7 @@ TEST(Analyse, ZufallIstAusSaatUndErmittlungReproduzierbar) {
     for (int z : AnalyseAusfuehren(Kleine(), e).vorschlag) EXPECT_TRUE(z >= 20 && z <= 30) << z;
 }
 
-TEST(Analyse, WiederholungenZaehlenGemeinsameZahlen) {
+TEST(Analyse, WiederholungenSummenUndKombinationszahlen) {
     auto e = Eingaben(Analyseart::Dreierwiederholungen);
     e.grenze = 32768 + 3;  // masked to 3
     e.vergleich = Vergleich::Gleich;
@@ -147,6 +148,18 @@ TEST(Analyse, WiederholungenZaehlenGemeinsameZahlen) {
     e.start = 2001;
     EXPECT_EQ(AnalyseAusfuehren(Kleine(), e).liste,
               std::vector<std::string>{" 01 02 03 04      2"});
+
+    // Sums and combination numbers count the draws in range.
+    auto s = Eingaben(Analyseart::Summenzahlen);
+    s.summeVon = 60, s.summeBis = 70;  // sums 60, 62 and 70
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), s).liste.size(), 3u);
+    s.summeVon = 71;
+    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), s).meldung, "über seinem Ende"));
+    auto k = Eingaben(Analyseart::Kombinationszahlen);
+    k.kombiVon = 1, k.kombiBis = 7;  // 1 2 3 4 20 30 has a larger number
+    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), k).liste.empty());
+    k.kombiBis = 13983816;
+    EXPECT_EQ(AnalyseAusfuehren(Kleine(), k).liste.size(), 5u);
 }
 
 TEST(Analyse, ZerlegungUndAbstandUndVerteilung) {
@@ -172,7 +185,7 @@ TEST(Analyse, ZerlegungUndAbstandUndVerteilung) {
                                                  "  2003  1  0  0  0  0  0  0  0  0  0"}));
 }
 
-TEST(Analyse, GarantiestufeFindetFehlendeKombinationen) {
+TEST(Analyse, GarantiestufeUndBewertungsblock) {
     // System numbers 1..7 with the single row 1..6: the 3-subsets with 7 miss 3 hits.
     Lottodatei d = test::HistorieAus({{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}});
     auto e = Eingaben(Analyseart::Garantiestufe);
@@ -194,14 +207,13 @@ TEST(Analyse, GarantiestufeFindetFehlendeKombinationen) {
     r = AnalyseAusfuehren(d, e);
     EXPECT_TRUE(Enthaelt(r.text, "weniger Zahlen als die Stufe")) << r.text;
     EXPECT_EQ(r.status, " Garantiestufe nicht erfüllt");
-}
 
-TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
+    // The rating block wraps after 15 numbers and knows systems.
     std::vector<int> fuenfzehn;
     for (int n = 1; n <= 15; ++n) fuenfzehn.push_back(n);
-    auto e = Eingaben(Analyseart::Zufallszahlen, fuenfzehn);
+    e = Eingaben(Analyseart::Zufallszahlen, fuenfzehn);
     e.verwende = 2, e.anzahlZahlen = 15;
-    auto r = AnalyseAusfuehren(Kleine(), e);
+    r = AnalyseAusfuehren(Kleine(), e);
     EXPECT_TRUE(Enthaelt(r.text, "  15\r\n             :\r\n")) << r.text;
     EXPECT_TRUE(Enthaelt(r.text, "Zuletzt   "));
     e.bereichText = "Systemreihe     1 -     5";
@@ -210,7 +222,7 @@ TEST(Analyse, BewertungsblockBrichtNach15ZahlenUmUndKenntSysteme) {
     EXPECT_TRUE(r.text.ends_with("\r\n" + std::string(80, '-') + "\r\n"));
 }
 
-TEST(Analyse, PrognoseNimmtDieFolgezahlenDerLetztenZiehung) {
+TEST(Analyse, PrognoseFolgezahlenGleichstandUndAbstandMitKennung) {
     // After 1..6 always came 11..16, after 11..16 always 1..6; the last draw is 1..6.
     std::vector<test::Ziehung> z;
     for (int i = 0; i < 7; ++i)
@@ -224,19 +236,24 @@ TEST(Analyse, PrognoseNimmtDieFolgezahlenDerLetztenZiehung) {
     e.prognoseart = 2;  // the rarest followers: none of 11..16
     for (int n : AnalyseAusfuehren(test::HistorieAus(z), e).vorschlag)
         EXPECT_TRUE(n < 11 || n > 16) << n;
-}
+    // Nothing ever followed 7..12: every number ties, in every kind and method.
+    const Lottodatei d = test::HistorieAus(
+        {{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}, {2, 2001, 0, {7, 8, 9, 10, 11, 12}, 0}});
+    e = Eingaben(Analyseart::Prognosen);
+    for (e.prognoseart = 1; e.prognoseart <= 3; ++e.prognoseart)
+        for (e.prognoseMethode = 0; e.prognoseMethode < 6; ++e.prognoseMethode)
+            EXPECT_EQ(AnalyseAusfuehren(d, e).vorschlag, (std::vector<int>{1, 2, 3, 4, 5, 6}))
+                << e.prognoseart << " " << e.prognoseMethode;
 
-TEST(Analyse, SummenUndKombinationszahlenZaehlenZiehungenImBereich) {
-    auto s = Eingaben(Analyseart::Summenzahlen);
-    s.summeVon = 60, s.summeBis = 70;  // sums 60, 62 and 70
-    EXPECT_EQ(AnalyseAusfuehren(Kleine(), s).liste.size(), 3u);
-    s.summeVon = 71;
-    EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), s).meldung, "über seinem Ende"));
-    auto k = Eingaben(Analyseart::Kombinationszahlen);
-    k.kombiVon = 1, k.kombiBis = 7;  // 1 2 3 4 20 30 has a larger number
-    EXPECT_TRUE(AnalyseAusfuehren(Kleine(), k).liste.empty());
-    k.kombiBis = 13983816;
-    EXPECT_EQ(AnalyseAusfuehren(Kleine(), k).liste.size(), 5u);
+    const std::array<int, 6> reihe{3, 12, 13, 16, 23, 41};
+    const Lottodatei woche = test::HistorieAus(
+        {{5, 2001, 'M', reihe, 0}, {5, 2001, 'S', reihe, 0}, {6, 2001, 0, reihe, 0}});
+    const auto a =
+        AnalyseAusfuehren(woche, Eingaben(Analyseart::Zahlenabstand, {3, 12, 13, 16, 23, 41}));
+    ASSERT_EQ(a.liste.size(), 3u);
+    EXPECT_TRUE(a.liste[0].starts_with(" 05/2001-M :")) << a.liste[0];
+    EXPECT_TRUE(a.liste[1].starts_with(" 05/2001-S :")) << a.liste[1];
+    EXPECT_TRUE(a.liste[2].starts_with(" 06/2001   :")) << a.liste[2];
 }
 
 TEST(Analyse, StoppBeendetDieTreffertabelleMitDemBisherigen) {
@@ -255,9 +272,8 @@ TEST(Analyse, StoppBeendetDieTreffertabelleMitDemBisherigen) {
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.front(), " Erstelle Treffertabelle...");
     EXPECT_EQ(t.status, " Treffertabelle wurde erstellt");
-}
 
-TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
+    // Every analysis has its help topic.
     const std::string hilfe = test::DateiLesen(test::Quelle("../data/ZX2005.ZXH"));
     for (const auto& eintrag : Analysekatalog()) {
         const std::string schluessel = AnalyseHilfethema(eintrag.art);
@@ -266,7 +282,7 @@ TEST(Analyse, JedeAnalyseHatIhrHilfethema) {
     }
 }
 
-TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
+TEST(Analyse, GewinnzahlenHoroskopGluecksUndPechzahlen) {
     auto g = Eingaben(Analyseart::Gewinnzahlen);
     g.versucheGewinnzahlen = 50;
     EXPECT_TRUE(Enthaelt(AnalyseAusfuehren(Kleine(), g).text,
@@ -283,6 +299,22 @@ TEST(Analyse, GewinnzahlenPruefenDasTrefferbildUndHoroskopDenTag) {
     EXPECT_TRUE(Enthaelt(loewe.text, "Löwe am 06.12.2026 (nur zur Unterhaltung)"));
     h.tag = 7;
     EXPECT_NE(AnalyseAusfuehren(Kleine(), h).vorschlag, loewe.vorschlag);
+
+    // Lucky numbers take the most frequent pair, unlucky ones avoid it: 1 and 2 together in ten
+    // draws, every other number at most twice with 1.
+    std::vector<test::Ziehung> z;
+    for (int i = 0; i < 10; ++i)
+        z.push_back({i + 1, 2001, 0, {1, 2, 3 + 4 * (i % 5), 4 + 4 * (i % 5), 30 + i, 45 - i}, 0});
+    const Lottodatei d = test::HistorieAus(z);
+    auto e = Eingaben(Analyseart::Glueckszahlen, {1});
+    e.verwende = 2, e.anzahlZahlen = 2;
+    const auto glueck = AnalyseAusfuehren(d, e);
+    EXPECT_EQ(glueck.vorschlag, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(Enthaelt(glueck.text, "zusammen 10 mal vor")) << glueck.text;
+    e.art = Analyseart::Pechzahlen;
+    const auto pech = AnalyseAusfuehren(d, e);
+    EXPECT_TRUE(Enthaelt(pech.text, "zusammen 0 mal vor")) << pech.text;
+    EXPECT_GT(pech.vorschlag.at(1), 2);
 }
 
 TEST(Analyse, TrefferverteilungHaeltGrosseAnzahlenGetrennt) {
@@ -300,44 +332,6 @@ TEST(Analyse, TrefferverteilungHaeltGrosseAnzahlenGetrennt) {
             EXPECT_EQ(t.find("\r\n", t.find("0T")) - t.rfind("\r\n", t.find("0T")) - 2,
                       r.liste[0].size());
     }
-}
-
-TEST(Analyse, PrognoseBeiGleichstandDieKleinerenZahlenUndAbstandMitKennung) {
-    // Nothing ever followed 7..12: every number ties, in every kind and method.
-    const Lottodatei d = test::HistorieAus(
-        {{1, 2001, 0, {1, 2, 3, 4, 5, 6}, 0}, {2, 2001, 0, {7, 8, 9, 10, 11, 12}, 0}});
-    auto e = Eingaben(Analyseart::Prognosen);
-    for (e.prognoseart = 1; e.prognoseart <= 3; ++e.prognoseart)
-        for (e.prognoseMethode = 0; e.prognoseMethode < 6; ++e.prognoseMethode)
-            EXPECT_EQ(AnalyseAusfuehren(d, e).vorschlag, (std::vector<int>{1, 2, 3, 4, 5, 6}))
-                << e.prognoseart << " " << e.prognoseMethode;
-
-    const std::array<int, 6> reihe{3, 12, 13, 16, 23, 41};
-    const Lottodatei woche = test::HistorieAus(
-        {{5, 2001, 'M', reihe, 0}, {5, 2001, 'S', reihe, 0}, {6, 2001, 0, reihe, 0}});
-    const auto a =
-        AnalyseAusfuehren(woche, Eingaben(Analyseart::Zahlenabstand, {3, 12, 13, 16, 23, 41}));
-    ASSERT_EQ(a.liste.size(), 3u);
-    EXPECT_TRUE(a.liste[0].starts_with(" 05/2001-M :")) << a.liste[0];
-    EXPECT_TRUE(a.liste[1].starts_with(" 05/2001-S :")) << a.liste[1];
-    EXPECT_TRUE(a.liste[2].starts_with(" 06/2001   :")) << a.liste[2];
-}
-
-TEST(Analyse, GlueckszahlenNehmenDasHaeufigstePaarPechzahlenMeidenEs) {
-    // 1 and 2 together in ten draws; every other number at most twice with 1.
-    std::vector<test::Ziehung> z;
-    for (int i = 0; i < 10; ++i)
-        z.push_back({i + 1, 2001, 0, {1, 2, 3 + 4 * (i % 5), 4 + 4 * (i % 5), 30 + i, 45 - i}, 0});
-    const Lottodatei d = test::HistorieAus(z);
-    auto e = Eingaben(Analyseart::Glueckszahlen, {1});
-    e.verwende = 2, e.anzahlZahlen = 2;
-    const auto glueck = AnalyseAusfuehren(d, e);
-    EXPECT_EQ(glueck.vorschlag, (std::vector<int>{1, 2}));
-    EXPECT_TRUE(Enthaelt(glueck.text, "zusammen 10 mal vor")) << glueck.text;
-    e.art = Analyseart::Pechzahlen;
-    const auto pech = AnalyseAusfuehren(d, e);
-    EXPECT_TRUE(Enthaelt(pech.text, "zusammen 0 mal vor")) << pech.text;
-    EXPECT_GT(pech.vorschlag.at(1), 2);
 }
 
 // The repetition lists against a brute-force count of every subset, on histories with far
@@ -375,3 +369,84 @@ TEST(Wiederholungen, BehaltenDieHaeufigstenWieBruteForce) {
         EXPECT_NE(r.text.find(": " + std::to_string(erwartet.size())), std::string::npos);
     }
 }
+
+// The analysis window's print transfer: layouts of the list analyses and the question asked.
+namespace zahlix {
+namespace {
+
+ErmittlungDruckDaten Daten(const std::string& art, std::vector<std::string> liste) {
+    ErmittlungDruckDaten d;
+    d.art = art;
+    d.fenstertitel = "Lotto-Analyse: " + art + " - Test.ZX7";
+    d.bereichText = "01/2020-06/2020  Wo:01-53 ";
+    const std::vector<int> zahlen{3, 7, 19};
+    d.auswahl = ZahlenPacken(zahlen);
+    d.ergebnistext = "* Ergebnis\r\nZeile\r\n";
+    d.liste = std::move(liste);
+    return d;
+}
+
+TEST(ErmittlungDruck, LayoutsDerAnalysen) {
+    const std::vector<std::string> fuenf{" 01 02      12", " 01 03       9", " 02 05       7",
+                                         " 04 09       5", " 11 12       1"};
+    struct Fall {
+        std::string art;
+        std::vector<Taste> antworten;
+        std::vector<std::string> liste, sortiert;
+        std::string golden;
+        size_t fragen;
+    } faelle[] = {
+        // four per line, the last line holds the remaining entry
+        {"Zweierwiederholungen", {Taste::Zweite}, fuenf, {}, "druck_zweier_nebeneinander.txt", 1},
+        {"Zweierwiederholungen", {Taste::Erste}, fuenf, {}, "druck_zweier_untereinander.txt", 1},
+        // a shorter sorted list leaves its column empty
+        {"Zerlegungsprüfung",
+         {},
+         {" 03 07  1T", " 03 19  0T"},
+         {" 03 19  0T"},
+         "druck_zerlegung.txt",
+         0},
+        {"Trefferverteilung",
+         {},
+         {" 2020   1  2  0  0  0  0  0  0  0  0"},
+         {},
+         "druck_verteilung.txt",
+         0},
+    };
+    for (const Fall& f : faelle) {
+        SkriptPort port;
+        port.tasten.assign(f.antworten.begin(), f.antworten.end());
+        ErmittlungDruckDaten d = Daten(f.art, f.liste);
+        d.sortiert = f.sortiert;
+        test::ErwarteGolden(ErmittlungDruckText(d), "determination/golden/" + f.golden);
+        EXPECT_EQ(port.meldungen.size(), f.fragen) << f.golden;
+    }
+    // any other analysis passes the result box on as it is
+    EXPECT_EQ(ErmittlungDruckText(Daten("Horoskop", fuenf)), "* Ergebnis\r\nZeile\r\n");
+}
+
+TEST(ErmittlungDruck, ZahlenzeileBrichtNachFuenfzehnZahlen) {
+    std::vector<int> zahlen;
+    for (int n = 1; n <= 16; ++n) zahlen.push_back(n);
+    const std::string blanks(12, ' ');
+    EXPECT_EQ(ZahlenzeileText(ZahlenPacken(zahlen), 49),
+              "Zahlen     :  01  02  03  04  05  06  07  08  09  10  11  12  13  14  15\r\n" +
+                  blanks + "  16 :\r\n");
+    zahlen.pop_back();
+    EXPECT_EQ(ZahlenzeileText(ZahlenPacken(zahlen), 49).substr(72), "\r\n" + blanks + " :\r\n");
+    // numbers above the lottery's largest take no part
+    EXPECT_EQ(ZahlenzeileText(ZahlenPacken(zahlen), 2), "Zahlen     :  01  02 :\r\n");
+}
+
+TEST(ErmittlungDruck, FortschrittAlleHundertEintraege) {
+    SkriptPort port;
+    std::vector<std::string> meldungen;
+    ErmittlungDruckText(Daten("Zahlenabstand", std::vector<std::string>(250, "x")),
+                        [&](const std::string& s) { meldungen.push_back(s); });
+    EXPECT_EQ(meldungen, (std::vector<std::string>{
+                             " Auswertung wird an die Druckausgabe übergeben... 100 von 250",
+                             " Auswertung wird an die Druckausgabe übergeben... 200 von 250"}));
+}
+
+}  // namespace
+}  // namespace zahlix

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "evaluation/auswertung.h"
@@ -43,28 +42,18 @@ Auswertungsanzeige Auswerten(Lottodatei& d, const std::vector<int>& zahlen, int 
     return a;
 }
 
-// Compares with tests/evaluation/golden/<name>; ZAHLIX_GOLDEN_SCHREIBEN=1 rewrites it.
-void ErwarteGolden(const std::string& text, const std::string& name) {
-    const auto pfad = test::Quelle("evaluation/golden/" + name);
-    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) test::DateiSchreiben(pfad, text);
-    EXPECT_EQ(text, test::DateiLesen(pfad)) << name;
-}
-
 }  // namespace
 
-TEST(Bericht, ZwischenspeicherBlockGolden) {
+TEST(Bericht, ZwischenspeicherBlockUndDruckberichtGolden) {
     Lottodatei d = Beispielhistorie();
-    const auto a = Auswerten(d, {1, 2, 3, 4, 5, 7, 9}, 10);
-    ErwarteGolden(ZwischenspeicherBlock(a, d), "zwischenspeicher_block.txt");
-}
-
-TEST(Bericht, DruckberichtGolden) {
-    Lottodatei d = Beispielhistorie();
+    const auto block = Auswerten(d, {1, 2, 3, 4, 5, 7, 9}, 10);
+    test::ErwarteGolden(ZwischenspeicherBlock(block, d),
+                        "evaluation/golden/zwischenspeicher_block.txt");
     auto a = Auswerten(d, {1, 2, 3, 4, 5, 7, 9}, 12);
-    ErwarteGolden(DruckBericht(a, d), "druckbericht_alle.txt");
+    test::ErwarteGolden(DruckBericht(a, d), "evaluation/golden/druckbericht_alle.txt");
     a.filter = 11;
     a.listentitel = TrefferTitel(11);
-    ErwarteGolden(DruckBericht(a, d), "druckbericht_gewinn.txt");
+    test::ErwarteGolden(DruckBericht(a, d), "evaluation/golden/druckbericht_gewinn.txt");
 }
 
 TEST(Bericht, ZahlenzeileBrichtNachFuenfzehnZahlenUm) {
@@ -104,7 +93,7 @@ TEST(Bericht, DruckUndListenzeilenGolden) {
                 t += DruckZeile(d, i, auswahl) + "|" + ZeilenText(TrefferZeile(d, i, auswahl)) +
                      "\n";
     }
-    ErwarteGolden(t, "zeilen.txt");
+    test::ErwarteGolden(t, "evaluation/golden/zeilen.txt");
 }
 
 TEST(Bericht, FortschrittAlleFuenfzigZiehungen) {
@@ -128,7 +117,7 @@ TEST(Bericht, FortschrittAlleFuenfzigZiehungen) {
     EXPECT_TRUE(t.ends_with(std::string(80, '-') + "\r\n"));
 }
 
-TEST(Bericht, TitelUndFilter) {
+TEST(Bericht, TitelFilterUndStatuszeile) {
     // Bonus classes name the plain hit count; out-of-range filters fall back to "any hit".
     EXPECT_EQ(TrefferTitel(7), "Reihen mit 3 und Zusatzzahl");
     EXPECT_EQ(TrefferTitel(0), "Reihen mit 0 Treffer");
@@ -141,9 +130,6 @@ TEST(Bericht, TitelUndFilter) {
     EXPECT_TRUE(PasstZumFilter(1, 10));
     EXPECT_FALSE(PasstZumFilter(3, 7));
     EXPECT_FALSE(PasstZumFilter(3, 13));
-}
-
-TEST(Bericht, Statuszeile) {
     EXPECT_EQ(
         StatuszeileNachAuswertung(0, 5031, 0, 0),
         " Bin bereit zum Auswerten - Bitte Zahlen in der Zahlenauswahl mit Mausklick auswählen");
@@ -211,4 +197,15 @@ TEST(TrefferlisteText, SeiteLeereKlasseUndBlaettern) {
     s = TrefferseiteBerechnen(d, z, 12, 0, 100, TrefferTitel(12));
     EXPECT_EQ(s.ziehungen, (std::vector{0, 1, 2, 3, 4, 5, 7}));  // draw 6 is out of range
     EXPECT_EQ(s.scrollMax, 0);
+
+    // An empty class scrolled to its end shows the newest draws without hits, not a blank page.
+    std::vector<test::Ziehung> ungerade;
+    for (int i = 0; i < 8; ++i)  // the odd draws have no hit with 1, 2
+        ungerade.push_back({i + 1, 2020, 0, {i % 2 ? 20 : 1, 21, 22, 23, 24, 25}, 0});
+    d = test::HistorieAus(ungerade);
+    z = {};
+    ReihenAuswerten(ZahlenPacken(std::vector{1, 2}), d, z, {0, 0, 0});
+    s = TrefferseiteBerechnen(d, z, 6, 99, 2, TrefferTitel(6));
+    EXPECT_EQ(s.scrollMax, 2);
+    EXPECT_EQ(TrefferseiteBerechnen(d, z, 6, 2, 2, s.titel).ziehungen, (std::vector{5, 7}));
 }

@@ -62,13 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"LeereAuswahlBleibtLeer", Verschiebung::Runter, 49, {}, {}}),
     [](const ::testing::TestParamInfo<Fall>& p) { return std::string(p.param.name); });
 
-TEST(Verschieben, ZahlenUeberNFallenWeg) {
+TEST(Verschieben, ZahlenUeberNFallenWegSiebenmalRechtsIstIdentitaet) {
     // a stale mark above N must not survive or wander into the lottery
     EXPECT_EQ(Zahlen(Verschieben(Markiert({3, 46, 49}), Verschiebung::Plus, 45)),
               std::vector<int>{4});
-}
 
-TEST(Verschieben, SiebenmalRechtsIstIdentitaet) {
+    // Seven moves to the right give the selection back.
     Rasterzustand r = Markiert({1, 9, 17, 25, 33, 41, 49});
     Rasterzustand x = r;
     for (int i = 0; i < 7; ++i) x = Verschieben(x, Verschiebung::Rechts, 49);
@@ -84,7 +83,7 @@ TEST(Popup, ZeileUndSpalteNurBisN) {
     EXPECT_TRUE(SpalteIndizes(-1, 49).empty());
 }
 
-TEST(ZweiZiffern, NullSiebenSchaltetSieben) {
+TEST(ZweiZiffern, NullSiebenAusserhalbUndAblauf) {
     ZweiZiffernEingabe e;
     EXPECT_EQ(e.Ziffer(0, 49), ZweiZiffernEingabe::Aktion::Warten);
     EXPECT_TRUE(e.Wartet());
@@ -92,10 +91,6 @@ TEST(ZweiZiffern, NullSiebenSchaltetSieben) {
     EXPECT_EQ(e.Ziffer(7, 49), ZweiZiffernEingabe::Aktion::Umschalten);
     EXPECT_EQ(e.Zahl(), 7);
     EXPECT_FALSE(e.Wartet());
-}
-
-TEST(ZweiZiffern, AusserhalbUndAblauf) {
-    ZweiZiffernEingabe e;
     e.Ziffer(4, 45);
     EXPECT_EQ(e.Ziffer(6, 45), ZweiZiffernEingabe::Aktion::Auswerten);  // 46 > N
     e.Ziffer(0, 49);
@@ -109,7 +104,7 @@ TEST(ZweiZiffern, AusserhalbUndAblauf) {
     EXPECT_EQ(e.Zahl(), 12);
 }
 
-TEST(KombiNrEingabe, TastenMitPunkten) {
+TEST(KombiNrEingabe, TastenMitPunktenWertPromptUndGrenzen) {
     std::string t;
     for (char c : std::string("13983816")) t = KombiNrTaste(t, c, false);
     EXPECT_EQ(t, "13.983.816");
@@ -122,9 +117,6 @@ TEST(KombiNrEingabe, TastenMitPunkten) {
     // a selected proposal is replaced by what is typed
     EXPECT_EQ(KombiNrTaste("7.123.456", '1', true), "1");
     EXPECT_EQ(KombiNrTaste("7.123.456", '\b', true), "");
-}
-
-TEST(KombiNrEingabe, WertPromptUndGrenzen) {
     EXPECT_EQ(EntfernePunkte("13.983.816"), "13983816");
     EXPECT_EQ(KombiNrWert("13983816"), 13983816);
     EXPECT_EQ(KombiNrWert("Abbrechen"), 0);

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "app/skript_port.h"
+#include "core/bereich.h"
+#include "core/bereich_auswahl.h"
+#include "core/import.h"
 #include "core/lottodatei.h"
 #include "evaluation/ziehung_eingabe.h"
-#include "core/bereich.h"
 
 namespace zahlix {
 namespace {
@@ -82,7 +85,7 @@ TEST_F(Befehle, SystemdateiWirdZurZiehungshistorie) {
     EXPECT_EQ(d.Titel, "01/2005-02/2005  Wo:01-53 ");
 }
 
-TEST_F(Befehle, LoeschenFragtErst) {
+TEST_F(Befehle, LoeschenFragtErstUndGehtBisZurLeerenTabelle) {
     Lottodatei d = Wochen(1, 3, 2005);
     port.tasten.push_back(Taste::Zweite);  // No
     EXPECT_FALSE(LetzteZiehungLoeschen(d));
@@ -99,10 +102,8 @@ TEST_F(Befehle, LoeschenFragtErst) {
     // Closing the box keeps the draw as well.
     EXPECT_FALSE(LetzteZiehungLoeschen(d));
     EXPECT_EQ(d.Anzahl(), 3);
-}
 
-TEST_F(Befehle, LoeschenBisZurLeerenTabelle) {
-    Lottodatei d = Wochen(1, 3, 2005);
+    // Yes three times: down to the empty table.
     const int erwartetL[] = {1, 0, 0};
     const int erwartetAnzahl[] = {2, 1, 0};
     for (int k = 0; k < 3; ++k) {
@@ -132,6 +133,26 @@ TEST_F(Befehle, BereichsendeNachLoeschen) {
     ASSERT_TRUE(LetzteZiehungLoeschen(d));
     EXPECT_EQ(Auswertebereich().wocheBis, 53);
     EXPECT_EQ(Auswertebereich().jahrBis, 2004);
+}
+
+TEST(BereichEnde, LetzteNBleibenNachDemLoeschen) {
+    std::string csv, fehler;
+    for (int t = 1; t <= 28; t += 3)
+        csv += std::to_string(t) + ".02.2005;1;2;3;4;5;" + std::to_string(6 + t) + "\n";
+    Lottodatei d;
+    d.Leeren(0);
+    ZiehungenZusammenfuehren(d, *ImportquelleLesen(csv, fehler), {'A', 'A'});
+    ASSERT_TRUE(BereichEinstellen(d, {false, 1, 1900, 53, 2099, "", 3}, fehler));
+    const auto imBereich = [&] {
+        int n = 0;
+        for (int i = 0; i < d.Anzahl(); ++i) n += d.ImBereich[i] == -1;
+        return n;
+    };
+    LetzteZiehungEntfernen(d);
+    BereichsEndeSetzen(d);
+    EXPECT_EQ(imBereich(), 3);
+    EXPECT_EQ(d.ImBereich[d.LetzterIndex - 3], 0);
+    EXPECT_EQ(d.Titel, "07/2005-08/2005  Wo:01-53  Letzte 3");
 }
 
 }  // namespace

@@ -22,16 +22,11 @@ Ziehungseingabe Gueltig() {
 }
 
 TEST(FeldWert, LiestNurZahlen) {
-    EXPECT_EQ(FeldWert(""), 0);
-    EXPECT_EQ(FeldWert("   "), 0);
-    EXPECT_EQ(FeldWert(" 7"), 7);
-    EXPECT_EQ(FeldWert("49 "), 49);
-    EXPECT_EQ(FeldWert("-3"), -3);
-    EXPECT_EQ(FeldWert("2005"), 2005);
-    EXPECT_EQ(FeldWert("7a"), std::nullopt);
-    EXPECT_EQ(FeldWert("-"), std::nullopt);
-    EXPECT_EQ(FeldWert("1 2"), std::nullopt);
-    EXPECT_EQ(FeldWert("99999999999"), std::nullopt);
+    for (auto [text, wert] :
+         {std::pair{"", 0}, {"   ", 0}, {" 7", 7}, {"49 ", 49}, {"-3", -3}, {"2005", 2005}})
+        EXPECT_EQ(FeldWert(text), wert) << text;
+    for (const char* text : {"7a", "-", "1 2", "99999999999"})
+        EXPECT_EQ(FeldWert(text), std::nullopt) << text;
 }
 
 struct PruefFall {
@@ -93,7 +88,7 @@ Lottodatei DreiZiehungen() {
     return d;
 }
 
-TEST(Anhaengen, SchreibtEintragUndEndeintrag) {
+TEST(Anhaengen, SchreibtEintragEndeintragUndErsetztPlatzhalter) {
     Lottodatei d = DreiZiehungen();
     d.Trefferwert[3] = 5;  // stale value behind the end must not survive
     Ziehungseingabe e = Gueltig();
@@ -111,10 +106,8 @@ TEST(Anhaengen, SchreibtEintragUndEndeintrag) {
     const Ziehungseingabe gelesen = ZiehungLesen(d, 3);
     EXPECT_EQ(gelesen.zahlen, e.zahlen);
     EXPECT_EQ(gelesen.zusatzzahl, 0);
-}
 
-TEST(Anhaengen, PlatzhalterWirdErsetztUndKapazitaetGeprueft) {
-    Lottodatei d;
+    // A placeholder is replaced; the capacity is checked.
     LeereLottodateiSetzen(d);
     ASSERT_EQ(ZiehungAnhaengen(d, -1, Gueltig()), 0);
     EXPECT_EQ(d.LetzterIndex, 0);
@@ -160,7 +153,7 @@ TEST(Suchen, ErsterTrefferOderEndeintrag) {
     EXPECT_EQ(ZiehungSuchen(d, 2, 2005, KennungPosition('M')), 5);
 }
 
-TEST(Felder, ZeigenEintragUndLeerenEndeintrag) {
+TEST(Felder, ZeigenEintragLeerenEndeintragUndPlatzhalter) {
     Lottodatei d = DreiZiehungen();
     const auto f = ZiehungFelder(d, 0);
     const std::array<std::string, 10> erwartet = {" 3", "12", "17", "25", "38",
@@ -173,17 +166,15 @@ TEST(Felder, ZeigenEintragUndLeerenEndeintrag) {
     EXPECT_EQ(ZiehungFelder(d, 0)[6], "");
     d.Bitwort4[0] = static_cast<int16_t>(d.Bitwort4[0] & 0xFF);
     EXPECT_EQ(ZiehungFelder(d, 0)[6], "");
-}
 
-TEST(Felder, PlatzhalterZeigtWocheOhneZahlenUndWirdZurZiehung) {
-    Lottodatei d;
+    // A placeholder shows its week without numbers and becomes a draw.
     LeereLottodateiSetzen(d);
-    const auto f = ZiehungFelder(d, 0);
-    EXPECT_EQ(f[0], "");
-    EXPECT_EQ(f[6], "");
-    EXPECT_EQ(f[7], ".");
-    EXPECT_EQ(f[8], " 1");
-    EXPECT_EQ(f[9], "1900");
+    const auto p = ZiehungFelder(d, 0);
+    EXPECT_EQ(p[0], "");
+    EXPECT_EQ(p[6], "");
+    EXPECT_EQ(p[7], ".");
+    EXPECT_EQ(p[8], " 1");
+    EXPECT_EQ(p[9], "1900");
 
     ZiehungSchreiben(d, 0, Gueltig());
     EXPECT_EQ(d.ImBereich[0], -1);  // now a draw the evaluation counts

@@ -76,32 +76,29 @@ INSTANTIATE_TEST_SUITE_P(
                       2005, 'S'}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
-TEST(Vorschlag, PlatzhalterEinerNeuenDateiWirdErsetzt) {
+TEST(Vorschlag, PlatzhalterUndLeereTabelle) {
     Lottodatei d;
     LeereLottodateiSetzen(d);
     d.WocheKennung[0] = 14;
     d.JahrCode[0] = JahrCodeAusJahr(2007);
-    const Folgeziehung v = FolgeziehungVorschlagen(d);
+    Folgeziehung v = FolgeziehungVorschlagen(d);
     EXPECT_EQ(v.woche, 14);
     EXPECT_EQ(v.jahr, 2007);
     EXPECT_EQ(v.letzterIndex, -1);
-}
 
-TEST(Vorschlag, PlatzhalterAmEndeUebernimmtWocheUndKennung) {
-    Lottodatei d = Tabelle({{5, 2006, 'M'}, {5, 2006, 'S'}, {6, 2006, 'M'}});
+    // A placeholder at the end hands on its week and identifier.
+    d = Tabelle({{5, 2006, 'M'}, {5, 2006, 'S'}, {6, 2006, 'M'}});
     d.ZahlenSetzen(2, Bitworte{});
-    const Folgeziehung v = FolgeziehungVorschlagen(d);
+    v = FolgeziehungVorschlagen(d);
     EXPECT_EQ(v.woche, 6);
     EXPECT_EQ(v.jahr, 2006);
     EXPECT_EQ(v.kennung, 'S');
     EXPECT_EQ(v.letzterIndex, 1);
-}
-
-TEST(Vorschlag, LeereTabelleBeginntInDerAktuellenWoche) {
-    Lottodatei d;  // every slot 0: all draws deleted
+    // An empty table begins in the current week.
+    d = Lottodatei{};  // every slot 0: all draws deleted
     HeuteErsetzen(std::chrono::year_month_day{std::chrono::year{2026}, std::chrono::December,
                                               std::chrono::day{6}});
-    const Folgeziehung v = FolgeziehungVorschlagen(d);
+    v = FolgeziehungVorschlagen(d);
     HeuteErsetzen(std::nullopt);
     EXPECT_EQ(v.woche, 49);
     EXPECT_EQ(v.jahr, 2026);
@@ -153,7 +150,7 @@ TEST(WocheSchritte, UeberJahresgrenzenUndAnDenRaendern) {
     }
 }
 
-TEST(Kennung, UmwandlungenHinUndZurueck) {
+TEST(Kennung, UmwandlungenHinUndZurueckEingabeStreng) {
     EXPECT_EQ(KennungCode(""), 0);
     EXPECT_EQ(KennungCode("m"), 'M');
     EXPECT_EQ(KennungCode("7x"), '7');
@@ -167,9 +164,6 @@ TEST(Kennung, UmwandlungenHinUndZurueck) {
     EXPECT_EQ(KennungAusPosition(-1), "");
     EXPECT_EQ(KennungPosition('a'), 0);
     EXPECT_EQ(KennungZeichen('a'), "");
-}
-
-TEST(Kennung, EingabeIstStreng) {
     EXPECT_EQ(KennungEingabe(""), 0);
     EXPECT_EQ(KennungEingabe(" . "), 0);
     EXPECT_EQ(KennungEingabe("s"), 'S');

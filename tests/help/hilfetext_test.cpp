@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "help/chronik.h"
 #include "help/hilfeschluessel.h"
@@ -18,7 +24,7 @@ const char* const kDatei =
     "Kurz «Lotto-Auswertung» und «Einführung».\n~»Einführung\n~~Lotto-Auswertung\nLang.\n"
     "~~Einführung\nStart «offen\n~~Schleife\nA\n~»Schleife\n";
 
-TEST(Hilfetext, IndexGruppenUndTitel) {
+TEST(Hilfetext, IndexGruppenTitelUndThemaNurBeiGanzerZeileMitVerweis) {
     const Hilfetext h(kDatei);
     // Key, group and caption of each index line; empty lines are skipped.
     std::vector<std::string> ist;
@@ -30,10 +36,6 @@ TEST(Hilfetext, IndexGruppenUndTitel) {
                                         "Fremd.Etwas|-1|Etwas", "Menü.Unbekannt.X|-1|X"}));
     EXPECT_EQ(IndexeintragDeuten("Menü.Statistik.Wie oft * Wann zuletzt").titel,
               "Wie oft * Wann zuletzt");
-}
-
-TEST(Hilfetext, ThemaNurBeiGanzerZeileUndMitVerweis) {
-    const Hilfetext h(kDatei);
     EXPECT_EQ(h.Thema("Lotto-Auswertung"), "Lotto-Auswertung\nLang.\n");
     // The shorter key finds its own line, not the longer key's; the reference follows.
     EXPECT_EQ(h.Thema("Lotto"),
@@ -47,6 +49,11 @@ TEST(Hilfetext, ThemaNurBeiGanzerZeileUndMitVerweis) {
     EXPECT_EQ(h.NummerSchluessel(12), "Menü.Datei.Öffnen");
     EXPECT_EQ(h.NummerSchluessel(2), "Einführung");
     EXPECT_EQ(h.Themen().size(), 5u);
+    // A menu entry's key from the menu's and the entry's texts.
+    EXPECT_EQ(MenueHilfethema("&Datei", "Ö&ffnen..."), "Menü.Datei.Öffnen");
+    EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"),
+              "Menü.Start.Zahlix beenden");
+    EXPECT_EQ(MenueHilfethema("&Hilfe", "Info && Version"), "Menü.Hilfe.Info & Version");
 }
 
 TEST(Hilfetext, LinkAmCursorUndTab) {
@@ -77,7 +84,7 @@ TEST(Hilfechronik, DoppelteWandernAnsEnde) {
     EXPECT_EQ(c.Naechster(), "C");
 }
 
-TEST(Hilfedatei, BeschaedigtMitMeldungWindows1252Gelesen) {
+TEST(Hilfedatei, BeschaedigtWindows1252UndUebergross) {
     test::Arbeitsordner ordner;
     std::string fehler;
     test::DateiSchreiben(ordner / "ZX2005.ZXH", std::string("\0\x01\x02zzz", 6));
@@ -89,11 +96,8 @@ TEST(Hilfedatei, BeschaedigtMitMeldungWindows1252Gelesen) {
     const auto h = HilfedateiLaden(ordner / "ZX2005.ZXH", fehler);
     ASSERT_TRUE(h);
     EXPECT_EQ(h->Thema("Menü.Datei.X"), "Menü.Datei.X\n«Y»\n");
-}
 
-// Bounds far above the shipped file keep a hostile one from freezing the window.
-TEST(Hilfedatei, UebergrosseWirdAbgewiesen) {
-    test::Arbeitsordner ordner;
+    // Bounds far above the shipped file keep a hostile one from freezing the window.
     const auto mal = [](std::size_t n, const std::string& s) {
         std::string r;
         while (n-- > 0) r += s;
@@ -109,7 +113,6 @@ TEST(Hilfedatei, UebergrosseWirdAbgewiesen) {
         {"~~A\n" + std::string(99997, 'x'), "Thema A ist länger als 100.000 Zeichen"},
         {thema + mal(4u << 18, "xxx\n"), "größer als 4 MB"},
         {"~~A\n" + std::string(99996, 'x'), ""}};
-    std::string fehler;
     for (const auto& [text, grund] : faelle) {
         test::DateiSchreiben(ordner / "ZX2005.ZXH", text);
         fehler.clear();
@@ -122,17 +125,100 @@ TEST(Hilfedatei, UebergrosseWirdAbgewiesen) {
     EXPECT_NE(fehler.find("Arbeitsspeicher"), std::string::npos) << fehler;
 }
 
-}  // namespace
-}  // namespace zahlix
+// The shipped help file against the program: every key the sources ask for, every link and
+// every index line must lead to a topic with a body.
 
-namespace zahlix {
-namespace {
+Hilfetext Mitgeliefert() {
+    std::string fehler;
+    auto h = HilfedateiLaden(test::Quelle("../data/ZX2005.ZXH"), fehler);
+    EXPECT_TRUE(h) << fehler;
+    return h ? *h : Hilfetext();
+}
 
-TEST(Hilfeschluessel, MenueUndFenster) {
-    EXPECT_EQ(MenueHilfethema("&Datei", "Ö&ffnen..."), "Menü.Datei.Öffnen");
-    EXPECT_EQ(MenueHilfethema("S&tart", "Zahlix &beenden\xE2\x80\xA6"),
-              "Menü.Start.Zahlix beenden");
-    EXPECT_EQ(MenueHilfethema("&Hilfe", "Info && Version"), "Menü.Hilfe.Info & Version");
+// The string literals of a source line, with their positions.
+std::vector<std::pair<std::size_t, std::string>> Literale(const std::string& zeile) {
+    std::vector<std::pair<std::size_t, std::string>> literale;
+    for (std::size_t i = zeile.find('"'); i != std::string::npos; i = zeile.find('"', i + 1)) {
+        std::size_t j = i + 1;
+        while (j < zeile.size() && zeile[j] != '"') j += zeile[j] == '\\' ? 2 : 1;
+        if (j >= zeile.size()) break;
+        literale.emplace_back(i, zeile.substr(i + 1, j - i - 1));
+        i = j;
+    }
+    return literale;
+}
+
+// Keys in the sources: string literals with a key prefix, and the first literal after a helper
+// that names a topic. Comment lines do not count.
+std::set<std::string> SchluesselInQuellen(const std::filesystem::path& src) {
+    const char* const praefixe[] = {"Menü.", "Dialog.", "Zahlix.", "Symbol.", "Befehl."};
+    const char* const helfer[] = {"zahlixHilfethema\"", "HilfeZu(", "DialogKnoepfeBauen(",
+                                  "Hilfethema() ="};
+    std::set<std::string> schluessel;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(src)) {
+        const auto endung = e.path().extension();
+        if (endung != ".cpp" && endung != ".h") continue;
+        std::ifstream in(e.path());
+        std::string zeile;
+        while (std::getline(in, zeile)) {
+            const std::size_t text = zeile.find_first_not_of(' ');
+            if (text == std::string::npos || zeile.compare(text, 2, "//") == 0) continue;
+            const auto literale = Literale(zeile);
+            for (const auto& [pos, l] : literale)
+                for (const char* p : praefixe)
+                    // "Menü.Statistik." and the like are prefixes the code completes.
+                    if (l.rfind(p, 0) == 0 && l.size() > std::string_view(p).size() &&
+                        l.back() != '.')
+                        schluessel.insert(l);
+            for (const char* h : helfer) {
+                const std::size_t an = zeile.find(h);
+                if (an == std::string::npos) continue;
+                for (const auto& [pos, l] : literale)
+                    if (pos >= an + std::string_view(h).size() - 1 && l != "zahlixHilfethema") {
+                        schluessel.insert(l);
+                        break;
+                    }
+            }
+        }
+    }
+    return schluessel;
+}
+
+TEST(MitgelieferteHilfe, JederSchluesselDesProgrammsUndJederLinkHatEinThema) {
+    const Hilfetext h = Mitgeliefert();
+    std::set<std::string> gesucht = SchluesselInQuellen(test::Quelle("../src"));
+    ASSERT_GE(gesucht.size(), 6u) << "the scan no longer finds the help calls";
+    // The module topic of every window kind the program registers, and of the frame.
+    const std::string liste = test::DateiLesen(test::Quelle("../src/app/ui/fensterliste.cpp"));
+    for (const auto& [fenster, thema] : FensterHilfethemen())
+        if (fenster == "fZXT" || liste.find("FensterAnmelden(\"" + fenster + "\"") != liste.npos)
+            gesucht.insert(thema);
+    gesucht.insert("Einführung");
+    for (const std::string& k : gesucht) EXPECT_NE(h.Suchen(k), std::string::npos) << k;
+    for (const std::string& thema : h.Themen())
+        for (const std::string& link : Links(*h.Thema(thema)))
+            EXPECT_NE(h.Suchen(link), std::string::npos) << "«" << link << "» in " << thema;
+}
+
+TEST(MitgelieferteHilfe, JedesThemaHatTextUndStehtImIndex) {
+    const Hilfetext h = Mitgeliefert();
+    std::set<std::string> index;
+    for (const Indexeintrag& e : h.Index()) {
+        index.insert(e.schluessel);
+        const auto thema = h.Thema(e.schluessel);
+        ASSERT_TRUE(thema) << "index line without topic: " << e.schluessel;
+        const std::size_t kopf = thema->find('\n');
+        EXPECT_TRUE(kopf != std::string::npos &&
+                    thema->find_first_not_of(" \n", kopf) != std::string::npos)
+            << "topic without body: " << e.schluessel;
+    }
+    // A second topic of the same key could never be shown.
+    EXPECT_EQ(index.size(), h.Index().size()) << "a key stands twice in the index";
+    std::set<std::string> themen;
+    for (const std::string& thema : h.Themen()) {
+        EXPECT_TRUE(themen.insert(thema).second) << "topic twice: " << thema;
+        EXPECT_TRUE(index.count(thema)) << "topic missing from the index: " << thema;
+    }
 }
 
 }  // namespace

@@ -23,11 +23,8 @@ const std::vector<Zahlenreihe> kErwartet = {
     {1, 2, 3, 9, 27, 33, 41, 45, 48}, {10, 20, 30, 40, 41, 42},
 };
 
-TEST(ZahlenreihenFinden, FindetNurZeilenNachDerRegel) {
+TEST(ZahlenreihenFinden, FindetNurZeilenNachDerRegelAuchInGrenzfaellen) {
     EXPECT_EQ(ZahlenreihenFinden(Eingabe()), kErwartet);
-}
-
-TEST(ZahlenreihenFinden, GrenzfaelleEinzelnerZeilen) {
     struct Fall {
         std::string zeile;
         std::vector<Zahlenreihe> reihen;
@@ -54,9 +51,8 @@ TEST(ZahlenreihenFinden, GrenzfaelleEinzelnerZeilen) {
         {"", {}},
     };
     for (const auto& f : faelle) EXPECT_EQ(ZahlenreihenFinden(f.zeile), f.reihen) << f.zeile;
-}
 
-TEST(ZahlenreihenFinden, ZeilenendenAllerArt) {
+    // Line ends of every kind.
     const std::vector<Zahlenreihe> zwei = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}};
     EXPECT_EQ(ZahlenreihenFinden("1 2 3 4 5 6\n7 8 9 10 11 12"), zwei);
     EXPECT_EQ(ZahlenreihenFinden("1 2 3 4 5 6\r7 8 9 10 11 12\r\n"), zwei);

@@ -51,7 +51,7 @@ TEST(RtfSchreiben, GoldeneDatei) {
     EXPECT_EQ(geschrieben, test::DateiLesen(test::Quelle("output/golden/beispiel.rtf")));
 }
 
-TEST(RtfSchreiben, BleibtReinesAsciiUndNenntCourierNew) {
+TEST(RtfSchreiben, BleibtReinesAsciiNenntCourierNewUndBereinigtZeilenenden) {
     const std::string rtf = RtfSchreiben("Ä 中 🍀 ü\r\n", 12);
     for (char c : rtf) EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
     EXPECT_NE(rtf.find("Courier New"), std::string::npos);
@@ -59,13 +59,16 @@ TEST(RtfSchreiben, BleibtReinesAsciiUndNenntCourierNew) {
     // Umlauts carry their Windows-1252 byte as fallback, others a question mark.
     EXPECT_NE(rtf.find("\\u196\\'c4"), std::string::npos);
     EXPECT_NE(rtf.find("\\u20013?"), std::string::npos);
-}
-
-TEST(RtfSchreiben, Windows1252UndLoseZeilenendenWerdenBereinigt) {
     EXPECT_EQ(RtfLesen(RtfSchreiben("Gr\xF6\xDF"
                                     "e")),
               "Größe");
     EXPECT_EQ(RtfLesen(RtfSchreiben("a\nb\rc")), "a\r\nb\r\nc");
+
+    // Only a document that starts with the head counts as RTF.
+    EXPECT_TRUE(SiehtAusWieRtf("{\\rtf1\\ansi}"));
+    EXPECT_TRUE(SiehtAusWieRtf("\xEF\xBB\xBF\r\n {\\rtf1}"));
+    EXPECT_FALSE(SiehtAusWieRtf("{\\rt"));
+    EXPECT_FALSE(SiehtAusWieRtf("Text {\\rtf1}"));
 }
 
 // Documents as other programs write them, and damaged ones: whatever can be recovered, and
@@ -164,13 +167,6 @@ TEST(RtfLesen, VerfaelschteUndGekuerzteDateienStuerzenNicht) {
             (void)RtfLesen(kaputt);
         }
     }
-}
-
-TEST(SiehtAusWieRtf, ErkenntDenKopf) {
-    EXPECT_TRUE(SiehtAusWieRtf("{\\rtf1\\ansi}"));
-    EXPECT_TRUE(SiehtAusWieRtf("\xEF\xBB\xBF\r\n {\\rtf1}"));
-    EXPECT_FALSE(SiehtAusWieRtf("{\\rt"));
-    EXPECT_FALSE(SiehtAusWieRtf("Text {\\rtf1}"));
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "app/programm.h"
 #include "output/druckausgabe_text.h"
+#include "output/kennung.h"
+#include "output/wochentext.h"
 
 using namespace zahlix;
 
@@ -18,7 +21,7 @@ std::u16string Block(const std::u16string& zahlen, const std::u16string& bereich
            u"\n";
 }
 
-TEST(TextEinfuegen, GleicheZahlenMitAnderenZaehlernKommenNichtDoppelt) {
+TEST(TextEinfuegen, GleicheZahlenKommenNichtDoppeltAuchUeberZweiZeilen) {
     std::u16string dok;
     const auto a = Block(u" 03 12 17 25 38 44", u"01/1955-53/2004", u"     0     1");
     EXPECT_TRUE(BlockEinfuegen(dok, a));
@@ -30,21 +33,19 @@ TEST(TextEinfuegen, GleicheZahlenMitAnderenZaehlernKommenNichtDoppelt) {
     const auto b = Block(u" 03 12 17 25 38 45", u"01/1955-53/2004", u"     0     1");
     EXPECT_TRUE(BlockEinfuegen(dok, b));
     EXPECT_EQ(dok, b + a);
-}
 
-TEST(TextEinfuegen, ZahlenUeberZweiZeilenBildenEinenSchluessel) {
+    // Numbers over two lines make one key.
     const std::u16string zahlen = u" 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15\n             16";
-    std::u16string dok = Block(zahlen, u"A", u"1");
+    dok = Block(zahlen, u"A", u"1");
     EXPECT_EQ(DuplikatSchluessel(dok),
               u"Zahlen     : 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15\n             16 :");
     EXPECT_FALSE(BlockEinfuegen(dok, Block(zahlen, u"B", u"2")));
     // The same first line with another continuation is another selection.
     EXPECT_TRUE(BlockEinfuegen(
         dok, Block(u" 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15\n             17", u"B", u"2")));
-}
 
-TEST(TextEinfuegen, BlockOhneZahlenzeileWirdGanzVerglichen) {
-    std::u16string dok;
+    // A block without a numbers line is compared whole.
+    dok.clear();
     EXPECT_TRUE(BlockEinfuegen(dok, u"Statistik A\n"));
     EXPECT_FALSE(BlockEinfuegen(dok, u"Statistik A\n"));
     EXPECT_TRUE(BlockEinfuegen(dok, u"Statistik B\n"));
@@ -54,23 +55,18 @@ TEST(TextEinfuegen, BlockOhneZahlenzeileWirdGanzVerglichen) {
     EXPECT_EQ(DuplikatSchluessel(u"Zahlen     : 01 02"), u"Zahlen     : 01 02");
 }
 
-TEST(Escapes, ZeilenumbruchUndTabulator) {
+TEST(Ersetzen, EscapesZaehlenUndBeginnAmCaret) {
     EXPECT_EQ(EscapesErsetzen(u"a^zb^tc^z^z", u"\n"), u"a\nb\tc\n\n");
     EXPECT_EQ(EscapesErsetzen(u"^Z bleibt", u"\n"), u"^Z bleibt");
     EXPECT_EQ(EscapesErsetzen(u"a^zb", u"\r\n"), u"a\r\nb");
-}
-
-TEST(Ersetzen, ZaehltUndBeginntAmCaret) {
     std::u16string dok = u"ab ab ab";
     EXPECT_EQ(ErsetzenBisEnde(dok, 1, u"ab", u"xy"), 2);
     EXPECT_EQ(dok, u"ab xy xy");
     EXPECT_EQ(ErsetzenBisEnde(dok, 0, u"fehlt", u"z"), 0);
     EXPECT_EQ(ErsetzenBisEnde(dok, 0, u"", u"z"), 0);
     EXPECT_EQ(ErsetzenBisEnde(dok, 999, u"ab", u"z"), 0);
-}
-
-TEST(Ersetzen, GleicherErsatzUndEnthaltenderErsatzEnden) {
-    std::u16string dok = u"aaa";
+    // An equal or a containing replacement ends.
+    dok = u"aaa";
     EXPECT_EQ(ErsetzenBisEnde(dok, 0, u"a", u"a"), 3);
     EXPECT_EQ(dok, u"aaa");
     EXPECT_EQ(ErsetzenBisEnde(dok, 0, u"a", u"aa"), 3);
@@ -106,9 +102,6 @@ TEST(NeuNummerieren, ZahlenzeilenImFormatUndMitZaehler) {
     EXPECT_EQ(mit, u"Tipps\n  1: 03 12 17 25 38 44\n  2: 01 02 03\nText 4 5\n\n  3: 40 41\n");
     // Already in shape: nothing counts as changed.
     EXPECT_EQ(ZeilenNeuNummerieren(mit, 0, 0, true), 0);
-}
-
-TEST(NeuNummerieren, NurDieMarkiertenZeilen) {
     std::u16string dok = u"1 2\n3 4\n5 6\n";
     // Selection from inside line 2 up to just after its line break.
     EXPECT_EQ(ZeilenNeuNummerieren(dok, 5, 8, true), 1);
@@ -141,3 +134,43 @@ TEST(Druckausgabe, BannerUndZeilenende) {
 }
 
 }  // namespace
+
+using namespace std::chrono;
+
+TEST(Wochentext, ZeitraumUndEndeAnJahresgrenzen) {
+    struct Fall {
+        int woche, jahr;
+        std::string zeitraum, ende;
+    };
+    const Fall faelle[] = {
+        // Week 1 may begin in the old year, week 53 end in the next.
+        {1, 2020, "Woche vom 30.12.2019 bis 05.01.2020", "05.01.2020"},
+        {53, 2020, "Woche vom 28.12.2020 bis 03.01.2021", "03.01.2021"},
+        {10, 1955, "Woche vom 07.03.1955 bis 13.03.1955", "13.03.1955"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(WochenZeitraumText(f.woche, f.jahr), f.zeitraum);
+        EXPECT_EQ(WochenEndeDatum(f.woche, f.jahr), f.ende);
+    }
+}
+
+TEST(Wochentext, FehlendeWocheGibtHinweisOderHeute) {
+    HeuteErsetzen(year{2026} / December / 6);
+    for (auto [woche, jahr] : {std::pair{53, 2021}, {0, 2005}}) {
+        EXPECT_EQ(WochenZeitraumText(woche, jahr), "Woche nicht vorhanden!")
+            << woche << "/" << jahr;
+        EXPECT_EQ(WochenEndeDatum(woche, jahr), "06.12.2026") << woche << "/" << jahr;
+    }
+    HeuteErsetzen(std::nullopt);
+}
+
+TEST(Kennung, Anzeigezeichen) {
+    EXPECT_EQ(KennungText(0), ".");
+    EXPECT_EQ(KennungText('0'), "0");
+    EXPECT_EQ(KennungText('9'), "9");
+    EXPECT_EQ(KennungText('A'), "A");
+    EXPECT_EQ(KennungText('Z'), "Z");
+    for (int code :
+         {97, 122, 47, 58, 64, 91, 32, 1, 255, -1, 4096})  // 'a', 'z', '/', ':', '@', '['
+        EXPECT_EQ(KennungText(code), "") << code;
+}

@@ -48,6 +48,7 @@ class OptionenDatei : public ::testing::Test {
   protected:
     void SetUp() override { Optionen() = Abweichend(); }
     void TearDown() override { Optionen() = OptionenStandard(); }
+    SkriptPort port;
     Arbeitsordner ordner;
     std::filesystem::path datei = ordner / "ZX2005.ZXI";
 };
@@ -55,7 +56,6 @@ class OptionenDatei : public ::testing::Test {
 }  // namespace
 
 TEST_F(OptionenDatei, StandardwerteSchreibenGenauDieErwarteteDatei) {
-    SkriptPort port;
     ASSERT_EQ(OptionenSpeichern(datei, OptionenStandard()), 0);
     EXPECT_EQ(DateiLesen(datei), DateiLesen(zahlix::test::Quelle("shell/golden/ZX2005.ZXI")));
     EXPECT_EQ(Optionen(), OptionenStandard());
@@ -71,14 +71,21 @@ TEST_F(OptionenDatei, StandardwerteSchreibenGenauDieErwarteteDatei) {
     EXPECT_TRUE(port.meldungen.empty());
 }
 
-TEST_F(OptionenDatei, RundreiseHaeltJedenWert) {
-    SkriptPort port;
+TEST_F(OptionenDatei, RundreiseHaeltJedenWertUndZeilenumbruchVerschiebtKeineZeile) {
     const Optionswerte w = Abweichend();
     Optionen() = OptionenStandard();
     ASSERT_EQ(OptionenSpeichern(datei, w), 0);
     Optionen() = OptionenStandard();
     ASSERT_EQ(OptionenLaden(datei), 0);
     EXPECT_EQ(Optionen(), w);
+
+    // A line break in a text moves no line.
+    Optionswerte umbruch;
+    umbruch.startdatei = "a\r\nb.ZX7";
+    ASSERT_EQ(OptionenSpeichern(datei, umbruch), 0);
+    ASSERT_EQ(OptionenLaden(datei), 0);
+    EXPECT_EQ(Optionen().startdatei, "ab.ZX7");
+    EXPECT_EQ(Optionen().addInDatei, "ZX2005.ZXA");
 }
 
 TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAusAuchHinterByteOrderMark) {
@@ -95,7 +102,6 @@ TEST_F(OptionenDatei, ErsteZeileNullBlendetQuickInfoAusAuchHinterByteOrderMark) 
 }
 
 TEST_F(OptionenDatei, FehlendeKurzeOderUngueltigeDateiGibtUeberallStandardwerte) {
-    SkriptPort port;
     EXPECT_EQ(OptionenLaden(datei), -1);
     EXPECT_EQ(Optionen(), OptionenStandard());
     auto z = StandardZeilen();
@@ -160,18 +166,7 @@ TEST_F(OptionenDatei, VerfaelschteBytesEndenImmerInGueltigenWerten) {
     EXPECT_EQ(OptionenLaden(datei), -1);
 }
 
-TEST_F(OptionenDatei, ZeilenumbruchImTextVerschiebtKeineZeile) {
-    SkriptPort port;
-    Optionswerte w;
-    w.startdatei = "a\r\nb.ZX7";
-    ASSERT_EQ(OptionenSpeichern(datei, w), 0);
-    ASSERT_EQ(OptionenLaden(datei), 0);
-    EXPECT_EQ(Optionen().startdatei, "ab.ZX7");
-    EXPECT_EQ(Optionen().addInDatei, "ZX2005.ZXA");
-}
-
 TEST_F(OptionenDatei, SchreibfehlerMeldetUndLaesstAlteDateiStehen) {
-    SkriptPort port;
     const auto fehlt = ordner / "gibt es nicht" / "ZX2005.ZXI";
     const Optionswerte w = Abweichend();
     Optionen() = OptionenStandard();

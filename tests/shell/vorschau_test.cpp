@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -94,9 +93,7 @@ TEST_F(Vorschau, JedesFormatWieDieGoldeneDatei) {
         alle += "== " + name + "\n";
         for (const std::string& zeile : Von(name, bytes)) alle += zeile + "\n";
     }
-    const auto golden = test::Quelle("shell/golden/vorschau.txt");
-    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) DateiSchreiben(golden, alle);
-    EXPECT_EQ(alle, test::DateiLesen(golden));
+    test::ErwarteGolden(alle, "shell/golden/vorschau.txt");
 
     // The row reader behind the ZS4 preview keeps each row's leading word.
     const auto gelesen = SystemreihenLesen(ordner / "Reihen.zs4", Reihenformat::ZS4);

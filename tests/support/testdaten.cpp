@@ -1,7 +1,10 @@
 #include "support/testdaten.h"
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -10,6 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+
+#include "app/programm.h"
+#include "core/atomare_datei.h"
 
 namespace fs = std::filesystem;
 
@@ -43,6 +49,12 @@ void DateiSchreiben(const fs::path& p, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+void ErwarteGolden(const std::string& text, const std::string& relative) {
+    const fs::path pfad = Quelle(relative);
+    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) DateiSchreiben(pfad, text);
+    EXPECT_EQ(text, DateiLesen(pfad)) << relative;
+}
+
 bool OhneRootRechte(const std::function<bool()>& pruefung) {
 #ifndef _WIN32
     if (::geteuid() == 0) {
@@ -70,6 +82,15 @@ Arbeitsordner::Arbeitsordner() {
 Arbeitsordner::~Arbeitsordner() {
     std::error_code ec;
     fs::remove_all(pfad_, ec);
+}
+
+Startordner::Startordner() {
+    StartverzeichnisSetzen(pfad());
+}
+
+Startordner::~Startordner() {
+    SchreibfehlerNachBytes(std::nullopt);
+    Programm().uebergabeDatei.clear();
 }
 
 }  // namespace zahlix::test

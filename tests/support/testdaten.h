@@ -18,6 +18,9 @@ std::filesystem::path Quelle(const std::string& relative);
 
 std::string DateiLesen(const std::filesystem::path& p);
 void DateiSchreiben(const std::filesystem::path& p, const std::string& bytes);
+// Expects text to equal the file tests/<relative>; with ZAHLIX_GOLDEN_SCHREIBEN set it writes
+// the file first, for a deliberate change of layout.
+void ErwarteGolden(const std::string& text, const std::string& relative);
 
 // Runs pruefung as the user "nobody" in a child process when the tests run as root (whom file
 // modes do not stop), else right here; its result. Its folders must be open to that user.
@@ -40,6 +43,14 @@ class Arbeitsordner {
 
   private:
     std::filesystem::path pfad_;
+};
+
+// A scratch folder that is the program's start folder too, so backups land in it; the write
+// fault and the handed-over file of a test end with it.
+class Startordner : public Arbeitsordner {
+  public:
+    Startordner();
+    ~Startordner();
 };
 
 }  // namespace zahlix::test

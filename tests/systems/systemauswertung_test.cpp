@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 
 #include "core/reihenbereich.h"
@@ -51,12 +50,6 @@ Tippsystem Zufallssystem(int reihen, unsigned saat) {
         s.reihen.push_back(MaskeAus(std::span(zahlen.data(), 6)));
     }
     return s;
-}
-
-void ErwarteGolden(const std::string& text, const std::string& name) {
-    const auto pfad = test::Quelle("systems/golden/" + name);
-    if (std::getenv("ZAHLIX_GOLDEN_SCHREIBEN")) test::DateiSchreiben(pfad, text);
-    EXPECT_EQ(text, test::DateiLesen(pfad)) << name;
 }
 
 }  // namespace
@@ -112,11 +105,11 @@ TEST(Systemauswertung, TexteGolden) {
         s.reihen.push_back(MaskeAus(r));
     Systemkopf k{"Vier.ZS4", "Systemreihe     1 -     4", "Beispiel.ZX7", d.Titel, s.Zahlen(), 250};
     const Systemauswertung e = SystemAuswerten(s.reihen, d);
-    ErwarteGolden(SystemauswertungBlock(k, e, d) + SystemauswertungBericht(k, e, d) +
-                      TippsPruefenText({TippPruefen("/ordner/Vier.ZS4", s, d, 0),
-                                        TippPruefen("Fehlt.ZS4", d, 0)},
-                                       d, 0, "Beispiel.ZX7"),
-                  "systemauswertung.txt");
+    test::ErwarteGolden(SystemauswertungBlock(k, e, d) + SystemauswertungBericht(k, e, d) +
+                            TippsPruefenText({TippPruefen("/ordner/Vier.ZS4", s, d, 0),
+                                              TippPruefen("Fehlt.ZS4", d, 0)},
+                                             d, 0, "Beispiel.ZX7"),
+                        "systems/golden/systemauswertung.txt");
 
     // The evaluation window's texts on a system: rows instead of draws, no bonus, no "Zuletzt".
     Lottodatei fenster;
@@ -129,9 +122,9 @@ TEST(Systemauswertung, TexteGolden) {
     a.listentitel = TrefferTitel(12);
     a.filter = 12;
     ReihenAuswerten(a.auswahl, fenster, a.zaehler, {1, 1, 1});
-    ErwarteGolden(ZwischenspeicherBlock(a, fenster) + DruckBericht(a, fenster) +
-                      ZeilenText(TrefferZeile(fenster, 3, a.auswahl)),
-                  "fenstertexte.txt");
+    test::ErwarteGolden(ZwischenspeicherBlock(a, fenster) + DruckBericht(a, fenster) +
+                            ZeilenText(TrefferZeile(fenster, 3, a.auswahl)),
+                        "systems/golden/fenstertexte.txt");
 }
 
 TEST(Systemauswertung, EinsatzNurAlsPreis) {

@@ -31,7 +31,7 @@ bool Lesen(std::string_view bytes, Systemformat f, Tippsystem& s, std::string& f
 
 }  // namespace
 
-TEST(Tippsystem, MaskeStimmtMitDenBitwortenDerHistorieUeberein) {
+TEST(Tippsystem, MaskeWieDieBitworteUndExportWieEigeneDateien) {
     Initialisieren();
     for (int n = 1; n <= 49; ++n) {
         const std::vector<int> eine{n};
@@ -41,10 +41,8 @@ TEST(Tippsystem, MaskeStimmtMitDenBitwortenDerHistorieUeberein) {
     Bitworte mitZusatz = ZahlenPacken(kReihen[2]);
     mitZusatz[3] = static_cast<int16_t>(mitZusatz[3] | (9 << 8));
     EXPECT_EQ(ZahlenAusMaske(MaskeAusBitworten(mitZusatz)), kReihen[2]);
-}
 
-TEST(Tippsystem, ReihenexportUndEigeneDateienLesenSichGleich) {
-    Initialisieren();
+    // The row export and the own files read the same.
     const Tippsystem s = Beispielsystem();
     std::vector<Zahlenreihe> zeilen(kReihen.begin(), kReihen.end());
     for (auto [f, ex] : {std::pair{Systemformat::ZS4, Exportformat::ZS4},
@@ -65,7 +63,7 @@ TEST(Tippsystem, ReihenexportUndEigeneDateienLesenSichGleich) {
     EXPECT_EQ(t.reihen, s.reihen);
 }
 
-TEST(Tippsystem, ReihentextWieEinSpielerIhnTippt) {
+TEST(Tippsystem, ReihentextWieEinSpielerIhnTipptFehlerMitZeile) {
     const std::string texte[] = {
         "1 2 3 4 5 6\n7,14,15,28,29,42\n",
         "\xEF\xBB\xBF"
@@ -78,9 +76,8 @@ TEST(Tippsystem, ReihentextWieEinSpielerIhnTippt) {
         ASSERT_TRUE(Lesen(t, Systemformat::TXT, s, fehler)) << fehler;
         EXPECT_EQ(s.reihen, (std::vector{MaskeAus(kReihen[0]), MaskeAus(kReihen[1])})) << t;
     }
-}
 
-TEST(Tippsystem, FehlerhafteReihentexteNennenDieZeile) {
+    // A faulty text names its line.
     struct Fall {
         std::string text;
         int groesste;

@@ -14,7 +14,7 @@ using namespace zahlix;
 using namespace std::chrono;
 namespace fs = std::filesystem;
 
-TEST(Kaskade, AusInnenhoeheMitUntergrenzeEins) {
+TEST(Kaskade, AusInnenhoeheUndPositionReihumInTwips) {
     struct Fall {
         int hoehe, kaskade;
     };
@@ -22,9 +22,6 @@ TEST(Kaskade, AusInnenhoeheMitUntergrenzeEins) {
         {0, 1}, {8000, 1}, {9000, 1}, {9329, 1}, {9330, 2}, {9659, 2}, {9660, 3}, {19230, 32},
     };
     for (const auto& f : faelle) EXPECT_EQ(KaskadeBerechnen(f.hoehe), f.kaskade) << f.hoehe;
-}
-
-TEST(NaechstePosition, ZaehltReihumInTwips) {
     Programm().platzierungszaehler = 0;
     Programm().kaskade = 4;
     std::vector<int> offsets;
@@ -43,16 +40,15 @@ TEST(NaechstePosition, ZaehltReihumInTwips) {
     Programm().platzierungszaehler = 0;
 }
 
-TEST(Twips, ZuPixelGerundet) {
+TEST(Twips, ZuPixelGerundetRahmenZentriertNieNegativ) {
     EXPECT_EQ(TwipsZuPixel(330), 22);
     EXPECT_EQ(TwipsZuPixel(990), 66);
     EXPECT_EQ(TwipsZuPixel(7), 0);
     EXPECT_EQ(TwipsZuPixel(8), 1);
     EXPECT_EQ(TwipsZuPixel(-8), -1);
     EXPECT_EQ(PixelZuTwips(TwipsZuPixel(360)), 360);
-}
 
-TEST(Rahmenposition, ZentriertNieNegativ) {
+    // The frame is centred, never at a negative place.
     EXPECT_EQ(RahmenLinks(19200, 15000), (19200 - 15000 - 360) / 2);
     EXPECT_EQ(RahmenOben(13500, 12000), 750);
     EXPECT_EQ(RahmenLinks(10000, 15000), 0);

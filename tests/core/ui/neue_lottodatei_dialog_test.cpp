@@ -10,15 +10,12 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "support/ui_kind.h"
+
 namespace zahlix::ui {
 namespace {
 
-template <class T>
-T* Kind(QWidget& w, const char* name) {
-    T* k = w.findChild<T*>(name);
-    EXPECT_NE(k, nullptr) << name;
-    return k;
-}
+using test::Kind;
 
 std::string Label(QWidget& w, const char* name) {
     return Kind<QLabel>(w, name)->text().toStdString();

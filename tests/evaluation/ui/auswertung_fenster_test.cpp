@@ -3,12 +3,16 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "auswertung_testhilfe.h"
+#include "evaluation/kombinr_eingabe.h"
+#include "evaluation/ui/kombinr_dialog.h"
 #include "output/ui/drucker.h"
 #include "output/ui/zwischenspeicher.h"
 
@@ -149,6 +153,41 @@ TEST_F(AuswertungFensterTest, StrgBewegungenUndLoeschen) {
     EXPECT_TRUE(Markiert(w).empty());
 }
 
+TEST_F(AuswertungFensterTest, AenderungWirdAuchOhneAutomatikAusgewertetUndBetitelt) {
+    Klicken(w, {40, 41, 42, 43, 44, 49});
+    ASSERT_EQ(Zaehler(w, 6), "1");
+    Aktion("mAutomatischAuswerten")->trigger();
+    port.tasten = {Taste::Erste};
+    Aktion("mLetzteZiehungLoeschen")->trigger();
+    EXPECT_EQ(Zaehler(w, 6), "0");
+    const QString bereich = QString::fromStdString(fenster->Daten().Titel);
+    EXPECT_EQ(Kind<QLabel>(w, "bzTitel_1")->toolTip(), "Bereich - " + bereich);
+    for (const char* status : {" Auswertung wurde dem Zwischenspeicher übergeben",
+                               " Auswertung ist schon im Zwischenspeicher"}) {
+        Aktion("MAuswertungZwischenspeichern")->trigger();
+        EXPECT_EQ(Text(w, "bzHilfe"), status);
+    }
+}
+
+TEST_F(AuswertungFensterTest, GroesseAendernHoltKeineGeloeschteListeZurueck) {
+    Klicken(w, {1, 2, 3});
+    Aktion("mAutomatischAuswerten")->trigger();
+    Klicken(w, {4});
+    ASSERT_EQ(Zaehler(w, 0), ".....");
+    w->resize(w->width() + 40, w->height() + 120);
+    QApplication::processEvents();
+    EXPECT_EQ(Listentext(w), "");
+}
+
+TEST_F(AuswertungFensterTest, PasstAufEinenKleinenBildschirm) {
+    // In a frame on a 1366x768 screen about 1100x520 pixels are left for the window.
+    EXPECT_LE(w->minimumSizeHint().height(), 480);
+    EXPECT_LE(w->minimumSizeHint().width(), 1000);
+    w->resize(900, 480);
+    QApplication::processEvents();
+    EXPECT_LE(Kind<QLabel>(w, "bzHilfe")->geometry().bottom(), w->height());
+}
+
 TEST(AuswertungFensterLang, ListeBlaettern) {
     SkriptPort port;
     Arbeitsordner ordner;
@@ -213,6 +252,115 @@ TEST(AuswertungFensterKlein, PopupNurBisN) {
     // the short last row wraps among 43..45
     QTest::keyClick(f.get(), Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(Markiert(f.get()), (std::vector<int>{2, 43}));
+}
+
+TEST(Zahlenfeldgrafik, MenueFaerbtUndStelltZurueck) {
+    SkriptPort port;
+    Arbeitsordner o;
+    const auto datei =
+        As7(o, "z.AS7", {" 40 1955 83 03 12 13 16 23 41 00", " 41 1955 83 07 12 18 30 32 49 00"});
+    auto f = FensterMit(datei);
+    auto grafik = [&](int i) {
+        Kind<QAction>(f.get(), QStringLiteral("mGrafik_%1").arg(i))->trigger();
+    };
+    grafik(1);  // "Wann zuletzt gezogen": drawn in the newest three draws -> coloured
+    EXPECT_FALSE(Zahl(f.get(), 7)->styleSheet().isEmpty());
+    EXPECT_EQ(Zahl(f.get(), 7)->toolTip().toStdString(), "7: vor 0 Ziehungen zuletzt gezogen");
+    EXPECT_TRUE(Zahl(f.get(), 20)->styleSheet().isEmpty());
+    EXPECT_NE(f->property("zahlixQuickInfo").toString().indexOf(QStringLiteral("grün")), -1);
+    Kind<QScrollBar>(f.get(), QStringLiteral("hbBarometer_0"))->setValue(1);
+    EXPECT_TRUE(Zahl(f.get(), 3)->styleSheet().isEmpty()) << "3 kam vor einer Ziehung";
+    grafik(0);
+    EXPECT_TRUE(Zahl(f.get(), 7)->styleSheet().isEmpty());
+    EXPECT_EQ(f->property("zahlixQuickInfo").toString().indexOf(QStringLiteral("grün")), -1);
+}
+
+// "Kombination anzeigen": the dialog's typing, the jump to a combination and its limits.
+
+// Drives the dialog without blocking: the keys go into tKombiNr, then OK or Abbrechen.
+class DialogSkript {
+  public:
+    DialogSkript(std::string tasten, const char* knopf = "bOK") {
+        vorher_ = ui::KombiNrDialog::Ausfuehrer();
+        ui::KombiNrDialog::Ausfuehrer() = [this, tasten, knopf](ui::KombiNrDialog& d) {
+            d.show();
+            auto* t = d.findChild<QLineEdit*>("tKombiNr");
+            vorschlag = t->text().toStdString();
+            prompt = d.findChild<QLabel*>("bzPrompt")->text().toStdString();
+            QTest::keyClicks(t, QString::fromStdString(tasten));
+            angezeigt = t->text().toStdString();
+            QTest::mouseClick(d.findChild<QPushButton*>(knopf), Qt::LeftButton);
+            ++aufrufe;
+        };
+    }
+    ~DialogSkript() { ui::KombiNrDialog::Ausfuehrer() = vorher_; }
+
+    std::string vorschlag, prompt, angezeigt;
+    int aufrufe = 0;
+
+  private:
+    std::function<void(ui::KombiNrDialog&)> vorher_;
+};
+
+std::filesystem::path Datei(const Arbeitsordner& o, int groesste) {
+    return As7(o, "k.AS7", {" 01 2020 00 01 02 03 04 05 " + std::to_string(groesste) + " 00"});
+}
+
+// A window on a 6-aus-49 file.
+class KombiNrDialog : public ::testing::Test {
+  protected:
+    SkriptPort port;
+    Arbeitsordner o;
+    std::unique_ptr<ui::AuswertungFenster> f = FensterMit(Datei(o, 49));
+};
+
+TEST_F(KombiNrDialog, EinsUndLetzteKombination) {
+    {
+        DialogSkript s("1");
+        QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
+        EXPECT_EQ(s.aufrufe, 1);
+        // the random proposal lies in the range and carries its dots
+        const int64_t v = std::stoll(EntfernePunkte(s.vorschlag));
+        EXPECT_GE(v, 1);
+        EXPECT_LE(v, 13983816);
+        EXPECT_EQ(s.angezeigt, "1");  // the selected proposal is replaced
+    }
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_NE(Text(f.get(), "bzHilfe").find("KombiNr  1 , Summe  21"), std::string::npos);
+    {
+        DialogSkript s("13983816");
+        QTest::keyClick(f.get(), Qt::Key_Return);  // Enter opens the dialog too
+        EXPECT_EQ(s.angezeigt, "13.983.816");
+    }
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{44, 45, 46, 47, 48, 49}));
+    EXPECT_NE(Text(f.get(), "bzHilfe").find("KombiNr  13.983.816 ,"), std::string::npos);
+}
+
+TEST_F(KombiNrDialog, AbbrechenUndNullAendernNichts) {
+    Klicken(f.get(), {5, 9});
+    const std::string status = Text(f.get(), "bzHilfe");
+    const std::string null = Zaehler(f.get(), 0);
+    for (const char* knopf : {"bAbbrechen", "bOK"}) {
+        DialogSkript s(knopf == std::string("bOK") ? "\b\b\b\b\b\b\b\b\b\b" : "123", knopf);
+        QTest::mouseClick(Kind<QPushButton>(f.get(), "bKombiNr"), Qt::LeftButton);
+        EXPECT_EQ(s.aufrufe, 1);
+        EXPECT_EQ(Markiert(f.get()), (std::vector<int>{5, 9})) << knopf;
+        EXPECT_EQ(Text(f.get(), "bzHilfe"), status);
+        EXPECT_EQ(Zaehler(f.get(), 0), null);
+        EXPECT_FALSE(f->Beschaeftigt());  // the busy flag is cleared again
+    }
+}
+
+TEST_F(KombiNrDialog, NachbarfeldWaehltKombination) {
+    Klicken(f.get(), {1, 2, 3, 4, 5, 6});
+    QLabel* davor = Kind<QLabel>(f.get(), "bzFarbfeld_1");
+    QLabel* danach = Kind<QLabel>(f.get(), "bzFarbfeld_2");
+    EXPECT_EQ(davor->property("tag").toString(), QString());  // there is no combination 0
+    EXPECT_EQ(danach->property("tag").toString(), QStringLiteral("2"));
+    QTest::mouseClick(danach, Qt::LeftButton);
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{1, 2, 3, 4, 5, 7}));
+    QTest::mouseClick(davor, Qt::LeftButton);
+    EXPECT_EQ(Markiert(f.get()), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
 
 }  // namespace

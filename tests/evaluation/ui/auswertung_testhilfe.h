@@ -15,6 +15,7 @@
 #include "evaluation/ui/trefferliste_widget.h"
 #include "shell/optionen.h"
 #include "support/testdaten.h"
+#include "support/ui_kind.h"
 
 namespace zahlix::test {
 
@@ -27,13 +28,6 @@ inline std::unique_ptr<ui::AuswertungFenster> FensterMit(const std::filesystem::
     f->resize(1000, 620);
     f->show();
     return f;
-}
-
-template <class T>
-T* Kind(QWidget* w, const QString& name) {
-    T* k = w->findChild<T*>(name);
-    EXPECT_NE(k, nullptr) << name.toStdString();
-    return k;
 }
 
 inline QPushButton* Zahl(QWidget* w, int n) {

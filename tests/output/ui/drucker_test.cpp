@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -238,6 +241,34 @@ TEST_F(DruckerFenster, DruckenDerMarkierungOderDesGanzenTexts) {
     EXPECT_FALSE(auswahlAngeboten);
     EXPECT_FALSE(std::filesystem::exists(ordner / "abgebrochen.pdf"));
     EXPECT_TRUE(port.meldungen.empty());
+}
+
+// The real print dialog offers printing to a PDF file, preset where there is no printer.
+TEST(Druckdialog, BietetDasDruckenInEinePdfDateiAn) {
+    QPrinter drucker;
+    const auto dialog = ui::DruckdialogAufbauen(drucker, true, nullptr);
+    EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+    EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+    const bool ohneDrucker = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (ohneDrucker) {
+        EXPECT_EQ(drucker.outputFormat(), QPrinter::PdfFormat);
+        EXPECT_TRUE(drucker.outputFileName().endsWith("Druckausgabe.pdf"))
+            << drucker.outputFileName().toStdString();
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt's own dialog: the PDF target is an entry of its printer list.
+    dialog->show();
+    QApplication::processEvents();
+    auto* liste = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(liste, nullptr);
+    QStringList eintraege;
+    for (int i = 0; i < liste->count(); ++i) eintraege << liste->itemText(i);
+    EXPECT_TRUE(eintraege.join('|').contains("PDF")) << eintraege.join('|').toStdString();
+    if (ohneDrucker) {
+        EXPECT_TRUE(liste->currentText().contains("PDF")) << liste->currentText().toStdString();
+    }
+    dialog->reject();
+#endif
 }
 
 }  // namespace

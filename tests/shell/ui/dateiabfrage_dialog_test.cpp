@@ -1,8 +1,10 @@
 // The file dialog's wiring; patterns, answers and the recent list have their own logic tests.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -96,7 +98,7 @@ class Dateidialog : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Dateidialog, MusterFiltertDieListeUndDerDialogBleibtOffen) {
+TEST_F(Dateidialog, MusterFiltertDieListeVerschwundenerOrdnerFuehrtInsStartverzeichnis) {
     Anfrage("");
     EXPECT_EQ(Muster(), kStandardMuster);
     Anfrage();
@@ -108,6 +110,14 @@ TEST_F(Dateidialog, MusterFiltertDieListeUndDerDialogBleibtOffen) {
     QTest::keyClick(Name()->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Dateien(), Namen{"c.AS7"});
+
+    // A folder gone since the last request leads back to the start folder.
+    fs::create_directory(start / "weg");
+    dialog.OrdnerWechseln(start / "weg");
+    fs::remove(start / "weg");
+    Anfrage();
+    EXPECT_EQ(dialog.Ordner(), Ordner(start.pfad()));
+    EXPECT_EQ(Dateien(), (Namen{"a.ZX7", "b.zx6", "c.AS7"}));
 }
 
 TEST_F(Dateidialog, AntwortenUndZuletztListe) {
@@ -176,15 +186,6 @@ TEST_F(Dateidialog, VerzeichnisUndLaufwerkslisteFuehrenHinunterUndHinauf) {
     ASSERT_GE(laufwerk->count(), 2);
     emit laufwerk->activated(0);
     EXPECT_EQ(fs::path(dialog.Ordner()), fs::path(dialog.Ordner()).root_path());
-}
-
-TEST_F(Dateidialog, VerschwundenerOrdnerFuehrtInsStartverzeichnis) {
-    fs::create_directory(start / "weg");
-    dialog.OrdnerWechseln(start / "weg");
-    fs::remove(start / "weg");
-    Anfrage();
-    EXPECT_EQ(dialog.Ordner(), Ordner(start.pfad()));
-    EXPECT_EQ(Dateien(), (Namen{"a.ZX7", "b.zx6", "c.AS7"}));
 }
 
 TEST_F(Dateidialog, ZuletztVerwendetZeigtGefilterteListe) {
@@ -314,4 +315,24 @@ TEST(DateiabfrageModal, ZeigenBlockiertNichtImTestUndHaengtDieEndungAn) {
     EXPECT_EQ(DateiabfrageZeigen(nullptr, kOeffnen, "x"), "");
     EXPECT_EQ(&DateiabfrageInstanz(), &d);
     Programm().startverzeichnis = vorher;
+}
+
+TEST(DateiabfrageBeschriftung, LaufwerkUndVerzeichnisAlsEineZeile) {
+    SkriptPort port;
+    ui::Dateiabfrage dialog;
+    dialog.Anfrage("*.ZX7", "Titel");
+    dialog.show();
+    QApplication::processEvents();
+    const QLabel *laufwerk = nullptr, *verzeichnis = nullptr;
+    for (const QLabel* l : dialog.findChildren<QLabel*>()) {
+        if (l->text() == "&Laufwerk und") laufwerk = l;
+        if (l->text() == "&Verzeichnis (Ordner):") verzeichnis = l;
+        if (l->isVisible() && !l->wordWrap() && !l->text().isEmpty()) {
+            EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->text().toStdString();
+        }
+    }
+    ASSERT_NE(laufwerk, nullptr);
+    ASSERT_NE(verzeichnis, nullptr);
+    EXPECT_EQ(laufwerk->geometry().center().y(), verzeichnis->geometry().center().y());
+    EXPECT_GT(verzeichnis->x(), laufwerk->geometry().right());
 }

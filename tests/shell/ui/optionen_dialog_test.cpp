@@ -15,20 +15,15 @@
 #include "shell/ui/dateiabfrage.h"
 #include "shell/ui/rahmen.h"
 #include "support/testdaten.h"
+#include "support/ui_kind.h"
 
 using namespace zahlix;
 using namespace zahlix::ui;
 using zahlix::test::Arbeitsordner;
 using zahlix::test::DateiLesen;
+using zahlix::test::Kind;
 
 namespace {
-
-template <class T>
-T* Kind(QWidget& w, const QString& name) {
-    T* k = w.findChild<T*>(name);
-    EXPECT_NE(k, nullptr) << name.toStdString();
-    return k;
-}
 
 void Klicken(QWidget& w, const char* name) {
     Kind<QPushButton>(w, name)->click();

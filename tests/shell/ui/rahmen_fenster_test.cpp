@@ -382,4 +382,15 @@ TEST_F(RahmenTest, NachDenOptionenFolgtDasAktiveFensterDerMaximierung) {
     EXPECT_FALSE(sub->isMaximized());
 }
 
+TEST_F(RahmenTest, TitelBleibtBeiMaximiertemKindfenster) {
+    Starten();
+    auto* a = new SchlichtesFenster("fA", "A");
+    auto* b = new SchlichtesFenster("fB", "B");
+    ui::FensterZeigen(a);
+    qobject_cast<QMdiSubWindow*>(a->parentWidget())->showMaximized();
+    ui::FensterZeigen(b);
+    Verarbeiten();
+    EXPECT_EQ(rahmen->windowTitle().toStdString(), "Zahlix Freeware");
+}
+
 #include "rahmen_fenster_test.moc"

@@ -29,8 +29,11 @@ std::vector<std::string> SichtbareLotterieKnoepfe(const ui::Rahmen& r) {
 
 }  // namespace
 
-TEST_F(RahmenTest, LeererOrdnerOhneAuswertungsfenster) {
+TEST_F(RahmenTest, LeererOrdnerOhneAuswertungsfensterStatusleisteMitIsoWoche) {
+    HeuteErsetzen(2026y / December / 6);
     Starten();
+    EXPECT_EQ(rahmen->findChild<QLabel*>("Woche")->text(), "49. Woche");
+    EXPECT_EQ(rahmen->findChild<QLabel*>("Datum")->text(), "06.12.2026");
     EXPECT_EQ(SichtbareLotterieKnoepfe(*rahmen), std::vector<std::string>{});
     EXPECT_EQ(Programm().sicherungsordner, ordner.pfad() / "Datensicherungen");
     EXPECT_TRUE(rahmen->findChild<QFrame*>("bdQuickInfo")->isVisible());
@@ -110,13 +113,6 @@ TEST_F(RahmenTest, OptionsdateiBlendetQuickInfoAusUndNenntFehlendeStartdatei) {
     EXPECT_EQ(Optionen().allgemein[0], 1);
     EXPECT_TRUE(rahmen->findChild<QFrame*>("bdQuickInfo")->isVisible());
     EXPECT_EQ(DateiLesen(ordner / "ZX2005.ZXI"), OptionenText(werte));
-}
-
-TEST_F(RahmenTest, StatusleisteZeigtDatumUndIsoWoche) {
-    HeuteErsetzen(2026y / December / 6);
-    Starten();
-    EXPECT_EQ(rahmen->findChild<QLabel*>("Woche")->text(), "49. Woche");
-    EXPECT_EQ(rahmen->findChild<QLabel*>("Datum")->text(), "06.12.2026");
 }
 
 TEST_F(RahmenTest, EntfernteLotteriedateiFuehrtZurDateiabfrage) {

@@ -18,6 +18,7 @@
 #include "output/ui/drucker.h"
 #include "statistics/ui/grafik_bild.h"
 #include "support/testdaten.h"
+#include "support/ui_kind.h"
 
 namespace zahlix::ui {
 namespace {
@@ -39,12 +40,7 @@ Lottodatei DreiZiehungen() {
     return d;
 }
 
-template <class T>
-T* Kind(QWidget& w, const char* name) {
-    T* k = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(k, nullptr) << name;
-    return k;
-}
+using test::Kind;
 
 struct Fenster {
     explicit Fenster(const Lottodatei& d) {
