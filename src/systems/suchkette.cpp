@@ -63,9 +63,13 @@ class Kette {
 
   private:
     bool Abbruch() const {
-        return s_.stopp.load(std::memory_order_relaxed) ||
-               s_.amZiel.load(std::memory_order_relaxed) < k_.index ||
-               (k_.frist && std::chrono::steady_clock::now() >= *k_.frist);
+        // Without a time limit a lower chain never gives up for a higher one, so the result does
+        // not depend on which got there first; with one it already depends on the clock, and
+        // waiting out the limit after the goal would only keep the user waiting.
+        const int amZiel = s_.amZiel.load(std::memory_order_relaxed);
+        return s_.stopp.load(std::memory_order_relaxed) || amZiel < k_.index ||
+               (k_.frist &&
+                (amZiel < kKeineKette || std::chrono::steady_clock::now() >= *k_.frist));
     }
     bool ZeitUm() const {
         return s_.stopp.load(std::memory_order_relaxed) ||

@@ -23,11 +23,14 @@
 
 namespace zahlix {
 
+inline constexpr int kKeineKette = 1 << 30;
+
 // What the chains and the caller share while a search runs.
 struct Suchsignale {
     std::atomic<bool> stopp{false};
-    // The lowest index of a chain that reached the goal; higher chains may give up then.
-    std::atomic<int> amZiel{1 << 30};
+    // The lowest index of a chain that reached the goal; higher chains give up then, and under
+    // a time limit every chain does.
+    std::atomic<int> amZiel{kKeineKette};
 };
 
 // What a chain shows while it runs (written by the chain, read by anyone).

@@ -23,7 +23,8 @@ namespace zahlix {
 struct Verkuerzungsauftrag {
     std::vector<int> zahlen;      // the chosen numbers, 7 to 49 of 1..49
     int t = 3, m = 3;             // "t aus m"
-    std::optional<int> sekunden;  // time limit, all of it used; without it a fixed effort
+    // Time limit, all of it used unless a chain reaches the goal; without it a fixed effort.
+    std::optional<int> sekunden;
     uint64_t seed = 1;
     std::optional<int> hoechstens;  // stop once a system has at most this many rows
     bool zufallsbelegung = false;   // map the points onto the numbers in a random order
