@@ -167,10 +167,15 @@ std::string StatuszeileText(const std::string& praefix, const std::u16string& do
     const auto zeile =
         std::count(dokument.begin(), dokument.begin() + static_cast<std::ptrdiff_t>(caret), u'\n') +
         1;
+    return StatuszeileText(praefix, zeile, dokument.size(), caret, markiert);
+}
+
+std::string StatuszeileText(const std::string& praefix, int64_t zeile, size_t laenge, size_t caret,
+                            size_t markiert) {
     std::string s = praefix + "Zeile " + std::to_string(zeile);
-    if (!dokument.empty() && caret < dokument.size())
+    if (caret < laenge)
         s += "  -  Zeichen " + Gruppiert(static_cast<int64_t>(caret) + 1) + " von " +
-             Gruppiert(static_cast<int64_t>(dokument.size()));
+             Gruppiert(static_cast<int64_t>(laenge));
     if (markiert > 0)
         s += "  -  " + Gruppiert(static_cast<int64_t>(markiert)) + " Zeichen markiert";
     return s;

@@ -46,5 +46,9 @@ int ZeilenNeuNummerieren(std::u16string& dokument, size_t von, size_t bis, bool 
 // "  -  " + n + " Zeichen markiert" for a selection.
 std::string StatuszeileText(const std::string& praefix, const std::u16string& dokument,
                             size_t caret, size_t markiert);
+// The same from the caret's line (from 1) and the text's length, which an editor knows without
+// copying out its whole text.
+std::string StatuszeileText(const std::string& praefix, int64_t zeile, size_t laenge, size_t caret,
+                            size_t markiert);
 
 }  // namespace zahlix

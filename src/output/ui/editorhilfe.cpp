@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <new>
@@ -79,11 +81,14 @@ bool DokumentSpeichern(const std::string& name, const QString& text, bool alsRtf
 }
 
 void StatuszeileZeigen(QLabel& label, const QTextEdit& rt, const std::string& praefix) {
+    // From the document's block structure: copying out the text on every caret move and every
+    // new result block made a long result buffer slow.
     const QTextCursor c = rt.textCursor();
-    const QString text = rt.toPlainText();
-    label.setText(
-        Q(StatuszeileText(praefix, text.toStdU16String(), static_cast<size_t>(c.selectionStart()),
-                          static_cast<size_t>(c.selectionEnd() - c.selectionStart()))));
+    const QTextDocument& d = *rt.document();
+    const int anfang = c.selectionStart();
+    label.setText(Q(StatuszeileText(
+        praefix, d.findBlock(anfang).blockNumber() + 1, static_cast<size_t>(d.characterCount() - 1),
+        static_cast<size_t>(anfang), static_cast<size_t>(c.selectionEnd() - anfang))));
 }
 
 Editorteile EditorAufbauen(QWidget& fenster, std::span<const Werkzeugknopf> beschriftung,
